@@ -1,0 +1,111 @@
+// The chart record: everything one computed chart holds. The chart driver writes it; the wheel,
+// the aspects and the windows read it as const ChartState&.
+//
+// Arrays keep the 1-based numbering users know (index 0 unused), so tables and golden values
+// line up with body and cusp numbers:
+//   bodies   1 Sun, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune,
+//            9 Pluto, 10 Moon, 11 lunar node, 12 point opposite the node, 13 Part of Fortune,
+//            14 Ascendant, 15 MC
+//   Cusps    display order: position 1..12 holds the cusp of house 10, 11, 12, 1, 2 .. 9
+//   CuspsStd house order: index n is the cusp of house n
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvantis {
+
+inline constexpr int kBodyCount = 15;
+
+enum Body : int {
+    kSun = 1,
+    kMercury,
+    kVenus,
+    kMars,
+    kJupiter,
+    kSaturn,
+    kUranus,
+    kNeptune,
+    kPluto,
+    kMoon,
+    kNode,
+    kOppositeNode,
+    kFortune,
+    kAscendantBody,
+    kMCBody,
+};
+
+// The display position (1..12) of the cusp of house 1..12: houses 10, 11, 12 come first.
+constexpr int CuspPosition(int house) { return house <= 9 ? house + 3 : house - 9; }
+
+// The house (1..12) whose cusp stands at display position 1..12.
+constexpr int HouseAtPosition(int position) { return position <= 3 ? position + 9 : position - 3; }
+
+// What a computation step reports. A non-finite result (a pole, a house formula without a
+// solution) is refused by the driver instead of being drawn.
+enum class ComputeStatus { kOk, kNonFinite };
+
+struct ChartState {
+    // Moment and place, as the driver set them.
+    std::string ChartTitle;
+    std::int16_t ChartMonth = 1, ChartDay = 1, ChartYear = 2000;
+    std::string ChartDateText;
+    float ChartClock = 12.0f;  // local clock, H.MM on the 12-hour clock
+    double TimeOfDay = 0;      // after the time step: Universal Time as a fraction of the day
+    std::string ChartAmPm = "A.M.", ChartAmPmShown = "A.M.";
+    float ChartZone = 0;  // hours, west positive
+    float ChartLong = 0;  // D.MM, west positive
+    float ChartLat = 0;   // D.MM, north positive
+    std::string LongDirection = "WEST", LatDirection = "NORTH";
+    double LongitudeValue = 0, LatitudeValue = 0;
+
+    // Time scales and angles.
+    char HouseSystem = 'P';  // P R K C O E M I
+    double JulianDayNumber = 0;
+    double CenturiesT = 0;  // Julian centuries from JD 2415020.0
+    double UTFraction = 0;
+    double SiderealDays = 0;
+    double RAMC = 0;          // radians
+    double Obliquity = 0;     // radians, held NEGATED (-ε) after the time step
+    double ObliquityDeg = 0;  // degrees, positive
+    double LatRadians = 0;
+    double NegLatRadians = 0;  // -φ, 1e-05 when φ is exactly 0
+    double SidHours = 0, SidMinutes = 0, SidSeconds = 0;
+    std::string SiderealTimeText;
+    double Ascendant = 0, MC = 0;  // degrees
+
+    // Houses and bodies.
+    std::array<double, 14> Cusps{};     // display order, 1..12 (13 carried along)
+    std::array<double, 14> CuspsStd{};  // house order, 1..12
+    std::array<double, 16> PlanetLong{};
+    std::array<double, 16> PlanetLongNext{};
+    std::string RetroMarks = std::string(15, ' ');  // "R" at position i-1 for body i
+    // Ten characters a body ("10TH HOUSE"); the last 20 characters keep the start-up filler.
+    std::string HouseOfPlanet = std::string(130, ' ') + "---- --------- -----";
+    double SvpOffset = 0, Ayanamsa = 0;
+    double TrueNodeLongitude = 0;
+
+    // Captions: lines 1..7 (index 0 unused).
+    std::array<std::string, 8> CaptionLines{};
+
+    std::int16_t InputError = 0;
+    std::int16_t ChartReady = 0;
+};
+
+// The election data record: the moment and place of an election chart, edited by the election
+// window and stepped by the Update commands.
+struct ElectionData {
+    std::string ElectEvent = "Now";
+    std::int16_t ElectMonth = 1, ElectDay = 1, ElectYear = 2000;
+    std::int16_t ElectHour = 12;  // 1..12
+    std::int16_t ElectMinute = 0;
+    std::int16_t ElectPM = 0;  // 1 P.M., 0 A.M.
+    float ElectZone = 0;       // hours, west positive
+    std::int16_t ElectLongDeg = 0, ElectLongMin = 0;
+    std::int16_t ElectWest = 1;  // 1 west, 0 east
+    std::int16_t ElectLatDeg = 0, ElectLatMin = 0;
+    std::int16_t ElectSouth = 0;  // 1 south, 0 north
+};
+
+}  // namespace orvantis
