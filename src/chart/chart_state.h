@@ -93,6 +93,15 @@ struct ChartState {
     std::int16_t ChartReady = 0;
 };
 
+// The copies of a chart that the wheel and the aspects draw from. UpdateDisplayedChart refreshes
+// them after every chart computation; a computation that is not shown (the election window's
+// "New Angles") leaves them alone.
+struct DisplayedChart {
+    std::array<double, 16> BodyLongitude{};  // bodies 1..15
+    std::array<double, 13> HouseCusps{};     // display order 1..12
+    std::string RetroMarksShown = std::string(15, ' ');
+};
+
 // The election data record: the moment and place of an election chart, edited by the election
 // window and stepped by the Update commands.
 struct ElectionData {
