@@ -1,0 +1,115 @@
+// The drawing surface: everything the wheel, the cusp labels, the captions and the aspect lines
+// may do on a window, an image or a printed page, and the drawing context that gives the
+// drawing procedures the platform's user scale, current text position, colours and font.
+//
+// Coordinates are absolute user coordinates throughout: the context keeps the user scale and the
+// current position, so a surface holds no position of its own and a recording surface sees the
+// positions exactly as the drawing procedures computed them. The adapter of a real device maps
+// user coordinates (y up) to its own pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvantis {
+
+struct Colour {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// Width and height of a text cell in user units, both >= 0 whatever the direction of the axes.
+struct Extent {
+    double width = 0;
+    double height = 0;
+};
+
+struct FontSpec {
+    std::string face = "QUERNA";
+    double points = 10;  // typographic points (1/72 inch)
+    bool bold = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The user rectangle a surface shows, as the platform's Scale (left, top)-(right, bottom):
+// the wheel puts its centre at (0, 0) with top > bottom, so y grows upward.
+struct UserScale {
+    double left = -1, top = 1, right = 1, bottom = -1;
+    friend bool operator==(const UserScale&, const UserScale&) = default;
+};
+
+// Text is a string of 8-bit character codes (the glyph font uses codes 48..57 and 161..238).
+class Surface {
+public:
+    virtual ~Surface() = default;
+    virtual void Clear(Colour background) = 0;
+    virtual void Line(Point from, Point to, Colour c) = 0;
+    // A true circle: the radius is measured along the x axis of the user scale.
+    virtual void Circle(Point centre, double radius, Colour c) = 0;
+    virtual void SetFont(const FontSpec& f) = 0;
+    // Prints s with the TOP-LEFT corner of its text cell at `at` (the platform's Print).
+    virtual void Text(Point at, std::string_view s, Colour c) = 0;
+    // The cell of s in the current font (full line height, advance width), user units.
+    virtual Extent TextExtent(std::string_view s) const = 0;
+};
+
+// Colour n (0..15) of the standard 16-colour palette: 0 black, 1 blue, 2 green, 3 cyan, 4 red,
+// 5 magenta, 6 brown, 7 light grey, 8 dark grey, 9 light blue, 10 light green, 11 light cyan,
+// 12 light red, 13 light magenta, 14 yellow, 15 white. An option value is rounded to the nearest
+// whole number first; anything outside 0..15 gives black rather than failing mid-paint.
+Colour PaletteColour(double n);
+
+// The drawing state of the platform's drawing procedures on top of a Surface: user scale,
+// current position, fore and back colour, font. Fields carry the platform's property names so
+// the drawing procedures read as their description; font changes reach the surface lazily, at
+// the next print or measurement.
+class DrawingContext {
+public:
+    DrawingContext(Surface& surface, const UserScale& scale);
+
+    Surface& Target() { return surface_; }
+    const UserScale& Scale() const { return scale_; }
+    double ScaleLeft() const { return scale_.left; }
+    double ScaleTop() const { return scale_.top; }
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+    Colour ForeColor{};               // text colour of Print
+    Colour BackColor{255, 255, 255};  // the colour Cls clears to
+    std::string FontName = "QUERNA";
+    double FontSize = 10;
+    bool FontBold = false;
+
+    // Clears the whole surface to BackColor.
+    void Cls();
+    void Line(Point from, Point to, Colour c);
+    void Circle(Point centre, double radius, Colour c);
+
+    // Print s; — prints at the current position and advances CurrentX by the width of s.
+    void Print(std::string_view s);
+    // Print s — prints at the current position, then moves to the start of the next line:
+    // CurrentX = ScaleLeft, CurrentY one text height further down.
+    void PrintLine(std::string_view s);
+
+    // Text width (>= 0) and height of s in the current font, user units. The height carries the
+    // sign of the y axis: negative under the wheel's y-up scale, as the platform reports it, so
+    // "y − TextHeight / 2" moves a text's top-left corner half a line UP and centres it on y.
+    double TextWidth(std::string_view s);
+    double TextHeight(std::string_view s);
+
+private:
+    void ApplyFont();
+
+    Surface& surface_;
+    UserScale scale_;
+    FontSpec applied_{};
+    bool font_applied_ = false;
+};
+
+}  // namespace orvantis
