@@ -1,0 +1,253 @@
+#include "chart/chart_driver.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "chart/angles.h"
+#include "chart/houses.h"
+#include "chart/time_scales.h"
+#include "ephemeris/ephemeris.h"
+
+namespace orvantis {
+namespace {
+
+constexpr const char* kWarning = "Warning!";
+constexpr std::array<const char*, 13> kMonthAbbreviations = {
+    "", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string Format(const char* pattern, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+// A number as plain text: no leading blank, no trailing zeros (5, -3.5).
+std::string PlainNumber(float value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+// The three date numbers joined by "/" in the regional order.
+std::string DateText(int month, int day, int year, std::int16_t date_order) {
+    const auto m = std::to_string(month), d = std::to_string(day), y = std::to_string(year);
+    if (date_order == 2) return y + "/" + m + "/" + d;
+    if (date_order == 1) return d + "/" + m + "/" + y;
+    return m + "/" + d + "/" + y;
+}
+
+// 0..23 to the 12-hour clock: 0 is 12 A.M., 12 is 12 P.M.
+int TwelveHour(int hour24) {
+    if (hour24 == 0) return 12;
+    return hour24 > 12 ? hour24 - 12 : hour24;
+}
+
+float Option(const OptionValues& options, int line) { return options[line]; }
+
+void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_t date_order) {
+    chart.ChartTitle = e.ElectEvent + " - election chart";
+    chart.ChartMonth = e.ElectMonth;
+    chart.ChartDay = e.ElectDay;
+    chart.ChartYear = e.ElectYear;
+    chart.TimeOfDay = e.ElectHour + e.ElectMinute / 100.0;
+    chart.ChartAmPm = e.ElectPM == 1 ? "P.M." : "A.M.";
+    chart.ChartDateText = DateText(e.ElectMonth, e.ElectDay, e.ElectYear, date_order);
+    chart.ChartZone = e.ElectZone;
+    chart.ChartLong = static_cast<float>(e.ElectLongDeg + e.ElectLongMin / 100.0);
+    if (e.ElectWest == 0) chart.ChartLong = -chart.ChartLong;
+    chart.ChartLat = static_cast<float>(e.ElectLatDeg + e.ElectLatMin / 100.0);
+    if (e.ElectSouth == 1) chart.ChartLat = -chart.ChartLat;
+}
+
+void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
+    const HomeClock clock = HomeClockAt(request.now, Option(options, 18));
+    chart.ChartTitle = "Now";
+    chart.ChartMonth = static_cast<std::int16_t>(clock.month);
+    chart.ChartDay = static_cast<std::int16_t>(clock.day);
+    chart.ChartYear = static_cast<std::int16_t>(clock.year);
+    chart.TimeOfDay = TwelveHour(clock.hour24) + clock.minute / 100.0;
+    chart.ChartAmPm = clock.hour24 >= 12 ? "P.M." : "A.M.";
+    chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
+    chart.ChartZone = Option(options, 18);
+    chart.ChartLong = static_cast<float>(Option(options, 19) + Option(options, 20) / 100.0);
+    if (Option(options, 21) == -1) chart.ChartLong = -chart.ChartLong;
+    chart.ChartLat = static_cast<float>(Option(options, 22) + Option(options, 23) / 100.0);
+    if (Option(options, 24) == -1) chart.ChartLat = -chart.ChartLat;
+}
+
+bool AllFinite(const ChartState& chart) {
+    for (int i = 1; i <= 12; ++i)
+        if (!std::isfinite(chart.Cusps[i])) return false;
+    for (int i = 1; i <= kBodyCount; ++i)
+        if (!std::isfinite(chart.PlanetLong[i])) return false;
+    return std::isfinite(chart.Ascendant) && std::isfinite(chart.MC) &&
+           std::isfinite(chart.RAMC) && std::isfinite(chart.TrueNodeLongitude) &&
+           std::isfinite(chart.SvpOffset) && std::isfinite(chart.Ayanamsa);
+}
+
+// Moves every cusp, body and the true node into the chosen zodiac. The house placement was made
+// on the tropical values; cusps and bodies move by the same amount, so it holds.
+void ApplyZodiac(ChartState& chart, float zodiac) {
+    double shift = 0;
+    if (zodiac == 1)
+        shift = Reduce360(chart.SvpOffset);
+    else if (zodiac == 2)
+        shift = -Reduce360(chart.Ayanamsa);
+    else
+        return;
+    for (int i = 1; i <= 13; ++i) chart.Cusps[i] = Reduce360(chart.Cusps[i] + shift);
+    for (int i = 1; i <= kBodyCount; ++i)
+        chart.PlanetLong[i] = Reduce360(chart.PlanetLong[i] + shift);
+    chart.TrueNodeLongitude = Reduce360(chart.TrueNodeLongitude + shift);
+}
+
+}  // namespace
+
+HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
+    using namespace std::chrono;
+    // The zone is west positive: home clock = UT - zone.
+    const auto offset = seconds(static_cast<long long>(std::llround(zone_hours * 3600.0)));
+    const sys_seconds local = now - offset;
+    const auto day = floor<days>(local);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> time{local - day};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+}
+
+bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {
+    if (house_system == 'M' || house_system == 'I') return true;
+    const float degrees = Option(options, 22), minutes = Option(options, 23);
+    if (degrees > 66 || (degrees == 66 && minutes > 0)) {
+        notifier.Notify({kWarning, kLatitudeTooHigh, Icon::kInformation});
+        return false;
+    }
+    return true;
+}
+
+void ReportHomeDataError(Notifier& notifier) {
+    notifier.Notify({kWarning, kHomeDataError, Icon::kInformation});
+}
+
+bool CheckHomeData(const OptionValues& options, Notifier& notifier) {
+    bool ok = true;
+    const float zone = Option(options, 18);
+    if (!(zone >= -13 && zone <= 12)) ok = false, ReportHomeDataError(notifier);
+    if (!(Option(options, 19) <= 180 && Option(options, 20) <= 59))
+        ok = false, ReportHomeDataError(notifier);
+    if (!(Option(options, 23) <= 59)) ok = false, ReportHomeDataError(notifier);
+    return ok;
+}
+
+ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options) {
+    const HomeClock clock = HomeClockAt(now, Option(options, 18));
+    const auto whole = [&](int line) {
+        return static_cast<std::int16_t>(std::nearbyint(Option(options, line)));
+    };
+    ElectionData e;
+    e.ElectEvent = "Now";
+    e.ElectMonth = static_cast<std::int16_t>(clock.month);
+    e.ElectDay = static_cast<std::int16_t>(clock.day);
+    e.ElectYear = static_cast<std::int16_t>(clock.year);
+    e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour24));
+    e.ElectMinute = static_cast<std::int16_t>(clock.minute);
+    e.ElectPM = clock.hour24 >= 12 ? 1 : 0;
+    e.ElectZone = Option(options, 18);
+    e.ElectLongDeg = whole(19);
+    e.ElectLongMin = whole(20);
+    e.ElectLatDeg = whole(22);
+    e.ElectLatMin = whole(23);
+    e.ElectWest = Option(options, 21) == 0 ? 1 : 0;
+    e.ElectSouth = Option(options, 24) == 0 ? 0 : 1;
+    return e;
+}
+
+std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options) {
+    std::string prefix = owner_name + " Orvantis ";
+    const float zodiac = Option(options, 123);
+    if (zodiac == 0) prefix += "(Tropical zodiac) - ";
+    if (zodiac == 1) prefix += "(Sidereal zodiac - SVP) - ";
+    if (zodiac == 2) prefix += "(Sidereal zodiac - Ayanamsa) - ";
+    return prefix;
+}
+
+char HouseLetterForOption(float option27) {
+    constexpr std::array<char, 9> kLetters = {'P', 'P', 'R', 'K', 'C', 'O', 'E', 'M', 'I'};
+    for (int n = 2; n <= 8; ++n)
+        if (option27 == n) return kLetters[n];
+    return 'P';
+}
+
+void BuildCaptionLines(ChartState& chart) {
+    auto& lines = chart.CaptionLines;
+    lines[1] = chart.ChartTitle;
+    char date[32];
+    const int month = chart.ChartMonth >= 1 && chart.ChartMonth <= 12 ? chart.ChartMonth : 0;
+    std::snprintf(date, sizeof date, "%02d %s %04d", static_cast<int>(chart.ChartDay),
+                  kMonthAbbreviations[month], static_cast<int>(chart.ChartYear));
+    lines[2] = date;
+    lines[3] = Format("%.2f", chart.ChartClock) + " " + chart.ChartAmPmShown + " (" +
+               PlainNumber(chart.ChartZone) + ")";
+    lines[4] = Format("%.2f", std::fabs(chart.ChartLong)) + " " + chart.LongDirection;
+    lines[5] = Format("%.2f", std::fabs(chart.ChartLat)) + " " + chart.LatDirection;
+    lines[6] = chart.SiderealTimeText;
+    SetHouseSystemCaption(chart);
+}
+
+bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionValues& options,
+                  const ChartRequest& request, Notifier& notifier) {
+    if (request.running) {
+        chart.InputError = 0;
+        const bool latitude_ok = CheckLatitudeLimit(options, request.house_system, notifier);
+        const bool home_ok = CheckHomeData(options, notifier);
+        if (!latitude_ok || !home_ok) {
+            chart.InputError = 1;
+            return false;
+        }
+    }
+
+    // Work on a copy so that a refused chart leaves the previous one whole.
+    ChartState next = chart;
+    next.CaptionLines = {};
+    next.HouseSystem = request.house_system;
+    if (request.running)
+        SetMomentFromNow(next, options, request);
+    else
+        SetMomentFromElection(next, election, request.date_order);
+
+    next.ChartClock = static_cast<float>(next.TimeOfDay);
+    next.ChartAmPmShown = next.ChartAmPm;
+    next.LongDirection = next.ChartLong < 0 ? "EAST" : "WEST";
+    next.LatDirection = next.ChartLat < 0 ? "SOUTH" : "NORTH";
+    next.TrueNodeLongitude = -100.0;
+
+    bool finite = ComputeTimeAndAngles(next) == ComputeStatus::kOk;
+    finite = finite && ComputeHouseCusps(next) == ComputeStatus::kOk;
+    const double chart_moment_t = next.CenturiesT;
+    finite = finite && ComputeEphemeris(next) == ComputeStatus::kOk;
+    next.CenturiesT = chart_moment_t;  // the chart's own moment, not the day after
+    if (!finite || !AllFinite(next)) {
+        notifier.Notify({kWarning, kNonFiniteChart, Icon::kExclamation});
+        chart.InputError = 1;
+        return false;
+    }
+
+    PlaceBodiesInHouses(next);
+    if (Option(options, 29) == 1) {
+        next.PlanetLong[kNode] = next.TrueNodeLongitude;
+        next.PlanetLong[kOppositeNode] = Reduce360(next.TrueNodeLongitude + 180.0);
+        PlaceBodiesInHouses(next);
+    }
+    ApplyZodiac(next, Option(options, 123));
+    BuildCaptionLines(next);
+    next.LongitudeValue = next.ChartLong;
+    next.LatitudeValue = next.ChartLat;
+    next.ChartReady = 1;
+    chart = std::move(next);
+    return true;
+}
+
+}  // namespace orvantis

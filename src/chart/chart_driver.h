@@ -1,0 +1,64 @@
+// The chart driver: one complete chart for the present moment at home (Now mode) or for the
+// election data record (election mode), with its captions.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "chart/chart_state.h"
+#include "chart/problem.h"
+#include "settings/option_values.h"
+
+namespace orvantis {
+
+// What the shell knows at the moment it asks for a chart.
+struct ChartRequest {
+    char house_system = 'P';  // the letter of the checked House item
+    bool running = true;      // Elect > Running checked: Now mode
+    std::chrono::sys_seconds now{};  // the present instant (UTC), read by the shell
+    std::int16_t date_order = 0;     // 0 month/day/year, 1 day/month/year, 2 year/month/day
+};
+
+// The home clock: the present instant expressed in the zone of option 18. The chart is always
+// computed for the true instant, so clock + zone = UT holds whatever the computer's own zone or
+// daylight-saving offset is.
+struct HomeClock {
+    int year = 2000, month = 1, day = 1;
+    int hour24 = 0, minute = 0, second = 0;
+};
+HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
+
+// Computes the chart into `chart`. Returns false when the chart was refused (home data checks in
+// Now mode, or a computation without a finite result): then `chart` is unchanged apart from
+// InputError, and every reason went to `notifier`.
+bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionValues& options,
+                  const ChartRequest& request, Notifier& notifier);
+
+// Now-mode checks of the home place. Each sends its message and returns false when it fails.
+bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier);
+bool CheckHomeData(const OptionValues& options, Notifier& notifier);
+void ReportHomeDataError(Notifier& notifier);
+
+// The election data record filled with the present moment at the home place.
+ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options);
+
+// OwnerName, " Orvantis " and the zodiac text of option 123.
+std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
+
+// The House item checked at start-up by option 27: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I, else P.
+char HouseLetterForOption(float option27);
+
+// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system.
+void BuildCaptionLines(ChartState& chart);
+
+// The messages of the driver, word for word.
+inline constexpr const char* kLatitudeTooHigh =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+    "systems.";
+inline constexpr const char* kHomeDataError = "Error in natal input data section. Please correct.";
+inline constexpr const char* kNonFiniteChart =
+    "This chart cannot be computed: at this place and moment the house system or the "
+    "ephemeris has no finite result. Please change the place or the house system.";
+
+}  // namespace orvantis

@@ -1,0 +1,44 @@
+// Checking and storing what the user typed for an election chart: the election window and the
+// command line share these rules.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/chart_state.h"
+#include "chart/problem.h"
+
+namespace orvantis {
+
+// The texts and choices of the election window, as typed.
+struct ElectionEntry {
+    std::string event, month, day, year, hour, minute, zone;
+    std::string long_deg, long_min, lat_deg, lat_min;
+    bool pm = false;
+    bool west = true;
+    bool south = false;
+};
+
+// One refused group of checks: its number (1..13, in checking order) and the field it names.
+struct ElectionFault {
+    int group = 0;
+    std::string field;
+};
+
+// The twelve groups of checks, in order, plus a thirteenth for a day that does not exist in its
+// month. Text that is not a plain number (pasted letters, "--", "1e309", a 40-digit number) is
+// refused by the group of its field instead of being read as a wrong value.
+std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& entry, char house_system);
+
+// The message of a refused group: the latitude group has its own.
+Problem ElectionFaultMessage(const ElectionFault& fault);
+
+// Validates; on success returns the record to store, otherwise sends one message per refused
+// group to `notifier` and returns nothing.
+std::optional<ElectionData> StoreElectionData(const ElectionEntry& entry, char house_system,
+                                              Notifier& notifier);
+
+inline constexpr const char* kElectionDataError = "Error in election data. Please correct.";
+
+}  // namespace orvantis

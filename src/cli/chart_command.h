@@ -1,0 +1,53 @@
+// The command line of orvantis-chart: its options, and the election entry they describe.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "chart/election_validation.h"
+#include "settings/option_values.h"
+
+namespace orvantis {
+
+struct ChartCommand {
+    bool help = false;
+    bool json = false;
+    std::string data_dir;  // empty: the program's own directory
+    // The election record; with neither date nor time the chart is for the present moment.
+    std::optional<std::string> date, time, zone, longitude, latitude, event;
+    // Overrides of options 27, 123 and 29 for this run.
+    std::optional<char> house;
+    std::optional<int> zodiac, node;
+    // Output files and their settings.
+    std::optional<std::string> png;
+    int png_width = 1024, png_height = 768;
+    std::optional<int> layout;  // 0 American, 1 European; default: the INI file's TypeChart
+    bool aspects = false;
+    std::optional<std::string> orbs;
+    std::optional<std::string> pdf;
+};
+
+// A command line that cannot be run, with the text to show.
+struct UsageError {
+    std::string message;
+};
+
+std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args);
+
+// A field of the command line that cannot be an election value at all.
+struct FieldError {
+    std::string field;  // date, time, zone, longitude, latitude
+    std::string detail;
+};
+
+// The election entry of an election-mode command: the typed fields, and the home data of the
+// options for the ones not given. The 24-hour time maps to the 12-hour clock (00:xx is 12:xx
+// A.M., 12:xx is 12:xx P.M.).
+std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& command,
+                                                           const OptionValues& options);
+
+extern const char* const kChartCommandUsage;
+
+}  // namespace orvantis

@@ -1,0 +1,127 @@
+#include "cli/chart_report.h"
+
+#include <array>
+#include <cstdio>
+
+#include "chart/angles.h"
+
+namespace orvantis {
+namespace {
+
+constexpr std::array<const char*, 16> kBodyNames = {
+    "",       "Sun",     "Mercury", "Venus",     "Mars",       "Jupiter",
+    "Saturn", "Uranus",  "Neptune", "Pluto",     "Moon",       "North Node",
+    "South Node", "Part of Fortune", "Ascendant", "MC"};
+
+constexpr std::array<const char*, 13> kSignNames = {
+    "",     "Aries",   "Taurus",  "Gemini",      "Cancer",   "Leo",    "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+std::string Number(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+}  // namespace
+
+const char* BodyName(int body) { return body >= 1 && body <= kBodyCount ? kBodyNames[body] : ""; }
+
+int HouseOfBody(const ChartState& chart, int body) {
+    const std::size_t at = static_cast<std::size_t>(10 * body - 10);
+    if (at + 2 > chart.HouseOfPlanet.size()) return 0;
+    int house = 0;
+    for (char c : chart.HouseOfPlanet.substr(at, 2))
+        if (c >= '0' && c <= '9') house = house * 10 + (c - '0');
+    return house >= 1 && house <= 12 ? house : 0;
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+            out += buffer;
+        } else if (c >= 0x80) {
+            // The files are 8-bit text: Latin-1 bytes become their code points.
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string ChartJson(const ChartState& chart, const std::string& extra) {
+    std::string j = "{\n";
+    const auto member = [&](const char* name, const std::string& value) {
+        j += "  \"";
+        j += name;
+        j += "\": " + value + ",\n";
+    };
+    member("title", JsonString(chart.ChartTitle));
+    std::string lines = "[";
+    for (int i = 1; i <= 7; ++i) lines += (i > 1 ? ", " : "") + JsonString(chart.CaptionLines[i]);
+    member("caption_lines", lines + "]");
+    member("julian_day_number", Number(chart.JulianDayNumber));
+    member("centuries_t", Number(chart.CenturiesT));
+    member("ut_fraction", Number(chart.UTFraction));
+    member("ramc", Number(RadToDeg(chart.RAMC)));
+    member("obliquity", Number(chart.ObliquityDeg));
+    member("ascendant", Number(chart.Ascendant));
+    member("mc", Number(chart.MC));
+    member("sidereal_time", JsonString(chart.SiderealTimeText));
+    member("house_system", JsonString(std::string(1, chart.HouseSystem)));
+    std::string cusps = "[";
+    for (int house = 1; house <= 12; ++house)
+        cusps += (house > 1 ? ", " : "") + Number(chart.Cusps[CuspPosition(house)]);
+    member("cusps", cusps + "]");
+    std::string bodies = "[\n";
+    for (int b = 1; b <= kBodyCount; ++b) {
+        const auto split = SplitLongitude(chart.PlanetLong[b]);
+        bodies += "    {\"index\": " + std::to_string(b) + ", \"name\": " + JsonString(BodyName(b)) +
+                  ", \"longitude\": " + Number(chart.PlanetLong[b]) +
+                  ", \"sign\": " + std::to_string(split.sign) +
+                  ", \"degree\": " + std::to_string(split.degree) +
+                  ", \"minute\": " + std::to_string(split.minute) + ", \"retrograde\": " +
+                  (chart.RetroMarks.size() >= static_cast<std::size_t>(b) &&
+                           chart.RetroMarks[b - 1] == 'R'
+                       ? "true"
+                       : "false") +
+                  ", \"house\": " + std::to_string(HouseOfBody(chart, b)) + "}" +
+                  (b < kBodyCount ? ",\n" : "\n");
+    }
+    member("bodies", bodies + "  ]");
+    member("svp_offset", Number(chart.SvpOffset));
+    member("ayanamsa", Number(chart.Ayanamsa));
+    j += "  \"true_node\": " + Number(chart.TrueNodeLongitude);
+    if (!extra.empty()) j += ",\n  " + extra;
+    return j + "\n}\n";
+}
+
+std::string ChartTable(const ChartState& chart) {
+    std::string t;
+    char row[128];
+    std::snprintf(row, sizeof row, "%-16s %-12s %6s  %5s  %s\n", "Body", "Sign", "Pos", "House",
+                  "R");
+    t += row;
+    for (int b = 1; b <= kBodyCount; ++b) {
+        const auto s = SplitLongitude(chart.PlanetLong[b]);
+        const bool retro = chart.RetroMarks.size() >= static_cast<std::size_t>(b) &&
+                           chart.RetroMarks[b - 1] == 'R';
+        std::snprintf(row, sizeof row, "%-16s %-12s %2d°%02d'  %5d  %s\n", BodyName(b),
+                      s.sign >= 1 && s.sign <= 12 ? kSignNames[s.sign] : "?", s.degree, s.minute,
+                      HouseOfBody(chart, b), retro ? "R" : "");
+        t += row;
+    }
+    t += "\n";
+    for (int i = 1; i <= 7; ++i) t += chart.CaptionLines[i] + "\n";
+    return t;
+}
+
+}  // namespace orvantis

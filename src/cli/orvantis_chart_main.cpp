@@ -1,0 +1,117 @@
+// orvantis-chart: the chart of the present moment at home, or of an election moment and place,
+// printed as a table or JSON, without the window.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "chart/chart_driver.h"
+#include "chart/election_validation.h"
+#include "cli/chart_command.h"
+#include "cli/chart_report.h"
+#include "settings/options_file.h"
+#include "settings/text_lines.h"
+
+using namespace orvantis;
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kFailed = 1;
+
+class StderrNotifier : public Notifier {
+public:
+    void Notify(const Problem& problem) override {
+        std::fprintf(stderr, "%s %s\n", problem.title.c_str(), problem.text.c_str());
+    }
+};
+
+std::string ProgramDirectory() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : exe.parent_path().string();
+}
+
+// Which field a refused check names, and what the field must hold.
+const char* FaultDetail(int group) {
+    switch (group) {
+        case 1: return "month, day and year must not be 0";
+        case 2: return "month, day and year must be given";
+        case 3: return "hour, minute and zone must be given";
+        case 4: case 5: return "degrees and minutes must be given";
+        case 6: return "a west longitude takes a zone of -2 or more";
+        case 7: return "above 66 degrees 00 minutes only Meridian and Morinus houses work";
+        case 8: return "month 1 to 12, day 1 to 31, year up to 2099";
+        case 9: return "hour 00 to 23, minute 00 to 59";
+        case 10: return "the zone lies between -13 and 12";
+        case 11: return "longitude degrees up to 180, minutes up to 59";
+        case 12: return "latitude degrees and minutes up to 59";
+        case 13: return "that day does not exist in that month";
+        default: return "";
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = ParseChartCommand(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        std::fprintf(stderr, "orvantis-chart: %s\n(orvantis-chart --help lists the options)\n",
+                     usage->message.c_str());
+        return kRefused;
+    }
+    ChartCommand command = std::get<ChartCommand>(parsed);
+    if (command.help) {
+        std::fputs(kChartCommandUsage, stdout);
+        return 0;
+    }
+
+    const std::string data_dir = command.data_dir.empty() ? ProgramDirectory() : command.data_dir;
+    const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
+    if (!options_text) {
+        std::fprintf(stderr, "Warning! OPTIONS.OPT File Not Found\n(looked in %s)\n",
+                     data_dir.c_str());
+        return kFailed;
+    }
+    OptionValues options{};
+    ReadOptionsFile(*options_text, options);
+    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
+    if (command.node) options[29] = static_cast<float>(*command.node);
+
+    ChartRequest request;
+    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    request.running = !command.date.has_value();
+
+    StderrNotifier notifier;
+    ElectionData election;
+    if (command.date) {
+        const auto entry = BuildElectionEntry(command, options);
+        if (const auto* field = std::get_if<FieldError>(&entry)) {
+            std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n",
+                         kElectionDataError, field->field.c_str(), field->detail.c_str());
+            return kRefused;
+        }
+        const auto& typed = std::get<ElectionEntry>(entry);
+        const auto faults = ValidateElectionData(typed, request.house_system);
+        if (!faults.empty()) {
+            for (const auto& fault : faults) {
+                notifier.Notify(ElectionFaultMessage(fault));
+                std::fprintf(stderr, "orvantis-chart: wrong %s: %s\n", fault.field.c_str(),
+                             FaultDetail(fault.group));
+            }
+            return kRefused;
+        }
+        election = *StoreElectionData(typed, request.house_system, notifier);
+    }
+
+    ChartState chart;
+    if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+
+    if (command.json)
+        std::fputs(ChartJson(chart).c_str(), stdout);
+    else
+        std::fputs(ChartTable(chart).c_str(), stdout);
+    return 0;
+}
