@@ -1,0 +1,138 @@
+// Runs the orvantis-chart executable as a user would, on data files in a temporary folder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int status = -1;
+    std::string out;
+};
+
+class ChartCommandRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("orvantis-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        // Home: zone 0, 0°10' W, 51°30' N; Placidus, mean node, tropical.
+        std::ofstream options(dir_ / "OPTIONS.OPT", std::ios::binary);
+        for (int line = 1; line <= 130; ++line) {
+            const char* value = "0";
+            if (line == 20) value = "10";
+            if (line == 22) value = "51";
+            if (line == 23) value = "30";
+            options << value << "       line " << line << "\r\n";
+        }
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Run Chart(const std::string& args) {
+        const std::string command = std::string(ORVANTIS_BUILD_DIR) + "/orvantis-chart --data-dir " +
+                                    dir_.string() + " " + args + " 2>&1";
+        Run run;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return run;
+        std::array<char, 4096> buffer;
+        std::size_t n;
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return run;
+    }
+
+    fs::path dir_;
+};
+
+double Longitude(const std::string& json, int index) {
+    const std::regex body("\"index\": " + std::to_string(index) +
+                          ", \"name\": \"[^\"]*\", \"longitude\": ([-0-9.e]+)");
+    std::smatch m;
+    if (!std::regex_search(json, m, body)) return -1;
+    return std::stod(m[1]);
+}
+
+TEST_F(ChartCommandRun, J2000AtGreenwichGivesTheAlmanacPositions) {
+    const Run run =
+        Chart("--date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N --json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_THAT(run.out, ::testing::HasSubstr("\"julian_day_number\": 2451545,"));
+    EXPECT_THAT(run.out, ::testing::HasSubstr("\"centuries_t\": 1,"));
+    EXPECT_THAT(run.out, ::testing::HasSubstr("\"house_system\": \"P\""));
+    // Apparent longitudes at 2000 January 1, 12h UT (astronomical almanac), one arc minute.
+    const std::array<double, 11> expected = {0,          280.3683, 271.9067, 241.5833,
+                                             327.9667,   25.2667,  40.4000,  314.8167,
+                                             303.2167,   251.4500, 223.3167};
+    for (int body = 1; body <= 10; ++body)
+        EXPECT_NEAR(Longitude(run.out, body), expected[body], 1.0 / 60) << body;
+    EXPECT_THAT(run.out, ::testing::HasSubstr("\"name\": \"Saturn\", \"longitude\": "));
+    const std::regex retrograde("\"retrograde\": true");
+    EXPECT_EQ(std::distance(std::sregex_iterator(run.out.begin(), run.out.end(), retrograde),
+                            std::sregex_iterator()),
+              1);
+}
+
+TEST_F(ChartCommandRun, TableAndNowMode) {
+    const Run run = Chart("");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_THAT(run.out, ::testing::HasSubstr("Sun"));
+    EXPECT_THAT(run.out, ::testing::HasSubstr("\nNow\n"));
+    EXPECT_THAT(run.out, ::testing::HasSubstr("Placidus"));
+}
+
+TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
+    const char* const bad[] = {
+        "--date 2024-13-01 --time 10:00",  "--date 2024-02-30 --time 10:00",
+        "--date 2100-01-01 --time 10:00",  "--date 2024-00-10 --time 10:00",
+        "--date 2024-01-10 --time 10:60",  "--date 2024-01-10 --time 10:00 --zone 13",
+        "--date 2024-01-10 --time 10:00 --zone -14",
+        "--date 2024-01-10 --time 10:00 --zone -3 --long 10.00W",
+        "--date 2024-01-10 --time 10:00 --zone x",
+        "--date 2024-01-10 --time 10:00 --long 181.00W",
+        "--date 2024-01-10 --time 10:00 --long 10.60W",
+        "--date 2024-01-10 --time 10:00 --lat 40.60N",
+        "--date 2023-02-29 --time 10:00",
+    };
+    for (const char* args : bad) {
+        const Run run = Chart(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_THAT(run.out, ::testing::HasSubstr("Error in election data. Please correct."))
+            << args;
+        EXPECT_THAT(run.out, ::testing::HasSubstr("wrong ")) << args;
+    }
+    const Run polar = Chart("--date 2024-01-10 --time 10:00 --lat 66.01N");
+    EXPECT_EQ(polar.status, 2);
+    EXPECT_THAT(polar.out, ::testing::HasSubstr("Your latitude is too high."));
+    EXPECT_EQ(Chart("--date 2024-01-10 --time 10:00 --lat 66.01N --house M").status, 0);
+    EXPECT_EQ(Chart("--date 1900-02-28 --time 10:00").status, 0);
+    EXPECT_EQ(Chart("--date 2000-02-29 --time 10:00").status, 0);
+    EXPECT_EQ(Chart("--date 1900-02-29 --time 10:00").status, 2);  // 1900 was not a leap year
+}
+
+TEST_F(ChartCommandRun, HomeDataErrorsStopNowMode) {
+    std::ofstream options(dir_ / "OPTIONS.OPT", std::ios::binary);
+    for (int line = 1; line <= 130; ++line) options << (line == 18 ? "14" : "0") << "\r\n";
+    options.close();
+    const Run run = Chart("");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.out, ::testing::HasSubstr("Error in natal input data section. Please correct."));
+}
+
+TEST_F(ChartCommandRun, MissingOptionsFileIsReported) {
+    fs::remove(dir_ / "OPTIONS.OPT");
+    const Run run = Chart("");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.out, ::testing::HasSubstr("OPTIONS.OPT File Not Found"));
+}
+
+}  // namespace
