@@ -1,0 +1,100 @@
+// The orbit helpers: the spherical conversion at its special points, Kepler's equation, the
+// perturbation arguments and the two descriptions of the Earth's orbit.
+#include "ephemeris/orbits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "chart/angles.h"
+#include "ephemeris/perturbations.h"
+
+namespace orvantis {
+namespace {
+
+TEST(RectangularToSpherical, PolesAndOriginAvoidDivision) {
+    const Spherical up = RectangularToSpherical(0, 0, 5);
+    EXPECT_EQ(up.longitude, 0.0);
+    EXPECT_EQ(up.latitude, 90.0);
+    EXPECT_EQ(up.radius, 5.0);
+    EXPECT_EQ(RectangularToSpherical(0, 0, -5).latitude, -90.0);
+    const Spherical origin = RectangularToSpherical(0, 0, 0);
+    EXPECT_EQ(origin.longitude, 0.0);
+    EXPECT_EQ(origin.latitude, 0.0);
+    EXPECT_EQ(origin.radius, 0.0);
+}
+
+TEST(RectangularToSpherical, LongitudeInEveryQuadrant) {
+    EXPECT_NEAR(RectangularToSpherical(-1, 0, 0).longitude, 180.0, 1e-8);
+    EXPECT_NEAR(RectangularToSpherical(1, -1, 0).longitude, 315.0, 1e-8);
+    EXPECT_NEAR(RectangularToSpherical(0, 1, 0).longitude, 90.0, 1e-8);
+    EXPECT_NEAR(RectangularToSpherical(-1, -1, 0).longitude, 225.0, 1e-8);
+    EXPECT_NEAR(RectangularToSpherical(-1, 1, 0).longitude, 135.0, 1e-8);
+    EXPECT_NEAR(RectangularToSpherical(0, -2, 0).longitude, 270.0, 1e-8);
+    // Degrees come from π = 3.1415926535, which is 3e-11 short: 45° reads 45.0000000013.
+    const Spherical s = RectangularToSpherical(1, 1, std::sqrt(2.0));
+    EXPECT_NEAR(s.longitude, 45.0, 1e-8);
+    EXPECT_NEAR(s.latitude, 45.0, 1e-8);
+    EXPECT_NEAR(s.radius, 2.0, 1e-12);
+}
+
+TEST(Kepler, CircularOrbitIsSolvedAtOnce) {
+    EXPECT_EQ(SolveKepler(123.25, 0.0), 123.25);
+}
+
+TEST(Kepler, SolutionSatisfiesTheEquation) {
+    for (const double e : {0.0167, 0.0934, 0.2056, 0.2447}) {
+        for (double m = -720.0; m <= 150000.0; m += 997.3) {
+            const std::optional<double> e_anomaly = SolveKepler(m, e);
+            ASSERT_TRUE(e_anomaly.has_value()) << m << " " << e;
+            EXPECT_NEAR(*e_anomaly - RadToDeg(e) * SinDeg(*e_anomaly), m, 1e-7) << m << " " << e;
+        }
+    }
+}
+
+TEST(Kepler, NonFiniteInputIsRefused) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(SolveKepler(nan, 0.1).has_value());
+    EXPECT_FALSE(SolveKepler(10.0, nan).has_value());
+    EXPECT_FALSE(SolveKepler(std::numeric_limits<double>::infinity(), 0.1).has_value());
+}
+
+TEST(Kepler, SolveOrbitReportsFailure) {
+    OrbitWork work;
+    work.SemiMajorAxis = kKmPerAU;
+    work.Eccentricity = std::numeric_limits<double>::quiet_NaN();
+    const OrbitSolution solution = SolveOrbit(work);
+    EXPECT_EQ(solution.status, ComputeStatus::kNonFinite);
+    EXPECT_TRUE(std::isnan(solution.helio.longitude));
+}
+
+TEST(PerturbationArguments, AtTZeroTheyAreTheirConstants) {
+    const PerturbationArgs a = PerturbationArguments(0.0);
+    EXPECT_EQ(a.nu, 0.1);
+    EXPECT_EQ(a.P, 237.47555);
+    EXPECT_EQ(a.Q, 265.9165);
+    EXPECT_EQ(a.S, 243.51721);
+    EXPECT_DOUBLE_EQ(a.V, 5 * 265.9165 - 2 * 237.47555);
+    EXPECT_DOUBLE_EQ(a.W, 2 * 237.47555 - 6 * 265.9165 + 3 * 243.51721);
+    EXPECT_LT(a.W, 0.0);  // used as it comes, not reduced
+}
+
+// The Earth from the linear set (centuries from J2000) and from the Sun's cubic set (centuries
+// from 1900) are two descriptions of one orbit; at J2000 they agree to well under a minute.
+TEST(Orbits, BothEarthSetsDescribeOneOrbit) {
+    for (const double years : {-80.0, 0.0, 40.0, 95.5}) {
+        const double t2000 = years / 100.0;
+        const PlanetResult inner = ComputeInnerPlanet(1, t2000, {});
+        const PlanetResult outer = ComputeOuterPlanet(1, t2000 + 1.0, {});
+        ASSERT_EQ(inner.status, ComputeStatus::kOk);
+        ASSERT_EQ(outer.status, ComputeStatus::kOk);
+        EXPECT_NEAR(std::remainder(inner.helio.longitude - outer.helio.longitude, 360.0), 0.0, 0.01)
+            << years;
+        EXPECT_NEAR(inner.helio.radius / kKmPerAU, outer.helio.radius / kKmPerAU, 1e-4) << years;
+        EXPECT_EQ(inner.helio.latitude, 0.0);
+    }
+}
+
+}  // namespace
+}  // namespace orvantis
