@@ -1,0 +1,186 @@
+#include "wheel/paint_cycle.h"
+
+#include <cmath>
+
+#include "chart/angles.h"
+#include "wheel/cusp_labels.h"
+#include "wheel/glyph_printers.h"
+#include "wheel/planet_placement.h"
+
+namespace orvantis {
+namespace {
+
+constexpr double kInnerRing = 120;
+constexpr double kOuterRing = 217;
+// The spokes' y components carry one common factor (116.1 / 120 = 209.9475 / 217): the
+// reference wheels were drawn so, and the aspect lines inside follow the same flattening.
+constexpr double kInnerSpokeY = 116.1;
+constexpr double kOuterSpokeY = 209.9475;
+
+}  // namespace
+
+WheelStyle WindowWheelStyle(bool monochrome) {
+    WheelStyle s;
+    s.MonochromeDrawing = monochrome;
+    return s;
+}
+
+WheelStyle PrinterPageWheelStyle() {
+    WheelStyle s;
+    s.PrinterOutput = true;
+    s.clear_background = false;
+    s.circles_before_spokes = true;
+    s.background_colour = 0;  // not used: the page keeps its paper
+    s.ring_colour = 115;
+    s.spoke_colour = 116;
+    s.wheel_font_size = 79;
+    s.cusp_degree_size = 79, s.cusp_sign_size = 80, s.cusp_minute_size = 81;
+    s.cusp_degree_colour = 104, s.cusp_sign_colour = 105, s.cusp_minute_colour = 106;
+    s.intercepted_size = 80, s.intercepted_colour = 105;
+    s.body_measure_size = 82;
+    s.glyph_size = 82, s.degree_size = 83, s.sign_size = 84, s.minute_size = 85, s.retro_size = 86;
+    s.glyph_colour = 107, s.degree_colour = 108, s.sign_colour = 109, s.minute_colour = 110,
+    s.retro_colour = 111;
+    s.sign_extra_width = 64, s.digit_extra_width = 65, s.sign_extra_height = 66,
+    s.digit_extra_height = 67;
+    s.glyph_step_has_extras = true;
+    s.digit_height_threshold = 85;
+    s.aspect_colours = {112, 113, 114};
+    s.caption_size = 78, s.caption_colour = 103;
+    s.caption_top_offset = 40;
+    s.caption_inset = 30;
+    s.sidereal_caption_line = true;
+    s.vertical_step_factor = 480.0 / 600.0;
+    s.cusp_near_vertical_shift = -21;
+    s.cusp_left_half_shift = -39;
+    return s;
+}
+
+double WheelPaint::Option(int line) const {
+    if (line < 0 || line > kOptionCount) return 0;
+    return in.options[line];
+}
+
+double WheelPaint::CuspOfHouse(int house) const {
+    return in.shown.HouseCusps[CuspPosition(house)];
+}
+
+UserScale WindowUserScale(int start_scale, Extent area) {
+    const double s = start_scale;
+    // A degenerate area keeps a usable scale instead of dividing by zero.
+    const double ratio =
+        area.width > 0 && area.height > 0 ? std::abs(area.height / area.width) : 1.0;
+    return {-s, s * ratio, s, -s * ratio};
+}
+
+int PrinterStartScale(int type_chart, int chart_ready) {
+    return type_chart == 1 && chart_ready == 1 ? 272 : 265;
+}
+
+UserScale PrinterUserScale(int start_scale) {
+    const double s = start_scale;
+    return {16 - s, s / 0.8 - 68, s - 15, -s / 0.8 - 40};
+}
+
+UserScale WheelUserScale(const WheelInputs& in, Extent device) {
+    if (in.style.PrinterOutput)
+        return PrinterUserScale(PrinterStartScale(in.TypeChart, in.chart.ChartReady));
+    return WindowUserScale(in.StartScale, device);
+}
+
+std::array<double, 12> SpokeAngles(const DisplayedChart& shown, int type_chart) {
+    std::array<double, 12> angles{};
+    if (type_chart == 0) {
+        for (int k = 0; k < 12; ++k) angles[k] = 30.0 * k;
+        return angles;
+    }
+    std::array<double, 13> v{};
+    for (int h = 1; h <= 12; ++h) v[h] = shown.HouseCusps[CuspPosition(h)];
+    angles[0] = 180;
+    for (int h = 2; h <= 12; ++h) {
+        double a = v[h] - v[1];
+        if (a < 0) a += 360;
+        a += 180;
+        if (a >= 360) a -= 360;
+        angles[h - 1] = a;
+    }
+    return angles;
+}
+
+void DrawWheelFrame(WheelPaint& p) {
+    const WheelStyle& st = p.style();
+    const Colour spoke = st.MonochromeDrawing ? Colour{0, 0, 0} : p.OptionColour(st.spoke_colour);
+    // The monochrome rule is for the spokes only: the rings keep their option colour.
+    const Colour ring = p.OptionColour(st.ring_colour);
+    auto circles = [&] {
+        p.dc.Circle({0, 0}, kOuterRing, ring);
+        p.dc.Circle({0, 0}, kInnerRing, ring);
+    };
+    if (st.circles_before_spokes) circles();
+    for (double theta : SpokeAngles(p.in.shown, p.in.TypeChart)) {
+        const double c = CosDeg(theta), s = SinDeg(theta);
+        p.dc.Line({kInnerRing * c, kInnerSpokeY * s}, {kOuterRing * c, kOuterSpokeY * s}, spoke);
+    }
+    if (!st.circles_before_spokes) circles();
+}
+
+void ComputeHouseSizes(WheelPaint& p) {
+    WheelWork& w = p.work;
+    for (int i = 1; i <= 12; ++i) w.CuspCopy[i] = p.in.shown.HouseCusps[i];
+    for (int i = 1; i <= 11; ++i) {
+        w.HouseSize[i] = Reduce360(w.CuspCopy[i + 1] - w.CuspCopy[i]);
+        // Kept from the reference program: a size of exactly 277.5 degrees reads as 7.5.
+        if (w.HouseSize[i] == 277.5) w.HouseSize[i] = 7.5;
+    }
+    w.HouseSize[12] = Reduce360(w.CuspCopy[1] - w.CuspCopy[12]);
+}
+
+WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
+    WheelWork work;
+    WheelPaint p{dc, in, work};
+    const WheelStyle& st = in.style;
+
+    dc.ForeColor = {0, 0, 0};
+    if (st.clear_background) {
+        dc.BackColor =
+            st.MonochromeDrawing ? PaletteColour(15) : p.OptionColour(st.background_colour);
+        dc.Cls();
+    }
+
+    DrawWheelFrame(p);
+
+    dc.FontName = "QUERNA";
+    dc.FontSize = p.Option(st.wheel_font_size);
+    dc.FontBold = false;
+    ComputeHouseSizes(p);
+    PutDataOnHouseCusps(p);
+    MarkInterceptedSigns(p);
+
+    dc.FontName = "QUERNA";
+    dc.FontSize = p.Option(st.body_measure_size);
+    dc.FontBold = false;
+    const std::string fortune(1, BodyCode(kFortune));
+    work.FortuneGlyphWidth = dc.TextWidth(fortune);
+    work.FortuneGlyphHeight = std::abs(dc.TextHeight(fortune));
+    work.DigitWidth = dc.TextWidth("0");
+    work.DigitHeight = std::abs(dc.TextHeight("0"));
+    if (st.glyph_step_has_extras) {
+        work.FortuneGlyphWidth += p.Option(st.sign_extra_width);
+        work.FortuneGlyphHeight += p.Option(st.sign_extra_height);
+        work.DigitWidth += p.Option(st.digit_extra_width);
+        work.DigitHeight += p.Option(st.digit_extra_height);
+    }
+
+    work.WheelRing = 1;
+    SetupAndDisplayPlanets(p);
+
+    // Step 12: the aspect lines inside the inner ring, drawn by the aspects subsystem.
+    if (p.Option(47) == 1 && in.draw_aspect_lines) in.draw_aspect_lines(dc, work.BodyDisplayAngle);
+
+    PlaceWheelCaptions(p);
+
+    if (st.PrinterOutput && p.Option(122) != 0 && in.print_aspect_grid) in.print_aspect_grid(dc);
+    return work;
+}
+
+}  // namespace orvantis

@@ -1,0 +1,92 @@
+#include "wheel/qpainter_surface.h"
+
+#include <QPaintDevice>
+#include <QPen>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace orvantis {
+namespace {
+
+QColor ToQColor(Colour c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QString FromCodes(std::string_view s) {
+    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points.
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr double kMinimumPoints = 1;  // an options file without sizes still draws
+
+}  // namespace
+
+QPainterSurface::QPainterSurface(QPainter& painter, const QRectF& target, const UserScale& scale)
+    : painter_(painter),
+      target_(target),
+      scale_(scale),
+      font_(QStringLiteral("QUERNA")),
+      metrics_(font_, painter.device()) {
+    const double user_width = std::abs(scale.right - scale.left);
+    const double user_height = std::abs(scale.top - scale.bottom);
+    if (user_width > 0 && user_height > 0 && target.width() > 0 && target.height() > 0)
+        unit_ = std::min(target.width() / user_width, target.height() / user_height);
+    device_centre_ = target.center();
+    user_centre_ = {(scale.left + scale.right) / 2, (scale.top + scale.bottom) / 2};
+    const int dpi = painter.device() ? painter.device()->logicalDpiX() : 96;
+    pen_width_ = std::max(1.0, dpi / 96.0);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+QPointF QPainterSurface::Map(Point p) const {
+    // y up in user units, y down on the device: the flip happens here, never with a mirrored
+    // painter window, which would mirror the text as well.
+    return {device_centre_.x() + (p.x - user_centre_.x) * unit_,
+            device_centre_.y() - (p.y - user_centre_.y) * unit_};
+}
+
+void QPainterSurface::Clear(Colour background) {
+    painter_.fillRect(target_, ToQColor(background));
+}
+
+void QPainterSurface::Line(Point from, Point to, Colour c) {
+    painter_.setPen(QPen(ToQColor(c), pen_width_, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(Map(from), Map(to));
+}
+
+void QPainterSurface::Circle(Point centre, double radius, Colour c) {
+    painter_.setPen(QPen(ToQColor(c), pen_width_));
+    painter_.setBrush(Qt::NoBrush);
+    const double r = DeviceLength(radius);
+    painter_.drawEllipse(Map(centre), r, r);
+}
+
+void QPainterSurface::SetFont(const FontSpec& f) {
+    font_ = QFont(QString::fromStdString(f.face));
+    font_.setPointSizeF(std::max(kMinimumPoints, f.points));
+    font_.setBold(f.bold);
+    painter_.setFont(font_);
+    metrics_ = QFontMetricsF(font_, painter_.device());
+}
+
+void QPainterSurface::Text(Point at, std::string_view s, Colour c) {
+    painter_.setPen(ToQColor(c));
+    const QPointF top_left = Map(at);
+    painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), FromCodes(s));
+}
+
+Extent QPainterSurface::TextExtent(std::string_view s) const {
+    return {metrics_.horizontalAdvance(FromCodes(s)) / unit_, metrics_.height() / unit_};
+}
+
+WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in) {
+    const UserScale scale = WheelUserScale(in, {target.width(), target.height()});
+    QPainterSurface surface(painter, target, scale);
+    DrawingContext dc(surface, scale);
+    return PaintWheel(dc, in);
+}
+
+}  // namespace orvantis

@@ -1,0 +1,52 @@
+// The wheel's surface over a QPainter: one adapter for the window, an image and the printed
+// page (QPainter paints on a QWidget, a QImage and a QPrinter alike).
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRectF>
+
+#include "wheel/paint_cycle.h"
+#include "wheel/surface.h"
+
+namespace orvantis {
+
+// Maps the user scale onto the target rectangle of the painter's device with equal units on
+// both axes, centred (the window's scale already has the target's proportions; the page's is
+// fitted inside the paper), y up. Text is drawn with the top-left corner of its cell at the
+// given point: the baseline lies one ascent below it. Sizes are measured on the painter's
+// device, so the 1200-dpi printer and the 96-dpi screen lay out alike; lines are one pixel at
+// 96 dpi and as thick in inches elsewhere.
+class QPainterSurface final : public Surface {
+public:
+    QPainterSurface(QPainter& painter, const QRectF& target, const UserScale& scale);
+
+    void Clear(Colour background) override;
+    void Line(Point from, Point to, Colour c) override;
+    void Circle(Point centre, double radius, Colour c) override;
+    void SetFont(const FontSpec& f) override;
+    void Text(Point at, std::string_view s, Colour c) override;
+    Extent TextExtent(std::string_view s) const override;
+
+    // Device position of a user point, and device length of a user length.
+    QPointF Map(Point p) const;
+    double DeviceLength(double user_length) const { return user_length * unit_; }
+
+private:
+    QPainter& painter_;
+    QRectF target_;
+    UserScale scale_;
+    double unit_ = 1;  // device units per user unit
+    QPointF device_centre_;
+    Point user_centre_;
+    double pen_width_ = 1;
+    QFont font_;
+    QFontMetricsF metrics_;
+};
+
+// The whole paint cycle on a painter: scale, surface, context and paint in one call. Returns
+// the working tables (BodyDisplayAngle for the aspect lines and the aspect window).
+WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in);
+
+}  // namespace orvantis
