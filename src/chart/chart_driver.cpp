@@ -222,7 +222,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     next.ChartAmPmShown = next.ChartAmPm;
     next.LongDirection = next.ChartLong < 0 ? "EAST" : "WEST";
     next.LatDirection = next.ChartLat < 0 ? "SOUTH" : "NORTH";
-    next.TrueNodeLongitude = -100.0;
+    next.TrueNodeLongitude = kTrueNodeUnset;
 
     bool finite = ComputeTimeAndAngles(next) == ComputeStatus::kOk;
     finite = finite && ComputeHouseCusps(next) == ComputeStatus::kOk;
