@@ -1,0 +1,26 @@
+#include "settings/options_file.h"
+
+#include <cmath>
+#include <limits>
+
+#include "settings/lenient_number.h"
+#include "settings/text_lines.h"
+
+namespace orvantis {
+
+OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values) {
+    OptionsReading reading;
+    for (std::string_view line : SplitLines(text)) {
+        if (line.empty()) break;
+        if (reading.lines_read == kOptionCount) {
+            reading.lines_left_over = true;  // the array ends at option 130
+            break;
+        }
+        const double value = LenientNumber(line.substr(0, kOptionValueWidth));
+        const bool fits = std::fabs(value) <= std::numeric_limits<float>::max();
+        values[++reading.lines_read] = fits ? static_cast<float>(value) : 0.0f;
+    }
+    return reading;
+}
+
+}  // namespace orvantis

@@ -1,0 +1,29 @@
+// OPTIONS.OPT (and its master copy OPTIONS.MAS): one value a line, in the first seven
+// characters; the rest of each line is free text.
+#pragma once
+
+#include <string_view>
+
+#include "settings/option_values.h"
+
+namespace orvantis {
+
+inline constexpr const char* kOptionsFileName = "OPTIONS.OPT";
+inline constexpr const char* kMasterOptionsFileName = "OPTIONS.MAS";
+
+// Characters of an options line that hold its value.
+inline constexpr int kOptionValueWidth = 7;
+
+struct OptionsReading {
+    int lines_read = 0;            // values stored: options 1..lines_read
+    bool lines_left_over = false;  // non-empty lines followed the 130th and were not read
+};
+
+// Reads the lines of text into values[1], values[2] ... until the end of the text, the first
+// empty line or line 130, each from its first seven characters by the lenient number rule.
+// Only the lines read are overwritten: the caller decides what the others hold (0 at start-up,
+// the previous values after the options editor saved). A value beyond single precision is
+// stored as 0, like text without digits.
+OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values);
+
+}  // namespace orvantis

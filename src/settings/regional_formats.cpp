@@ -1,0 +1,50 @@
+#include "settings/regional_formats.h"
+
+#include "settings/lenient_number.h"
+
+namespace orvantis {
+namespace {
+
+std::int16_t CodeOf(const RegionalSource& source, std::string_view key) {
+    const std::optional<std::string> text = source.Value(key);
+    if (!text) return 0;
+    return RoundToInt16(LenientNumber(*text)).value_or(0);
+}
+
+// The pattern letters outside quoted text ('' inside or outside quotes is a literal quote,
+// which the alternation below handles without special care).
+std::string PatternLetters(std::string_view pattern) {
+    std::string letters;
+    bool quoted = false;
+    for (char c : pattern) {
+        if (c == '\'') {
+            quoted = !quoted;
+        } else if (!quoted) {
+            letters += c;
+        }
+    }
+    return letters;
+}
+
+}  // namespace
+
+RegionalFormats ReadRegionalFormats(const RegionalSource& source) {
+    return {CodeOf(source, kDateOrderKey), CodeOf(source, kTimeFormatKey)};
+}
+
+std::int16_t DateOrderFromPattern(std::string_view pattern) {
+    const std::string letters = PatternLetters(pattern);
+    const std::size_t day = letters.find('d');
+    const std::size_t month = letters.find('M');
+    const std::size_t year = letters.find('y');
+    if (year != std::string::npos && year < day && year < month) return 2;
+    if (day != std::string::npos && day < month) return 1;
+    return 0;
+}
+
+std::int16_t TimeFormatFromPattern(std::string_view pattern) {
+    const std::string letters = PatternLetters(pattern);
+    return letters.find_first_of("aA") == std::string::npos ? 1 : 0;
+}
+
+}  // namespace orvantis
