@@ -8,7 +8,16 @@ double SinDeg(double degrees) { return std::sin(degrees * kPi / 180.0); }
 
 double CosDeg(double degrees) { return std::cos(degrees * kPi / 180.0); }
 
-double Reduce360(double x) { return x - 360.0 * std::floor(x / 360.0); }
+double Reduce360(double x) {
+    double r = x - 360.0 * std::floor(x / 360.0);
+    if (r >= 0.0 && r < 360.0) return r;
+    if (!std::isfinite(x)) return r;  // not a number stays so, for the status checks
+    // Out of range only at the edges: a tiny negative x gives x + 360, which rounds to 360
+    // itself (the point 0), and beyond 1e16 or so the product above loses the remainder.
+    r = std::fmod(x, 360.0);
+    if (r < 0.0) r += 360.0;
+    return r >= 360.0 ? 0.0 : r;
+}
 
 double DegToRad(double degrees) { return degrees * kPi / 180.0; }
 

@@ -1,0 +1,29 @@
+#include "chart/calendar.h"
+
+#include <cmath>
+
+namespace orvantis {
+
+double JulianDayNumberOf(int day, int month, int year) {
+    // Months are counted from March 4800 BC, so that the leap day ends each counted year.
+    const double a = (static_cast<double>(year) + 4800.0) * 12.0 + month - 3.0;
+    double j = std::floor((2.0 * (a - 12.0 * std::floor(a / 12.0)) + 7.0 + 365.0 * a) / 12.0) +
+               day + std::floor(a / 48.0) - 32083.0;
+    // 2299171 is the Julian count of 15 October 1582: from there on the Gregorian correction.
+    if (j >= 2299171.0) j += std::floor(a / 4800.0) - std::floor(a / 1200.0) + 38.0;
+    return j;
+}
+
+bool IsLeapYear(int year) {
+    if (year > 1582) return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return year % 4 == 0;  // also right for negative years: -4 % 4 == 0
+}
+
+int DaysInMonth(int month, int year) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && IsLeapYear(year)) return 29;
+    return kDays[month - 1];
+}
+
+}  // namespace orvantis

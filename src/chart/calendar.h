@@ -1,0 +1,22 @@
+// The civil calendar: Julian day numbers, leap years and month lengths. Dates from 15 October
+// 1582 on are Gregorian, earlier ones Julian (4 October 1582 is followed by 15 October).
+#pragma once
+
+namespace orvantis {
+
+// The Julian day number of the civil date (the day that begins at the preceding noon): 2451545
+// for 1 January 2000, 2299160 for 4 October 1582 and 2299161 for 15 October 1582. Any month and
+// day are accepted arithmetically (month 13 is January of the next year); the result is a whole
+// number held in a double, exact for every 16-bit year.
+double JulianDayNumberOf(int day, int month, int year);
+
+// True for a leap year: the Gregorian rule from 1583 on, the Julian rule (every fourth year,
+// year 0 = 1 BC included) before. 1582 is a common year under both rules.
+bool IsLeapYear(int year);
+
+// Days in month 1..12 of year by the same rules (February has 29 days in a leap year); 0 for a
+// month outside 1..12. October 1582 ends on the 31st as any October: its days 5 to 14 did not
+// exist, and the day numbers above read them by the Julian rule.
+int DaysInMonth(int month, int year);
+
+}  // namespace orvantis
