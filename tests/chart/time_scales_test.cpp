@@ -1,0 +1,113 @@
+// The time step: Universal Time, T, sidereal time, obliquity, MC and Ascendant.
+#include "chart/time_scales.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "chart_fixture.h"
+
+namespace orvantis {
+namespace {
+
+using testing_support::ChartAt;
+using testing_support::Moment;
+
+TEST(TimeScales, NoonOfTheFirstOfJanuary2000IsTOne) {
+    ChartState c = ChartAt({1, 1, 2000, 12.00f, true});
+    ASSERT_EQ(ComputeTimeAndAngles(c), ComputeStatus::kOk);
+    EXPECT_EQ(c.JulianDayNumber, 2451545);
+    EXPECT_DOUBLE_EQ(c.TimeOfDay, 0.5);
+    EXPECT_EQ(c.UTFraction, c.TimeOfDay);
+    EXPECT_DOUBLE_EQ(c.CenturiesT, 1.0);
+}
+
+// Almanac values for 2000 January 1, 0h UT: mean sidereal time 6h39m52.3s at Greenwich and
+// mean obliquity 23°26'21.4".
+TEST(TimeScales, SiderealTimeAndObliquityAtMidnightUt) {
+    ChartState c = ChartAt({1, 1, 2000, 12.00f, false});
+    ASSERT_EQ(ComputeTimeAndAngles(c), ComputeStatus::kOk);
+    EXPECT_EQ(c.TimeOfDay, 0.0);
+    EXPECT_EQ(c.SidHours, 6);
+    EXPECT_EQ(c.SidMinutes, 39);
+    EXPECT_EQ(c.SidSeconds, 52);
+    EXPECT_NEAR(c.ObliquityDeg, 23 + 26 / 60.0 + 21.4 / 3600.0, 0.5 / 3600.0);
+    EXPECT_NEAR(c.Obliquity, -DegToRad(c.ObliquityDeg), 1e-15);  // kept negated
+    const double frac = c.SiderealDays - std::floor(c.SiderealDays);
+    EXPECT_NEAR(frac * 24, 6 + 39 / 60.0 + 52.3 / 3600.0, 0.2 / 3600.0);
+}
+
+TEST(TimeScales, TheClockHour12StandsForZero) {
+    ChartState am = ChartAt({1, 1, 2000, 12.30f, false});
+    ChartState pm = ChartAt({1, 1, 2000, 12.30f, true});
+    ComputeTimeAndAngles(am);
+    ComputeTimeAndAngles(pm);
+    EXPECT_NEAR(am.TimeOfDay, 0.5 / 24, 1e-7);  // ChartClock is single precision
+    EXPECT_NEAR(pm.TimeOfDay, 0.5 + 0.5 / 24, 1e-7);
+}
+
+TEST(TimeScales, TheZoneMayCarryTheMomentIntoTheNextDay) {
+    ChartState late = ChartAt({1, 1, 2000, 11.00f, true, 5.0f});
+    ChartState next = ChartAt({2, 1, 2000, 4.00f, false, 0.0f});
+    ComputeTimeAndAngles(late);
+    ComputeTimeAndAngles(next);
+    EXPECT_DOUBLE_EQ(late.TimeOfDay, 28.0 / 24);
+    EXPECT_NEAR(late.JulianDayNumber + late.TimeOfDay, next.JulianDayNumber + next.TimeOfDay,
+                1e-12);
+    EXPECT_NEAR(late.CenturiesT, next.CenturiesT, 1e-15);
+    EXPECT_NEAR(late.RAMC, next.RAMC, 1e-9);
+}
+
+TEST(TimeScales, LongitudeWestIsBehindGreenwich) {
+    ChartState greenwich = ChartAt({5, 3, 2024, 3.15f, true});
+    ChartState west = ChartAt({5, 3, 2024, 3.15f, true, 0, 74.0f});
+    ChartState east = ChartAt({5, 3, 2024, 3.15f, true, 0, -2.2f});
+    for (ChartState* c : {&greenwich, &west, &east}) ComputeTimeAndAngles(*c);
+    EXPECT_NEAR(testing_support::ArcDistance(RadToDeg(greenwich.RAMC) - 74, RadToDeg(west.RAMC)), 0,
+                1e-9);
+    EXPECT_NEAR(
+        testing_support::ArcDistance(RadToDeg(greenwich.RAMC) + 2 + 20 / 60.0, RadToDeg(east.RAMC)),
+        0, 1e-6);
+}
+
+TEST(TimeScales, SouthernCaptionIsTwelveHoursAhead) {
+    ChartState north = ChartAt({5, 3, 2024, 3.15f, true, 0, 0, 33.52f});
+    ChartState south = ChartAt({5, 3, 2024, 3.15f, true, 0, 0, -33.52f});
+    ComputeTimeAndAngles(north);
+    ComputeTimeAndAngles(south);
+    EXPECT_EQ(north.RAMC, south.RAMC);
+    const double n = north.SidHours * 3600 + north.SidMinutes * 60 + north.SidSeconds;
+    const double s = south.SidHours * 3600 + south.SidMinutes * 60 + south.SidSeconds;
+    EXPECT_NEAR(std::fmod(s - n + 86400, 86400), 43200, 1);
+    EXPECT_DOUBLE_EQ(south.NegLatRadians, DegToRad(DmmToDecimal(33.52f)));
+    EXPECT_DOUBLE_EQ(north.NegLatRadians, -south.NegLatRadians);
+}
+
+TEST(TimeScales, TheEquatorIsKeptAsATinyLatitude) {
+    ChartState c = ChartAt({5, 3, 2024, 3.15f, true});
+    ComputeTimeAndAngles(c);
+    EXPECT_EQ(c.NegLatRadians, 1e-05);
+    EXPECT_EQ(c.LatRadians, 0.0);
+}
+
+// The Ascendant and MC of the worked example: RAMC 0 at latitude 40° N with ε = 23°26'. The
+// printed Ascendant 108°28' is 0.8' above the true 108°27.2' (spherical trigonometry, checked
+// against Swiss Ephemeris's swe_houses_armc).
+TEST(TimeScales, AscendantAndMcOfTheWorkedExample) {
+    const double eps = DegToRad(23 + 26 / 60.0);
+    EXPECT_NEAR(MidheavenDegrees(0, eps), 0, 1e-6);
+    const double asc = AscendantDegrees(0, DegToRad(40), -eps);
+    EXPECT_NEAR(asc, 108 + 28 / 60.0, 1 / 60.0);
+    EXPECT_NEAR(asc, 108 + 27.21 / 60.0, 0.01 / 60.0);
+}
+
+TEST(TimeScales, ANonFiniteInputIsReported) {
+    ChartState c = ChartAt({5, 3, 2024, 3.15f, true});
+    c.ChartZone = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(ComputeTimeAndAngles(c), ComputeStatus::kNonFinite);
+    ChartState pole = ChartAt({5, 3, 2024, 3.15f, true, 0, 0, 90.0f});
+    EXPECT_EQ(ComputeTimeAndAngles(pole), ComputeStatus::kOk);
+}
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,131 @@
+// ORVANTIS.INI: reading the scale, the layout and the window geometry, and writing the file.
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace orvantis {
+namespace {
+
+constexpr const char* kOrdered =
+    "[Orvantis] - Do NOT change the order of these variables.\r\n"
+    "StartScale=300\r\n"
+    "TypeChart=1\r\n"
+    "OrvantisTop=1155\r\n"
+    "OrvantisLeft=-45\r\n"
+    "OrvantisHeight=6000\r\n"
+    "OrvantisWidth=9000.5\r\n"
+    "OrvantisScaleHeight=-480\r\n"
+    "OrvantisScaleWidth=700\r\n";
+
+constexpr const char* kShuffled =
+    "OrvantisScaleWidth=700\n"
+    "TypeChart=1\n"
+    "OrvantisWidth=9000.5\n"
+    "[Orvantis] - Do NOT change the order of these variables.\n"
+    "OrvantisScaleHeight=-480\n"
+    "StartScale=300\n"
+    "OrvantisLeft=-45\n"
+    "OrvantisHeight=6000\n"
+    "OrvantisTop=1155";
+
+void ExpectGeometry(const WindowGeometry& g, float top, float left, float height, float width,
+                    float scale_height, float scale_width) {
+    EXPECT_EQ(g.top, top);
+    EXPECT_EQ(g.left, left);
+    EXPECT_EQ(g.height, height);
+    EXPECT_EQ(g.width, width);
+    EXPECT_EQ(g.scale_height, scale_height);
+    EXPECT_EQ(g.scale_width, scale_width);
+}
+
+TEST(ReadIni, MissingFileKeepsTheDefaults) {
+    const IniScaleAndChart s = ReadIniScaleAndChart("");
+    EXPECT_EQ(s.StartScale, 287);
+    EXPECT_EQ(s.TypeChart, 0);
+    ExpectGeometry(ReadIniWindowGeometry(""), 0, 0, 7200, 8490, 480, 640);
+}
+
+TEST(ReadIni, ShuffledLfOnlyLinesReadLikeTheOrderedFile) {
+    for (const char* text : {kOrdered, kShuffled}) {
+        const IniScaleAndChart s = ReadIniScaleAndChart(text);
+        EXPECT_EQ(s.StartScale, 300);
+        EXPECT_EQ(s.TypeChart, 1);
+        ExpectGeometry(ReadIniWindowGeometry(text), 1155, -45, 6000, 9000.5f, -480, 700);
+    }
+}
+
+TEST(ReadIni, SizesMustBePositiveButTheScaleHeightMayBeNegative) {
+    const WindowGeometry g = ReadIniWindowGeometry(
+        "OrvantisHeight=0\r\nOrvantisWidth=-100\r\nOrvantisScaleWidth=0\r\n"
+        "OrvantisScaleHeight=-480\r\nOrvantisTop=-300\r\nOrvantisLeft=0\r\n");
+    ExpectGeometry(g, -300, 0, 7200, 8490, -480, 640);
+    EXPECT_EQ(ReadIniWindowGeometry("OrvantisScaleHeight=0").scale_height, 480);
+}
+
+TEST(ReadIni, KeysAreCaseSensitivePrefixesAndTheLastValueWins) {
+    const IniScaleAndChart s = ReadIniScaleAndChart(
+        "startscale=100\nStartScale=200\nStartScale=250.5\nTypeChart\nStartScaleX=260 extra\n");
+    EXPECT_EQ(s.StartScale, 260);
+    EXPECT_EQ(s.TypeChart, 0);  // no "=": the whole line is the value, which has no digits
+    EXPECT_EQ(ReadIniScaleAndChart("StartScale=250.5").StartScale, 250);  // halves to even
+    EXPECT_EQ(ReadIniScaleAndChart("StartScale=251.5").StartScale, 252);
+}
+
+TEST(ReadIni, ASixteenBitOverflowEndsTheReadingThere) {
+    const IniScaleAndChart s =
+        ReadIniScaleAndChart("TypeChart=1\r\nStartScale=40000\r\nTypeChart=2\r\nStartScale=5\r\n");
+    EXPECT_EQ(s.StartScale, 287);
+    EXPECT_EQ(s.TypeChart, 1);
+    EXPECT_EQ(ReadIniScaleAndChart("StartScale=300\nTypeChart=-32769\nStartScale=9").StartScale,
+              300);
+    // The geometry reader does not look at those keys.
+    EXPECT_EQ(ReadIniWindowGeometry("StartScale=40000\nOrvantisTop=10").top, 10);
+}
+
+TEST(ReadIni, AWindowValueBeyondSinglePrecisionIsIgnored) {
+    const WindowGeometry g = ReadIniWindowGeometry("OrvantisTop=5\nOrvantisTop=1e39\n");
+    EXPECT_EQ(g.top, 5);
+}
+
+TEST(WriteSettingsIni, WritesTheNineLinesWithCrLf) {
+    WindowGeometry g;
+    g.top = 1155;
+    g.left = -45;
+    g.width = 9000.5f;
+    g.scale_height = -480;
+    EXPECT_EQ(WriteSettingsIni(287, -1, g),
+              "[Orvantis] - Do NOT change the order of these variables.\r\n"
+              "StartScale=287\r\n"
+              "TypeChart=-1\r\n"
+              "OrvantisTop=1155\r\n"
+              "OrvantisLeft=-45\r\n"
+              "OrvantisHeight=7200\r\n"
+              "OrvantisWidth=9000.5\r\n"
+              "OrvantisScaleHeight=-480\r\n"
+              "OrvantisScaleWidth=640\r\n");
+}
+
+TEST(WriteSettingsIni, WhatIsWrittenReadsBackExactly) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> any(-20000.0f, 20000.0f);
+    for (int i = 0; i < 500; ++i) {
+        WindowGeometry g{any(random),
+                         any(random),
+                         std::abs(any(random)) + 1,
+                         std::abs(any(random)) + 1,
+                         any(random),
+                         std::abs(any(random)) + 1};
+        if (i == 0) g.top = 3.4e38f;
+        if (i == 1) g.left = 1.5e-9f;
+        if (g.scale_height == 0) g.scale_height = 1;
+        const std::string text = WriteSettingsIni(static_cast<std::int16_t>(i), 1, g);
+        const WindowGeometry back = ReadIniWindowGeometry(text);
+        ExpectGeometry(back, g.top, g.left, g.height, g.width, g.scale_height, g.scale_width);
+        EXPECT_EQ(ReadIniScaleAndChart(text).StartScale, i);
+    }
+}
+
+}  // namespace
+}  // namespace orvantis

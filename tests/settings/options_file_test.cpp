@@ -1,0 +1,78 @@
+// OPTIONS.OPT: a value in the first seven characters of each line.
+#include "settings/options_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orvantis {
+namespace {
+
+std::string Lines(int count, const std::string& line, const char* end = "\r\n") {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += line + end;
+    return text;
+}
+
+TEST(ReadOptionsFile, ReadsTheFirstSevenCharactersOfEachLine) {
+    OptionValues v{};
+    const OptionsReading r = ReadOptionsFile(
+        "-1     East longitude\r\n"
+        "12.5xyz\r\n"
+        "Placidus is 1\r\n"
+        "1234567890 digits past the seventh character\r\n"
+        "      5 six blanks and a digit\r\n"
+        "       5 seven blanks, then a digit too late\r\n"
+        "1e39   beyond single precision\r\n"
+        "  \t\r\n",
+        v);
+    EXPECT_EQ(r.lines_read, 8);
+    EXPECT_FALSE(r.lines_left_over);
+    EXPECT_EQ(v[1], -1.0f);
+    EXPECT_EQ(v[2], 12.5f);
+    EXPECT_EQ(v[3], 0.0f);
+    EXPECT_EQ(v[4], 1234567.0f);
+    EXPECT_EQ(v[5], 5.0f);
+    EXPECT_EQ(v[6], 0.0f);
+    EXPECT_EQ(v[7], 0.0f);
+    EXPECT_EQ(v[8], 0.0f);  // blanks only: a line, not an empty one
+}
+
+TEST(ReadOptionsFile, StopsAtTheFirstEmptyLineAndKeepsTheRest) {
+    OptionValues v{};
+    v.fill(9.0f);
+    const OptionsReading r = ReadOptionsFile("5\r\n-74\r\n\r\n40\r\n", v);
+    EXPECT_EQ(r.lines_read, 2);
+    EXPECT_EQ(v[1], 5.0f);
+    EXPECT_EQ(v[2], -74.0f);
+    EXPECT_EQ(v[3], 9.0f);  // not read: the caller's value stays
+    EXPECT_EQ(v[130], 9.0f);
+    EXPECT_EQ(v[0], 9.0f);  // element 0 is never written
+}
+
+TEST(ReadOptionsFile, LfOnlyFilesReadTheSame) {
+    OptionValues crlf{}, lf{};
+    ReadOptionsFile("1\r\n2.5\r\n-1  x\r\n", crlf);
+    ReadOptionsFile("1\n2.5\n-1  x\n", lf);
+    EXPECT_EQ(crlf, lf);
+}
+
+TEST(ReadOptionsFile, ReadsAtMost130Lines) {
+    OptionValues v{};
+    const OptionsReading exact = ReadOptionsFile(Lines(130, "3"), v);
+    EXPECT_EQ(exact.lines_read, 130);
+    EXPECT_FALSE(exact.lines_left_over);
+
+    v.fill(0.0f);
+    const OptionsReading more = ReadOptionsFile(Lines(131, "4") + Lines(9869, "5", "\n"), v);
+    EXPECT_EQ(more.lines_read, 130);
+    EXPECT_TRUE(more.lines_left_over);
+    EXPECT_EQ(v[130], 4.0f);
+    EXPECT_EQ(v[0], 0.0f);
+
+    const OptionsReading then_empty = ReadOptionsFile(Lines(130, "3") + "\r\n6\r\n", v);
+    EXPECT_FALSE(then_empty.lines_left_over);
+}
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,74 @@
+// The owner name and the two regional codes.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "settings/owner_name.h"
+#include "settings/regional_formats.h"
+
+namespace orvantis {
+namespace {
+
+TEST(ReadOwnerName, TakesTheFirstLine) {
+    EXPECT_EQ(ReadOwnerName("Ann Smith\r\nsecond line\r\n"), "Ann Smith");
+    EXPECT_EQ(ReadOwnerName("Ann Smith\nsecond line"), "Ann Smith");
+    EXPECT_EQ(ReadOwnerName("Ann Smith"), "Ann Smith");
+    EXPECT_EQ(ReadOwnerName(""), "");
+    EXPECT_EQ(ReadOwnerName("\r\nAnn"), "");
+    EXPECT_EQ(ReadOwnerName(std::string("Ann\0junk\n", 9)), "Ann");
+}
+
+using Table = std::map<std::string, std::string, std::less<>>;
+
+class TableSource final : public RegionalSource {
+public:
+    explicit TableSource(Table values) : values_(std::move(values)) {}
+    std::optional<std::string> Value(std::string_view key) const override {
+        const auto it = values_.find(key);
+        if (it == values_.end()) return std::nullopt;
+        return it->second;
+    }
+
+private:
+    Table values_;
+};
+
+TEST(ReadRegionalFormats, ReadsTheCodesTheSourceGives) {
+    const RegionalFormats f =
+        ReadRegionalFormats(TableSource(Table{{"iDate", "1"}, {"iTime", "1"}}));
+    EXPECT_EQ(f.DateOrder, 1);
+    EXPECT_EQ(f.TimeFormat, 1);
+    EXPECT_EQ(ReadRegionalFormats(TableSource(Table{{"iDate", " 2.4 "}})).DateOrder, 2);
+}
+
+TEST(ReadRegionalFormats, MissingEmptyOrOverlongCodesGiveZero) {
+    const RegionalFormats none = ReadRegionalFormats(TableSource(Table{}));
+    EXPECT_EQ(none.DateOrder, 0);
+    EXPECT_EQ(none.TimeFormat, 0);
+    const RegionalFormats odd =
+        ReadRegionalFormats(TableSource(Table{{"iDate", ""}, {"iTime", "70000"}}));
+    EXPECT_EQ(odd.DateOrder, 0);
+    EXPECT_EQ(odd.TimeFormat, 0);
+}
+
+TEST(RegionalPatterns, DateOrderFollowsTheFirstLetters) {
+    EXPECT_EQ(DateOrderFromPattern("M/d/yy"), 0);
+    EXPECT_EQ(DateOrderFromPattern("dd.MM.yyyy"), 1);
+    EXPECT_EQ(DateOrderFromPattern("d/M/yyyy"), 1);
+    EXPECT_EQ(DateOrderFromPattern("yyyy-MM-dd"), 2);
+    EXPECT_EQ(DateOrderFromPattern("y. M. d."), 2);
+    EXPECT_EQ(DateOrderFromPattern("'day' M 'of' d, yyyy"), 0);  // quoted text is not a field
+    EXPECT_EQ(DateOrderFromPattern(""), 0);
+}
+
+TEST(RegionalPatterns, TwentyFourHoursWithoutAnAmPmMarker) {
+    EXPECT_EQ(TimeFormatFromPattern("HH:mm:ss"), 1);
+    EXPECT_EQ(TimeFormatFromPattern("H 'h' mm"), 1);
+    EXPECT_EQ(TimeFormatFromPattern("HH 'Uhr a' mm"), 1);
+    EXPECT_EQ(TimeFormatFromPattern("h:mm:ss AP"), 0);
+    EXPECT_EQ(TimeFormatFromPattern("h:mm a"), 0);
+    EXPECT_EQ(TimeFormatFromPattern("ap h:mm"), 0);
+}
+
+}  // namespace
+}  // namespace orvantis
