@@ -1,0 +1,123 @@
+#include "aspects/aspect_grid.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "aspects/aspect_kind.h"
+#include "aspects/aspect_list.h"
+
+namespace orvantis {
+namespace {
+
+constexpr int kGridBodies = 15;
+constexpr double kPitch = 1.25;
+
+// Where the cells of the grid lie: the top-left corner of the glyph of cell (p, q) and the
+// borders between cells, in user units.
+struct GridGeometry {
+    double x0 = 0, y0 = 0;  // anchor
+    double width = 0;       // text width of glyph 174
+    double height = 0;      // its text height, signed like the scale (negative with y up)
+
+    // Top-left corner of the glyph printed in cell (row p, column q), 1-based.
+    Point Glyph(int p, int q) const {
+        return {x0 + (q - 1) * kPitch * width + width / 3,
+                y0 + (p - 1) * kPitch * height + height / 4};
+    }
+    // Border k (0..15) between columns k and k + 1, and between rows k and k + 1. The borders
+    // are offset so that each cell is centred on its glyph.
+    double BorderX(int k) const {
+        return x0 + k * kPitch * width + (width / 3 + width / 2) - kPitch * width / 2;
+    }
+    double BorderY(int k) const {
+        return y0 + k * kPitch * height + (height / 4 + height / 2) - kPitch * height / 2;
+    }
+};
+
+void PrintAt(DrawingContext& dc, Point at, const std::string& s, Colour c) {
+    dc.CurrentX = at.x;
+    dc.CurrentY = at.y;
+    dc.ForeColor = c;
+    dc.Print(s);
+}
+
+// The staircase around the lower triangle with its diagonal: row p holds columns 1..p.
+void DrawGridLines(DrawingContext& dc, const GridGeometry& g) {
+    const Colour black{};
+    for (int k = 0; k <= kGridBodies; ++k) {
+        // Horizontal border below row k runs under columns 1..k+1 (the last one under all).
+        const int columns = std::min(k + 1, kGridBodies);
+        dc.Line({g.BorderX(0), g.BorderY(k)}, {g.BorderX(columns), g.BorderY(k)}, black);
+        // Vertical border right of column k runs beside rows max(k, 1)..15.
+        const int first_row = std::max(k, 1);
+        dc.Line({g.BorderX(k), g.BorderY(first_row - 1)}, {g.BorderX(k), g.BorderY(kGridBodies)},
+                black);
+    }
+}
+
+}  // namespace
+
+int AspectGroupColourOption(int kind) {
+    switch (kind) {
+        case kConjunction:
+            return 124;
+        case kSextile:
+        case kTrine:
+            return 125;
+        case kSquare:
+        case kOpposition:
+            return 126;
+        case kQuincunx:
+            return 127;
+        case kSemisquare:
+        case kSesquiquadrate:
+            return 128;
+        case kQuintile:
+        case kBiquintile:
+            return 129;
+        case kSemisextile:
+        case kDecile:
+        case kNovile:
+        case kTredecile:
+        case kSeptile:
+            return 130;
+        default:
+            return 0;
+    }
+}
+
+void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_longitude,
+                     const OrbValues& orbs, const OptionValues& options) {
+    if (options[122] == 0) return;
+    dc.FontName = "QUERNA";
+    dc.FontSize = options[120];
+    dc.FontBold = false;
+
+    const UserScale& scale = dc.Scale();
+    GridGeometry g;
+    g.x0 = (scale.right - scale.left) / 2 - options[121];
+    g.y0 = (scale.bottom - scale.top) / 2 +
+           std::fabs(dc.TextHeight(BodyGlyph(1))) * options[119] * kPitch;
+    const std::string cell_glyph(1, static_cast<char>(174));
+    g.width = dc.TextWidth(cell_glyph);
+    g.height = dc.TextHeight(cell_glyph);
+
+    DrawGridLines(dc, g);
+    for (int p = 1; p <= kGridBodies; ++p) {
+        PrintAt(dc, g.Glyph(p, p), BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]),
+                Colour{});
+    }
+
+    for (int p = 1; p <= kGridBodies; ++p) {
+        for (int q = 1; q < p; ++q) {
+            const auto a = static_cast<std::size_t>(kAspectBodyOrder[static_cast<std::size_t>(p)]);
+            const auto b = static_cast<std::size_t>(kAspectBodyOrder[static_cast<std::size_t>(q)]);
+            const int kind = ClassifyAspect(body_longitude[a], body_longitude[b], orbs);
+            if (!IsAspect(kind)) continue;
+            const auto option = static_cast<std::size_t>(AspectGroupColourOption(kind));
+            PrintAt(dc, g.Glyph(p, q), AspectGlyph(kind), PaletteColour(options[option]));
+        }
+    }
+}
+
+}  // namespace orvantis

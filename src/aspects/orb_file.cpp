@@ -1,0 +1,38 @@
+#include "aspects/orb_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "settings/lenient_number.h"
+#include "settings/text_lines.h"
+
+namespace orvantis {
+
+void ReadOrbFile(std::string_view text, OrbValues& orbs) {
+    int n = 0;
+    for (std::string_view line : SplitLines(text)) {
+        if (line.empty()) break;
+        // Lines beyond the seventeenth have no orb to go to; they are ignored.
+        if (n == kOrbCount) break;
+        ++n;
+        orbs[n] = static_cast<float>(LenientNumber(line.substr(0, 7)));
+    }
+}
+
+std::optional<Problem> LoadOrbFile(const std::string& path, OrbValues& orbs) {
+    const std::optional<std::string> text = ReadTextFile(path);
+    if (text) {
+        ReadOrbFile(*text, orbs);
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    Problem problem;
+    problem.title = "Warning!";
+    problem.icon = Icon::kExclamation;
+    problem.text = path + (exists ? " Orb File Cannot Be Read" : " Orb File Not Found") +
+                   "\nThe previous orbs are kept.";
+    return problem;
+}
+
+}  // namespace orvantis

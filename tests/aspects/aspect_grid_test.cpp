@@ -1,0 +1,157 @@
+// The printed aspect grid, recorded on a surface with a fixed text extent (8 × 10 units).
+#include "aspects/aspect_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <tuple>
+
+#include "aspects/aspect_kind.h"
+#include "aspects/aspect_list.h"
+#include "chart/chart_state.h"
+#include "recording_surface.h"
+
+namespace orvantis {
+namespace {
+
+// The printed page's scale for an American wheel (S = 265).
+const UserScale kPage{16 - 265, 265 / 0.8 - 68, 265 - 15, -265 / 0.8 - 40};
+
+OptionValues GridOptions() {
+    OptionValues o{};
+    o[122] = 1, o[120] = 10, o[121] = 200, o[119] = 10;
+    for (int n = 124; n <= 130; ++n) o[static_cast<std::size_t>(n)] = static_cast<float>(n - 123);
+    return o;
+}
+
+// Only Sun–Moon trine, Sun–Mercury and Moon–Mercury sextiles and the node opposition are exact.
+std::array<double, 16> KnownChart() {
+    std::array<double, 16> L{};
+    const double values[] = {0,     0,     60,  13.7, 101.3, 147.9, 211.1, 253.3,
+                             307.7, 333.3, 120, 17.1, 197.1, 280.9, 161.9, 77.7};
+    std::copy(std::begin(values), std::end(values), L.begin());
+    return L;
+}
+
+// Row and column of a printed glyph, from the anchor (page width / 2 − 200 = 49.5, page height
+// / 2 + 10 × 10 × 1.25 = −192.25), the pitch (10 across, 12.5 down) and the inset (8/3, 2.5).
+struct Cell {
+    int row, column;
+    std::string glyph;
+    Colour colour;
+    friend bool operator<(const Cell& a, const Cell& b) {
+        return std::tie(a.row, a.column, a.glyph) < std::tie(b.row, b.column, b.glyph);
+    }
+};
+
+Cell CellOf(const RecordingSurface::TextCall& t) {
+    const double column = (t.at.x - 49.5 - 8.0 / 3) / 10 + 1;
+    const double row = (t.at.y - (-192.25) + 2.5) / -12.5 + 1;
+    EXPECT_NEAR(column, std::round(column), 1e-9) << "off the column pitch";
+    EXPECT_NEAR(row, std::round(row), 1e-9) << "off the row pitch";
+    return {static_cast<int>(std::lround(row)), static_cast<int>(std::lround(column)), t.text,
+            t.colour};
+}
+
+RecordingSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
+                       const OptionValues& options) {
+    RecordingSurface surface;
+    DrawingContext dc(surface, kPage);
+    PrintAspectGrid(dc, L, orbs, options);
+    return surface;
+}
+
+TEST(PrintAspectGrid, NothingWhenTheGridIsSwitchedOff) {
+    OptionValues options = GridOptions();
+    options[122] = 0;
+    const RecordingSurface surface = Print(KnownChart(), OrbValues{}, options);
+    EXPECT_TRUE(surface.lines.empty());
+    EXPECT_TRUE(surface.texts.empty());
+}
+
+TEST(PrintAspectGrid, BodiesOnTheDiagonalAndOneGlyphPerAspectBelowIt) {
+    const RecordingSurface surface = Print(KnownChart(), OrbValues{}, GridOptions());
+    std::vector<Cell> cells;
+    for (const auto& t : surface.texts) cells.push_back(CellOf(t));
+    ASSERT_EQ(cells.size(), 15u + 4u);
+    for (int p = 1; p <= 15; ++p) {
+        const Cell& c = cells[static_cast<std::size_t>(p - 1)];
+        EXPECT_EQ(c.row, p);
+        EXPECT_EQ(c.column, p);
+        EXPECT_EQ(c.glyph, BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]));
+        EXPECT_EQ(c.colour, (Colour{0, 0, 0}));
+    }
+    // Rows and columns: 1 Sun, 2 Moon, 3 Mercury ... 11 node, 12 opposite node.
+    const std::set<std::tuple<int, int, std::string>> aspects{
+        {2, 1, AspectGlyph(kTrine)},
+        {3, 1, AspectGlyph(kSextile)},
+        {3, 2, AspectGlyph(kSextile)},
+        {12, 11, AspectGlyph(kOpposition)},
+    };
+    std::set<std::tuple<int, int, std::string>> printed;
+    for (std::size_t n = 15; n < cells.size(); ++n) {
+        printed.emplace(cells[n].row, cells[n].column, cells[n].glyph);
+    }
+    EXPECT_EQ(printed, aspects);
+    for (const auto& t : surface.texts) EXPECT_EQ(t.font, (FontSpec{"QUERNA", 10, false}));
+}
+
+TEST(PrintAspectGrid, AgreesWithTheAspectListAndColoursByGroup) {
+    OrbValues orbs{};
+    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
+    const OptionValues options = GridOptions();
+    const RecordingSurface surface = Print(KnownChart(), orbs, options);
+    const auto list = ListAspects(KnownChart(), orbs);
+    ASSERT_EQ(surface.texts.size(), 15 + list.size() / 2);
+    for (std::size_t n = 15; n < surface.texts.size(); ++n) {
+        const Cell c = CellOf(surface.texts[n]);
+        EXPECT_GT(c.row, c.column) << "outside the lower triangle";
+        const int kind = static_cast<unsigned char>(c.glyph.at(0)) - 159;
+        const int a = kAspectBodyOrder[static_cast<std::size_t>(c.row)];
+        const int b = kAspectBodyOrder[static_cast<std::size_t>(c.column)];
+        EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                                [&](const AspectEntry& e) {
+                                    return e.first == a && e.second == b && e.kind == kind;
+                                }),
+                  1);
+        EXPECT_EQ(c.colour,
+                  PaletteColour(options[static_cast<std::size_t>(AspectGroupColourOption(kind))]));
+    }
+}
+
+TEST(AspectGroupColourOption, SevenGroups) {
+    const std::pair<int, int> groups[] = {
+        {kConjunction, 124}, {kSextile, 125},    {kTrine, 125},       {kSquare, 126},
+        {kOpposition, 126},  {kQuincunx, 127},   {kSemisquare, 128},  {kSesquiquadrate, 128},
+        {kQuintile, 129},    {kBiquintile, 129}, {kSemisextile, 130}, {kDecile, 130},
+        {kNovile, 130},      {kTredecile, 130},  {kSeptile, 130},     {kNoAspect, 0},
+    };
+    for (const auto& [kind, option] : groups) EXPECT_EQ(AspectGroupColourOption(kind), option);
+}
+
+TEST(PrintAspectGrid, LinesFrameTheStaircaseAroundTheGlyphs) {
+    const RecordingSurface surface = Print(KnownChart(), OrbValues{}, GridOptions());
+    ASSERT_FALSE(surface.lines.empty());
+    double left = 1e9, right = -1e9, top = -1e9, bottom = 1e9;
+    for (const auto& l : surface.lines) {
+        EXPECT_EQ(l.colour, (Colour{0, 0, 0}));
+        left = std::min({left, l.from.x, l.to.x});
+        right = std::max({right, l.from.x, l.to.x});
+        top = std::max({top, l.from.y, l.to.y});
+        bottom = std::min({bottom, l.from.y, l.to.y});
+    }
+    // Fifteen cells of 10 × 12.5 units each way.
+    EXPECT_NEAR(right - left, 150, 1e-9);
+    EXPECT_NEAR(top - bottom, 187.5, 1e-9);
+    for (const auto& t : surface.texts) {
+        EXPECT_GT(t.at.x, left);
+        EXPECT_LT(t.at.x + 8, right);
+        EXPECT_LT(t.at.y, top);
+        EXPECT_GT(t.at.y - 10, bottom);
+    }
+}
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,152 @@
+// The aspect lines inside the wheel, recorded on a surface with a fixed text extent.
+#include "aspects/aspect_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+#include "aspects/aspect_kind.h"
+#include "chart/chart_state.h"
+#include "recording_surface.h"
+
+namespace orvantis {
+namespace {
+
+constexpr double kPiDeg = 3.1415926535 / 180;
+
+// Bodies 1..10 placed so that, with option orbs of 1 degree, the Sun–Mercury, Mercury–Saturn and
+// Jupiter–Uranus pairs are quincunxes, Sun–Jupiter an opposition (181 apart), Sun–Saturn and
+// Sun–Moon sextiles, Mercury–Moon and Saturn–Uranus squares, Mercury–Uranus, Jupiter–Saturn,
+// Jupiter–Moon and Saturn–Moon trines; Venus–Mars is a conjunction and Sun–Uranus, Moon–Uranus,
+// Mercury–Jupiter semisextiles, Sun–Neptune a semisquare: none of those may be drawn.
+struct Scene {
+    std::array<double, 16> longitude{};
+    std::array<double, 16> display{};
+    OptionValues options{};
+    Scene() {
+        const double L[] = {0, 0, 150, 205, 206.5, 181, 301, 30, 45, 338, 60};
+        for (std::size_t i = 1; i <= 10; ++i) {
+            longitude[i] = L[i];
+            display[i] = L[i] + 7;  // where the glyphs were drawn, not where the bodies are
+        }
+        options[2] = options[3] = options[4] = options[5] = options[10] = 1;
+        options[77] = 14;
+        options[97] = 2, options[98] = 4, options[99] = 5;       // window colours
+        options[112] = 9, options[113] = 12, options[114] = 13;  // printed page colours
+    }
+};
+
+Point End(double display_angle) {
+    return {120 * std::cos(display_angle * kPiDeg), 0.96 * 120 * std::sin(display_angle * kPiDeg)};
+}
+
+bool Near(Point a, Point b) {
+    return std::abs(a.x - b.x) < 1e-9 && std::abs(a.y - b.y) < 1e-9;
+}
+
+// The pair of bodies a recorded line joins, by its end points.
+std::pair<int, int> PairOf(const RecordingSurface::LineCall& line, const Scene& s) {
+    int from = 0, to = 0;
+    for (int i = 1; i <= 10; ++i) {
+        if (Near(line.from, End(s.display[static_cast<std::size_t>(i)]))) from = i;
+        if (Near(line.to, End(s.display[static_cast<std::size_t>(i)]))) to = i;
+    }
+    return {std::min(from, to), std::max(from, to)};
+}
+
+const std::map<std::pair<int, int>, int> kExpected{
+    {{kSun, kMercury}, kQuincunx},    {{kSun, kJupiter}, kOpposition},
+    {{kSun, kSaturn}, kSextile},      {{kSun, kMoon}, kSextile},
+    {{kMercury, kSaturn}, kQuincunx}, {{kMercury, kUranus}, kTrine},
+    {{kMercury, kMoon}, kSquare},     {{kJupiter, kSaturn}, kTrine},
+    {{kJupiter, kUranus}, kQuincunx}, {{kJupiter, kMoon}, kTrine},
+    {{kSaturn, kUranus}, kSquare},    {{kSaturn, kMoon}, kTrine},
+};
+
+std::vector<RecordingSurface::TextCall> Draw(const Scene& s, AspectLineTarget target,
+                                             RecordingSurface& surface) {
+    DrawingContext dc(surface, UserScale{-300, 300, 300, -300});
+    DrawAspectLines(dc, s.longitude, s.display, s.options, target);
+    return surface.texts;
+}
+
+TEST(DrawAspectLines, DrawsEachMajorAspectOnceBetweenTheDrawnGlyphs) {
+    const Scene s;
+    RecordingSurface surface;
+    Draw(s, {}, surface);
+    std::map<std::pair<int, int>, int> drawn;
+    ASSERT_EQ(surface.lines.size(), surface.texts.size());
+    for (std::size_t n = 0; n < surface.lines.size(); ++n) {
+        const auto pair = PairOf(surface.lines[n], s);
+        ASSERT_NE(pair.first, 0) << "a line not ending at a drawn glyph";
+        EXPECT_EQ(drawn.count(pair), 0u) << "drawn twice";
+        // The glyph is the only text of its line: one character, kind + 159.
+        drawn[pair] = static_cast<unsigned char>(surface.texts[n].text.at(0)) - 159;
+    }
+    EXPECT_EQ(drawn, kExpected);
+}
+
+TEST(DrawAspectLines, CentresTheGlyphOnTheMidpointInTheLineColour) {
+    const Scene s;
+    RecordingSurface surface;
+    Draw(s, {}, surface);
+    ASSERT_FALSE(surface.lines.empty());
+    for (std::size_t n = 0; n < surface.lines.size(); ++n) {
+        const auto& line = surface.lines[n];
+        const auto& text = surface.texts[n];
+        const Point mid{(line.from.x + line.to.x) / 2, (line.from.y + line.to.y) / 2};
+        // Top-left corner half a cell left of and, with y up, half a cell above the midpoint.
+        EXPECT_NEAR(text.at.x, mid.x - RecordingSurface::kCharWidth / 2, 1e-9);
+        EXPECT_NEAR(text.at.y, mid.y + RecordingSurface::kCharHeight / 2, 1e-9);
+        EXPECT_EQ(text.colour, line.colour);
+        EXPECT_EQ(text.font, (FontSpec{"QUERNA", 14, false}));
+    }
+}
+
+TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
+    const Scene s;
+    const auto colour_of = [&](AspectLineTarget target, int kind) {
+        RecordingSurface surface;
+        Draw(s, target, surface);
+        for (std::size_t n = 0; n < surface.lines.size(); ++n) {
+            if (static_cast<unsigned char>(surface.texts[n].text[0]) == kind + 159)
+                return surface.lines[n].colour;
+        }
+        ADD_FAILURE() << "no line of kind " << kind;
+        return Colour{};
+    };
+    const AspectLineTarget window{}, page{true, false}, half_page{false, true};
+    EXPECT_EQ(colour_of(window, kSextile), PaletteColour(2));
+    EXPECT_EQ(colour_of(window, kTrine), PaletteColour(2));
+    EXPECT_EQ(colour_of(window, kSquare), PaletteColour(4));
+    EXPECT_EQ(colour_of(window, kOpposition), PaletteColour(4));
+    EXPECT_EQ(colour_of(window, kQuincunx), PaletteColour(5));
+    EXPECT_EQ(colour_of(page, kTrine), PaletteColour(9));
+    EXPECT_EQ(colour_of(page, kOpposition), PaletteColour(12));
+    EXPECT_EQ(colour_of(page, kQuincunx), PaletteColour(13));
+    EXPECT_EQ(colour_of(half_page, kTrine), (Colour{0, 0, 0}));
+    EXPECT_EQ(colour_of(half_page, kQuincunx), (Colour{0, 0, 0}));
+}
+
+TEST(DrawAspectLines, LeavesTheForeColourAlone) {
+    const Scene s;
+    RecordingSurface surface;
+    DrawingContext dc(surface, UserScale{-300, 300, 300, -300});
+    dc.ForeColor = Colour{1, 2, 3};
+    DrawAspectLines(dc, s.longitude, s.display, s.options, {});
+    EXPECT_EQ(dc.ForeColor, (Colour{1, 2, 3}));
+}
+
+TEST(DrawAspectLines, BodiesBeyondTheMoonHaveNoLines) {
+    Scene s;
+    // Bodies 11..15 exactly opposite the Sun and each other: still nothing of theirs is drawn.
+    for (std::size_t i = 11; i <= 15; ++i) s.longitude[i] = 180, s.display[i] = 500;
+    RecordingSurface surface;
+    Draw(s, {}, surface);
+    EXPECT_EQ(surface.lines.size(), kExpected.size());
+}
+
+}  // namespace
+}  // namespace orvantis

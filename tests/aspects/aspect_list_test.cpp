@@ -1,0 +1,93 @@
+// The aspect list of the aspect window: which pairs, in which order, and its glyph text.
+#include "aspects/aspect_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "aspects/aspect_kind.h"
+#include "chart/chart_state.h"
+
+namespace orvantis {
+namespace {
+
+// A chart whose only exact aspects are Sun–Moon trine, Sun–Mercury and Moon–Mercury sextiles
+// and the node opposition (checked by hand: no other pair is an exact aspect angle apart).
+std::array<double, 16> KnownChart() {
+    std::array<double, 16> L{};
+    L[kSun] = 0, L[kMoon] = 120, L[kMercury] = 60, L[kVenus] = 13.7, L[kMars] = 101.3;
+    L[kJupiter] = 147.9, L[kSaturn] = 211.1, L[kUranus] = 253.3, L[kNeptune] = 307.7;
+    L[kPluto] = 333.3, L[kNode] = 17.1, L[kOppositeNode] = 197.1, L[kFortune] = 280.9;
+    L[kAscendantBody] = 161.9, L[kMCBody] = 77.7;
+    return L;
+}
+
+using Triple = std::tuple<int, int, int>;
+
+std::vector<Triple> Triples(const std::vector<AspectEntry>& list) {
+    std::vector<Triple> t;
+    for (const AspectEntry& e : list) t.emplace_back(e.first, e.second, e.kind);
+    return t;
+}
+
+TEST(ListAspects, ZeroOrbsListOnlyExactAspectsInWindowOrder) {
+    const std::vector<Triple> expected{
+        {kSun, kMoon, kTrine},
+        {kSun, kMercury, kSextile},
+        {kMoon, kSun, kTrine},
+        {kMoon, kMercury, kSextile},
+        {kMercury, kSun, kSextile},
+        {kMercury, kMoon, kSextile},
+        {kNode, kOppositeNode, kOpposition},
+        {kOppositeNode, kNode, kOpposition},
+    };
+    EXPECT_EQ(Triples(ListAspects(KnownChart(), OrbValues{})), expected);
+}
+
+TEST(ListAspects, TheNodeOppositionIsListedTwiceWhateverTheChart) {
+    std::array<double, 16> L{};
+    for (int i = 1; i <= 15; ++i) L[static_cast<std::size_t>(i)] = 7.3 * i * i;
+    L[kNode] = 359.5, L[kOppositeNode] = 179.5;
+    const auto list = ListAspects(L, OrbValues{});
+    const auto count = [&](int a, int b) {
+        return std::count_if(list.begin(), list.end(), [&](const AspectEntry& e) {
+            return e.first == a && e.second == b && e.kind == kOpposition;
+        });
+    };
+    EXPECT_EQ(count(kNode, kOppositeNode), 1);
+    EXPECT_EQ(count(kOppositeNode, kNode), 1);
+}
+
+TEST(ListAspects, EveryAspectAppearsOnceInEachOrder) {
+    OrbValues orbs{};
+    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
+    const auto list = ListAspects(KnownChart(), orbs);
+    ASSERT_GT(list.size(), 8u);
+    for (const AspectEntry& e : list) {
+        EXPECT_NE(e.first, e.second);
+        EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                                [&](const AspectEntry& f) {
+                                    return f.first == e.second && f.second == e.first &&
+                                           f.kind == e.kind;
+                                }),
+                  1);
+        EXPECT_EQ(e.name, AspectName(e.kind));
+    }
+    // The Moon's pairs come right after the Sun's, before Mercury's.
+    const auto first_moon = std::find_if(list.begin(), list.end(),
+                                         [](const AspectEntry& e) { return e.first == kMoon; });
+    const auto first_mercury = std::find_if(
+        list.begin(), list.end(), [](const AspectEntry& e) { return e.first == kMercury; });
+    EXPECT_LT(first_moon, first_mercury);
+}
+
+TEST(AspectListText, OneGlyphLinePerAspect) {
+    const std::vector<AspectEntry> list{{kSun, kMoon, kTrine, "trine"},
+                                        {kNode, kOppositeNode, kOpposition, "opposition"}};
+    EXPECT_EQ(AspectListText(list), "  \xE0 \xA4 \xE9\r\n  \xEA \xA5 \xEB\r\n");
+    EXPECT_EQ(AspectListText({}), "");
+}
+
+}  // namespace
+}  // namespace orvantis
