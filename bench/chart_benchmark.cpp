@@ -1,0 +1,64 @@
+// One full chart (houses, fifteen bodies at the moment and a day later, captions) against the
+// same work done by Swiss Ephemeris in its analytic Moshier mode, the peer.
+#include <benchmark/benchmark.h>
+#include <swephexp.h>
+
+#include "chart/chart_driver.h"
+
+namespace {
+
+using namespace orvantis;
+
+class NoMessages : public Notifier {
+public:
+    void Notify(const Problem&) override {}
+};
+
+ElectionData BenchmarkMoment() {
+    ElectionData e;
+    e.ElectEvent = "Benchmark";
+    e.ElectYear = 2026, e.ElectMonth = 12, e.ElectDay = 6;
+    e.ElectHour = 10, e.ElectMinute = 42, e.ElectPM = 0;
+    e.ElectZone = 0;
+    e.ElectLongDeg = 0, e.ElectLongMin = 10, e.ElectWest = 1;
+    e.ElectLatDeg = 51, e.ElectLatMin = 30, e.ElectSouth = 0;
+    return e;
+}
+
+void BM_ComputeChart(benchmark::State& state) {
+    const ElectionData election = BenchmarkMoment();
+    OptionValues options{};
+    ChartRequest request;
+    request.running = false;
+    request.house_system = 'P';
+    NoMessages notifier;
+    ChartState chart;
+    for (auto _ : state) {
+        const bool ok = ComputeChart(chart, election, options, request, notifier);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(chart.PlanetLong.data());
+    }
+}
+BENCHMARK(BM_ComputeChart);
+
+// The peer: the same bodies at both moments, both nodes, and the Placidus cusps.
+void BM_SwissEphemerisPeer(benchmark::State& state) {
+    const double jd = swe_julday(2026, 12, 6, 10.7, SE_GREG_CAL);
+    const int bodies[] = {SE_SUN,    SE_MERCURY, SE_VENUS,   SE_MARS, SE_JUPITER, SE_SATURN,
+                          SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_MOON, SE_MEAN_NODE, SE_TRUE_NODE};
+    double result[6], cusps[13], ascmc[10];
+    char error[256];
+    for (auto _ : state) {
+        for (double t : {jd, jd + 1.0})
+            for (int body : bodies)
+                swe_calc_ut(t, body, SEFLG_MOSEPH | SEFLG_SPEED, result, error);
+        swe_houses(jd, 51.5, -0.1667, 'P', cusps, ascmc);
+        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(cusps);
+    }
+}
+BENCHMARK(BM_SwissEphemerisPeer);
+
+}  // namespace
+
+BENCHMARK_MAIN();

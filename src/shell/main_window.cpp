@@ -1,0 +1,420 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QScreen>
+#include <array>
+#include <cmath>
+
+#include "chart/chart_driver.h"
+#include "chart/election_steps.h"
+#include "settings/ini_file.h"
+#include "settings/options_file.h"
+#include "settings/owner_name.h"
+#include "settings/text_lines.h"
+#include "shell/busy_pointer.h"
+#include "shell/wheel_view.h"
+
+namespace orvantis {
+namespace {
+
+constexpr const char* kWarning = "Warning!";
+constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+struct HouseItem {
+    const char* name;
+    const char* caption;
+    QKeyCombination shortcut;
+    char letter;
+};
+const std::array<HouseItem, 8> kHouseItems = {{
+    {"mnuHousePlacidus", "&Placidus", Qt::CTRL | Qt::Key_F2, 'P'},
+    {"mnuHouseRegiomontanus", "&Regiomontanus", Qt::CTRL | Qt::Key_F3, 'R'},
+    {"mnuHouseKoch", "&Koch", Qt::CTRL | Qt::Key_F4, 'K'},
+    {"mnuHouseCampanus", "&Campanus", Qt::CTRL | Qt::Key_F5, 'C'},
+    {"mnuHousePorphyry", "P&orphyry", Qt::CTRL | Qt::Key_F6, 'O'},
+    {"mnuHouseEqual", "&Equal", Qt::CTRL | Qt::Key_F7, 'E'},
+    {"mnuHouseMeridian", "&Meridian", Qt::CTRL | Qt::Key_F8, 'M'},
+    {"mnuHouseMorinus", "Mor&inus", Qt::CTRL | Qt::Key_F9, 'I'},
+}};
+
+std::optional<std::string> ReadFile(const QString& path) {
+    return ReadTextFile(path.toLocal8Bit().toStdString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ShellEnvironment environment) : env_(std::move(environment)) {
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+// Start-up, in the order that makes every later step find what it reads. The single-instance
+// check runs before this window is made (see main.cpp).
+void MainWindow::Form_Load() {
+    Timer1_.stop();
+    BusyPointer busy;
+    font_ = std::make_unique<FontRegistration>(DataPath("querna.ttf"));
+
+    LoadingGeometry_ = false;
+    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const IniScaleAndChart scale_and_chart = ReadIniScaleAndChart(ini);
+    StartScale_ = scale_and_chart.StartScale;
+    TypeChart_ = scale_and_chart.TypeChart;
+    OwnerName_ = ReadOwnerName(env_.owner_file_text);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    twips_per_pixel_ = kTwipsPerInch / (dpi > 0 ? dpi : 96.0);
+    const int screen_width = screen ? screen->size().width() : 1024;
+    preset_ = ChooseGeometryPreset(screen_width, static_cast<int>(std::lround(twips_per_pixel_)));
+
+    OrbFilePath_ = DataPath("NATAL.ORB");
+    LoadOptions();
+    CaptionPrefix_ = BuildCaptionPrefix(OwnerName_, options_);
+
+    wheel_ = new WheelView(*this);
+    setCentralWidget(wheel_);
+    createActions();
+    const char letter = HouseLetterForOption(options_[27]);
+    for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
+    mnuElectionsRunning_->setChecked(true);
+
+    LoadDrawingTablesFromFiles();
+    election_ = LoadElectionDataFromNow(
+        std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_);
+    RecomputeSequence();
+
+    if (options_[33] != 0) {
+        LoadingGeometry_ = true;
+        ApplyIniGeometry();
+        LoadingGeometry_ = false;
+    }
+    UpdateDisplayedChart();
+    Form_Resize();
+
+    Timer1_.setSingleShot(true);
+    Timer1_.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1_, &QTimer::timeout, this, [this] {
+        Timer1_Timer();
+        ScheduleNextTick();
+    });
+    Timer1_Timer();
+    if (env_.start_timer) ScheduleNextTick();
+}
+
+void MainWindow::createActions() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    QAction* exit = file->addAction("E&xit", Qt::Key_F12, this, &MainWindow::mnuFileExit_Click);
+    exit->setObjectName("mnuFileExit");
+
+    QMenu* house = menuBar()->addMenu("&House");
+    house->setObjectName("mnuHouseSystem");
+    houses_ = new QActionGroup(this);
+    for (const HouseItem& item : kHouseItems) {
+        QAction* action = house->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        action->setCheckable(true);
+        action->setData(QChar(item.letter));
+        houses_->addAction(action);
+        // Clicking the checked item keeps it checked and recomputes all the same.
+        connect(action, &QAction::triggered, this, [this, action] {
+            UncheckAllHouses();
+            action->setChecked(true);
+            RecomputeSequence();
+        });
+    }
+
+    mnuAspects_ = menuBar()->addAction("&Aspects");
+    mnuAspects_->setObjectName("mnuAspects");
+
+    QMenu* elect = menuBar()->addMenu("&Elect");
+    elect->setObjectName("mnuElections");
+    mnuElectionsRunning_ = elect->addAction("&Running");
+    mnuElectionsRunning_->setObjectName("mnuElectionsRunning");
+    mnuElectionsRunning_->setShortcut(Qt::Key_F11);
+    mnuElectionsRunning_->setCheckable(true);
+    connect(mnuElectionsRunning_, &QAction::triggered, this, [this](bool running) {
+        if (running) RecomputeSequence();
+    });
+    elect->addSeparator()->setObjectName("mnuSplit0");
+    QAction* data = elect->addAction("&Data");
+    data->setObjectName("mnuElectionsData");
+    data->setShortcut(Qt::Key_F2);
+
+    QMenu* update = menuBar()->addMenu("&Update");
+    update->setObjectName("mnuUpdate");
+    const auto step = [&](const char* name, const char* caption, QKeyCombination key,
+                          void (*f)(ElectionData&)) {
+        QAction* a = update->addAction(caption);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, [this, f] { StepElection(f); });
+    };
+    step("mnuUpdateAddDay", "&Add a Day", Qt::Key_F3, AddDay);
+    step("mnuUpdateSubDay", "&Go back a day", Qt::Key_F4, SubtractDay);
+    step("mnuUpdateAddHour", "Add an &hour", Qt::Key_F5, AddHour);
+    step("mnuUpdateSubHour", "Go &back an hour", Qt::Key_F6, SubtractHour);
+    step("mnuUpdateAddMinute", "Add a &minute", Qt::Key_F9, AddMinute);
+    step("mnuUpdateSubMinute", "Go bac&k a minute", Qt::SHIFT | Qt::Key_F9, SubtractMinute);
+
+    QMenu* orbs = menuBar()->addMenu("&Orbs");
+    orbs->setObjectName("mnuOrbs");
+    QAction* change = orbs->addAction("&Select new orb file");
+    change->setObjectName("mnuOrbsChange");
+    change->setShortcut(Qt::CTRL | Qt::Key_F11);
+    QAction* edit = orbs->addAction("&Edit orb file");
+    edit->setObjectName("mnuOrbsEdit");
+    edit->setShortcut(Qt::CTRL | Qt::Key_F12);
+
+    QAction* print = menuBar()->addAction("&Print");
+    print->setObjectName("mnuPrintChartwheel");
+
+    QMenu* options = menuBar()->addMenu("Optio&ns");
+    options->setObjectName("mnuOptions");
+    mnuCTAmerican_ = options->addAction("&American");
+    mnuCTAmerican_->setObjectName("mnuCTAmerican");
+    mnuCTAmerican_->setShortcut(Qt::Key_F7);
+    mnuCTAmerican_->setCheckable(true);
+    connect(mnuCTAmerican_, &QAction::triggered, this, [this] { SetTypeChart(0); });
+    mnuCTEuropean_ = options->addAction("&European");
+    mnuCTEuropean_->setObjectName("mnuCTEuropean");
+    mnuCTEuropean_->setShortcut(Qt::Key_F8);
+    mnuCTEuropean_->setCheckable(true);
+    connect(mnuCTEuropean_, &QAction::triggered, this, [this] { SetTypeChart(1); });
+    QAction* options_item = options->addAction("Optio&ns");
+    options_item->setObjectName("mnuOptionsOptions");
+    options_item->setShortcut(Qt::SHIFT | Qt::Key_F2);
+
+    QMenu* help = menuBar()->addMenu("He&lp");
+    help->setObjectName("mnuHelp");
+    const auto help_item = [&](const char* name, const char* caption) {
+        QAction* a = help->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    help_item("mnuHelpOrvantis", "&Orvantis Window")->setShortcut(Qt::Key_F1);
+    help->addSeparator()->setObjectName("mnuSplit1");
+    help_item("mnuHelpOptions", "&Options Window");
+    help_item("mnuHelpSelect", "&Select A File Window");
+    help_item("mnuHelpAboutWindow", "A&bout Window");
+    help->addSeparator()->setObjectName("mnuSplit2");
+    help_item("mnuHelpHints", "&Hints");
+    help_item("mnuShortcutKeys", "Shortcut &keys");
+    help_item("mnuHelpLicense", "&License Agreement");
+    help->addSeparator()->setObjectName("mnuSplit3");
+    help_item("mnuHelpRevisions", "Re&vision history");
+    help->addSeparator()->setObjectName("mnuSplit4");
+    help_item("mnuHelpAbout", "Abo&ut");
+}
+
+QString MainWindow::DataPath(const char* file_name) const {
+    return env_.app_path + "/" + QString::fromLatin1(file_name);
+}
+
+void MainWindow::LoadOptions() {
+    const auto text = ReadFile(DataPath(kOptionsFileName));
+    if (!text) {
+        // Every option then reads 0: Placidus, tropical, the home place at 0°, 0°.
+        env_.notifier->Notify({kWarning, "OPTIONS.OPT File Not Found", Icon::kExclamation});
+        return;
+    }
+    ReadOptionsFile(*text, options_);
+}
+
+void MainWindow::LoadDrawingTablesFromFiles() {
+    const auto table_text = [this](const char* name) {
+        TableFileText file;
+        file.name = name;
+        file.text = ReadFile(DataPath(name));
+        return file;
+    };
+    const DrawingTablesLoad load =
+        LoadDrawingTables(table_text("HCDATA.DAT"), table_text("RADIUS.DAT"));
+    tables_ = load.tables;
+    for (const Problem& problem : load.problems) env_.notifier->Notify(problem);
+}
+
+void MainWindow::ApplyIniGeometry() {
+    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const WindowGeometry g = ReadIniWindowGeometry(ini);
+    const auto pixels = [this](double twips) { return static_cast<int>(std::lround(twips / twips_per_pixel_)); };
+    move(pixels(g.left), pixels(g.top));
+    resize(pixels(g.width), pixels(g.height));
+}
+
+bool MainWindow::Running() const { return mnuElectionsRunning_->isChecked(); }
+
+char MainWindow::CheckedHouseSystem() const {
+    const QAction* checked = houses_->checkedAction();
+    return checked ? checked->data().toChar().toLatin1() : 'P';
+}
+
+void MainWindow::UncheckAllHouses() {
+    houses_->setExclusive(false);
+    for (QAction* item : houses_->actions()) item->setChecked(false);
+    houses_->setExclusive(true);
+}
+
+void MainWindow::RecomputeSequence() {
+    BusyPointer busy;
+    ChartRequest request;
+    request.house_system = CheckedHouseSystem();
+    request.running = Running();
+    request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    request.date_order = env_.regional.DateOrder;
+    if (ComputeChart(chart_, election_, options_, request, *env_.notifier)) {
+        OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
+    }
+    computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
+    ++recompute_count_;
+    UpdateDisplayedChart();
+    if (wheel_) wheel_->update();
+}
+
+void MainWindow::UpdateDisplayedChart() {
+    for (int b = 1; b <= kBodyCount; ++b) shown_.BodyLongitude[b] = chart_.PlanetLong[b];
+    for (int i = 1; i <= 12; ++i) shown_.HouseCusps[i] = chart_.Cusps[i];
+    shown_.RetroMarksShown = chart_.RetroMarks;
+
+    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                           Qt::WindowFullScreen));
+    if (normal && options_[33] == 0 && !LoadingGeometry_) {
+        move(x(), 0);
+        SizingWindow_ = true;
+        resize(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
+               static_cast<int>(std::lround(preset_.PresetHeight / twips_per_pixel_)));
+        SizingWindow_ = false;
+    }
+    if (chart_.ChartReady == 1) {
+        mnuCTAmerican_->setChecked(TypeChart_ == 0);
+        mnuCTEuropean_->setChecked(TypeChart_ != 0);
+    }
+}
+
+void MainWindow::Form_Resize() {
+    if (LoadingGeometry_ || !wheel_) return;
+    if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
+    if (!SizingWindow_) wheel_->update();
+}
+
+void MainWindow::Timer1_Timer() {
+    setWindowTitle(CaptionText());
+    const auto now = env_.clock->Now();
+    const auto minute = std::chrono::floor<std::chrono::minutes>(now);
+    // The first tick of every new minute recomputes, so a late or coalesced tick never skips
+    // a minute.
+    if (Running() && computed_minute_ != minute) RecomputeSequence();
+}
+
+QString MainWindow::CaptionText() const {
+    const HomeClock clock = HomeClockAt(
+        std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
+    char text[64];
+    if (env_.regional.TimeFormat == 1) {
+        std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
+                      kMonths[clock.month], clock.year, clock.hour24, clock.minute, clock.second);
+    } else {
+        const int hour = clock.hour24 % 12 == 0 ? 12 : clock.hour24 % 12;
+        std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.day,
+                      kMonths[clock.month], clock.year, hour, clock.minute, clock.second,
+                      clock.hour24 >= 12 ? "PM" : "AM");
+    }
+    return QString::fromLatin1(CaptionPrefix_.c_str()) + QString::fromLatin1(text);
+}
+
+void MainWindow::ScheduleNextTick() {
+    // Fire just after the next whole second, so the caption's seconds change in step with
+    // the clock.
+    const auto now = env_.clock->Now();
+    const auto into_second = now - std::chrono::floor<std::chrono::seconds>(now);
+    const int wait_ms =
+        1000 - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) + 5;
+    Timer1_.start(wait_ms);
+}
+
+void MainWindow::StepElection(void (*step)(ElectionData&)) {
+    BusyPointer busy;
+    mnuElectionsRunning_->setChecked(false);
+    step(election_);
+    RecomputeSequence();
+}
+
+void MainWindow::SetTypeChart(int type_chart) {
+    BusyPointer busy;
+    mnuCTAmerican_->setChecked(type_chart == 0);
+    mnuCTEuropean_->setChecked(type_chart != 0);
+    TypeChart_ = type_chart;
+    wheel_->update();
+}
+
+WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
+    WheelInputs inputs{chart_, shown_, options_, tables_};
+    inputs.StartScale = StartScale_;
+    inputs.TypeChart = TypeChart_;
+    inputs.style = style;
+    return inputs;
+}
+
+bool MainWindow::WriteSettingsIniFile() {
+    const auto twips = [this](double pixels) { return static_cast<float>(pixels * twips_per_pixel_); };
+    WindowGeometry g;
+    g.top = twips(y());
+    g.left = twips(x());
+    g.height = twips(height());
+    g.width = twips(width());
+    g.scale_height = static_cast<float>(wheel_->height());
+    g.scale_width = static_cast<float>(wheel_->width());
+    const std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
+                                              static_cast<std::int16_t>(TypeChart_), g);
+    // Written beside the old file and renamed over it: a failed write leaves the old one whole.
+    QSaveFile file(DataPath(kIniFileName));
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         file.commit();
+    if (!written) {
+        env_.notifier->Notify({kWarning,
+                               "The settings file ORVANTIS.INI could not be saved: " +
+                                   file.errorString().toStdString(),
+                               Icon::kExclamation});
+    }
+    return written;
+}
+
+void MainWindow::mnuFileExit_Click() {
+    if (exited_) return;
+    exited_ = true;
+    Timer1_.stop();
+    font_->Remove();
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+    WriteSettingsIniFile();
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    mnuFileExit_Click();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc refreshes the wheel: the safer of the two choices, since hiding a window that has no
+    // other way back could lose it for the user.
+    if (event->key() == Qt::Key_Escape) {
+        wheel_->update();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace orvantis

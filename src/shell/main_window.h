@@ -1,0 +1,123 @@
+// The main window: the live chart wheel, its menu commands and the one-second clock.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "chart/chart_state.h"
+#include "chart/problem.h"
+#include "settings/option_values.h"
+#include "settings/regional_formats.h"
+#include "shell/clock.h"
+#include "shell/font_registration.h"
+#include "shell/window_geometry.h"
+#include "wheel/drawing_tables.h"
+#include "wheel/wheel_inputs.h"
+
+class QAction;
+class QActionGroup;
+
+namespace orvantis {
+
+class WheelView;
+
+// What the shell takes from the system; tests pass their own.
+struct ShellEnvironment {
+    QString app_path;                 // the program's folder: data files, font, INI file
+    std::string owner_file_text;      // the text of MYNAME ("" when there is none)
+    RegionalFormats regional;         // date order and clock style
+    const Clock* clock = nullptr;     // the present moment
+    Notifier* notifier = nullptr;     // message boxes
+    bool start_timer = true;          // tests call Timer1_Timer themselves
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Brings the program up (the load handler): settings, options, first chart, window.
+    explicit MainWindow(ShellEnvironment environment);
+    ~MainWindow() override;
+
+    // The clock tick: caption every second, recompute at the first tick of each new minute
+    // while Elect > Running is checked.
+    void Timer1_Timer();
+
+    // Copies the chart into what the wheel draws; re-imposes the preset geometry (option 33 = 0).
+    void UpdateDisplayedChart();
+
+    // The exit routine of File > Exit and of closing the window: writes the INI file.
+    void mnuFileExit_Click();
+
+    const ChartState& Chart() const { return chart_; }
+    const DisplayedChart& Shown() const { return shown_; }
+    const ElectionData& Election() const { return election_; }
+    const OptionValues& Options() const { return options_; }
+    bool Running() const;
+    char CheckedHouseSystem() const;
+    int StartScale() const { return StartScale_; }
+    int TypeChart() const { return TypeChart_; }
+    QString CaptionText() const;
+    int RecomputeCount() const { return recompute_count_; }
+    WheelView* Wheel() const { return wheel_; }
+
+    // The wheel as this window draws it, for any surface (window, image, page).
+    WheelInputs MakeWheelInputs(const WheelStyle& style) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    void createActions();
+    void LoadOptions();
+    void LoadDrawingTablesFromFiles();
+    void ApplyIniGeometry();
+    void ScheduleNextTick();
+    void Form_Resize();
+    void RecomputeSequence();
+    void StepElection(void (*step)(ElectionData&));
+    void SetTypeChart(int type_chart);
+    void UncheckAllHouses();
+    QString DataPath(const char* file_name) const;
+    bool WriteSettingsIniFile();
+
+    ShellEnvironment env_;
+    std::unique_ptr<FontRegistration> font_;
+    OptionValues options_{};
+    ChartState chart_;
+    DisplayedChart shown_;
+    ElectionData election_;
+    DrawingTables tables_;
+    std::string OwnerName_;
+    std::string CaptionPrefix_;
+    QString OrbFilePath_;
+    int StartScale_ = 287;
+    int TypeChart_ = 0;
+    GeometryPreset preset_;
+    double twips_per_pixel_ = 15;
+    bool LoadingGeometry_ = false;
+    bool SizingWindow_ = false;
+    bool exited_ = false;
+    int recompute_count_ = 0;
+    std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
+
+    QTimer Timer1_;
+    WheelView* wheel_ = nullptr;
+    QActionGroup* houses_ = nullptr;
+    QAction* mnuElectionsRunning_ = nullptr;
+    QAction* mnuCTAmerican_ = nullptr;
+    QAction* mnuCTEuropean_ = nullptr;
+    QAction* mnuAspects_ = nullptr;
+
+    friend class WheelView;
+};
+
+}  // namespace orvantis

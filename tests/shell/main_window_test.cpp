@@ -1,0 +1,272 @@
+// The main window driven as a user would: menus, accelerators, the clock, the INI file at exit.
+#include "shell/main_window.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <map>
+
+#include "recording_notifier.h"
+#include "settings/text_lines.h"
+
+namespace orvantis {
+namespace {
+
+using namespace std::chrono;
+
+class FakeClock : public Clock {
+public:
+    system_clock::time_point Now() const override { return now; }
+    system_clock::time_point now = sys_days{year{2024} / 3 / 5} + hours{10} + seconds{30};
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        // Tests never touch the user's files: the data files go to a temporary folder.
+        for (const char* name : {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT"})
+            QFile::copy(QString(ORVANTIS_DATA_DIR) + "/" + name, dir_.filePath(name));
+        QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/querna.ttf", dir_.filePath("querna.ttf"));
+    }
+
+    // Line `line` of the options file set to `value`.
+    void SetOption(int line, const char* value) {
+        auto text = ReadTextFile(dir_.filePath("OPTIONS.OPT").toStdString()).value_or("");
+        std::vector<std::string> lines;
+        for (auto l : SplitLines(text)) lines.emplace_back(l);
+        lines.resize(std::max<std::size_t>(lines.size(), 130), "0");
+        lines[line - 1] = std::string(value) + "       ";
+        QFile file(dir_.filePath("OPTIONS.OPT"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const auto& l : lines) file.write((l + "\r\n").c_str());
+    }
+
+    std::unique_ptr<MainWindow> Open() {
+        ShellEnvironment env;
+        env.app_path = dir_.path();
+        env.owner_file_text = "Ann Example\r\n";
+        env.clock = &clock_;
+        env.notifier = &notifier_;
+        env.start_timer = false;
+        return std::make_unique<MainWindow>(env);
+    }
+
+    QAction* Item(MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
+
+    // Shown and active, so that its accelerators reach it as they reach a user's window.
+    static void ShowActive(MainWindow& w) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+
+    QTemporaryDir dir_;
+    FakeClock clock_;
+    RecordingNotifier notifier_;
+};
+
+TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
+    auto w = Open();
+    struct Expected {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Expected items[] = {
+        {"mnuFileExit", "E&xit", "F12"},
+        {"mnuHousePlacidus", "&Placidus", "Ctrl+F2"},
+        {"mnuHouseRegiomontanus", "&Regiomontanus", "Ctrl+F3"},
+        {"mnuHouseKoch", "&Koch", "Ctrl+F4"},
+        {"mnuHouseCampanus", "&Campanus", "Ctrl+F5"},
+        {"mnuHousePorphyry", "P&orphyry", "Ctrl+F6"},
+        {"mnuHouseEqual", "&Equal", "Ctrl+F7"},
+        {"mnuHouseMeridian", "&Meridian", "Ctrl+F8"},
+        {"mnuHouseMorinus", "Mor&inus", "Ctrl+F9"},
+        {"mnuAspects", "&Aspects", ""},
+        {"mnuElectionsRunning", "&Running", "F11"},
+        {"mnuElectionsData", "&Data", "F2"},
+        {"mnuUpdateAddDay", "&Add a Day", "F3"},
+        {"mnuUpdateSubDay", "&Go back a day", "F4"},
+        {"mnuUpdateAddHour", "Add an &hour", "F5"},
+        {"mnuUpdateSubHour", "Go &back an hour", "F6"},
+        {"mnuUpdateAddMinute", "Add a &minute", "F9"},
+        {"mnuUpdateSubMinute", "Go bac&k a minute", "Shift+F9"},
+        {"mnuOrbsChange", "&Select new orb file", "Ctrl+F11"},
+        {"mnuOrbsEdit", "&Edit orb file", "Ctrl+F12"},
+        {"mnuPrintChartwheel", "&Print", ""},
+        {"mnuCTAmerican", "&American", "F7"},
+        {"mnuCTEuropean", "&European", "F8"},
+        {"mnuOptionsOptions", "Optio&ns", "Shift+F2"},
+        {"mnuHelpOrvantis", "&Orvantis Window", "F1"},
+        {"mnuHelpOptions", "&Options Window", ""},
+        {"mnuHelpSelect", "&Select A File Window", ""},
+        {"mnuHelpAboutWindow", "A&bout Window", ""},
+        {"mnuHelpHints", "&Hints", ""},
+        {"mnuShortcutKeys", "Shortcut &keys", ""},
+        {"mnuHelpLicense", "&License Agreement", ""},
+        {"mnuHelpRevisions", "Re&vision history", ""},
+        {"mnuHelpAbout", "Abo&ut", ""},
+    };
+    for (const auto& e : items) {
+        QAction* a = Item(*w, e.name);
+        ASSERT_NE(a, nullptr) << e.name;
+        EXPECT_EQ(a->text(), e.caption) << e.name;
+        EXPECT_EQ(a->shortcut().toString(), e.shortcut) << e.name;
+    }
+    QStringList menus;
+    for (QAction* top : w->menuBar()->actions()) menus << top->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&House", "&Aspects", "&Elect", "&Update", "&Orbs",
+                                  "&Print", "Optio&ns", "He&lp"}));
+}
+
+TEST_F(MainWindowTest, StartsRunningWithTheHouseSystemOfOption27) {
+    SetOption(27, "3");
+    auto w = Open();
+    EXPECT_TRUE(w->Running());
+    EXPECT_EQ(w->CheckedHouseSystem(), 'K');
+    EXPECT_EQ(w->Chart().HouseSystem, 'K');
+    EXPECT_EQ(w->Chart().ChartReady, 1);
+    EXPECT_TRUE(notifier_.problems.empty()) << notifier_.problems[0].text;
+    EXPECT_THAT(w->CaptionText().toStdString(),
+                ::testing::StartsWith("Ann Example Orvantis (Tropical zodiac) - 05 Mar 2024     "));
+}
+
+TEST_F(MainWindowTest, HouseItemsMoveTheCheckMarkAndRecompute) {
+    auto w = Open();
+    const int before = w->RecomputeCount();
+    Item(*w, "mnuHouseCampanus")->trigger();
+    EXPECT_EQ(w->CheckedHouseSystem(), 'C');
+    EXPECT_EQ(w->Chart().CaptionLines[7], "Campanus");
+    Item(*w, "mnuHouseCampanus")->trigger();  // the checked item stays checked
+    EXPECT_TRUE(Item(*w, "mnuHouseCampanus")->isChecked());
+    EXPECT_EQ(w->RecomputeCount(), before + 2);
+    int checked = 0;
+    for (const char* name : {"mnuHousePlacidus", "mnuHouseRegiomontanus", "mnuHouseKoch",
+                             "mnuHouseCampanus", "mnuHousePorphyry", "mnuHouseEqual",
+                             "mnuHouseMeridian", "mnuHouseMorinus"})
+        checked += Item(*w, name)->isChecked();
+    EXPECT_EQ(checked, 1);
+}
+
+TEST_F(MainWindowTest, LayoutCommandsRedrawWithoutRecomputing) {
+    auto w = Open();
+    const int before = w->RecomputeCount();
+    ShowActive(*w);
+    QTest::keyClick(w.get(), Qt::Key_F8);
+    EXPECT_EQ(w->TypeChart(), 1);
+    EXPECT_TRUE(Item(*w, "mnuCTEuropean")->isChecked());
+    EXPECT_FALSE(Item(*w, "mnuCTAmerican")->isChecked());
+    QTest::keyClick(w.get(), Qt::Key_F7);
+    EXPECT_EQ(w->TypeChart(), 0);
+    EXPECT_TRUE(Item(*w, "mnuCTAmerican")->isChecked());
+    EXPECT_EQ(w->RecomputeCount(), before);
+}
+
+TEST_F(MainWindowTest, ClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
+    auto w = Open();
+    const int start = w->RecomputeCount();
+    const auto tick_at = [&](int minute, int second, int ms = 20) {
+        clock_.now = sys_days{year{2024} / 3 / 5} + hours{10} + minutes{minute} + seconds{second} +
+                     milliseconds{ms};
+        w->Timer1_Timer();
+    };
+    tick_at(0, 31);
+    tick_at(0, 59);
+    EXPECT_EQ(w->RecomputeCount(), start);
+    tick_at(1, 0);
+    EXPECT_EQ(w->RecomputeCount(), start + 1);
+    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.01f);
+    tick_at(1, 1);
+    // The tick of 10:02:00 comes late (10:02:03): the minute is recomputed all the same.
+    tick_at(2, 3, 900);
+    EXPECT_EQ(w->RecomputeCount(), start + 2);
+    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.02f);
+    tick_at(2, 4);
+    EXPECT_EQ(w->RecomputeCount(), start + 2);
+    EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("05 Mar 2024     10:02:04"));
+}
+
+TEST_F(MainWindowTest, StoppedClockOnlyUpdatesTheCaption) {
+    auto w = Open();
+    Item(*w, "mnuElectionsRunning")->trigger();
+    EXPECT_FALSE(w->Running());
+    const int stopped = w->RecomputeCount();
+    clock_.now += minutes{5};
+    w->Timer1_Timer();
+    EXPECT_EQ(w->RecomputeCount(), stopped);
+    EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("10:05:30"));
+    Item(*w, "mnuElectionsRunning")->trigger();  // running again: the chart jumps to now
+    EXPECT_EQ(w->RecomputeCount(), stopped + 1);
+    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.05f);
+}
+
+TEST_F(MainWindowTest, UpdateCommandsStepTheElectionMomentAndStopTheClock) {
+    auto w = Open();
+    ShowActive(*w);
+    QTest::keyClick(w.get(), Qt::Key_F3);  // Add a Day
+    EXPECT_FALSE(w->Running());
+    EXPECT_EQ(w->Election().ElectDay, 6);
+    EXPECT_EQ(w->Chart().ChartTitle, "Now - election chart");
+    EXPECT_EQ(w->Chart().ChartDay, 6);
+    QTest::keyClick(w.get(), Qt::Key_F6);  // Go back an hour
+    EXPECT_EQ(w->Election().ElectHour, 9);
+    QTest::keyClick(w.get(), Qt::Key_F9, Qt::ShiftModifier);  // Go back a minute
+    EXPECT_EQ(w->Election().ElectMinute, 59);
+    EXPECT_EQ(w->Election().ElectHour, 8);
+    // Hours of a running clock later, Add a Day still steps from the election moment.
+    clock_.now += hours{30};
+    QTest::keyClick(w.get(), Qt::Key_F4);
+    EXPECT_EQ(w->Election().ElectDay, 5);
+}
+
+TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
+    {
+        auto w = Open();
+        Item(*w, "mnuCTEuropean")->trigger();
+        w->mnuFileExit_Click();
+    }
+    const auto ini = ReadTextFile(dir_.filePath("ORVANTIS.INI").toStdString());
+    ASSERT_TRUE(ini.has_value());
+    EXPECT_THAT(*ini, ::testing::StartsWith(
+                          "[Orvantis] - Do NOT change the order of these variables.\r\n"));
+    EXPECT_THAT(*ini, ::testing::HasSubstr("\r\nTypeChart=1\r\n"));
+    auto again = Open();
+    EXPECT_EQ(again->TypeChart(), 1);
+    EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowWritesTheIniFileToo) {
+    auto w = Open();
+    w->show();
+    w->close();
+    EXPECT_TRUE(QFile::exists(dir_.filePath("ORVANTIS.INI")));
+}
+
+TEST_F(MainWindowTest, EscapeRefreshesAndKeepsTheWindow) {
+    auto w = Open();
+    w->show();
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
+    SetOption(22, "70");
+    auto w = Open();
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("latitude is too high")));
+    EXPECT_EQ(w->Chart().ChartReady, 0);
+    Item(*w, "mnuHouseMeridian")->trigger();  // Meridian houses work at any latitude
+    EXPECT_EQ(w->Chart().ChartReady, 1);
+}
+
+}  // namespace
+}  // namespace orvantis
