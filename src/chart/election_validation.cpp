@@ -15,10 +15,11 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// A whole number of at most five digits and nothing else; empty text is not a number.
+// A whole number of at most five digits and nothing else; empty text is not a number, and
+// neither is a signed one ("-0" would otherwise pass as 0).
 std::optional<int> WholeNumber(std::string_view text) {
     text = Trimmed(text);
-    if (text.empty() || text.size() > 5) return std::nullopt;
+    if (text.empty() || text.size() > 5 || text.front() == '-') return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
@@ -53,7 +54,11 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     const auto long_deg = WholeNumber(e.long_deg), long_min = WholeNumber(e.long_min);
     const auto lat_deg = WholeNumber(e.lat_deg), lat_min = WholeNumber(e.lat_min);
 
-    if (month == 0 || day == 0 || year == 0) fail(1, "date");
+    // An empty field reads as 0 too, so it fails both the zero and the empty test.
+    const auto zero = [](const std::optional<int>& v, const std::string& text) {
+        return Blank(text) || v == 0;
+    };
+    if (zero(month, e.month) || zero(day, e.day) || zero(year, e.year)) fail(1, "date");
     if (Blank(e.month) || Blank(e.day) || Blank(e.year)) fail(2, "date");
     if (Blank(e.hour) || Blank(e.minute) || Blank(e.zone)) fail(3, "time");
     if (Blank(e.long_deg) || Blank(e.long_min)) fail(4, "longitude");
@@ -65,15 +70,18 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     if ((!month && !Blank(e.month)) || (!day && !Blank(e.day)) || (!year && !Blank(e.year)) ||
         (month && *month > 12) || (day && *day > 31) || (year && *year > 2099))
         fail(8, "date");
-    if ((!hour && !Blank(e.hour)) || (!minute && !Blank(e.minute)) || (hour && *hour > 12) ||
-        (minute && *minute > 59))
+    // The 12-hour clock has no hour 0 (the window turns a typed 0 into 12).
+    if ((!hour && !Blank(e.hour)) || (!minute && !Blank(e.minute)) ||
+        (hour && (*hour > 12 || *hour == 0)) || (minute && *minute > 59))
         fail(9, "time");
     if ((!zone && !Blank(e.zone)) || (zone && (*zone > 12 || *zone < -13))) fail(10, "zone");
     if ((!long_deg && !Blank(e.long_deg)) || (!long_min && !Blank(e.long_min)) ||
         (long_deg && *long_deg > 180) || (long_min && *long_min > 59))
         fail(11, "longitude");
+    // Beyond 90°00' there is no place; under Meridian and Morinus nothing else bounds it.
     if ((!lat_deg && !Blank(e.lat_deg)) || (!lat_min && !Blank(e.lat_min)) ||
-        (lat_min && *lat_min > 59))
+        (lat_min && *lat_min > 59) || (lat_deg && *lat_deg > 90) ||
+        (lat_deg && lat_min && *lat_deg == 90 && *lat_min > 0))
         fail(12, "latitude");
     // A day that does not exist in its month (30 February) would be computed for another date.
     if (month && day && year && *month >= 1 && *month <= 12 && *day >= 1 && *day <= 31 &&

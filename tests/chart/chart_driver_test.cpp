@@ -1,0 +1,273 @@
+#include "chart/chart_driver.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "chart/angles.h"
+#include "chart/calendar.h"
+#include "recording_notifier.h"
+
+namespace orvantis {
+namespace {
+
+using namespace std::chrono;
+using ::testing::ElementsAre;
+
+// Home data of a plain place: London-ish, zone 0, 0°10' W, 51°30' N.
+OptionValues HomeOptions() {
+    OptionValues o{};
+    o[18] = 0;
+    o[19] = 0, o[20] = 10, o[21] = 0;
+    o[22] = 51, o[23] = 30, o[24] = 0;
+    return o;
+}
+
+sys_seconds Utc(int y, unsigned m, unsigned d, int h, int min) {
+    return sys_days{year{y} / month{m} / day{d}} + hours{h} + minutes{min};
+}
+
+ChartRequest NowAt(sys_seconds now, char house = 'P') {
+    ChartRequest r;
+    r.running = true;
+    r.now = now;
+    r.house_system = house;
+    return r;
+}
+
+double JulianDate(const ChartState& c) { return c.JulianDayNumber + c.UTFraction - 0.5; }
+
+double JulianDateOf(sys_seconds t) {
+    return 2440587.5 + duration<double>(t.time_since_epoch()).count() / 86400.0;
+}
+
+TEST(NowMode, ChartIsForTheTrueInstantWhateverTheHomeZone) {
+    // Whatever zone option 18 names, clock + zone = UT: the chart's Julian date is the instant's.
+    const sys_seconds instant = Utc(2024, 7, 1, 16, 0);
+    for (float zone : {0.0f, 5.0f, -1.0f, 5.5f, -13.0f, 12.0f}) {
+        OptionValues o = HomeOptions();
+        o[18] = zone;
+        ChartState chart;
+        RecordingNotifier n;
+        ASSERT_TRUE(ComputeChart(chart, {}, o, NowAt(instant), n)) << zone;
+        // Within two milliseconds: the clock is held as single-precision H.MM.
+        EXPECT_NEAR(JulianDate(chart), JulianDateOf(instant), 2.0 / 86400000) << zone;
+        EXPECT_FLOAT_EQ(chart.ChartZone, zone);
+    }
+}
+
+TEST(NowMode, HomeClockIsTheInstantInTheHomeZone) {
+    // 16:00 UT is 11:00 A.M. in New York standard time (zone 5, west positive).
+    OptionValues o = HomeOptions();
+    o[18] = 5;
+    ChartState chart;
+    RecordingNotifier n;
+    ASSERT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 7, 1, 16, 0)), n));
+    EXPECT_FLOAT_EQ(chart.ChartClock, 11.0f);
+    EXPECT_EQ(chart.ChartAmPm, "A.M.");
+    EXPECT_EQ(chart.ChartTitle, "Now");
+    // 02:00 UT on 2 July is still 1 July at home (9 P.M.).
+    ASSERT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 7, 2, 2, 0)), n));
+    EXPECT_EQ(chart.ChartDay, 1);
+    EXPECT_FLOAT_EQ(chart.ChartClock, 9.0f);
+    EXPECT_EQ(chart.ChartAmPm, "P.M.");
+}
+
+TEST(NowMode, TwelveHourClock) {
+    struct Case {
+        int hour, minute;
+        float clock;
+        const char* am_pm;
+    };
+    for (const Case c : {Case{0, 30, 12.3f, "A.M."}, Case{12, 30, 12.3f, "P.M."},
+                         Case{13, 5, 1.05f, "P.M."}, Case{11, 59, 11.59f, "A.M."}}) {
+        ChartState chart;
+        RecordingNotifier n;
+        ASSERT_TRUE(ComputeChart(chart, {}, HomeOptions(), NowAt(Utc(2024, 3, 5, c.hour, c.minute)), n));
+        EXPECT_FLOAT_EQ(chart.ChartClock, c.clock) << c.hour;
+        EXPECT_EQ(chart.ChartAmPm, c.am_pm) << c.hour;
+    }
+}
+
+TEST(NowMode, HomeDataChecksReportEachFailureAndKeepThePreviousChart) {
+    ChartState chart;
+    RecordingNotifier n;
+    ASSERT_TRUE(ComputeChart(chart, {}, HomeOptions(), NowAt(Utc(2024, 3, 5, 10, 0)), n));
+    const ChartState before = chart;
+
+    OptionValues o = HomeOptions();
+    o[18] = 12.5f;  // zone out of range
+    o[20] = 60;     // longitude minutes out of range
+    EXPECT_FALSE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0)), n));
+    EXPECT_THAT(n.Texts(), ElementsAre(kHomeDataError, kHomeDataError));
+    EXPECT_EQ(chart.InputError, 1);
+    EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
+    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
+
+    // The bounds themselves pass.
+    o = HomeOptions();
+    o[18] = -13, o[20] = 59, o[23] = 59;
+    n.problems.clear();
+    EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0)), n));
+    o[18] = 12;
+    EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0)), n));
+    EXPECT_TRUE(n.problems.empty());
+}
+
+TEST(NowMode, LatitudeLimitAppliesOnlyToQuadrantSystems) {
+    OptionValues o = HomeOptions();
+    RecordingNotifier n;
+    ChartState chart;
+    o[22] = 66, o[23] = 0;
+    EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0)), n));
+    o[23] = 1;
+    EXPECT_FALSE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0)), n));
+    EXPECT_THAT(n.Texts(), ElementsAre(kLatitudeTooHigh));
+    o[22] = 67, o[23] = 0;
+    n.problems.clear();
+    EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0), 'M'), n));
+    EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0), 'I'), n));
+    EXPECT_TRUE(n.problems.empty());
+}
+
+ElectionData Election(int west, int long_deg, int long_min, int south, int lat_deg, int lat_min) {
+    ElectionData e;
+    e.ElectEvent = "Opening";
+    e.ElectMonth = 3, e.ElectDay = 5, e.ElectYear = 2024;
+    e.ElectHour = 9, e.ElectMinute = 15, e.ElectPM = 0;
+    e.ElectZone = 0;
+    e.ElectWest = static_cast<std::int16_t>(west);
+    e.ElectLongDeg = static_cast<std::int16_t>(long_deg);
+    e.ElectLongMin = static_cast<std::int16_t>(long_min);
+    e.ElectSouth = static_cast<std::int16_t>(south);
+    e.ElectLatDeg = static_cast<std::int16_t>(lat_deg);
+    e.ElectLatMin = static_cast<std::int16_t>(lat_min);
+    return e;
+}
+
+ChartRequest ElectionRequest(char house = 'P', std::int16_t date_order = 0) {
+    ChartRequest r;
+    r.running = false;
+    r.house_system = house;
+    r.date_order = date_order;
+    return r;
+}
+
+TEST(ElectionMode, PlaceSignsAndDirections) {
+    ChartState chart;
+    RecordingNotifier n;
+    ASSERT_TRUE(ComputeChart(chart, Election(0, 2, 20, 0, 48, 50), HomeOptions(), ElectionRequest(), n));
+    EXPECT_FLOAT_EQ(chart.ChartLong, -2.2f);
+    EXPECT_EQ(chart.LongDirection, "EAST");
+    EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
+    EXPECT_EQ(chart.CaptionLines[4], "2.20 EAST");
+    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 0, 1, 0, 0), HomeOptions(), ElectionRequest(), n));
+    EXPECT_EQ(chart.LongDirection, "WEST");
+    EXPECT_EQ(chart.LatDirection, "NORTH");  // 0°00' south still counts as north
+    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 0, 1, 33, 52), HomeOptions(), ElectionRequest(), n));
+    EXPECT_EQ(chart.LatDirection, "SOUTH");
+    EXPECT_EQ(chart.CaptionLines[5], "33.52 SOUTH");
+}
+
+TEST(ElectionMode, DateTextFollowsTheRegionalOrderAndCaptionsReadWell) {
+    ChartState chart;
+    RecordingNotifier n;
+    const auto e = Election(1, 0, 10, 0, 51, 30);
+    ASSERT_TRUE(ComputeChart(chart, e, HomeOptions(), ElectionRequest('P', 0), n));
+    EXPECT_EQ(chart.ChartDateText, "3/5/2024");
+    ASSERT_TRUE(ComputeChart(chart, e, HomeOptions(), ElectionRequest('P', 1), n));
+    EXPECT_EQ(chart.ChartDateText, "5/3/2024");
+    ASSERT_TRUE(ComputeChart(chart, e, HomeOptions(), ElectionRequest('K', 2), n));
+    EXPECT_EQ(chart.ChartDateText, "2024/3/5");
+    EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
+    EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
+    EXPECT_EQ(chart.CaptionLines[7], "Koch");
+    auto zoned = e;
+    zoned.ElectZone = -3.5f;
+    ASSERT_TRUE(ComputeChart(chart, zoned, HomeOptions(), ElectionRequest(), n));
+    EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (-3.5)");
+}
+
+TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
+    const auto e = Election(1, 0, 10, 0, 51, 30);
+    ChartState tropical, sidereal;
+    RecordingNotifier n;
+    OptionValues o = HomeOptions();
+    ASSERT_TRUE(ComputeChart(tropical, e, o, ElectionRequest(), n));
+    for (float zodiac : {1.0f, 2.0f}) {
+        o[123] = zodiac;
+        ASSERT_TRUE(ComputeChart(sidereal, e, o, ElectionRequest(), n));
+        const double shift = zodiac == 1 ? Reduce360(tropical.SvpOffset) : -Reduce360(tropical.Ayanamsa);
+        for (int b = 1; b <= kBodyCount; ++b)
+            EXPECT_NEAR(sidereal.PlanetLong[b], Reduce360(tropical.PlanetLong[b] + shift), 1e-9) << b;
+        for (int i = 1; i <= 12; ++i)
+            EXPECT_NEAR(sidereal.Cusps[i], Reduce360(tropical.Cusps[i] + shift), 1e-9) << i;
+        EXPECT_EQ(sidereal.HouseOfPlanet, tropical.HouseOfPlanet);
+    }
+    // Around 2024 the ayanamsa is about 24°.
+    EXPECT_NEAR(Reduce360(tropical.Ayanamsa), 24.2, 0.3);
+}
+
+TEST(Node, TrueNodeOptionReplacesBothNodePoints) {
+    const auto e = Election(1, 0, 10, 0, 51, 30);
+    OptionValues o = HomeOptions();
+    o[29] = 1;
+    ChartState chart;
+    RecordingNotifier n;
+    ASSERT_TRUE(ComputeChart(chart, e, o, ElectionRequest(), n));
+    EXPECT_DOUBLE_EQ(chart.PlanetLong[kNode], chart.TrueNodeLongitude);
+    EXPECT_NEAR(Reduce360(chart.PlanetLong[kOppositeNode] - chart.PlanetLong[kNode]), 180.0, 1e-9);
+}
+
+TEST(Refusal, ChartWithoutFiniteCuspsIsRefusedAndThePreviousStays) {
+    ChartState chart;
+    RecordingNotifier n;
+    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 10, 0, 51, 30), HomeOptions(), ElectionRequest(), n));
+    const ChartState before = chart;
+    // Election mode is not validated here: Placidus at 89° north has no solution.
+    EXPECT_FALSE(ComputeChart(chart, Election(1, 0, 10, 0, 89, 0), HomeOptions(), ElectionRequest(), n));
+    EXPECT_THAT(n.Texts(), ElementsAre(kNonFiniteChart));
+    EXPECT_EQ(chart.Cusps, before.Cusps);
+    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
+}
+
+TEST(ElectionData, LoadedFromNowInTheHomeZone) {
+    OptionValues o = HomeOptions();
+    o[18] = 5, o[19] = 73.5f, o[20] = 59.5f, o[21] = 0, o[22] = 40, o[23] = 42, o[24] = -1;
+    const auto e = LoadElectionDataFromNow(Utc(2024, 12, 31, 4, 59), o);
+    EXPECT_EQ(e.ElectEvent, "Now");
+    EXPECT_EQ(e.ElectYear, 2024);
+    EXPECT_EQ(e.ElectMonth, 12);
+    EXPECT_EQ(e.ElectDay, 30);
+    EXPECT_EQ(e.ElectHour, 11);
+    EXPECT_EQ(e.ElectMinute, 59);
+    EXPECT_EQ(e.ElectPM, 1);
+    EXPECT_EQ(e.ElectLongDeg, 74);  // halves to the even neighbour: 73.5 -> 74, 59.5 -> 60
+    EXPECT_EQ(e.ElectLongMin, 60);
+    EXPECT_EQ(e.ElectWest, 1);
+    EXPECT_EQ(e.ElectSouth, 1);
+}
+
+TEST(Captions, PrefixNamesTheZodiac) {
+    OptionValues o{};
+    EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
+    o[123] = 1;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - SVP) - ");
+    o[123] = 2;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
+    o[123] = 3;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
+}
+
+TEST(Captions, HouseLetterForTheStartUpOption) {
+    EXPECT_EQ(HouseLetterForOption(0), 'P');
+    EXPECT_EQ(HouseLetterForOption(3), 'K');
+    EXPECT_EQ(HouseLetterForOption(8), 'I');
+    EXPECT_EQ(HouseLetterForOption(9), 'P');
+    EXPECT_EQ(HouseLetterForOption(2.5f), 'P');
+}
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,79 @@
+#include "chart/election_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace orvantis {
+namespace {
+
+ElectionData At(int year, int month, int day, int hour, int minute, int pm) {
+    ElectionData e;
+    e.ElectYear = static_cast<std::int16_t>(year);
+    e.ElectMonth = static_cast<std::int16_t>(month);
+    e.ElectDay = static_cast<std::int16_t>(day);
+    e.ElectHour = static_cast<std::int16_t>(hour);
+    e.ElectMinute = static_cast<std::int16_t>(minute);
+    e.ElectPM = static_cast<std::int16_t>(pm);
+    return e;
+}
+
+auto Fields(const ElectionData& e) {
+    return std::make_tuple(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute,
+                           e.ElectPM);
+}
+
+TEST(ElectionSteps, MinuteCarriesThroughHourDayMonthAndYear) {
+    auto e = At(1999, 12, 31, 11, 59, 1);  // 11:59 P.M. on New Year's Eve
+    AddMinute(e);
+    EXPECT_EQ(Fields(e), Fields(At(2000, 1, 1, 12, 0, 0)));  // 12:00 A.M.
+    SubtractMinute(e);
+    EXPECT_EQ(Fields(e), Fields(At(1999, 12, 31, 11, 59, 1)));
+}
+
+TEST(ElectionSteps, TwelveOClockTransitions) {
+    auto e = At(2024, 3, 5, 11, 30, 0);
+    AddHour(e);  // 11:30 A.M. + 1 hour = 12:30 P.M. the same day
+    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 5, 12, 30, 1)));
+    AddHour(e);
+    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 5, 1, 30, 1)));
+
+    e = At(2024, 3, 5, 12, 30, 0);
+    SubtractHour(e);  // 12:30 A.M. - 1 hour = 11:30 P.M. the day before
+    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 4, 11, 30, 1)));
+
+    e = At(2024, 3, 5, 12, 30, 1);
+    SubtractHour(e);  // 12:30 P.M. - 1 hour = 11:30 A.M.
+    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 5, 11, 30, 0)));
+}
+
+TEST(ElectionSteps, LeapYearsFollowTheCalendar) {
+    auto e = At(1900, 3, 1, 9, 0, 0);
+    SubtractDay(e);  // 1900 was not a leap year
+    EXPECT_EQ(Fields(e), Fields(At(1900, 2, 28, 9, 0, 0)));
+    e = At(2000, 3, 1, 9, 0, 0);
+    SubtractDay(e);
+    EXPECT_EQ(Fields(e), Fields(At(2000, 2, 29, 9, 0, 0)));
+    e = At(2024, 2, 28, 9, 0, 0);
+    AddDay(e);
+    EXPECT_EQ(e.ElectDay, 29);
+    AddDay(e);
+    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 1, 9, 0, 0)));
+    e = At(1500, 2, 28, 9, 0, 0);  // Julian calendar: every fourth year
+    AddDay(e);
+    EXPECT_EQ(e.ElectDay, 29);
+}
+
+TEST(ElectionSteps, YearCarriesBothWays) {
+    auto e = At(2024, 12, 31, 3, 0, 0);
+    AddDay(e);
+    EXPECT_EQ(Fields(e), Fields(At(2025, 1, 1, 3, 0, 0)));
+    SubtractDay(e);
+    EXPECT_EQ(Fields(e), Fields(At(2024, 12, 31, 3, 0, 0)));
+    e = At(2024, 5, 1, 3, 0, 0);
+    SubtractDay(e);
+    EXPECT_EQ(Fields(e), Fields(At(2024, 4, 30, 3, 0, 0)));
+}
+
+}  // namespace
+}  // namespace orvantis
