@@ -1,0 +1,40 @@
+// The aspect window "Aspects": the aspects of the chart on display as a column of glyph lines,
+// built once when the window opens.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "aspects/orb_file.h"
+
+class QPlainTextEdit;
+
+namespace orvantis {
+
+class Notifier;
+
+class CWAspect : public QWidget {
+    Q_OBJECT
+
+public:
+    // Opens the window (not modal) with the busy pointer shown meanwhile: reads the orb file at
+    // orb_file_path into orbs and lists the aspects of body_longitude (the displayed copy,
+    // degrees, bodies 1..15) under them. A missing or unreadable orb file is reported through
+    // notifier and the previous orbs are used. The window is a snapshot: it is not refreshed and
+    // deletes itself when closed, so the main window closes it after every chart computation
+    // (hold it in a QPointer) and the Aspects command closes it and opens a new one.
+    static CWAspect* Open(const std::array<double, 16>& body_longitude,
+                          const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
+                          QWidget* parent = nullptr);
+
+    QPlainTextEdit* Text1() const { return text1_; }
+
+private:
+    explicit CWAspect(QWidget* parent);
+    void ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs);
+
+    QPlainTextEdit* text1_;
+};
+
+}  // namespace orvantis

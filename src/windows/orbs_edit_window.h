@@ -1,0 +1,35 @@
+// The orb file editor "Edit: " + path: the current orb file in a text box, Save and Quit.
+#pragma once
+
+#include <QString>
+
+#include "windows/text_file_editor.h"
+
+class QPushButton;
+
+namespace orvantis {
+
+class OrbsEdit : public TextFileEditor {
+    Q_OBJECT
+
+public:
+    // Loads the orb file at orb_file_path into a new editor and shows it (not modal); the
+    // editor deletes itself when closed. A missing or unreadable file is reported through
+    // notifier and no window opens (nullptr). notifier must outlive the window.
+    static OrbsEdit* Open(const QString& orb_file_path, Notifier& notifier,
+                          QWidget* parent = nullptr);
+
+    // Save writes the text over the orb file and keeps the window open; nothing is re-read, the
+    // aspect window reads the orb file whenever it opens. Quit closes without saving.
+    QPushButton* btnSave() const { return btnSave_; }
+    QPushButton* btnQuit() const { return btnQuit_; }
+
+private:
+    OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* parent);
+
+    QString path_;
+    QPushButton* btnSave_;
+    QPushButton* btnQuit_;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,181 @@
+#include "windows/select_file_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+#include "chart/problem.h"
+
+namespace orvantis {
+namespace {
+
+// The window as designed: 5715 × 2595 twips at 15 twips a pixel.
+constexpr int kWindowWidth = 381;
+constexpr int kWindowHeight = 173;
+
+constexpr int kPathRole = Qt::UserRole;
+
+}  // namespace
+
+QString JoinFolderAndFile(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/'))) return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+bool MatchesFilePattern(const QString& name, const QString& pattern) {
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    return re.match(name).hasMatch();
+}
+
+SelectFIle::SelectFIle(const QString& folder, const QString& pattern, QWidget* parent)
+    : QDialog(parent),
+      pattern_(pattern),
+      filList_(new QListWidget(this)),
+      dirList_(new QListWidget(this)),
+      drvList_(new QComboBox(this)),
+      cmdSelect_(new QPushButton(QStringLiteral("Select"), this)),
+      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Select a File"));
+    filList_->setObjectName(QStringLiteral("filList"));
+    dirList_->setObjectName(QStringLiteral("dirList"));
+    drvList_->setObjectName(QStringLiteral("drvList"));
+    cmdSelect_->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSelect_);
+    buttons->addWidget(cmdCancel_);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(filList_, 0, 0, 3, 1);
+    grid->addWidget(dirList_, 0, 1);
+    grid->addWidget(drvList_, 1, 1);
+    grid->addLayout(buttons, 2, 1);
+    grid->setRowStretch(0, 1);
+    resize(kWindowWidth, kWindowHeight);
+
+    connect(cmdSelect_, &QPushButton::clicked, this, &SelectFIle::cmdSelect_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &SelectFIle::reject);
+    connect(filList_, &QListWidget::itemDoubleClicked, this, &SelectFIle::cmdSelect_Click);
+    connect(dirList_, &QListWidget::itemActivated, this, &SelectFIle::dirList_Activated);
+    connect(drvList_, &QComboBox::activated, this, &SelectFIle::drvList_Activated);
+
+    SetFolder(folder);
+}
+
+void SelectFIle::SetFolder(const QString& folder) {
+    folder_ = QDir::cleanPath(QDir(folder).absolutePath());
+    FillVolumeList();
+    FillFolderList();
+    FillFileList();
+}
+
+// Like a drive's folder tree: the folders from the root down to the current one, then the
+// current folder's subfolders one level deeper.
+void SelectFIle::FillFolderList() {
+    dirList_->clear();
+    QStringList chain;
+    for (QDir dir(folder_);;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp()) break;
+    }
+    int depth = 0;
+    for (const QString& path : chain) {
+        const QString name = depth == 0 ? path : QFileInfo(path).fileName();
+        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
+        item->setData(kPathRole, path);
+        ++depth;
+    }
+    dirList_->setCurrentRow(depth - 1);
+    const QStringList subfolders =
+        QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders) {
+        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
+        item->setData(kPathRole, JoinFolderAndFile(folder_, name));
+    }
+}
+
+void SelectFIle::FillFileList() {
+    filList_->clear();
+    const QStringList names = QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        if (MatchesFilePattern(name, pattern_)) filList_->addItem(name);
+    }
+}
+
+void SelectFIle::FillVolumeList() {
+    drvList_->clear();
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady()) drvList_->addItem(volume.rootPath());
+    }
+    const QString root = QStorageInfo(folder_).rootPath();
+    int index = drvList_->findText(root);
+    if (index < 0 && !root.isEmpty()) {
+        drvList_->addItem(root);
+        index = drvList_->count() - 1;
+    }
+    drvList_->setCurrentIndex(index);
+}
+
+void SelectFIle::PreselectFile(const QString& current_path) {
+    if (filList_->count() == 0) return;
+    filList_->setCurrentRow(0);
+    const QString name = QFileInfo(current_path).fileName();
+    QList<QListWidgetItem*> matches = filList_->findItems(name, Qt::MatchFixedString);
+    if (matches.isEmpty()) return;
+    QListWidgetItem* chosen = matches.front();
+    for (QListWidgetItem* item : matches) {
+        if (item->text() == name) chosen = item;
+    }
+    filList_->setCurrentItem(chosen);
+}
+
+void SelectFIle::cmdSelect_Click() {
+    const QList<QListWidgetItem*> selected = filList_->selectedItems();
+    if (!selected.isEmpty()) {
+        selected_file_name_ = JoinFolderAndFile(folder_, selected.front()->text());
+    }
+    accept();
+}
+
+void SelectFIle::reject() {
+    selected_file_name_.clear();
+    QDialog::reject();
+}
+
+void SelectFIle::dirList_Activated(QListWidgetItem* item) {
+    if (item != nullptr) SetFolder(item->data(kPathRole).toString());
+}
+
+void SelectFIle::drvList_Activated(int index) {
+    if (index >= 0) SetFolder(drvList_->itemText(index));
+}
+
+QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, Notifier& notifier,
+                         QWidget* parent) {
+    const QString current = orb_file_path.isEmpty()
+                                ? JoinFolderAndFile(app_path, QStringLiteral("NATAL.ORB"))
+                                : orb_file_path;
+    QFile file(current);
+    if (!QFileInfo(current).isFile() || !file.open(QIODevice::ReadOnly)) {
+        const char* what = QFileInfo::exists(current) ? " File Cannot Be Read" : " File Not Found";
+        notifier.Notify(Problem{"Warning!", current.toStdString() + what, Icon::kExclamation});
+        return {};
+    }
+    file.close();
+
+    SelectFIle chooser(QFileInfo(current).absolutePath(), QStringLiteral("*.ORB"), parent);
+    chooser.SetSelectedFileName(current);
+    chooser.PreselectFile(current);
+    chooser.exec();
+    return chooser.SelectedFileName();
+}
+
+}  // namespace orvantis

@@ -1,0 +1,80 @@
+// The file chooser "Select a File": a file list filtered by a pattern, a folder list and a list
+// of the mounted volumes (in place of drives). Used by Orbs > Select new orb file.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace orvantis {
+
+class Notifier;
+
+// folder + "/" + name, without a second "/" when folder already ends with one (the root "/").
+QString JoinFolderAndFile(const QString& folder, const QString& name);
+
+// True when name matches a wildcard pattern such as "*.ORB", ignoring case: users' orb files
+// are named in any case.
+bool MatchesFilePattern(const QString& name, const QString& pattern);
+
+class SelectFIle : public QDialog {
+    Q_OBJECT
+
+public:
+    // A chooser showing folder, with the file list filtered by pattern.
+    SelectFIle(const QString& folder, const QString& pattern, QWidget* parent = nullptr);
+
+    // Shows folder in the folder list and its matching files in the file list; the volume list
+    // follows. A folder that cannot be listed shows empty lists.
+    void SetFolder(const QString& folder);
+    QString Folder() const { return folder_; }
+
+    // Selects the first file, then the file whose name equals current_path's file name
+    // (ignoring case, an exact match preferred), if the list has one.
+    void PreselectFile(const QString& current_path);
+
+    // The result: what the caller put there, replaced by the chosen file on Select or a double
+    // click on a file, "" after Cancel or closing the window.
+    QString SelectedFileName() const { return selected_file_name_; }
+    void SetSelectedFileName(const QString& path) { selected_file_name_ = path; }
+
+    QListWidget* filList() const { return filList_; }
+    QListWidget* dirList() const { return dirList_; }
+    QComboBox* drvList() const { return drvList_; }
+    QPushButton* cmdSelect() const { return cmdSelect_; }
+    QPushButton* cmdCancel() const { return cmdCancel_; }
+
+    void reject() override;
+
+private:
+    void cmdSelect_Click();
+    void dirList_Activated(QListWidgetItem* item);
+    void drvList_Activated(int index);
+    void FillFolderList();
+    void FillFileList();
+    void FillVolumeList();
+
+    QString folder_;
+    QString pattern_;
+    QString selected_file_name_;
+    QListWidget* filList_;
+    QListWidget* dirList_;
+    QComboBox* drvList_;
+    QPushButton* cmdSelect_;
+    QPushButton* cmdCancel_;
+};
+
+// Orbs > Select new orb file up to the choice. The current orb file (app_path/NATAL.ORB when
+// orb_file_path is empty) must be readable: if not, a warning ("Warning!", exclamation icon) and
+// "". Otherwise the chooser opens modally on the "*.ORB" files of the current orb file's folder
+// with that file preselected. Returns the chosen path, the current orb file when Select is
+// pressed with no file selected, or "" when cancelled. The caller sets its orb file path to a
+// non-empty result and runs the Aspects command.
+QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, Notifier& notifier,
+                         QWidget* parent = nullptr);
+
+}  // namespace orvantis

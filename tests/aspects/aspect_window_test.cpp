@@ -1,0 +1,121 @@
+// The aspect window: its list for a known chart, its glyph font, and an orb file that cannot be
+// read.
+#include "aspects/aspect_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include "chart/chart_state.h"
+#include "recording_notifier.h"
+
+namespace orvantis {
+namespace {
+
+// A chart whose only exact aspects are Sun–Moon trine, Sun–Mercury and Moon–Mercury sextiles
+// and the node opposition; under 2-degree orbs for every kind nothing else is an aspect either.
+std::array<double, 16> KnownChart() {
+    return {0,     0,     60,  13.7, 101.3, 147.9, 211.1, 253.3,
+            307.7, 333.3, 120, 17.1, 197.1, 280.9, 161.9, 77.7};
+}
+
+// Glyph codes as the window shows them: bytes above 160 at the font's private-use copies.
+QString Line(int first, int kind, int second) {
+    const auto g = [](int code) { return QString(QChar(static_cast<char16_t>(0xF000 + code))); };
+    return "  " + g(first + 223) + " " + g(kind + 159) + " " + g(second + 223);
+}
+
+class AspectWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
+        if (QFileInfo::exists(font)) QFontDatabase::addApplicationFont(font);
+    }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override { delete window_; }
+
+    QString WriteOrbFile(const QByteArray& text) {
+        const QString path = dir_.filePath(QStringLiteral("TEST.ORB"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+
+    QTemporaryDir dir_;
+    RecordingNotifier notifier_;
+    QPointer<CWAspect> window_;
+};
+
+TEST_F(AspectWindowTest, ListsEachAspectTwiceInGlyphs) {
+    OrbValues orbs{};
+    window_ = CWAspect::Open(KnownChart(), WriteOrbFile("0\r\n0\r\n"), orbs, notifier_);
+    ASSERT_TRUE(window_);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Aspects"));
+    EXPECT_TRUE(window_->Text1()->isReadOnly());
+    const QStringList expected{
+        Line(kSun, 5, kMoon),          Line(kSun, 3, kMercury),       Line(kMoon, 5, kSun),
+        Line(kMoon, 3, kMercury),      Line(kMercury, 3, kSun),       Line(kMercury, 3, kMoon),
+        Line(kNode, 6, kOppositeNode), Line(kOppositeNode, 6, kNode),
+    };
+    EXPECT_EQ(window_->Text1()->toPlainText(), expected.join('\n'));
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(AspectWindowTest, ShowsTheListInTheGlyphFontAtTwelvePoints) {
+    OrbValues orbs{};
+    window_ = CWAspect::Open(KnownChart(), WriteOrbFile("0\r\n"), orbs, notifier_);
+    const QFont font = window_->Text1()->font();
+    EXPECT_EQ(font.family(), QStringLiteral("QUERNA"));
+    EXPECT_EQ(font.pointSize(), 12);
+    if (QFontDatabase::families().contains(QStringLiteral("QUERNA"))) {
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("QUERNA"));
+    }
+}
+
+TEST_F(AspectWindowTest, ReadsTheOrbFileIntoTheSharedOrbs) {
+    OrbValues orbs{};
+    orbs[17] = 5;
+    window_ = CWAspect::Open(KnownChart(), WriteOrbFile("2\r\n2\r\n2\r\n"), orbs, notifier_);
+    EXPECT_FLOAT_EQ(orbs[1], 2.0f);
+    EXPECT_FLOAT_EQ(orbs[3], 2.0f);
+    EXPECT_FLOAT_EQ(orbs[17], 5.0f);  // not in the file: kept
+}
+
+TEST_F(AspectWindowTest, AMissingOrbFileWarnsAndKeepsThePreviousOrbs) {
+    OrbValues orbs{};
+    orbs[4] = 30;  // a trine orb of 30 makes Sun–Moon a trine and more
+    const QString missing = dir_.filePath(QStringLiteral("GONE.ORB"));
+    window_ = CWAspect::Open(KnownChart(), missing, orbs, notifier_);
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
+    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
+    EXPECT_NE(notifier_.problems[0].text.find(missing.toStdString()), std::string::npos);
+    EXPECT_FLOAT_EQ(orbs[4], 30.0f);
+    ASSERT_TRUE(window_);
+    EXPECT_TRUE(window_->Text1()->toPlainText().contains(Line(kSun, 5, kMoon)));
+}
+
+TEST_F(AspectWindowTest, IsASnapshotThatDeletesItselfWhenClosed) {
+    OrbValues orbs{};
+    const QString path = WriteOrbFile("0\r\n");
+    window_ = CWAspect::Open(KnownChart(), path, orbs, notifier_);
+    const QString before = window_->Text1()->toPlainText();
+    // A changed orb file does not change the open window.
+    WriteOrbFile("0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n60\r\n");
+    EXPECT_EQ(window_->Text1()->toPlainText(), before);
+    window_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window_.isNull());
+}
+
+}  // namespace
+}  // namespace orvantis
