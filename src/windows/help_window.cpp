@@ -1,0 +1,89 @@
+#include "windows/help_window.h"
+
+#include <QFile>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "chart/problem.h"
+#include "settings/text_lines.h"
+
+namespace orvantis {
+namespace {
+
+// The viewer as designed: 9480 x 6795 twips with 240-twip margins, at 15 twips a pixel.
+constexpr int kWindowWidth = 632;
+constexpr int kWindowHeight = 453;
+constexpr int kMargin = 16;
+
+}  // namespace
+
+std::string HelpTextFromFile(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + 1);
+    for (std::string_view line : SplitLines(bytes)) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+HelpX::HelpX(const QString& help_file_name, const std::string& text, QWidget* parent)
+    : QDialog(parent),
+      Text1_(new QPlainTextEdit(this)),
+      Command1_(new QPushButton(QStringLiteral("Quit"), this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("HelpX"));
+    setModal(false);
+    setWindowTitle(help_file_name);
+
+    QFont courier(QStringLiteral("Courier New"), 9);
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    Text1_->setFont(courier);
+    // A vertical scroll bar only: long lines wrap at the window's edge.
+    Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The help texts are shown, not edited: typing into them could only mislead.
+    Text1_->setReadOnly(true);
+    Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // 8-bit text: every byte is one character, as the file holds it.
+    Text1_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setDefault(true);
+    connect(Command1_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->addWidget(Text1_);
+    layout->addLayout(buttons);
+    resize(kWindowWidth, kWindowHeight);
+}
+
+HelpX* HelpX::ShowHelpFile(QPointer<HelpX>& viewer, const QString& app_path,
+                           const QString& help_file_name, Notifier& notifier, QWidget* parent) {
+    if (viewer) viewer->close();
+    viewer = nullptr;
+
+    const QString path = app_path + QLatin1Char('/') + help_file_name;
+    const std::optional<std::string> bytes = ReadTextFile(QFile::encodeName(path).toStdString());
+    if (!bytes) {
+        notifier.Notify(Problem{"Warning!", (help_file_name + " Help File Not Found").toStdString(),
+                                Icon::kExclamation});
+        return nullptr;
+    }
+    auto* shown = new HelpX(help_file_name, HelpTextFromFile(*bytes), parent);
+    shown->show();
+    viewer = shown;
+    return shown;
+}
+
+}  // namespace orvantis

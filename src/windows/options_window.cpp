@@ -1,0 +1,110 @@
+#include "windows/options_window.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QSaveFile>
+#include <optional>
+
+#include "chart/chart_driver.h"
+#include "chart/problem.h"
+#include "settings/options_file.h"
+#include "settings/text_lines.h"
+
+namespace orvantis {
+namespace {
+
+std::optional<std::string> ReadWholeFile(const QString& path) {
+    return ReadTextFile(QFile::encodeName(path).toStdString());
+}
+
+Problem OptionsFileNotFound() {
+    return Problem{"Warning!", std::string(kOptionsFileName) + " File Not Found",
+                   Icon::kExclamation};
+}
+
+}  // namespace
+
+Options::Options(const QString& app_path, OptionValues& options, std::string& caption_prefix,
+                 const std::string& owner_name, Notifier& notifier, QWidget* parent)
+    : TextFileEditor(notifier, parent),
+      app_path_(app_path),
+      options_(options),
+      caption_prefix_(caption_prefix),
+      owner_name_(owner_name),
+      btnSave_(AddButton(QStringLiteral("Save"))),
+      cmdRestoreDefault_(AddButton(QStringLiteral("Restore Default Settings"))),
+      btnQuit_(AddButton(QStringLiteral("Quit"))) {
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("Edit: ") + QLatin1String(kOptionsFileName));
+    btnSave_->setObjectName(QStringLiteral("btnSave"));
+    cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
+    btnQuit_->setObjectName(QStringLiteral("btnQuit"));
+    connect(btnSave_, &QPushButton::clicked, this, &Options::Save);
+    connect(cmdRestoreDefault_, &QPushButton::clicked, this, &Options::RestoreDefaultSettings);
+    connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QString Options::DataPath(const char* file_name) const {
+    return app_path_ + QLatin1Char('/') + QLatin1String(file_name);
+}
+
+Options* Options::Open(QPointer<Options>& editor, const QString& app_path, OptionValues& options,
+                       std::string& caption_prefix, const std::string& owner_name,
+                       Notifier& notifier, QWidget* parent) {
+    const QString path = app_path + QLatin1Char('/') + QLatin1String(kOptionsFileName);
+    if (!ReadWholeFile(path)) {
+        notifier.Notify(OptionsFileNotFound());
+        return nullptr;
+    }
+    // A closed editor lingers until its deferred deletion; only a visible one is reused.
+    if (editor && editor->isVisible()) {
+        editor->raise();
+        editor->activateWindow();
+        return editor;
+    }
+    auto* opened = new Options(app_path, options, caption_prefix, owner_name, notifier, parent);
+    if (!opened->LoadFile(path)) {
+        delete opened;
+        return nullptr;
+    }
+    opened->show();
+    editor = opened;
+    return opened;
+}
+
+bool Options::Save() {
+    const QString path = DataPath(kOptionsFileName);
+    if (!SaveFile(path)) return false;
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) {
+        notifier_.Notify(OptionsFileNotFound());
+        return false;
+    }
+    ReadOptionsFile(*text, options_);
+    caption_prefix_ = BuildCaptionPrefix(owner_name_, options_);
+    emit OptionsSaved();
+    return true;
+}
+
+bool Options::RestoreDefaultSettings() {
+    const QString path = DataPath(kOptionsFileName);
+    const std::optional<std::string> master = ReadWholeFile(DataPath(kMasterOptionsFileName));
+    bool copied = false;
+    if (master) {
+        // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy leaves
+        // the old file as it was. A write-protected OPTIONS.OPT is refused by open().
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            const auto size = static_cast<qint64>(master->size());
+            if (file.write(master->data(), size) != size) file.cancelWriting();
+            copied = file.commit();
+        }
+    }
+    if (!copied) {
+        notifier_.Notify(Problem{"Warning!", kRestoreFailed, Icon::kInformation});
+        return false;
+    }
+    return LoadFile(path);
+}
+
+}  // namespace orvantis

@@ -1,0 +1,70 @@
+// The options editor "Edit: OPTIONS.OPT": the options file of the program's folder in a text
+// box, with Save, Restore Default Settings and Quit.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <string>
+
+#include "settings/option_values.h"
+#include "windows/text_file_editor.h"
+
+class QPushButton;
+
+namespace orvantis {
+
+// The message of a failed Restore Default Settings ("Warning!", information icon).
+inline constexpr const char* kRestoreFailed = "Error in operation. Cannot do what is requested.";
+
+class Options : public TextFileEditor {
+    Q_OBJECT
+
+public:
+    // Options > Options. When app_path/OPTIONS.OPT cannot be read the message "OPTIONS.OPT File
+    // Not Found" ("Warning!", exclamation icon) goes to notifier and nothing opens (nullptr).
+    // Otherwise the editor held in editor is brought to the front if one is open (its text is
+    // not reloaded, so unsaved changes stay); else a new editor is loaded from the file, shown
+    // (not modal, deleted when closed), stored in editor and returned.
+    // options, caption_prefix, owner_name and notifier belong to the main window and must
+    // outlive the editor: Save changes the first two.
+    static Options* Open(QPointer<Options>& editor, const QString& app_path, OptionValues& options,
+                         std::string& caption_prefix, const std::string& owner_name,
+                         Notifier& notifier, QWidget* parent = nullptr);
+
+    // Save: writes the text (without its final line end, the writing adds one) over
+    // OPTIONS.OPT through a temporary file renamed over it, then reads OPTIONS.OPT into the
+    // options (only the lines read are overwritten) and rebuilds the caption prefix. The chart
+    // is not recomputed; the window stays open. A failed write is reported, leaves the file,
+    // the options and the editor's text as they were, and returns false.
+    bool Save();
+
+    // Restore Default Settings: copies OPTIONS.MAS over OPTIONS.OPT (a temporary file beside
+    // it, renamed over it) and shows the restored file. The options are not re-read: the
+    // master's values take effect after a Save or at the next start. Any failure (no master
+    // file, OPTIONS.OPT not writable) shows kRestoreFailed and changes nothing; returns false.
+    bool RestoreDefaultSettings();
+
+    QPushButton* btnSave() const { return btnSave_; }
+    QPushButton* cmdRestoreDefault() const { return cmdRestoreDefault_; }
+    QPushButton* btnQuit() const { return btnQuit_; }
+
+signals:
+    // After a Save re-read the options: new colours, sizes and the caption prefix show at the
+    // next paint; the main window may repaint at once.
+    void OptionsSaved();
+
+private:
+    Options(const QString& app_path, OptionValues& options, std::string& caption_prefix,
+            const std::string& owner_name, Notifier& notifier, QWidget* parent);
+    QString DataPath(const char* file_name) const;
+
+    QString app_path_;
+    OptionValues& options_;
+    std::string& caption_prefix_;
+    const std::string& owner_name_;
+    QPushButton* btnSave_;
+    QPushButton* cmdRestoreDefault_;
+    QPushButton* btnQuit_;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,124 @@
+#include "windows/title_window.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <numbers>
+
+namespace orvantis {
+namespace {
+
+// The window as designed: 7215 x 5505 twips, at 15 twips a pixel.
+constexpr int kWindowWidth = 481;
+constexpr int kWindowHeight = 367;
+constexpr int kIconPixels = 64;
+
+QLabel* NoticeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+QPixmap WheelIcon(int pixels) {
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double centre = pixels / 2.0;
+    const double outer = pixels * 0.46;
+    const double inner = pixels * 0.26;
+    const QColor ink(0, 0, 128);
+
+    painter.setPen(QPen(ink, std::max(1.0, pixels / 32.0)));
+    painter.setBrush(QColor(255, 255, 240));
+    painter.drawEllipse(QPointF(centre, centre), outer, outer);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(centre, centre), inner, inner);
+    for (int spoke = 0; spoke < 12; ++spoke) {
+        const double angle = spoke * std::numbers::pi / 6;
+        const QPointF direction(std::cos(angle), -std::sin(angle));
+        painter.drawLine(QPointF(centre, centre) + direction * inner,
+                         QPointF(centre, centre) + direction * outer);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(218, 165, 32));
+    painter.drawEllipse(QPointF(centre, centre), pixels * 0.09, pixels * 0.09);
+    return pixmap;
+}
+
+TITLE::TITLE(QWidget* parent)
+    : QDialog(parent), cmdOK_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("TITLE"));
+    setWindowTitle(QStringLiteral("Orvantis"));
+    setModal(true);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgIcon"));
+    icon->setPixmap(WheelIcon(kIconPixels));
+    icon->setFixedSize(kIconPixels, kIconPixels);
+
+    auto* name = new QLabel(QStringLiteral("ORVANTIS"), this);
+    name->setObjectName(QStringLiteral("lblName"));
+    QFont name_font = font();
+    name_font.setPointSize(24);
+    name_font.setBold(true);
+    name->setFont(name_font);
+    auto* version = new QLabel(QStringLiteral("Version 2.25"), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+
+    auto* heading_text = new QVBoxLayout;
+    heading_text->addWidget(name);
+    heading_text->addWidget(version);
+    auto* heading = new QHBoxLayout;
+    heading->addStretch();
+    heading->addWidget(icon);
+    heading->addSpacing(16);
+    heading->addLayout(heading_text);
+    heading->addStretch();
+
+    QFont button_font = font();
+    button_font.setPointSize(12);
+    button_font.setBold(true);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setFont(button_font);
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* button_row = new QHBoxLayout;
+    button_row->addStretch();
+    button_row->addWidget(cmdOK_);
+    button_row->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->addLayout(heading);
+    layout->addSpacing(16);
+    layout->addWidget(
+        NoticeLabel(QStringLiteral("An astrological clock: the chart of the present "
+                                   "moment at your home place, redrawn every minute."),
+                    this));
+    layout->addWidget(NoticeLabel(QStringLiteral("Free software under the MIT licence; see Help, "
+                                                 "License Agreement."),
+                                  this));
+    layout->addWidget(NoticeLabel(QStringLiteral("Positions come from analytic series of limited "
+                                                 "precision. No warranty."),
+                                  this));
+    layout->addStretch();
+    layout->addLayout(button_row);
+    resize(QSize(kWindowWidth, kWindowHeight).expandedTo(sizeHint()));
+}
+
+void TITLE::ShowModal(QWidget* parent) {
+    auto* title = new TITLE(parent);
+    // exec() deletes a window marked delete-on-close once it returns.
+    title->exec();
+}
+
+}  // namespace orvantis

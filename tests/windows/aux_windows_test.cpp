@@ -1,0 +1,704 @@
+// The options editor, the help viewer and the help texts, the About and the title windows,
+// driven as the user drives them. Every test works in a temporary folder with copies of the
+// program's data files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chart/chart_driver.h"
+#include "recording_notifier.h"
+#include "settings/options_file.h"
+#include "windows/about_window.h"
+#include "windows/help_window.h"
+#include "windows/options_window.h"
+#include "windows/title_window.h"
+
+QT_BEGIN_NAMESPACE
+// Readable values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << '{' << l.join(", ").toStdString() << '}';
+}
+QT_END_NAMESPACE
+
+namespace orvantis {
+namespace {
+
+const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
+const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",  "ABOUT.HLP",
+                                "HINTS.HLP",    "SHORTCUT.HLP", "LICENSE.HLP", "REVISION.HLP"};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Runs the deletions that close() of a delete-on-close window has queued.
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <typename Window>
+int VisibleWindows() {
+    const auto widgets = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(widgets.begin(), widgets.end(), [](QWidget* w) {
+        return qobject_cast<Window*>(w) != nullptr && w->isVisible();
+    }));
+}
+
+// An options file of 123 lines, CR LF ended: zodiac (line 123) tropical, every other line its
+// own number so a misplaced line shows.
+QByteArray OptionsText(int zodiac) {
+    QByteArray text;
+    for (int n = 1; n <= 123; ++n) {
+        const int value = n == 123 ? zodiac : n;
+        text += QByteArray::number(value).leftJustified(7, ' ') + "option " +
+                QByteArray::number(n) + "\r\n";
+    }
+    return text;
+}
+
+// True when the process may write where permissions forbid it (root): the tests of refused
+// writes are meaningless then.
+bool PermissionsIgnored(const QString& folder) {
+    QFile probe(folder + "/probe");
+    const bool written = probe.open(QIODevice::WriteOnly);
+    if (written) probe.remove();
+    return written;
+}
+
+class OptionsEditorTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(WriteBytes(Path("OPTIONS.OPT"), OptionsText(0)));
+        ASSERT_TRUE(WriteBytes(Path("OPTIONS.MAS"), OptionsText(2)));
+        ASSERT_EQ(ReadOptionsFile(OptionsText(0).toStdString(), options_).lines_read, 123);
+        options_[130] = 42;  // beyond the file: a re-read must leave it alone
+        caption_prefix_ = BuildCaptionPrefix(owner_, options_);
+    }
+    void TearDown() override {
+        QFile::setPermissions(
+            dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        delete editor_.data();
+    }
+
+    QString Path(const char* name) const { return dir_.path() + "/" + name; }
+    Options* Open() {
+        return Options::Open(editor_, dir_.path(), options_, caption_prefix_, owner_, notifier_);
+    }
+    QStringList Entries() const {
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    }
+
+    QTemporaryDir dir_;
+    OptionValues options_{};
+    std::string owner_ = "Ada";
+    std::string caption_prefix_;
+    RecordingNotifier notifier_;
+    QPointer<Options> editor_;
+};
+
+TEST_F(OptionsEditorTest, OpensOnTheFileWithEveryLineEnded) {
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor, editor_.data());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->windowTitle(), "Edit: OPTIONS.OPT");
+    EXPECT_EQ(editor->EditorText(), QString::fromLatin1(OptionsText(0)).replace("\r\n", "\n"));
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(OptionsEditorTest, MissingOptionsFileOpensNothing) {
+    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
+    EXPECT_EQ(Open(), nullptr);
+    EXPECT_EQ(VisibleWindows<Options>(), 0);
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
+    EXPECT_EQ(notifier_.problems[0].text, "OPTIONS.OPT File Not Found");
+    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
+}
+
+TEST_F(OptionsEditorTest, OpeningAgainBringsTheOpenEditorForwardWithItsEdits) {
+    Options* first = Open();
+    ASSERT_NE(first, nullptr);
+    first->txtContent()->setPlainText("unsaved\n");
+    EXPECT_EQ(Open(), first);
+    EXPECT_EQ(first->EditorText(), "unsaved\n");
+    EXPECT_EQ(VisibleWindows<Options>(), 1);
+
+    // Once closed, the next opening reads the file again.
+    first->btnQuit()->click();
+    Options* second = Open();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->EditorText().left(8), "1      o");
+    DeleteClosedWindows();
+}
+
+TEST_F(OptionsEditorTest, SavingUnchangedRewritesTheSameLinesWithOneFinalLineEnd) {
+    // A file without its last line end, and one with LF ends, come back as CR LF lines with one
+    // final line end; a CR LF file comes back byte for byte.
+    const QByteArray crlf = OptionsText(0);
+    const QByteArray cases[] = {crlf, crlf.chopped(2), QByteArray(crlf).replace("\r\n", "\n")};
+    for (const QByteArray& original : cases) {
+        ASSERT_TRUE(WriteBytes(Path("OPTIONS.OPT"), original));
+        Options* editor = Open();
+        ASSERT_NE(editor, nullptr);
+        editor->btnSave()->click();
+        EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), crlf);
+        editor->close();
+        DeleteClosedWindows();
+    }
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    int saved_signals = 0;
+    QObject::connect(editor, &Options::OptionsSaved, [&] { ++saved_signals; });
+    EXPECT_EQ(caption_prefix_, "Ada Orvantis (Tropical zodiac) - ");
+
+    QString text = editor->EditorText();
+    text.replace("0      option 123", "1      option 123");
+    text.replace("18     option 18", "-3.5   option 18");
+    editor->txtContent()->setPlainText(text);
+    EXPECT_TRUE(editor->Save());
+
+    EXPECT_EQ(options_[123], 1.0f);
+    EXPECT_EQ(options_[18], -3.5f);
+    EXPECT_EQ(options_[130], 42.0f);  // not in the file: keeps its value
+    EXPECT_EQ(caption_prefix_, "Ada Orvantis (Sidereal zodiac - SVP) - ");
+    EXPECT_EQ(saved_signals, 1);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(ReadBytes(Path("OPTIONS.OPT")).endsWith("1      option 123\r\n"));
+}
+
+TEST_F(OptionsEditorTest, EmptiedEditorSavesAnEmptyFileAndKeepsTheValues) {
+    const OptionValues before = options_;
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    editor->txtContent()->clear();
+    EXPECT_TRUE(editor->Save());
+    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).exists());
+    EXPECT_EQ(QFileInfo(Path("OPTIONS.OPT")).size(), 0);
+    EXPECT_EQ(options_, before);
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
+    const OptionValues before = options_;
+    const std::string prefix_before = caption_prefix_;
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    editor->txtContent()->setPlainText("half typed\n");
+
+    editor->cmdRestoreDefault()->click();
+    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
+    EXPECT_EQ(editor->EditorText(), QString::fromLatin1(OptionsText(2)).replace("\r\n", "\n"));
+    editor->btnQuit()->click();
+    DeleteClosedWindows();
+
+    EXPECT_TRUE(editor_.isNull());
+    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
+    EXPECT_EQ(options_, before);
+    EXPECT_EQ(caption_prefix_, prefix_before);
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(OptionsEditorTest, RestoreFailuresChangeNothing) {
+    struct Case {
+        const char* what;
+        std::function<bool()> arrange;  // false: cannot be arranged here, skip
+    };
+    const QByteArray original = OptionsText(0);
+    const Case cases[] = {
+        {"missing master", [&] { return QFile::remove(Path("OPTIONS.MAS")); }},
+        {"master is a folder",
+         [&] {
+             return QFile::remove(Path("OPTIONS.MAS")) && QDir(dir_.path()).mkdir("OPTIONS.MAS");
+         }},
+        {"write-protected OPTIONS.OPT",
+         [&] {
+             QFile::setPermissions(Path("OPTIONS.OPT"), QFileDevice::ReadOwner);
+             QFile probe(Path("OPTIONS.OPT"));
+             return !probe.open(QIODevice::Append);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(Path("OPTIONS.MAS")).removeRecursively();
+        QFile::setPermissions(Path("OPTIONS.OPT"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        ASSERT_TRUE(WriteBytes(Path("OPTIONS.OPT"), original));
+        ASSERT_TRUE(WriteBytes(Path("OPTIONS.MAS"), OptionsText(2)));
+        Options* editor = Open();
+        ASSERT_NE(editor, nullptr);
+        editor->txtContent()->setPlainText("my edits\n");
+        if (!c.arrange()) {
+            editor->close();
+            DeleteClosedWindows();
+            continue;
+        }
+        notifier_.problems.clear();
+        const QStringList entries = Entries();
+
+        EXPECT_FALSE(editor->RestoreDefaultSettings());
+        ASSERT_EQ(notifier_.problems.size(), 1u);
+        EXPECT_EQ(notifier_.problems[0].title, "Warning!");
+        EXPECT_EQ(notifier_.problems[0].text, "Error in operation. Cannot do what is requested.");
+        EXPECT_EQ(notifier_.problems[0].icon, Icon::kInformation);
+        EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), original);
+        EXPECT_EQ(editor->EditorText(), "my edits\n");
+        EXPECT_EQ(Entries(), entries);  // no temporary file left behind
+        editor->close();
+        DeleteClosedWindows();
+    }
+}
+
+TEST_F(OptionsEditorTest, RestoreOverAFolderInPlaceOfTheFileChangesNothing) {
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("OPTIONS.OPT"));
+
+    EXPECT_FALSE(editor->RestoreDefaultSettings());
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].text, kRestoreFailed);
+    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).isDir());
+    EXPECT_TRUE(QDir(Path("OPTIONS.OPT")).isEmpty());
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+}
+
+TEST_F(OptionsEditorTest, FailedSaveKeepsTheFileTheValuesAndTheText) {
+    const OptionValues before = options_;
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    editor->txtContent()->setPlainText("1      changed\n");
+
+    // A folder where the file was: the rename over it must fail.
+    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("OPTIONS.OPT"));
+    EXPECT_FALSE(editor->Save());
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
+    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).isDir());
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(editor->EditorText(), "1      changed\n");
+    EXPECT_EQ(options_, before);
+    EXPECT_TRUE(editor->isVisible());
+}
+
+TEST_F(OptionsEditorTest, FailedSaveInAReadOnlyFolderLeavesTheOriginalWhole) {
+    const OptionValues before = options_;
+    Options* editor = Open();
+    ASSERT_NE(editor, nullptr);
+    editor->txtContent()->setPlainText("1      changed\n");
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (PermissionsIgnored(dir_.path())) GTEST_SKIP() << "file permissions do not bind this user";
+
+    EXPECT_FALSE(editor->Save());
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(0));
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(editor->EditorText(), "1      changed\n");
+    EXPECT_EQ(options_, before);
+}
+
+TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {
+    EXPECT_EQ(HelpTextFromFile(""), "");
+    EXPECT_EQ(HelpTextFromFile("one\r\ntwo\r\n"), "one\ntwo\n");
+    EXPECT_EQ(HelpTextFromFile("one\ntwo"), "one\ntwo\n");
+    EXPECT_EQ(HelpTextFromFile("\r\n\r\n"), "\n\n");
+    EXPECT_EQ(HelpTextFromFile("a\rb\r\n"), "a\rb\n");
+    EXPECT_EQ(HelpTextFromFile("tab\there \xe9\xff"), "tab\there \xe9\xff\n");
+    EXPECT_EQ(HelpTextFromFile(std::string("nul\0byte", 8)), std::string("nul\0byte\n", 9));
+}
+
+class HelpViewerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        for (const QString& name : kHelpFiles) {
+            ASSERT_TRUE(QFile::copy(kDataDir + "/" + name, dir_.path() + "/" + name))
+                << name.toStdString();
+        }
+    }
+    void TearDown() override {
+        delete viewer_.data();
+        DeleteClosedWindows();
+    }
+    HelpX* Show(const QString& name) {
+        return HelpX::ShowHelpFile(viewer_, dir_.path(), name, notifier_);
+    }
+
+    QTemporaryDir dir_;
+    RecordingNotifier notifier_;
+    QPointer<HelpX> viewer_;
+};
+
+TEST_F(HelpViewerTest, ShowsTheFileUnderItsNameReadOnly) {
+    ASSERT_TRUE(WriteBytes(dir_.path() + "/HINTS.HLP", "First line\r\n\r\nThird\r\n"));
+    HelpX* viewer = Show("HINTS.HLP");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer, viewer_.data());
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_EQ(viewer->windowTitle(), "HINTS.HLP");
+    EXPECT_EQ(viewer->Text1()->toPlainText(), "First line\n\nThird\n");
+    EXPECT_TRUE(viewer->Text1()->isReadOnly());
+    EXPECT_EQ(viewer->Command1()->text(), "Quit");
+    EXPECT_TRUE(viewer->Command1()->isDefault());
+
+    viewer->Command1()->click();
+    DeleteClosedWindows();
+    EXPECT_TRUE(viewer_.isNull());
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(HelpViewerTest, ShowingAnotherFileReplacesTheOpenViewer) {
+    QPointer<HelpX> first = Show("ORVANTIS.HLP");
+    ASSERT_FALSE(first.isNull());
+    HelpX* second = Show("SHORTCUT.HLP");
+    DeleteClosedWindows();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->windowTitle(), "SHORTCUT.HLP");
+    EXPECT_EQ(VisibleWindows<HelpX>(), 1);
+}
+
+TEST_F(HelpViewerTest, MissingFileGivesTheMessageAndNoWindow) {
+    QPointer<HelpX> open_before = Show("ORVANTIS.HLP");
+    ASSERT_TRUE(QFile::remove(dir_.path() + "/SELECT.HLP"));
+    EXPECT_EQ(Show("SELECT.HLP"), nullptr);
+    DeleteClosedWindows();
+
+    EXPECT_TRUE(viewer_.isNull());
+    EXPECT_TRUE(open_before.isNull());
+    EXPECT_EQ(VisibleWindows<HelpX>(), 0);
+    ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
+    EXPECT_EQ(notifier_.problems[0].text, "SELECT.HLP Help File Not Found");
+    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
+}
+
+// The help texts as shipped.
+class HelpTextsTest : public testing::Test {
+protected:
+    static std::string Text(const QString& name) {
+        return ReadBytes(kDataDir + "/" + name).toStdString();
+    }
+    static std::vector<std::string> Lines(const QString& name) {
+        std::vector<std::string> lines;
+        const std::string text = HelpTextFromFile(Text(name));
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+    // The words of a line, "+" kept inside them so that "Shift+F9" is one word, not "F9".
+    static std::vector<std::string> Words(const std::string& line) {
+        std::vector<std::string> words;
+        std::string word;
+        for (char c : line + ' ') {
+            if (std::isalnum(static_cast<unsigned char>(c)) || c == '+') {
+                word += c;
+            } else if (!word.empty()) {
+                words.push_back(word);
+                word.clear();
+            }
+        }
+        return words;
+    }
+};
+
+TEST_F(HelpTextsTest, AreAsciiLinesWithCrLfEndsThatFitTheViewer) {
+    for (const QString& name : kHelpFiles) {
+        SCOPED_TRACE(name.toStdString());
+        const std::string text = Text(name);
+        ASSERT_GT(text.size(), 200u);
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+        std::size_t line_start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            if (c == '\r') {
+                ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
+            } else if (c == '\n') {
+                ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at " << i;
+                EXPECT_LE(i - 1 - line_start, 78u) << "long line at " << i;
+                line_start = i + 1;
+            } else {
+                ASSERT_TRUE(c >= 0x20 && c < 0x7f) << "byte " << int(c) << " at " << i;
+            }
+        }
+    }
+}
+
+TEST_F(HelpTextsTest, ShortcutKeysListEveryShortcutBesideItsCommand) {
+    const std::pair<const char*, const char*> shortcuts[] = {
+        {"F12", "Exit"},
+        {"Ctrl+F2", "Placidus"},
+        {"Ctrl+F3", "Regiomontanus"},
+        {"Ctrl+F4", "Koch"},
+        {"Ctrl+F5", "Campanus"},
+        {"Ctrl+F6", "Porphyry"},
+        {"Ctrl+F7", "Equal"},
+        {"Ctrl+F8", "Meridian"},
+        {"Ctrl+F9", "Morinus"},
+        {"F11", "Running"},
+        {"F2", "Data"},
+        {"F3", "Add a Day"},
+        {"F4", "Go back a day"},
+        {"F5", "Add an hour"},
+        {"F6", "Go back an hour"},
+        {"F9", "Add a minute"},
+        {"Shift+F9", "Go back a minute"},
+        {"Ctrl+F11", "Select new orb file"},
+        {"Ctrl+F12", "Edit orb file"},
+        {"F7", "American"},
+        {"F8", "European"},
+        {"Shift+F2", "Options"},
+        {"F1", "Orvantis Window"},
+    };
+    const auto lines = Lines("SHORTCUT.HLP");
+    for (const auto& [key, command] : shortcuts) {
+        const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            const auto words = Words(line);
+            return !words.empty() && words.front() == key &&
+                   line.find(command) != std::string::npos;
+        });
+        EXPECT_TRUE(listed) << key << " " << command;
+    }
+}
+
+TEST_F(HelpTextsTest, OrvantisWindowHelpNamesEveryMenuCommandAndItsShortcut) {
+    const char* const captions[] = {"File",
+                                    "Exit",
+                                    "House",
+                                    "Placidus",
+                                    "Regiomontanus",
+                                    "Koch",
+                                    "Campanus",
+                                    "Porphyry",
+                                    "Equal",
+                                    "Meridian",
+                                    "Morinus",
+                                    "Aspects",
+                                    "Elect",
+                                    "Running",
+                                    "Data",
+                                    "Update",
+                                    "Add a Day",
+                                    "Go back a day",
+                                    "Add an hour",
+                                    "Go back an hour",
+                                    "Add a minute",
+                                    "Go back a minute",
+                                    "Orbs",
+                                    "Select new orb file",
+                                    "Edit orb file",
+                                    "Print",
+                                    "Options",
+                                    "American",
+                                    "European",
+                                    "Help",
+                                    "Orvantis Window",
+                                    "Options Window",
+                                    "Select A File Window",
+                                    "About Window",
+                                    "Hints",
+                                    "Shortcut keys",
+                                    "License Agreement",
+                                    "Revision history",
+                                    "About"};
+    const std::string text = Text("ORVANTIS.HLP");
+    for (const char* caption : captions) {
+        EXPECT_NE(text.find(caption), std::string::npos) << caption;
+    }
+    for (const char* key : {"(F12)", "(Ctrl+F9)", "(F11)", "(F2)", "(Shift+F9)", "(Ctrl+F12)",
+                            "(Shift+F2)", "(F1)"}) {
+        EXPECT_NE(text.find(key), std::string::npos) << key;
+    }
+}
+
+TEST_F(HelpTextsTest, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
+    std::vector<int> acting = {2,  3,  4,  5,  10, 18, 19, 20,  21,  22,  23,  24,
+                               27, 28, 29, 33, 40, 47, 48, 119, 120, 121, 122, 123};
+    for (int n = 60; n <= 86; ++n) acting.push_back(n);
+    for (int n = 88; n <= 116; ++n) acting.push_back(n);
+    for (int n = 124; n <= 130; ++n) acting.push_back(n);
+
+    const auto lines = Lines("OPTIONS.HLP");
+    for (int n : acting) {
+        // An entry is a line that starts with the number, indented to a four-character column.
+        const std::string number = std::to_string(n);
+        const bool found = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.size() > 6 &&
+                   line.substr(0, 4) == std::string(4 - number.size(), ' ') + number &&
+                   line.substr(4, 2) == "  ";
+        });
+        EXPECT_TRUE(found) << "option " << n;
+    }
+}
+
+TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
+    const std::string help = Text("LICENSE.HLP");
+    EXPECT_NE(help.find("MIT License"), std::string::npos);
+    EXPECT_NE(help.find("Copyright (c) 2026 The Orvantis developers"), std::string::npos);
+    QByteArray root = ReadBytes(kDataDir + "/../LICENSE");
+    ASSERT_FALSE(root.isEmpty());
+    EXPECT_EQ(QByteArray::fromStdString(help), root.replace("\r\n", "\n").replace("\n", "\r\n"));
+    EXPECT_NE(Text("REVISION.HLP").find("2.25"), std::string::npos);
+}
+
+TEST(AboutWindow, RaisedLetteringIsAHundredBlackStepsUnderOneYellowCopy) {
+    const auto copies = RaisedLetteringCopies();
+    ASSERT_EQ(copies.size(), 101u);
+    for (int i = 0; i < 101; ++i) {
+        EXPECT_EQ(copies[i].x_twips, 390 + i);
+        EXPECT_EQ(copies[i].y_twips, 75 + i);
+        EXPECT_EQ(copies[i].yellow, i == 100);
+    }
+}
+
+bool IsYellow(QRgb c) {
+    return qRed(c) > 220 && qGreen(c) > 220 && qBlue(c) < 60;
+}
+bool IsBlack(QRgb c) {
+    return qRed(c) < 50 && qGreen(c) < 50 && qBlue(c) < 50;
+}
+
+TEST(AboutWindow, DrawsTheLetteringAboveItsLabelsAndClosesOnAClick) {
+    QPointer<About> about;
+    About* window = About::Open(about, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(About::Open(about, nullptr), window);
+    EXPECT_EQ(window->windowTitle(), "About");
+    EXPECT_GE(window->width(), 217);
+    EXPECT_GE(window->height(), 168);
+
+    // The yellow copy lies 100 twips (about 7 pixels) right of and below the black ones.
+    const QImage image = window->grab().toImage();
+    QRect yellow, black;
+    int lettering_bottom = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (IsYellow(c)) yellow |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(yellow.isEmpty());
+    for (int y = 0; y <= yellow.bottom(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (IsBlack(image.pixel(x, y))) black |= QRect(x, y, 1, 1);
+        }
+    }
+    lettering_bottom = yellow.bottom();
+    ASSERT_FALSE(black.isEmpty());
+    EXPECT_NEAR(yellow.left() - black.left(), 7, 2);
+    EXPECT_NEAR(yellow.top() - black.top(), 7, 2);
+    // 390 twips from the left of the designed width, centred in a wider window.
+    EXPECT_NEAR(black.left(), 26 + (window->width() - 217) / 2, 3);
+
+    const auto labels = window->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 4);
+    EXPECT_EQ(labels[0]->text(), "Version  2.25");
+    for (QLabel* label : labels) {
+        EXPECT_GT(label->geometry().top(), lettering_bottom) << label->text().toStdString();
+        EXPECT_TRUE(window->rect().contains(label->geometry())) << label->text().toStdString();
+    }
+
+    // A click on a label reaches the window too.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(labels[2], &press);
+    DeleteClosedWindows();
+    EXPECT_TRUE(about.isNull());
+}
+
+TEST(TitleWindow, ShowsNameVersionIconAndADefaultContinue) {
+    QPointer<TITLE> title = new TITLE;
+    title->show();
+    EXPECT_EQ(title->windowTitle(), "Orvantis");
+    EXPECT_GE(title->width(), 481);
+    EXPECT_GE(title->height(), 367);
+
+    const auto* name = title->findChild<QLabel*>("lblName");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), "ORVANTIS");
+    EXPECT_EQ(name->font().pointSize(), 24);
+    EXPECT_TRUE(name->font().bold());
+    const auto* version = title->findChild<QLabel*>("lblVersion");
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), "Version 2.25");
+    const auto* icon = title->findChild<QLabel*>("imgIcon");
+    ASSERT_NE(icon, nullptr);
+    const QImage picture = icon->pixmap().toImage();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(qAlpha(picture.pixel(picture.width() / 2, picture.height() / 2)), 0);
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+
+    QPushButton* ok = title->cmdOK();
+    EXPECT_EQ(ok->text(), "CONTINUE");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(ok->font().pointSize(), 12);
+    EXPECT_TRUE(ok->font().bold());
+    for (QWidget* child : title->findChildren<QWidget*>()) {
+        EXPECT_TRUE(title->rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+
+    ok->click();
+    DeleteClosedWindows();
+    EXPECT_TRUE(title.isNull());
+}
+
+TEST(TitleWindow, ShowModalReturnsOnContinue) {
+    bool clicked = false;
+    int attempts = 0;
+    QTimer press;
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        auto* title = qobject_cast<TITLE*>(QApplication::activeModalWidget());
+        if (title != nullptr) {
+            clicked = true;
+            title->cmdOK()->click();
+        } else if (++attempts > 200) {
+            // Never hang the suite: close whatever title window there is.
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<TITLE*>(w)) w->close();
+        }
+    });
+    press.start(10);
+    TITLE::ShowModal(nullptr);
+    press.stop();
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(VisibleWindows<TITLE>(), 0);
+}
+
+}  // namespace
+}  // namespace orvantis
