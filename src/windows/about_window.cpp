@@ -69,6 +69,7 @@ About::About(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 About* About::Open(QPointer<About>& about, QWidget* parent) {
     if (about && about->isVisible()) {
+        about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
         about->raise();
         about->activateWindow();
         return about;

@@ -58,6 +58,7 @@ Options* Options::Open(QPointer<Options>& editor, const QString& app_path, Optio
     }
     // A closed editor lingers until its deferred deletion; only a visible one is reused.
     if (editor && editor->isVisible()) {
+        editor->setWindowState(editor->windowState() & ~Qt::WindowMinimized);
         editor->raise();
         editor->activateWindow();
         return editor;
