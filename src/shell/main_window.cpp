@@ -19,6 +19,10 @@
 #include "settings/text_lines.h"
 #include "shell/busy_pointer.h"
 #include "shell/wheel_view.h"
+#include "windows/about_window.h"
+#include "windows/help_window.h"
+#include "windows/options_window.h"
+#include "windows/title_window.h"
 
 namespace orvantis {
 namespace {
@@ -107,7 +111,11 @@ void MainWindow::Form_Load() {
         ScheduleNextTick();
     });
     Timer1_Timer();
-    if (env_.start_timer) ScheduleNextTick();
+    if (env_.start_timer) {
+        ScheduleNextTick();
+        // The title window comes up over the shown main window, once the event loop runs.
+        if (options_[48] == 1) QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
+    }
 }
 
 void MainWindow::createActions() {
@@ -194,27 +202,31 @@ void MainWindow::createActions() {
     QAction* options_item = options->addAction("Optio&ns");
     options_item->setObjectName("mnuOptionsOptions");
     options_item->setShortcut(Qt::SHIFT | Qt::Key_F2);
+    connect(options_item, &QAction::triggered, this, &MainWindow::mnuOptionsOptions_Click);
 
     QMenu* help = menuBar()->addMenu("He&lp");
     help->setObjectName("mnuHelp");
-    const auto help_item = [&](const char* name, const char* caption) {
+    const auto help_item = [&](const char* name, const char* caption, const char* file) {
         QAction* a = help->addAction(caption);
         a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, file] { ShowHelpFile(file); });
         return a;
     };
-    help_item("mnuHelpOrvantis", "&Orvantis Window")->setShortcut(Qt::Key_F1);
+    help_item("mnuHelpOrvantis", "&Orvantis Window", "ORVANTIS.HLP")->setShortcut(Qt::Key_F1);
     help->addSeparator()->setObjectName("mnuSplit1");
-    help_item("mnuHelpOptions", "&Options Window");
-    help_item("mnuHelpSelect", "&Select A File Window");
-    help_item("mnuHelpAboutWindow", "A&bout Window");
+    help_item("mnuHelpOptions", "&Options Window", "OPTIONS.HLP");
+    help_item("mnuHelpSelect", "&Select A File Window", "SELECT.HLP");
+    help_item("mnuHelpAboutWindow", "A&bout Window", "ABOUT.HLP");
     help->addSeparator()->setObjectName("mnuSplit2");
-    help_item("mnuHelpHints", "&Hints");
-    help_item("mnuShortcutKeys", "Shortcut &keys");
-    help_item("mnuHelpLicense", "&License Agreement");
+    help_item("mnuHelpHints", "&Hints", "HINTS.HLP");
+    help_item("mnuShortcutKeys", "Shortcut &keys", "SHORTCUT.HLP");
+    help_item("mnuHelpLicense", "&License Agreement", "LICENSE.HLP");
     help->addSeparator()->setObjectName("mnuSplit3");
-    help_item("mnuHelpRevisions", "Re&vision history");
+    help_item("mnuHelpRevisions", "Re&vision history", "REVISION.HLP");
     help->addSeparator()->setObjectName("mnuSplit4");
-    help_item("mnuHelpAbout", "Abo&ut");
+    QAction* about = help->addAction("Abo&ut");
+    about->setObjectName("mnuHelpAbout");
+    connect(about, &QAction::triggered, this, [this] { About::Open(about_window_, this); });
 }
 
 QString MainWindow::DataPath(const char* file_name) const {
@@ -399,6 +411,26 @@ void MainWindow::mnuFileExit_Click() {
     if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     WriteSettingsIniFile();
     close();
+}
+
+void MainWindow::mnuOptionsOptions_Click() {
+    // The editor checks that OPTIONS.OPT exists ("OPTIONS.OPT File Not Found" otherwise).
+    auto* editor = orvantis::Options::Open(options_window_, env_.app_path, options_, CaptionPrefix_,
+                                           OwnerName_, *env_.notifier, this);
+    if (!editor) return;
+    // Saved options show at once in the caption and the wheel; the chart itself follows at its
+    // next computation.
+    connect(
+        editor, &orvantis::Options::OptionsSaved, this,
+        [this] {
+            setWindowTitle(CaptionText());
+            wheel_->update();
+        },
+        Qt::UniqueConnection);
+}
+
+void MainWindow::ShowHelpFile(const char* help_file_name) {
+    HelpX::ShowHelpFile(help_window_, env_.app_path, help_file_name, *env_.notifier, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,9 @@ class QActionGroup;
 namespace orvantis {
 
 class WheelView;
+class Options;
+class HelpX;
+class About;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
@@ -86,6 +89,8 @@ private:
     void StepElection(void (*step)(ElectionData&));
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
+    void mnuOptionsOptions_Click();
+    void ShowHelpFile(const char* help_file_name);
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();
 
@@ -110,6 +115,9 @@ private:
     std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
 
     QTimer Timer1_;
+    QPointer<orvantis::Options> options_window_;
+    QPointer<HelpX> help_window_;
+    QPointer<About> about_window_;
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;
     QAction* mnuElectionsRunning_ = nullptr;

@@ -34,7 +34,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         // Tests never touch the user's files: the data files go to a temporary folder.
-        for (const char* name : {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT"})
+        for (const char* name :
+             {"OPTIONS.OPT", "OPTIONS.MAS", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "ORVANTIS.HLP"})
             QFile::copy(QString(ORVANTIS_DATA_DIR) + "/" + name, dir_.filePath(name));
         QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/querna.ttf", dir_.filePath("querna.ttf"));
     }
@@ -257,6 +258,32 @@ TEST_F(MainWindowTest, EscapeRefreshesAndKeepsTheWindow) {
     w->show();
     QTest::keyClick(w.get(), Qt::Key_Escape);
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {
+    auto w = Open();
+    ShowActive(*w);
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    const QWidget* viewer = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "ORVANTIS.HLP") viewer = top;
+    EXPECT_NE(viewer, nullptr);
+    Item(*w, "mnuHelpHints")->trigger();  // HINTS.HLP is not in the folder
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains("HINTS.HLP Help File Not Found"));
+}
+
+TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
+    auto w = Open();
+    Item(*w, "mnuOptionsOptions")->trigger();
+    bool editor_shown = false;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        editor_shown |= top->isVisible() && top->windowTitle() == "Edit: OPTIONS.OPT";
+    EXPECT_TRUE(editor_shown);
+    QFile::remove(dir_.filePath("OPTIONS.OPT"));
+    auto again = Open();
+    notifier_.problems.clear();
+    Item(*again, "mnuOptionsOptions")->trigger();
+    EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));
 }
 
 TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
