@@ -13,18 +13,21 @@ namespace {
 
 constexpr double kOuterRing = 217;
 
-// The text cell the built-in radii make room for, in wheel units: a body glyph at the sizes of
-// the shipped options in a 640 x 480 window, the smallest window the presets produce.
+// The text cell the built-in radii make room for, in wheel units: a body glyph at the shipped
+// size in a 1024 x 768 window.
 constexpr double kGlyphCellWidth = 11;
 constexpr double kGlyphCellHeight = 13;
 constexpr double kGlyphGap = 2;  // between the glyph's cell and the outer ring
 
-// The cusp label block: five items at x offsets 0, 6, 16, 24, 31 (the pattern of the computed
-// European layout) and one digit width after the last; its cell height; the gap to the ring.
-constexpr std::array<double, 5> kLabelItemOffset{0, 6, 16, 24, 31};
-constexpr double kLabelWidth = 37;
+// The cusp label block: five items at these x offsets, one digit width after the last, as the
+// shipped font sizes set them in a 1024 x 768 window (the preset of every screen wider than 800
+// pixels); its cell height; the gap to the ring. The block is narrower than the computed
+// European labels (0, 6, 16, 24, 31) so that the Ascendant's and Descendant's labels fit
+// between the ring and the edge of the printed page (x from 16 - S to S - 15).
+constexpr std::array<double, 5> kLabelItemOffset{0, 5, 11, 19, 24};
+constexpr double kLabelWidth = 29;
 constexpr double kLabelHeight = 9;
-constexpr double kLabelGap = 3;
+constexpr double kLabelGap = 2;
 // The wheel's window shows y from -228 to 228 at any landscape size: the label at the top and
 // bottom spokes must stay inside that band.
 constexpr double kWindowHalfHeight = 228;
@@ -107,7 +110,8 @@ struct Field {
 };
 
 // The fields of the sequential-input format: a field ends at a comma or a line end; blanks
-// (spaces and tabs) around it are dropped; blank lines hold no field.
+// (spaces and tabs) around it are dropped; blank lines hold no field, nor does the end of a line
+// just after a comma.
 std::vector<Field> SplitFields(std::string_view text) {
     std::vector<Field> fields;
     int line = 1;
@@ -128,7 +132,9 @@ std::vector<Field> SplitFields(std::string_view text) {
                 const std::size_t last = field.find_last_not_of(" \t");
                 field = first == std::string_view::npos ? std::string_view()
                                                         : field.substr(first, last - first + 1);
-                fields.push_back({field, line});
+                // A comma that ends the line closes the last value; no empty value follows.
+                const bool trailing = comma == std::string_view::npos && field.empty() && start > 0;
+                if (!trailing) fields.push_back({field, line});
                 if (comma == std::string_view::npos) break;
                 start = comma + 1;
             }

@@ -12,10 +12,12 @@ namespace {
 
 constexpr double kInnerRing = 120;
 constexpr double kOuterRing = 217;
-// The spokes' y components carry one common factor (116.1 / 120 = 209.9475 / 217): the
-// reference wheels were drawn so, and the aspect lines inside follow the same flattening.
-constexpr double kInnerSpokeY = 116.1;
-constexpr double kOuterSpokeY = 209.9475;
+// The reference wheels squeezed the spokes' y components by 0.9675 (116.1 for 120, 209.9475 for
+// 217) to meet circles drawn on screen units that were not square. Our units are square, and
+// the squeeze left the top and bottom spokes 7 units short of the outer ring and poking into
+// the inner one, so the spokes run from ring to ring.
+constexpr double kInnerSpokeY = kInnerRing;
+constexpr double kOuterSpokeY = kOuterRing;
 
 }  // namespace
 

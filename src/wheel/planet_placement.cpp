@@ -1,29 +1,17 @@
 #include "wheel/planet_placement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "chart/angles.h"
+#include "settings/lenient_number.h"
 #include "wheel/glyph_printers.h"
 
 namespace orvantis {
 namespace {
 
 constexpr double kNearFullTurn = 1.0 / 36000;  // a tenth of an arc second
-
-// A body's house is the number in the first two characters of its ten-character group
-// (" 1ST HOUSE", "10TH HOUSE"), read leniently: blanks skipped, then digits.
-int LenientTwoDigits(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    int value = 0;
-    bool any = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        any = true;
-    }
-    return any ? value : 0;
-}
 
 int SlotIndex(int house, int slot) {
     return (house - 1) * kSlotsPerHouse + slot;
@@ -38,13 +26,34 @@ int NextHouse(int house) {
     return house == 12 ? 1 : house + 1;
 }
 
+// The push-apart compares a glyph with the one drawn just before it only, so in a stellium a
+// body can land on a glyph placed two or more bodies earlier. A glyph closer than one slot to
+// any glyph already drawn therefore moves on, 4 degrees counterclockwise of that glyph, until
+// it is clear; where the comparison with the previous glyph was enough nothing changes.
+double ClearOfDrawnGlyphs(const WheelWork& w, double theta) {
+    for (int pass = 0; pass < kBodyCount; ++pass) {
+        bool moved = false;
+        for (int id = 1; id <= kBodyCount && !moved; ++id) {
+            if (!w.BodyDrawn[id]) continue;
+            const double gap = Reduce360(theta - w.BodyDisplayAngle[id]);
+            if (std::min(gap, 360 - gap) < kSlotWidth - 1e-9) {
+                theta = Reduce360(w.BodyDisplayAngle[id] + kSlotWidth);
+                moved = true;
+            }
+        }
+        if (!moved) break;
+    }
+    return theta;
+}
+
 }  // namespace
 
 int HouseOfBody(const ChartState& chart, int body) {
     const std::size_t start = static_cast<std::size_t>(10 * body - 10);
     if (start >= chart.HouseOfPlanet.size()) return 0;
-    const int house = LenientTwoDigits(std::string_view(chart.HouseOfPlanet).substr(start, 2));
-    return house >= 1 && house <= 12 ? house : 0;
+    // The first two characters of the body's group (" 1ST HOUSE", "10TH HOUSE").
+    const double house = LenientNumber(std::string_view(chart.HouseOfPlanet).substr(start, 2));
+    return house >= 1 && house <= 12 ? static_cast<int>(house) : 0;
 }
 
 void SortPlanets(WheelPaint& p) {
@@ -151,6 +160,7 @@ void SetupAndDisplayPlanets(WheelPaint& p) {
                 if (theta <= 28 && e >= 332) theta = 0;
                 if ((theta < 180 || theta >= 270) && theta + 2 < next_cusp_angle) theta = theta + 2;
             }
+            theta = ClearOfDrawnGlyphs(w, theta);
             radius = p.in.tables.GlyphRadius(theta);
             previous_angle = theta;
         }
@@ -217,31 +227,37 @@ void PutPlanetsInChartwheel(WheelPaint& p, const PlacedBody& body) {
     // Option line 0 is never filled, so it stands for "no extra".
     constexpr int kNoExtra = 0;
 
+    // Every step is sized by the label item whose cell it crosses. Reading outward-in the label
+    // runs from the glyph in reading direction, so a step crosses the item just printed;
+    // reading inward-out it runs against reading direction, and a step crosses the item about
+    // to be printed (the cells hang right and down from their top-left corners).
     if (LabelReadsOutwardIn(p, body.theta, body.house)) {
         // Degrees next to the glyph: glyph, degrees, sign, minutes, "R".
-        BeginLabelItem(p, st.degree_size, st.degree_colour, st.digit_extra_width,
-                       st.digit_extra_height);
         StepLabelByGlyph(p, at);
+        BeginLabelItem(p, st.degree_size, st.degree_colour, st.digit_extra_width,
+                       st.digit_extra_height);
         p.work.DigitValue = pos.degree;
         PrintTensBold(p);
         StepLabelInward(p, at);
         PrintUnitsBold(p);
-        BeginLabelItem(p, st.sign_size, st.sign_colour, st.sign_extra_width, st.sign_extra_height);
         StepLabelInward(p, at);
+        BeginLabelItem(p, st.sign_size, st.sign_colour, st.sign_extra_width, st.sign_extra_height);
         PrintSignGlyph(p, pos.sign);
+        StepLabelInward(p, at);
         BeginLabelItem(p, st.minute_size, st.minute_colour, st.digit_extra_width,
                        st.digit_extra_height);
-        StepLabelInward(p, at);
         p.work.DigitValue = pos.minute;
         GTENSX(p);
         StepLabelInward(p, at);
         GUNITS(p);
-        BeginLabelItem(p, st.retro_size, st.retro_colour, kNoExtra, kNoExtra);
         StepLabelInward(p, at);
-        if (retrograde) p.dc.Print("R");
+        if (retrograde) {
+            BeginLabelItem(p, st.retro_size, st.retro_colour, kNoExtra, kNoExtra);
+            p.dc.Print("R");
+        }
     } else {
-        // Minutes next to the glyph: glyph, minutes, sign, degrees, "R" — read from the left
-        // it still gives degrees, sign, minutes.
+        // Minutes next to the glyph: glyph, minutes, sign, degrees, "R"; read from the left it
+        // still gives degrees, sign, minutes.
         BeginLabelItem(p, st.minute_size, st.minute_colour, st.digit_extra_width,
                        st.digit_extra_height);
         AdjustDigitHeight(p);
@@ -262,10 +278,10 @@ void PutPlanetsInChartwheel(WheelPaint& p, const PlacedBody& body) {
         PrintUnitsBold(p);
         StepLabelInward(p, at);
         PrintTensBold(p);
-        // The mark goes one step further in: printed where the tens digit left the current
-        // position it would cover the units digit.
-        BeginLabelItem(p, st.retro_size, st.retro_colour, kNoExtra, kNoExtra);
         if (retrograde) {
+            // One step further in: printed where the tens digit left the current position, the
+            // mark would cover the units digit.
+            BeginLabelItem(p, st.retro_size, st.retro_colour, kNoExtra, kNoExtra);
             StepLabelInward(p, at);
             p.dc.Print("R");
         }

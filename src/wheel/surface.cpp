@@ -56,6 +56,7 @@ void DrawingContext::ApplyFont() {
 }
 
 void DrawingContext::Print(std::string_view s) {
+    if (s.empty()) return;
     ApplyFont();
     surface_.Text({CurrentX, CurrentY}, s, ForeColor);
     CurrentX += surface_.TextExtent(s).width;
@@ -63,7 +64,7 @@ void DrawingContext::Print(std::string_view s) {
 
 void DrawingContext::PrintLine(std::string_view s) {
     ApplyFont();
-    surface_.Text({CurrentX, CurrentY}, s, ForeColor);
+    if (!s.empty()) surface_.Text({CurrentX, CurrentY}, s, ForeColor);
     // An empty line still advances by one line height, as the platform does.
     CurrentY += TextHeight(s.empty() ? std::string_view("0") : s);
     CurrentX = scale_.left;

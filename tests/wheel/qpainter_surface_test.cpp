@@ -1,0 +1,127 @@
+// The QPainter surface on a QImage: y up, text hanging from its top-left corner, sizes in
+// points measured on the device, and a whole wheel that leaves ink.
+#include "wheel/qpainter_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+
+#include "wheel_charts.h"
+
+namespace orvantis {
+namespace {
+
+// The rectangle of non-white pixels, or an empty rectangle.
+QRect Ink(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage White(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(QPainterSurface, YGrowsUpward) {
+    QImage image = White(200, 100);
+    {
+        QPainter painter(&image);
+        QPainterSurface surface(painter, QRectF(0, 0, 200, 100), {-100, 50, 100, -50});
+        EXPECT_EQ(surface.Map({0, 0}), QPointF(100, 50));
+        EXPECT_EQ(surface.Map({-100, 50}), QPointF(0, 0));
+        // A line in the upper half of the user scale lands in the upper half of the image.
+        surface.Line({-50, 40}, {50, 40}, {0, 0, 0});
+    }
+    const QRect ink = Ink(image);
+    EXPECT_LT(ink.bottom(), 20);
+    EXPECT_GT(ink.top(), 5);
+}
+
+TEST(QPainterSurface, TextHangsFromItsTopLeftCorner) {
+    QImage image = White(200, 200);
+    {
+        QPainter painter(&image);
+        QPainterSurface surface(painter, QRectF(0, 0, 200, 200), {-100, 100, 100, -100});
+        surface.SetFont({"DejaVu Sans", 20, false});
+        surface.Text({0, 0}, "H", {0, 0, 0});
+    }
+    // The point (0, 0) is pixel (100, 100): the letter lies right of it and below it, within
+    // one line height.
+    const QRect ink = Ink(image);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 100);
+    EXPECT_GT(ink.top(), 100);
+    EXPECT_LT(ink.bottom(), 100 + 20 * 96 / 72 * 1.4);
+}
+
+TEST(QPainterSurface, TextExtentInUserUnitsAndNegativeHeight) {
+    QImage image = White(400, 200);
+    QPainter painter(&image);
+    // Two device pixels to a user unit.
+    const UserScale scale{-100, 50, 100, -50};
+    QPainterSurface surface(painter, QRectF(0, 0, 400, 200), scale);
+    DrawingContext dc(surface, scale);
+    dc.FontName = "DejaVu Sans";
+    dc.FontSize = 12;
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(12);
+    const QFontMetricsF metrics(font, &image);
+    EXPECT_NEAR(dc.TextWidth("0000"), metrics.horizontalAdvance("0000") / 2, 1e-9);
+    EXPECT_NEAR(dc.TextHeight("0"), -metrics.height() / 2, 1e-9);
+}
+
+TEST(QPainterSurface, PointsFollowTheDeviceResolution) {
+    // The same text on a 96-dpi and a 300-dpi image of the same physical size takes the same
+    // share of the user scale.
+    auto width_at = [](int dpi) {
+        QImage image = White(dpi * 4, dpi * 3);
+        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+        QPainter painter(&image);
+        const UserScale scale{-304, 228, 304, -228};
+        QPainterSurface surface(painter, QRectF(0, 0, image.width(), image.height()), scale);
+        surface.SetFont({"DejaVu Sans", 10, false});
+        return surface.TextExtent("012345").width;
+    };
+    EXPECT_NEAR(width_at(96), width_at(300), width_at(96) * 0.05);
+}
+
+TEST(QPainterSurface, WholeWheelLeavesInkInsideTheImage) {
+    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
+    if (QFile::exists(font)) {
+        const int id = QFontDatabase::addApplicationFont(font);
+        ASSERT_GE(id, 0);
+        EXPECT_TRUE(QFontDatabase::applicationFontFamilies(id).contains("QUERNA"));
+    }
+    test::HandChart hc;
+    ASSERT_TRUE(test::NamedHandChart("ordinary", hc));
+    const OptionValues options = test::TestOptions();
+    const DrawingTables tables = BuiltInDrawingTables();
+    WheelInputs in{hc.chart, hc.shown, options, tables};
+    in.StartScale = 304;
+    QImage image(1024, 768, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    WheelWork work;
+    {
+        QPainter painter(&image);
+        work = PaintWheelOn(painter, QRectF(0, 0, 1024, 768), in);
+    }
+    // The background option (15) cleared the image to white; the rings reach 217 of 228 units.
+    EXPECT_EQ(image.pixel(1, 760), qRgb(255, 255, 255));
+    const QRect ink = Ink(image);
+    EXPECT_LT(ink.left(), 30);    // the caption block
+    EXPECT_GT(ink.right(), 880);  // the Descendant's label beyond the ring
+    EXPECT_TRUE(work.BodyDrawn[kSun]);
+    // Inside the inner ring nothing is drawn without aspect lines.
+    EXPECT_TRUE(Ink(image.copy(512 - 100, 384 - 100, 200, 200)).isEmpty());
+}
+
+}  // namespace
+}  // namespace orvantis

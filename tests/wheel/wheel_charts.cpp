@@ -1,0 +1,133 @@
+#include "wheel_charts.h"
+
+#include <cstdio>
+
+#include "chart/angles.h"
+
+namespace orvantis::test {
+namespace {
+
+// The house of a longitude by the chart driver's rule: a tenth of an arc second is added, so a
+// body exactly on a cusp belongs to the house that the cusp opens.
+int HouseOf(const std::array<double, 13>& cusps, double longitude) {
+    const double x = longitude + 1.0 / 36000;
+    for (int h = 1; h <= 12; ++h) {
+        const double from = cusps[h], to = cusps[h == 12 ? 1 : h + 1];
+        const bool inside =
+            from > to ? (from <= x && x < 360) || (0 <= x && x < to) : from <= x && x < to;
+        if (inside) return h;
+    }
+    return 0;
+}
+
+std::string HouseText(int house) {
+    static const char* const kSuffix[] = {"",   "ST", "ND", "RD", "TH", "TH", "TH",
+                                          "TH", "TH", "TH", "TH", "TH", "TH"};
+    char label[11];
+    std::snprintf(label, sizeof label, "%2d%s HOUSE", house, kSuffix[house]);
+    return label;
+}
+
+}  // namespace
+
+std::array<double, 13> EqualCusps(double ascendant) {
+    std::array<double, 13> cusps{};
+    for (int h = 1; h <= 12; ++h) cusps[h] = Reduce360(ascendant + 30.0 * (h - 1));
+    return cusps;
+}
+
+HandChart MakeHandChart(const std::array<double, 13>& cusps_by_house,
+                        const std::array<double, 16>& bodies, const std::string& retrograde) {
+    HandChart hc;
+    ChartState& c = hc.chart;
+    for (int h = 1; h <= 12; ++h) {
+        c.Cusps[CuspPosition(h)] = cusps_by_house[h];
+        c.CuspsStd[h] = cusps_by_house[h];
+    }
+    c.Cusps[13] = c.Cusps[1];
+    c.PlanetLong = bodies;
+    c.Ascendant = bodies[kAscendantBody];
+    c.MC = bodies[kMCBody];
+    c.RetroMarks = retrograde;
+    for (int body = 1; body <= kBodyCount; ++body) {
+        const int house = HouseOf(cusps_by_house, bodies[body]);
+        if (house != 0) c.HouseOfPlanet.replace(10 * body - 10, 10, HouseText(house));
+    }
+    c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
+                      "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
+    c.ChartReady = 1;
+    for (int i = 1; i <= kBodyCount; ++i) hc.shown.BodyLongitude[i] = c.PlanetLong[i];
+    for (int i = 1; i <= 12; ++i) hc.shown.HouseCusps[i] = c.Cusps[i];
+    hc.shown.RetroMarksShown = c.RetroMarks;
+    return hc;
+}
+
+bool NamedHandChart(const std::string& name, HandChart& out) {
+    std::array<double, 13> cusps{};
+    std::array<double, 16> b{};
+    std::string retro(15, ' ');
+    if (name == "ordinary") {
+        cusps = {0, 105, 128, 152, 181, 213, 248, 285, 308, 332, 1, 33, 68};
+        b = {0,     280.5, 262.3, 300.7, 45.2,  150.9, 330.1, 20.4,
+             355.8, 298.6, 190.3, 70.2,  250.2, 14.8,  105,   1};
+        retro[kMercury - 1] = 'R';
+        retro[kSaturn - 1] = 'R';
+    } else if (name == "stellium") {
+        // Seven bodies in Aquarius in the 7th house.
+        cusps = EqualCusps(130);
+        b = {0,     315.2, 322.5, 317.6, 311.9, 323.4, 318.5, 140.6,
+             191.3, 158.4, 313.8, 150.1, 330.1, 128.6, 130,   40};
+        retro[kUranus - 1] = 'R';
+        retro[kPluto - 1] = 'R';
+    } else if (name == "crowded") {
+        // Nine bodies in the 10th house.
+        cusps = EqualCusps(90);
+        b = {0,     2.0,   5.1,  8.2,   11.3, 14.4, 28.5, 120.6,
+             170.7, 230.8, 26.9, 200.1, 20.1, 23.2, 90,   0};
+    } else if (name == "aries") {
+        // The 10th house runs from 15° Pisces to 15° Aries with bodies on both sides of 0°.
+        cusps = EqualCusps(75);
+        b = {0,     358.4, 352.7, 1.3,   6.9,   347.2, 12.5, 120.6,
+             170.7, 230.8, 60.2,  100.1, 280.1, 200.4, 75,   345};
+    } else if (name == "intercepted") {
+        cusps = {0, 100, 115, 135, 170, 230, 255, 280, 295, 315, 350, 50, 75};
+        b = {0,     190.2, 175.5, 205.8, 10.1,  40.6, 300.3, 22.2,
+             260.4, 198.9, 120.7, 140.3, 320.3, 71.1, 100,   350};
+    } else if (name == "conjunct") {
+        cusps = EqualCusps(0);
+        b = {0, 100.0, 100.0, 100.0, 250, 10, 40, 70, 160, 190, 220, 280, 100, 310, 0, 270};
+    } else if (name == "empty") {
+        out = HandChart{};
+        return true;
+    } else {
+        return false;
+    }
+    out = MakeHandChart(cusps, b, retro);
+    return true;
+}
+
+OptionValues TestOptions() {
+    OptionValues o{};
+    auto set = [&o](int line, float value) { o[line] = value; };
+    set(2, 6), set(3, 8), set(4, 8), set(5, 8), set(10, 3);
+    set(18, 0), set(19, 0), set(20, 0), set(21, 0), set(22, 51), set(23, 29), set(24, 0);
+    set(27, 1), set(28, 0), set(29, 0), set(33, 0), set(40, 5), set(47, 1), set(48, 0);
+    set(60, 1), set(61, 0), set(62, 0), set(63, 0);
+    set(64, 0), set(65, 0), set(66, 0), set(67, 0);
+    set(68, 9), set(69, 10), set(70, 10), set(71, 9);
+    set(72, 14), set(73, 9), set(74, 9), set(75, 8), set(76, 7), set(77, 9);
+    set(78, 10), set(79, 10), set(80, 11), set(81, 9);
+    set(82, 15), set(83, 10), set(84, 10), set(85, 9), set(86, 8);
+    set(88, 0), set(89, 0), set(90, 4), set(91, 0);
+    set(92, 1), set(93, 0), set(94, 4), set(95, 0), set(96, 12);
+    set(97, 9), set(98, 12), set(99, 2);
+    set(100, 15), set(101, 0), set(102, 8);
+    set(103, 0), set(104, 0), set(105, 4), set(106, 0);
+    set(107, 1), set(108, 0), set(109, 4), set(110, 0), set(111, 12);
+    set(112, 9), set(113, 12), set(114, 2), set(115, 0), set(116, 8);
+    set(119, 13), set(120, 7), set(121, 135), set(122, 1), set(123, 0);
+    set(124, 0), set(125, 9), set(126, 12), set(127, 2), set(128, 5), set(129, 6), set(130, 8);
+    return o;
+}
+
+}  // namespace orvantis::test

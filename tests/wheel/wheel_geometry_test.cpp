@@ -1,0 +1,234 @@
+// The wheel's coordinate system, rings and spokes, house sizes and digit printers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/angles.h"
+#include "wheel/glyph_printers.h"
+#include "wheel_scene.h"
+
+namespace orvantis::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(WheelScale, WindowKeepsUnitsSquare) {
+    // 640 × 480 and 1024 × 768 both give ±228 vertically at StartScale 304.
+    EXPECT_EQ(WindowUserScale(304, {640, 480}), (UserScale{-304, 228, 304, -228}));
+    EXPECT_EQ(WindowUserScale(304, {1024, 768}), (UserScale{-304, 228, 304, -228}));
+    // A very wide window: x still spans -S..S and y shrinks, so circles stay round.
+    const UserScale wide = WindowUserScale(400, {2000, 500});
+    EXPECT_DOUBLE_EQ(wide.top, 100);
+    EXPECT_DOUBLE_EQ(wide.bottom, -100);
+    // A minimised window does not divide by zero.
+    EXPECT_EQ(WindowUserScale(304, {0, 0}), (UserScale{-304, 304, 304, -304}));
+}
+
+TEST(WheelScale, PrintedPageHasItsOwnScale) {
+    EXPECT_EQ(PrinterStartScale(0, 1), 265);
+    EXPECT_EQ(PrinterStartScale(1, 1), 272);
+    EXPECT_EQ(PrinterStartScale(1, 0), 265);
+    const UserScale page = PrinterUserScale(265);
+    EXPECT_DOUBLE_EQ(page.left, -249);
+    EXPECT_DOUBLE_EQ(page.right, 250);
+    EXPECT_DOUBLE_EQ(page.top, 265 / 0.8 - 68);
+    EXPECT_DOUBLE_EQ(page.bottom, -265 / 0.8 - 40);
+
+    Scene scene;
+    WheelInputs in = scene.Inputs(1, PrinterPageWheelStyle());
+    // The window size plays no part on the page.
+    EXPECT_EQ(WheelUserScale(in, {100, 900}), PrinterUserScale(272));
+}
+
+TEST(WheelFrame, AmericanSpokesNeverMove) {
+    Scene a("ordinary"), b("intercepted");
+    for (Scene* s : {&a, &b}) {
+        const std::array<double, 12> spokes = SpokeAngles(s->hc.shown, 0);
+        for (int k = 0; k < 12; ++k) EXPECT_DOUBLE_EQ(spokes[k], 30.0 * k);
+    }
+}
+
+TEST(WheelFrame, EuropeanSpokesFollowTheCusps) {
+    Scene scene("intercepted");  // houses 1..12 at 100 115 135 170 230 255 280 295 315 350 50 75
+    const std::array<double, 12> spokes = SpokeAngles(scene.hc.shown, 1);
+    EXPECT_THAT(spokes, ElementsAre(180, 195, 215, 250, 310, 335, 0, 15, 35, 70, 130, 155));
+
+    // An empty chart: every cusp 0, every spoke at 180 degrees.
+    Scene empty("empty");
+    for (double a : SpokeAngles(empty.hc.shown, 1)) EXPECT_DOUBLE_EQ(a, 180);
+}
+
+TEST(WheelFrame, SpokesRunFromRingToRing) {
+    Scene scene;
+    ProcedureRun run(scene);
+    DrawWheelFrame(run.p);
+    ASSERT_EQ(scene.surface.lines.size(), 12u);
+    for (const auto& [from, to] : scene.surface.lines) {
+        EXPECT_NEAR(std::hypot(from.x, from.y), 120, 1e-9);
+        EXPECT_NEAR(std::hypot(to.x, to.y), 217, 1e-9);
+    }
+    // The spoke at 90 degrees points straight up.
+    EXPECT_NEAR(scene.surface.lines[3].second.x, 0, 1e-6);
+    EXPECT_NEAR(scene.surface.lines[3].second.y, 217, 1e-6);
+}
+
+TEST(WheelFrame, MonochromeBlackensSpokesButNotRings) {
+    Scene scene;
+    scene.options[101] = 4;  // dark red rings
+    scene.options[102] = 9;  // light blue spokes
+    ProcedureRun run(scene, 0, WindowWheelStyle(true));
+    DrawWheelFrame(run.p);
+    const auto& calls = scene.surface.calls;
+    ASSERT_EQ(calls.size(), 14u);
+    for (int i = 0; i < 12; ++i) EXPECT_THAT(calls[i], ::testing::EndsWith("#000000"));
+    EXPECT_EQ(calls[12], "Circle 0.000,0.000 217.000 #800000");
+    EXPECT_EQ(calls[13], "Circle 0.000,0.000 120.000 #800000");
+}
+
+TEST(WheelFrame, MonochromePaintHasAWhiteBackground) {
+    Scene scene;
+    scene.options[100] = 1;  // a dark blue window
+    scene.Paint(0, WindowWheelStyle(true));
+    EXPECT_EQ(scene.surface.calls.front(), "Clear #FFFFFF");
+    Scene normal;
+    normal.options[100] = 1;
+    normal.Paint();
+    EXPECT_EQ(normal.surface.calls.front(), "Clear #000080");
+}
+
+TEST(WheelFrame, PrintedPageDrawsRingsFirstOnItsOwnColours) {
+    Scene scene;
+    scene.options[115] = 2;
+    scene.options[116] = 5;
+    ProcedureRun run(scene, 0, PrinterPageWheelStyle());
+    DrawWheelFrame(run.p);
+    const auto& calls = scene.surface.calls;
+    EXPECT_EQ(calls[0], "Circle 0.000,0.000 217.000 #008000");
+    EXPECT_EQ(calls[1], "Circle 0.000,0.000 120.000 #008000");
+    EXPECT_THAT(calls[2], ::testing::EndsWith("#800080"));
+}
+
+TEST(HouseSizes, WrapAndTheOddSize) {
+    Scene scene("intercepted");
+    ProcedureRun run(scene);
+    ComputeHouseSizes(run.p);
+    // Position 1 is the 10th house (350) and position 2 the 11th (50): 60 degrees over 0° Aries.
+    EXPECT_DOUBLE_EQ(run.work.CuspCopy[1], 350);
+    EXPECT_DOUBLE_EQ(run.work.HouseSize[1], 60);
+    EXPECT_DOUBLE_EQ(run.work.HouseSize[12], Reduce360(350 - 315));
+
+    // Kept from the reference program: a house of exactly 277.5 degrees counts as 7.5.
+    scene.hc.shown.HouseCusps[5] = 0;
+    scene.hc.shown.HouseCusps[6] = 277.5;
+    ComputeHouseSizes(run.p);
+    EXPECT_DOUBLE_EQ(run.work.HouseSize[5], 7.5);
+}
+
+class DigitPrinters : public ::testing::Test {
+protected:
+    std::string Printed(void (*printer)(WheelPaint&), double value) {
+        Scene scene;
+        ProcedureRun run(scene);
+        run.work.DigitValue = value;
+        printer(run.p);
+        return scene.surface.texts.empty() ? "" : scene.surface.texts.back().text;
+    }
+};
+
+TEST_F(DigitPrinters, TensAlwaysPrintALeadingZero) {
+    EXPECT_EQ(Printed(GTENSX, 7), "0");
+    EXPECT_EQ(Printed(GTENSX, 29.5), "2");
+    EXPECT_EQ(Printed(GTENSX, 59), "5");
+}
+
+TEST_F(DigitPrinters, UnitsRoundHalvesToEven) {
+    EXPECT_EQ(Printed(GUNITS, 29.5), "0");  // 30
+    EXPECT_EQ(Printed(GUNITS, 28.5), "8");  // 28
+    EXPECT_EQ(Printed(GUNITS, 7), "7");
+}
+
+TEST_F(DigitPrinters, BoldOnlyForTheOneDigit) {
+    Scene scene;
+    ProcedureRun run(scene);
+    run.work.DigitValue = 12;
+    PrintTensBold(run.p);
+    EXPECT_TRUE(scene.surface.texts.back().font.bold);
+    EXPECT_FALSE(run.dc.FontBold);
+    PrintUnitsBold(run.p);
+    EXPECT_EQ(scene.surface.texts.back().text, "2");
+    EXPECT_TRUE(scene.surface.texts.back().font.bold);
+    GUNITS(run.p);
+    EXPECT_FALSE(scene.surface.texts.back().font.bold);
+}
+
+TEST(DigitHeight, ReducedFromNinePoints) {
+    Scene scene;
+    ProcedureRun run(scene);
+    run.work.DigitHeight = 10;
+    scene.options[75] = 8;
+    AdjustDigitHeight(run.p);
+    EXPECT_EQ(run.work.DigitHeight, 10);
+    scene.options[75] = 9;
+    AdjustDigitHeight(run.p);
+    EXPECT_EQ(run.work.DigitHeight, 7);
+    // The printed page asks its own option.
+    Scene page;
+    ProcedureRun printed(page, 0, PrinterPageWheelStyle());
+    printed.work.DigitHeight = 10;
+    page.options[75] = 12;
+    page.options[85] = 8;
+    AdjustDigitHeight(printed.p);
+    EXPECT_EQ(printed.work.DigitHeight, 10);
+}
+
+TEST(Glyphs, CharacterCodes) {
+    EXPECT_EQ(static_cast<unsigned char>(BodyCode(1)), 224);
+    EXPECT_EQ(static_cast<unsigned char>(BodyCode(15)), 238);
+    EXPECT_EQ(static_cast<unsigned char>(SignCode(1)), 192);
+    EXPECT_EQ(static_cast<unsigned char>(SignCode(12)), 203);
+    EXPECT_EQ(static_cast<unsigned char>(AspectCode(2)), 161);
+    EXPECT_EQ(SignOf(0), 1);
+    EXPECT_EQ(SignOf(29.999), 1);
+    EXPECT_EQ(SignOf(359.9), 12);
+}
+
+TEST(Palette, StandardSixteenColours) {
+    EXPECT_EQ(PaletteColour(0), (Colour{0, 0, 0}));
+    EXPECT_EQ(PaletteColour(4), (Colour{128, 0, 0}));
+    EXPECT_EQ(PaletteColour(7), (Colour{192, 192, 192}));
+    EXPECT_EQ(PaletteColour(15), (Colour{255, 255, 255}));
+    EXPECT_EQ(PaletteColour(14.4), (Colour{255, 255, 0}));
+    // Out of range: black rather than a failed paint.
+    EXPECT_EQ(PaletteColour(16), (Colour{0, 0, 0}));
+    EXPECT_EQ(PaletteColour(-1), (Colour{0, 0, 0}));
+}
+
+TEST(DrawingContextText, PrintAdvancesAndLinesGoDown) {
+    RecordingSurface surface;
+    DrawingContext dc(surface, {-100, 50, 100, -50});
+    dc.CurrentX = 5;
+    dc.CurrentY = 20;
+    dc.Print("ab");
+    EXPECT_DOUBLE_EQ(dc.CurrentX, 17);
+    EXPECT_DOUBLE_EQ(dc.CurrentY, 20);
+    // Under a y-up scale the text height is negative, so adding it moves down a line.
+    EXPECT_DOUBLE_EQ(dc.TextHeight("0"), -10);
+    EXPECT_DOUBLE_EQ(dc.TextWidth("000"), 18);
+    dc.PrintLine("x");
+    EXPECT_DOUBLE_EQ(dc.CurrentX, -100);
+    EXPECT_DOUBLE_EQ(dc.CurrentY, 10);
+    dc.PrintLine("");  // an empty line draws nothing but still advances
+    EXPECT_DOUBLE_EQ(dc.CurrentY, 0);
+    EXPECT_EQ(surface.texts.size(), 2u);
+    // Font changes reach the surface once, at the next print.
+    dc.FontSize = 12;
+    dc.FontBold = true;
+    dc.Print("c");
+    dc.Print("d");
+    EXPECT_EQ(std::count(surface.calls.begin(), surface.calls.end(), "Font QUERNA 12.000 bold"), 1);
+}
+
+}  // namespace
+}  // namespace orvantis::test
