@@ -130,15 +130,6 @@ TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
     EXPECT_EQ(colour_of(half_page, kQuincunx), (Colour{0, 0, 0}));
 }
 
-TEST(DrawAspectLines, LeavesTheForeColourAlone) {
-    const Scene s;
-    RecordingSurface surface;
-    DrawingContext dc(surface, UserScale{-300, 300, 300, -300});
-    dc.ForeColor = Colour{1, 2, 3};
-    DrawAspectLines(dc, s.longitude, s.display, s.options, {});
-    EXPECT_EQ(dc.ForeColor, (Colour{1, 2, 3}));
-}
-
 TEST(DrawAspectLines, BodiesBeyondTheMoonHaveNoLines) {
     Scene s;
     // Bodies 11..15 exactly opposite the Sun and each other: still nothing of theirs is drawn.

@@ -103,19 +103,6 @@ TEST(ClassifyAspect, ComparesInSinglePrecision) {
     EXPECT_EQ(ClassifyAspect(0, 360.0 / 7.0 - 0.5, septile), kSeptile);
 }
 
-TEST(ClassifyAspect, AspectsAreKindsTwoToSeventeen) {
-    EXPECT_FALSE(IsAspect(kNoAspect));
-    EXPECT_TRUE(IsAspect(kConjunction));
-    EXPECT_TRUE(IsAspect(kSeptile));
-    EXPECT_FALSE(IsAspect(18));
-    EXPECT_EQ(AspectGlyph(kConjunction), "\xA1");
-    EXPECT_EQ(AspectGlyph(kSeptile), "\xB0");
-    EXPECT_EQ(BodyGlyph(1), "\xE0");
-    EXPECT_EQ(BodyGlyph(15), "\xEE");
-    EXPECT_EQ(AspectName(kQuincunx), "quincunx");
-    EXPECT_EQ(AspectName(7), "");
-}
-
 TEST(ClassifyWheelAspect, UsesTheOptionOrbsAndOnlyTheFiveMajorTests) {
     OptionValues options{};
     options[1] = 50;  // not an orb: the wheel has no conjunction test

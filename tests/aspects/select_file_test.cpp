@@ -131,16 +131,6 @@ TEST_F(SelectFileTest, TheFolderListOpensSubfoldersAndParents) {
     EXPECT_EQ(chooser.Folder(), QDir(dir_.path()).absolutePath());
 }
 
-TEST_F(SelectFileTest, AtTheRootTheChosenPathHasOneSeparator) {
-    SelectFIle chooser(QStringLiteral("/"), QStringLiteral("*"));
-    EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
-    ASSERT_GT(chooser.filList()->count() + chooser.dirList()->count(), 0);
-    if (chooser.filList()->count() == 0) GTEST_SKIP() << "no file in the root folder";
-    chooser.filList()->setCurrentRow(0);
-    chooser.cmdSelect()->click();
-    EXPECT_EQ(chooser.SelectedFileName(), "/" + chooser.filList()->item(0)->text());
-}
-
 TEST_F(SelectFileTest, TheVolumeListShowsTheMountedVolumesAndChangesTheFolder) {
     SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
     QComboBox* volumes = chooser.drvList();
