@@ -1,0 +1,445 @@
+#include "windows/election_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "chart/chart_driver.h"
+#include "shell/busy_pointer.h"
+
+namespace orvantis {
+namespace {
+
+constexpr const char* kWarning = "Warning!";
+constexpr const char* kFillBirthHour = "Please fill in a value for birth hour.";
+
+// Keeps the messages of a computation until the busy pointer is gone, so that a message box
+// never shows the hourglass.
+class HeldMessages : public Notifier {
+public:
+    void Notify(const Problem& problem) override { held_.push_back(problem); }
+    void SendTo(Notifier& notifier) {
+        for (const auto& problem : held_) notifier.Notify(problem);
+        held_.clear();
+    }
+
+private:
+    std::vector<Problem> held_;
+};
+
+bool IsAsciiDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether a key may reach a numeric box: digits (and "-" and "." in the zone), the editing and
+// dialog keys (Backspace, Enter, Esc, arrows, which carry no printable character) and the
+// clipboard shortcuts. Every other printable character is discarded; text pasted or dropped in
+// is refused later by the checks instead.
+bool KeyPasses(const QKeyEvent& key, bool zone) {
+    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                                QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll}) {
+        if (key.matches(shortcut)) return true;
+    }
+    for (const QChar c : key.text()) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7f) continue;
+        if (IsAsciiDigit(u)) continue;
+        if (zone && (u == u'-' || u == u'.')) continue;
+        return false;
+    }
+    return true;
+}
+
+// The zone text as a number, when it is one: digits, "-" and "." only (around blanks), finite.
+std::optional<double> ZoneNumber(const QString& text) {
+    const std::string s = text.trimmed().toStdString();
+    if (s.empty()) return std::nullopt;
+    for (const char c : s)
+        if (!(c == '-' || c == '.' || (c >= '0' && c <= '9'))) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A number as plain text without exponent or trailing zeros: 5, -3.5, 0.25.
+template <typename Number>
+QString NumberText(Number value) {
+    if (value == 0) return QStringLiteral("0");  // never "-0"
+    char buffer[512];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc()) return QStringLiteral("0");
+    return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
+}
+
+// A sunken well two pixels wide around a control: gray (808080) above and left, white below and
+// right, as if the control were pressed into the window with the light from the upper left.
+void DrawSunkenBorder(QPainter& painter, const QRect& r) {
+    const QColor gray(0x80, 0x80, 0x80), white(0xFF, 0xFF, 0xFF);
+    for (int i = 1; i <= 2; ++i) {
+        const int left = r.left() - i, top = r.top() - i;
+        const int right = r.right() + i, bottom = r.bottom() + i;
+        painter.setPen(gray);
+        painter.drawLine(left, top, right, top);
+        painter.drawLine(left, top, left, bottom);
+        painter.setPen(white);
+        painter.drawLine(left, bottom, right, bottom);
+        painter.drawLine(right, top + 1, right, bottom);
+    }
+}
+
+}  // namespace
+
+ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
+                               const OptionValues& options, char house_system,
+                               std::int16_t date_order, Notifier& notifier,
+                               const std::function<void()>& uncheck_running, QWidget* parent)
+    : QDialog(parent),
+      election_(election),
+      chart_(chart),
+      options_(options),
+      house_system_(house_system),
+      date_order_(date_order),
+      notifier_(notifier) {
+    setObjectName(QStringLiteral("InputD"));
+    setWindowTitle(QStringLiteral("Election Data"));
+    setModal(true);
+    BuildControls();
+
+    BusyPointer busy;
+    // From now on the main window computes election charts.
+    if (uncheck_running) uncheck_running();
+    LoadFromRecord();
+    ShowElectionAngles();
+
+    // Connected after loading: filling the boxes from the record is not typing.
+    connect(ui_.txtBirthHour, &QLineEdit::textChanged, this, [this] { txtBirthHour_Change(); });
+    connect(ui_.optEast, &QRadioButton::clicked, this, [this] { optEast_Click(); });
+    connect(ui_.optWest, &QRadioButton::clicked, this, [this] { optWest_Click(); });
+    connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(ui_.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(ui_.Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(ui_.Command2, &QPushButton::clicked, this, [this] { StepMC(+1); });
+    connect(ui_.Command3, &QPushButton::clicked, this, [this] { StepMC(-1); });
+}
+
+void ElectionWindow::BuildControls() {
+    const auto edit = [this](const char* name, int width) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(name));
+        box->setFixedWidth(width);
+        // The well drawn around it by the paint handler is its frame.
+        box->setFrame(false);
+        box->installEventFilter(this);
+        return box;
+    };
+    const auto label = [this](const char* name, const char* caption) {
+        auto* text = new QLabel(QString::fromLatin1(caption), this);
+        text->setObjectName(QLatin1String(name));
+        return text;
+    };
+    const auto option = [](QGroupBox* frame, const char* name, const char* caption) {
+        auto* button = new QRadioButton(QString::fromLatin1(caption), frame);
+        button->setObjectName(QLatin1String(name));
+        return button;
+    };
+    const auto frame = [this](const char* name, const char* caption) {
+        auto* group = new QGroupBox(QString::fromLatin1(caption), this);
+        group->setObjectName(QLatin1String(name));
+        return group;
+    };
+    const auto button = [this](const char* name, const char* caption) {
+        auto* push = new QPushButton(QString::fromLatin1(caption), this);
+        push->setObjectName(QLatin1String(name));
+        return push;
+    };
+
+    constexpr int kShort = 48, kLong = 64;
+    ui_.txtEvent = edit("txtEvent", 260);
+    ui_.txtMonth = edit("txtMonth", kShort);
+    ui_.txtDay = edit("txtDay", kShort);
+    ui_.txtYear = edit("txtYear", kLong);
+    ui_.txtBirthHour = edit("txtBirthHour", kShort);
+    ui_.txtBirthMinute = edit("txtBirthMinute", kShort);
+    ui_.txtTZ = edit("txtTZ", kLong);
+    ui_.txtLongDeg = edit("txtLongDeg", kShort);
+    ui_.txtLongMin = edit("txtLongMin", kShort);
+    ui_.txtLatDeg = edit("txtLatDeg", kShort);
+    ui_.txtLatMin = edit("txtLatMin", kShort);
+    for (QLineEdit* box :
+         {ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour, ui_.txtBirthMinute,
+          ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg, ui_.txtLatMin}) {
+        box->setInputMethodHints(Qt::ImhDigitsOnly);
+    }
+    ui_.txtTZ->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+
+    ui_.Frame1 = frame("Frame1", "Am/Pm");
+    ui_.optAM = option(ui_.Frame1, "optAM", "AM");
+    ui_.optPM = option(ui_.Frame1, "optPM", "PM");
+    ui_.Frame2 = frame("Frame2", "Ea/We");
+    ui_.optEast = option(ui_.Frame2, "optEast", "E");
+    ui_.optWest = option(ui_.Frame2, "optWest", "W");
+    ui_.Frame3 = frame("Frame3", "No/So");
+    ui_.optNorth = option(ui_.Frame3, "optNorth", "N");
+    ui_.optSouth = option(ui_.Frame3, "optSouth", "S");
+    for (auto [group, first, second] : {std::tuple{ui_.Frame1, ui_.optAM, ui_.optPM},
+                                        std::tuple{ui_.Frame2, ui_.optEast, ui_.optWest},
+                                        std::tuple{ui_.Frame3, ui_.optNorth, ui_.optSouth}}) {
+        auto* row = new QHBoxLayout(group);
+        row->addWidget(first);
+        row->addWidget(second);
+    }
+
+    ui_.cmdOK = button("cmdOK", "OK");
+    ui_.cmdOK->setDefault(true);
+    ui_.cmdCancel = button("cmdCancel", "Cancel");
+    ui_.Command4 = button("Command4", "New Angles");
+    ui_.Command2 = button("Command2", "+");
+    ui_.Command3 = button("Command3", "-");
+    for (QPushButton* small : {ui_.Command2, ui_.Command3}) small->setFixedWidth(32);
+
+    ui_.Label5 = label("Label5", "");
+    ui_.Label3 = label("Label3", "");
+    ui_.Label4 = label("Label4", "");
+    for (QLabel* value : {ui_.Label5, ui_.Label3, ui_.Label4}) {
+        value->setMinimumWidth(84);
+        value->setAlignment(Qt::AlignCenter);
+    }
+
+    // Entry: two columns of label and box, the option frames to their right.
+    auto* entry = new QGridLayout;
+    entry->setHorizontalSpacing(10);
+    entry->setVerticalSpacing(8);
+    const auto place = [&](int row, int column, QLabel* caption, QLineEdit* box) {
+        caption->setBuddy(box);
+        entry->addWidget(caption, row, column);
+        entry->addWidget(box, row, column + 1, Qt::AlignLeft);
+    };
+    entry->addWidget(label("lblEvent", "Event"), 0, 0);
+    entry->addWidget(ui_.txtEvent, 0, 1, 1, 3, Qt::AlignLeft);
+    place(1, 0, label("lblMonth", "Birth Month"), ui_.txtMonth);
+    place(2, 0, label("lblDay", "Birth Day"), ui_.txtDay);
+    place(3, 0, label("lblYear", "Birth Year"), ui_.txtYear);
+    place(1, 2, label("lblBirthHour", "Birth Hour"), ui_.txtBirthHour);
+    place(2, 2, label("lblBirthMinute", "Birth Minute"), ui_.txtBirthMinute);
+    place(3, 2, label("lblBirthTZ", "Time Zone . . ."), ui_.txtTZ);
+    place(4, 0, label("lblLongDeg", "Long Degrees"), ui_.txtLongDeg);
+    place(4, 2, label("lblLongMin", "Long Minutes"), ui_.txtLongMin);
+    place(5, 0, label("lblLatDeg", "Lat Degrees"), ui_.txtLatDeg);
+    place(5, 2, label("lblLatMin", "Lat Minutes"), ui_.txtLatMin);
+    auto* options = new QVBoxLayout;
+    options->setSpacing(8);
+    for (QGroupBox* group : {ui_.Frame1, ui_.Frame2, ui_.Frame3}) options->addWidget(group);
+    options->addStretch();
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addLayout(entry);
+    top->addLayout(options);
+
+    // The angle tool: MC and Ascendant with their values, the clock time, the step buttons.
+    auto* angles = new QHBoxLayout;
+    angles->setSpacing(10);
+    angles->addWidget(label("Label1", "MC"));
+    angles->addWidget(ui_.Label5);
+    angles->addWidget(label("Label2", "Asc"));
+    angles->addWidget(ui_.Label3);
+    angles->addWidget(ui_.Label4);
+    angles->addStretch();
+    angles->addWidget(ui_.Command2);
+    angles->addWidget(ui_.Command3);
+    angles->addWidget(ui_.Command4);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ui_.cmdOK);
+    buttons->addWidget(ui_.cmdCancel);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(14, 14, 14, 14);
+    page->setSpacing(14);
+    page->addLayout(top);
+    page->addLayout(angles);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab order: the boxes in the order of the record, then the options and the buttons.
+    const std::vector<QWidget*> order = {
+        ui_.txtEvent,       ui_.txtMonth, ui_.txtDay,     ui_.txtYear,    ui_.txtBirthHour,
+        ui_.txtBirthMinute, ui_.txtTZ,    ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg,
+        ui_.txtLatMin,      ui_.optAM,    ui_.optPM,      ui_.optEast,    ui_.optWest,
+        ui_.optNorth,       ui_.optSouth, ui_.cmdOK,      ui_.cmdCancel,  ui_.Command4,
+        ui_.Command2,       ui_.Command3};
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void ElectionWindow::LoadFromRecord() {
+    const ElectionData& e = election_;
+    ui_.txtEvent->setText(QString::fromStdString(e.ElectEvent));
+    ui_.txtMonth->setText(QString::number(e.ElectMonth));
+    ui_.txtDay->setText(QString::number(e.ElectDay));
+    ui_.txtYear->setText(QString::number(e.ElectYear));
+    ui_.txtBirthHour->setText(QString::number(e.ElectHour));
+    ui_.txtBirthMinute->setText(QString::number(e.ElectMinute));
+    ui_.txtTZ->setText(NumberText(e.ElectZone));
+    ui_.txtLongDeg->setText(QString::number(e.ElectLongDeg));
+    ui_.txtLongMin->setText(QString::number(e.ElectLongMin));
+    ui_.txtLatDeg->setText(QString::number(e.ElectLatDeg));
+    ui_.txtLatMin->setText(QString::number(e.ElectLatMin));
+    (e.ElectPM == 1 ? ui_.optPM : ui_.optAM)->setChecked(true);
+    (e.ElectWest == 0 ? ui_.optEast : ui_.optWest)->setChecked(true);
+    (e.ElectSouth == 1 ? ui_.optSouth : ui_.optNorth)->setChecked(true);
+}
+
+bool ElectionWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box != nullptr && event->type() == QEvent::KeyPress && box != ui_.txtEvent) {
+        if (!KeyPasses(*static_cast<QKeyEvent*>(event), box == ui_.txtTZ)) return true;
+    }
+    if (box != nullptr && event->type() == QEvent::FocusIn) {
+        // Queued, so that the mouse press which gave the focus does not undo the selection.
+        QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ElectionWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui_.txtEvent, ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour,
+             ui_.txtBirthMinute, ui_.txtTZ, ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg,
+             ui_.txtLatMin, ui_.Frame1, ui_.Frame2, ui_.Frame3, ui_.Label5, ui_.Label3}) {
+        DrawSunkenBorder(painter, QRect(control->mapTo(this, QPoint(0, 0)), control->size()));
+    }
+}
+
+void ElectionWindow::txtBirthHour_Change() {
+    const QString text = ui_.txtBirthHour->text();
+    if (text.isEmpty()) {
+        notifier_.Notify({kWarning, kFillBirthHour, Icon::kInformation});
+        return;
+    }
+    // Only a plain whole number is an hour to normalise: pasted text is left to the checks, which
+    // refuse it, instead of being read as 0 and turned into 12.
+    if (text.size() > 2) return;
+    for (const QChar c : text)
+        if (!IsAsciiDigit(c.unicode())) return;
+    const int value = text.toInt();
+    if (value == 0) {
+        ui_.txtBirthHour->setText(QStringLiteral("12"));
+    } else if (value > 12 && value < 24) {
+        // A 24-hour clock hour: 15 is 3 P.M. Beyond 23 the number is no hour, and the checks
+        // refuse it rather than count it down to some afternoon hour.
+        ui_.optPM->setChecked(true);
+        ui_.txtBirthHour->setText(QString::number(value - 12));
+    }
+}
+
+void ElectionWindow::optEast_Click() {
+    if (const auto zone = ZoneNumber(ui_.txtTZ->text())) {
+        ui_.txtTZ->setText(NumberText(-std::fabs(*zone)));
+    }
+}
+
+void ElectionWindow::optWest_Click() {
+    if (const auto zone = ZoneNumber(ui_.txtTZ->text())) {
+        ui_.txtTZ->setText(NumberText(std::fabs(*zone)));
+    }
+}
+
+ElectionEntry ElectionWindow::TypedEntry() const {
+    ElectionEntry e;
+    e.event = ui_.txtEvent->text().toStdString();
+    e.month = ui_.txtMonth->text().toStdString();
+    e.day = ui_.txtDay->text().toStdString();
+    e.year = ui_.txtYear->text().toStdString();
+    e.hour = ui_.txtBirthHour->text().toStdString();
+    e.minute = ui_.txtBirthMinute->text().toStdString();
+    e.zone = ui_.txtTZ->text().toStdString();
+    e.long_deg = ui_.txtLongDeg->text().toStdString();
+    e.long_min = ui_.txtLongMin->text().toStdString();
+    e.lat_deg = ui_.txtLatDeg->text().toStdString();
+    e.lat_min = ui_.txtLatMin->text().toStdString();
+    e.pm = ui_.optPM->isChecked();
+    e.west = ui_.optWest->isChecked();
+    e.south = ui_.optSouth->isChecked();
+    return e;
+}
+
+bool ElectionWindow::StoreElectionData() {
+    chart_.InputError = 0;
+    const auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
+    if (!stored) {
+        chart_.InputError = 1;
+        input_accepted_ = false;
+        return false;
+    }
+    election_ = *stored;
+    return true;
+}
+
+void ElectionWindow::cmdOK_Click() {
+    // A refusal keeps the window open with what was typed, so it can be corrected; the window
+    // closes only when the data was stored.
+    if (!StoreElectionData()) return;
+    input_accepted_ = true;
+    accept();
+}
+
+void ElectionWindow::cmdCancel_Click() {
+    input_accepted_ = false;
+    reject();
+}
+
+void ElectionWindow::Command4_Click() {
+    // Refused data shows its messages and leaves the shown angles alone: angles of the previous
+    // record beside the typed values would belong to a chart nobody asked for.
+    if (!StoreElectionData()) return;
+    HeldMessages messages;
+    {
+        BusyPointer busy;
+        const ChartRequest request{house_system_, /*running=*/false, {}, date_order_};
+        if (ComputeChart(chart_, election_, options_, request, messages)) ShowElectionAngles();
+    }
+    messages.SendTo(notifier_);
+}
+
+void ElectionWindow::StepMC(int mc_step) {
+    ComputeElectionAngles(chart_, shown_, mc_step);
+    ShowShownAngles();
+    ShowMediumTime();
+}
+
+void ElectionWindow::ShowElectionAngles() {
+    shown_ = ShownAnglesOf(chart_);
+    ShowShownAngles();
+    ShowMediumTime();
+}
+
+void ElectionWindow::ShowShownAngles() {
+    ui_.Label3->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownAsc)));
+    ui_.Label5->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownMC)));
+}
+
+void ElectionWindow::ShowMediumTime() {
+    ui_.Label4->setText(QString::fromStdString(FormatMediumTime(MediumTimeValue(chart_))));
+}
+
+}  // namespace orvantis

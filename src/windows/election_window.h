@@ -1,0 +1,92 @@
+// The election data window "Election Data": the moment and place of an election chart, typed by
+// the user, and a small tool that steps the MC and finds the clock time at which it culminates.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+
+#include "chart/chart_state.h"
+#include "chart/election_angles.h"
+#include "chart/election_validation.h"
+#include "chart/problem.h"
+#include "settings/option_values.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvantis {
+
+// A modal window over the main window's own records. It fills its controls from `election`,
+// stores into it only what passed the checks, and computes into `chart` for "New Angles" and the
+// "+"/"-" tool. The controls carry the names users and tests know (txtDay, optPM, cmdOK ...).
+class ElectionWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // `uncheck_running` clears the main window's Elect > Running: from now on the main window
+    // computes election charts. It is called once, when the window is created.
+    ElectionWindow(ElectionData& election, ChartState& chart, const OptionValues& options,
+                   char house_system, std::int16_t date_order, Notifier& notifier,
+                   const std::function<void()>& uncheck_running, QWidget* parent = nullptr);
+
+    // True when the window was closed by "OK" with the typed data stored: the caller then
+    // recomputes and repaints. False after "Cancel", Esc or closing the window.
+    bool InputAccepted() const { return input_accepted_; }
+
+    // What the angle tool shows (for tests and the caller's curiosity).
+    const ShownAngles& Shown() const { return shown_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void BuildControls();
+    void LoadFromRecord();
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void Command4_Click();
+    void StepMC(int mc_step);
+    void optEast_Click();
+    void optWest_Click();
+    void txtBirthHour_Change();
+
+    ElectionEntry TypedEntry() const;
+    // Validates the typed data and stores it in the record; false (with the messages sent) when
+    // it was refused, and then the record keeps its previous values.
+    bool StoreElectionData();
+    void ShowElectionAngles();
+    void ShowMediumTime();
+    void ShowShownAngles();
+
+    ElectionData& election_;
+    ChartState& chart_;
+    const OptionValues& options_;
+    char house_system_;
+    std::int16_t date_order_;
+    Notifier& notifier_;
+    bool input_accepted_ = false;
+    ShownAngles shown_;
+
+    // The controls, named as the window's design names them.
+    struct Controls {
+        QLineEdit *txtEvent = nullptr, *txtMonth = nullptr, *txtDay = nullptr, *txtYear = nullptr;
+        QLineEdit *txtBirthHour = nullptr, *txtBirthMinute = nullptr, *txtTZ = nullptr;
+        QLineEdit *txtLongDeg = nullptr, *txtLongMin = nullptr, *txtLatDeg = nullptr,
+                  *txtLatMin = nullptr;
+        QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr;
+        QRadioButton *optAM = nullptr, *optPM = nullptr, *optEast = nullptr, *optWest = nullptr;
+        QRadioButton *optNorth = nullptr, *optSouth = nullptr;
+        QPushButton *cmdOK = nullptr, *cmdCancel = nullptr, *Command4 = nullptr;
+        QPushButton *Command2 = nullptr, *Command3 = nullptr;
+        QLabel *Label5 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    };
+    Controls ui_;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,401 @@
+// The election data window driven as a user drives it: keys, clicks, the recording notifier for
+// the message boxes.
+#include "windows/election_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "chart/angles.h"
+#include "chart/chart_driver.h"
+#include "recording_notifier.h"
+
+namespace orvantis {
+namespace {
+
+const std::string kError = "Error in election data. Please correct.";
+const std::string kLatitude =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
+const std::string kFillHour = "Please fill in a value for birth hour.";
+
+auto Fields(const ElectionData& e) {
+    return std::tie(e.ElectEvent, e.ElectMonth, e.ElectDay, e.ElectYear, e.ElectHour, e.ElectMinute,
+                    e.ElectPM, e.ElectZone, e.ElectLongDeg, e.ElectLongMin, e.ElectWest,
+                    e.ElectLatDeg, e.ElectLatMin, e.ElectSouth);
+}
+
+// "15 TAU 30" back to degrees.
+double LongitudeOf(const QString& text) {
+    const QStringList parts = text.split(' ');
+    const int sign = static_cast<int>(std::string(kSignAbbrevs).find(parts[1].toStdString())) / 3;
+    return sign * 30 + parts[0].toInt() + parts[2].toInt() / 60.0;
+}
+
+// "02:31 PM" back to minutes of the day.
+int MinutesOf(const QString& text) {
+    const int hour = text.left(2).toInt() % 12 + (text.endsWith("PM") ? 12 : 0);
+    return hour * 60 + text.mid(3, 2).toInt();
+}
+
+class ElectionWindowTest : public ::testing::Test {
+protected:
+    ElectionWindowTest() {
+        record_.ElectEvent = "Test";
+        record_.ElectMonth = 3, record_.ElectDay = 5, record_.ElectYear = 2024;
+        record_.ElectHour = 2, record_.ElectMinute = 30, record_.ElectPM = 1;
+        record_.ElectZone = 5;
+        record_.ElectLongDeg = 74, record_.ElectLongMin = 0, record_.ElectWest = 1;
+        record_.ElectLatDeg = 40, record_.ElectLatMin = 43, record_.ElectSouth = 0;
+        chart_ = ChartOf(record_);
+    }
+
+    ChartState ChartOf(const ElectionData& record) {
+        ChartState chart;
+        RecordingNotifier quiet;
+        EXPECT_TRUE(ComputeChart(chart, record, options_, {'P', false, {}, 0}, quiet));
+        return chart;
+    }
+
+    ElectionWindow& Open(char house = 'P') {
+        window_ = std::make_unique<ElectionWindow>(record_, chart_, options_, house, 0, notifier_,
+                                                   [this] { ++unchecked_; });
+        window_->show();
+        return *window_;
+    }
+    QLineEdit* Box(const char* name) { return window_->findChild<QLineEdit*>(name); }
+    QLabel* Label(const char* name) { return window_->findChild<QLabel*>(name); }
+    void Click(const char* name) { window_->findChild<QAbstractButton*>(name)->click(); }
+    void Type(const char* name, const QString& keys) {
+        Box(name)->selectAll();
+        QTest::keyClicks(Box(name), keys);
+    }
+    // Typing or pasting leaves the same text; setText stands for pasting past the key filter.
+    void Fill(const std::vector<std::pair<const char*, const char*>>& fields) {
+        for (const auto& [name, text] : fields) Box(name)->setText(QString::fromUtf8(text));
+    }
+
+    ElectionData record_;
+    ChartState chart_;
+    OptionValues options_{};
+    RecordingNotifier notifier_;
+    int unchecked_ = 0;
+    std::unique_ptr<ElectionWindow> window_;
+};
+
+TEST_F(ElectionWindowTest, OpensWithTheRecordAndStopsTheClock) {
+    const auto& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Election Data");
+    EXPECT_EQ(unchecked_, 1);
+    EXPECT_EQ(Box("txtEvent")->text(), "Test");
+    EXPECT_EQ(Box("txtYear")->text(), "2024");
+    EXPECT_EQ(Box("txtTZ")->text(), "5");
+    EXPECT_EQ(Box("txtLatMin")->text(), "43");
+    EXPECT_TRUE(window_->findChild<QRadioButton*>("optPM")->isChecked());
+    EXPECT_TRUE(window_->findChild<QRadioButton*>("optWest")->isChecked());
+    EXPECT_TRUE(window_->findChild<QRadioButton*>("optNorth")->isChecked());
+    EXPECT_EQ(Label("Label5")->text().toStdString(), FormatZodiacPosition(chart_.MC));
+    EXPECT_EQ(Label("Label4")->text(), "02:30 PM");
+    EXPECT_TRUE(notifier_.problems.empty());
+}
+
+TEST_F(ElectionWindowTest, KeyFiltersLetDigitsThroughAndTheZoneItsSignAndPoint) {
+    Open();
+    Type("txtDay", "1a2-.");
+    EXPECT_EQ(Box("txtDay")->text(), "12");
+    QTest::keyClick(Box("txtDay"), Qt::Key_Backspace);
+    QTest::keyClick(Box("txtDay"), Qt::Key_7, Qt::KeypadModifier);
+    EXPECT_EQ(Box("txtDay")->text(), "17");
+    Type("txtTZ", "-1.5x");
+    EXPECT_EQ(Box("txtTZ")->text(), "-1.5");
+    Type("txtEvent", "New moon - 2");
+    EXPECT_EQ(Box("txtEvent")->text(), "New moon - 2");
+
+    // Pasting gets past the filter; the checks refuse what was pasted.
+    QApplication::clipboard()->setText("12abc");
+    Box("txtMonth")->selectAll();
+    QTest::keyClick(Box("txtMonth"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box("txtMonth")->text(), "12abc");
+    const ElectionData before = record_;
+    Click("cmdOK");
+    EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{kError});
+    EXPECT_EQ(Fields(record_), Fields(before));
+
+    QApplication::clipboard()->setText("7\r\n");
+    Box("txtMonth")->selectAll();
+    QTest::keyClick(Box("txtMonth"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box("txtMonth")->text(), "7\r\n");
+    Click("cmdOK");
+    EXPECT_EQ(notifier_.Texts(), (std::vector<std::string>{kError, kError}));
+    EXPECT_EQ(Fields(record_), Fields(before));
+}
+
+TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClock) {
+    Open();
+    window_->findChild<QRadioButton*>("optAM")->setChecked(true);
+    Type("txtBirthHour", "0");
+    EXPECT_EQ(Box("txtBirthHour")->text(), "12");
+    EXPECT_TRUE(window_->findChild<QRadioButton*>("optAM")->isChecked());
+    Type("txtBirthHour", "13");
+    EXPECT_EQ(Box("txtBirthHour")->text(), "1");
+    EXPECT_TRUE(window_->findChild<QRadioButton*>("optPM")->isChecked());
+    Type("txtBirthHour", "99");  // no hour of any clock: left for the checks
+    EXPECT_EQ(Box("txtBirthHour")->text(), "99");
+    EXPECT_TRUE(notifier_.problems.empty());
+
+    Box("txtBirthHour")->selectAll();
+    QTest::keyClick(Box("txtBirthHour"), Qt::Key_Backspace);
+    EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{kFillHour});
+}
+
+TEST_F(ElectionWindowTest, EastAndWestForceTheSignOfTheZone) {
+    Open();
+    for (const auto& [typed, east, west] : {std::tuple{"5", "-5", "5"},
+                                            {"-3.5", "-3.5", "3.5"},
+                                            {"0", "0", "0"},
+                                            {"--", "--", "--"},
+                                            {"", "", ""}}) {
+        Box("txtTZ")->setText(typed);
+        Click("optEast");
+        EXPECT_EQ(Box("txtTZ")->text(), east) << typed;
+        Click("optWest");
+        EXPECT_EQ(Box("txtTZ")->text(), west) << typed;
+    }
+}
+
+struct Refusal {
+    std::vector<std::pair<const char*, const char*>> fields;
+    std::vector<std::string> messages;
+    bool east = false;
+    char house = 'P';
+};
+
+TEST_F(ElectionWindowTest, RefusalKeepsTheWindowOpenWithTheTypedValues) {
+    const std::vector<Refusal> refusals = {
+        {{{"txtMonth", "13"}}, {kError}},
+        {{{"txtMonth", "0"}}, {kError}},
+        {{{"txtMonth", ""}}, {kError, kError}},  // empty reads as 0: groups 1 and 2
+        {{{"txtDay", "32"}}, {kError}},
+        {{{"txtDay", "30"}, {"txtMonth", "2"}}, {kError}},
+        {{{"txtDay", "29"}, {"txtMonth", "2"}, {"txtYear", "2023"}}, {kError}},
+        {{{"txtYear", "2100"}}, {kError}},
+        {{{"txtBirthMinute", "60"}}, {kError}},
+        {{{"txtTZ", "13"}}, {kError}},
+        {{{"txtTZ", "-14"}}, {kError}, true},
+        {{{"txtTZ", "-3"}}, {kError}},  // a west zone below -2
+        {{{"txtLongDeg", "181"}}, {kError}},
+        {{{"txtLongMin", "60"}}, {kError}},
+        {{{"txtLatMin", "60"}}, {kError}},
+        {{{"txtLatDeg", "66"}, {"txtLatMin", "1"}}, {kLatitude}},
+        {{{"txtLatDeg", "67"}, {"txtLatMin", "0"}}, {kLatitude}},
+        {{{"txtLatDeg", "91"}, {"txtLatMin", "0"}}, {kError}, false, 'M'},
+        {{{"txtMonth", "13"}, {"txtBirthMinute", "60"}, {"txtLatDeg", "67"}},
+         {kLatitude, kError, kError}},
+        {{{"txtLongDeg", ""}, {"txtLatMin", ""}, {"txtTZ", "-14"}},
+         {kError, kError, kError, kError}},  // longitude, latitude, west zone, zone range
+    };
+    for (const auto& refusal : refusals) {
+        const ElectionData before = record_;
+        notifier_.problems.clear();
+        Open(refusal.house);
+        if (refusal.east) Click("optEast");
+        Fill(refusal.fields);
+        Click("cmdOK");
+        const std::string which =
+            refusal.fields.front().first + std::string("=") + refusal.fields.front().second;
+        EXPECT_EQ(notifier_.Texts(), refusal.messages) << which;
+        EXPECT_TRUE(window_->isVisible()) << which;
+        EXPECT_FALSE(window_->InputAccepted()) << which;
+        EXPECT_EQ(Fields(record_), Fields(before)) << which;
+        for (const auto& [name, text] : refusal.fields)
+            EXPECT_EQ(Box(name)->text(), QString::fromUtf8(text)) << which;
+    }
+}
+
+TEST_F(ElectionWindowTest, BoundaryValuesAreAccepted) {
+    const std::vector<Refusal> accepted = {
+        {{{"txtMonth", "12"},
+          {"txtDay", "31"},
+          {"txtYear", "2099"},
+          {"txtBirthMinute", "59"},
+          {"txtTZ", "12"},
+          {"txtLongDeg", "180"},
+          {"txtLongMin", "59"},
+          {"txtEvent", ""}},
+         {}},
+        {{{"txtTZ", "-2"}, {"txtLatDeg", "66"}, {"txtLatMin", "0"}, {"txtBirthHour", "12"}}, {}},
+        {{{"txtTZ", "-13"}, {"txtMonth", "2"}, {"txtDay", "29"}, {"txtYear", "2024"}}, {}, true},
+        {{{"txtLatDeg", "67"}, {"txtLatMin", "0"}}, {}, false, 'M'},
+        {{{"txtLatDeg", "90"}, {"txtLatMin", "0"}}, {}, false, 'I'},
+        {{{"txtYear", "1"}, {"txtTZ", " -0 "}, {"txtEvent", "Zürich ☉ — Ω"}}, {}},
+    };
+    const ElectionData original = record_;
+    for (const auto& a : accepted) {
+        record_ = original;
+        Open(a.house);
+        if (a.east) Click("optEast");
+        Fill(a.fields);
+        Click("cmdOK");
+        const std::string which =
+            a.fields.front().first + std::string("=") + a.fields.front().second;
+        EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{}) << which;
+        EXPECT_TRUE(window_->InputAccepted()) << which;
+        EXPECT_FALSE(window_->isVisible()) << which;
+        EXPECT_EQ(window_->result(), QDialog::Accepted) << which;
+        Open();  // the stored record, shown again
+        for (const auto& [name, text] : a.fields) {
+            EXPECT_EQ(Box(name)->text().toDouble(), QString::fromUtf8(text).toDouble()) << name;
+            if (std::string(name) == "txtEvent") {
+                EXPECT_EQ(record_.ElectEvent, text);
+            }
+        }
+    }
+    EXPECT_FALSE(std::signbit(record_.ElectZone));  // " -0 " is stored as 0
+}
+
+TEST_F(ElectionWindowTest, HostileTextIsNeverStored) {
+    const std::vector<const char*> hostile = {
+        "",      "   ", "abc",     "7\n",  "7\r\n", "1234567890123456789012345678901234567890",
+        "1e309", "nan", "inf",     "0x10", "+5",    "٣",
+        "１２",  "5½",  "12345678"};
+    const std::vector<const char*> numeric = {
+        "txtMonth", "txtDay",     "txtYear",    "txtBirthHour", "txtBirthMinute",
+        "txtTZ",    "txtLongDeg", "txtLongMin", "txtLatDeg",    "txtLatMin"};
+    const ElectionData before = record_;
+    for (const char* name : numeric) {
+        for (const char* text : hostile) {
+            notifier_.problems.clear();
+            Open();
+            Fill({{name, text}});
+            Click("cmdOK");
+            EXPECT_FALSE(window_->InputAccepted()) << name << " " << text;
+            ASSERT_FALSE(notifier_.problems.empty()) << name << " " << text;
+            EXPECT_EQ(notifier_.problems.back().text, kError) << name << " " << text;
+            EXPECT_EQ(Fields(record_), Fields(before)) << name << " " << text;
+        }
+    }
+    // A signed whole number is no whole number, "-0" included.
+    for (const char* name : {"txtDay", "txtBirthHour", "txtBirthMinute", "txtLatDeg"}) {
+        Open();
+        Fill({{name, "-0"}});
+        Click("cmdOK");
+        EXPECT_FALSE(window_->InputAccepted()) << name;
+    }
+}
+
+TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedData) {
+    Open();
+    Fill({{"txtMonth", "1"},
+          {"txtDay", "1"},
+          {"txtYear", "2000"},
+          {"txtBirthHour", "12"},
+          {"txtBirthMinute", "0"},
+          {"txtTZ", "0"},
+          {"txtLongDeg", "0"},
+          {"txtLongMin", "0"},
+          {"txtLatDeg", "51"},
+          {"txtLatMin", "30"}});
+    Click("Command4");
+    EXPECT_TRUE(notifier_.problems.empty());
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(record_.ElectYear, 2000);
+    const ChartState expected = ChartOf(record_);
+    EXPECT_EQ(Label("Label5")->text().toStdString(),
+              FormatZodiacPosition(expected.PlanetLong[kMCBody]));
+    EXPECT_EQ(Label("Label3")->text().toStdString(),
+              FormatZodiacPosition(expected.PlanetLong[kAscendantBody]));
+    EXPECT_EQ(Label("Label4")->text(), "12:00 PM");
+
+    // Reference truth: GMST at JD 2451545.0 is 280.46062° (IAU 1982), ε 23.4393°; at Greenwich
+    // the MC is the ecliptic point of that right ascension.
+    const double ra = DegToRad(280.46062), e = DegToRad(23.4393);
+    const double mc = Reduce360(RadToDeg(std::atan2(std::sin(ra), std::cos(ra) * std::cos(e))));
+    EXPECT_NEAR(LongitudeOf(Label("Label5")->text()), mc, 2 / 60.0);
+
+    // Refused data: the messages, and the angles stay those of the last good data.
+    const QString shown = Label("Label5")->text();
+    Fill({{"txtMonth", "13"}});
+    Click("Command4");
+    EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{kError});
+    EXPECT_EQ(Label("Label5")->text(), shown);
+}
+
+TEST_F(ElectionWindowTest, FifteenPlusStepsMoveTheMCFifteenMinutesAndTheTimeOneMinute) {
+    const ElectionData before = record_;
+    Open();
+    const double mc = LongitudeOf(Label("Label5")->text());
+    const int time = MinutesOf(Label("Label4")->text());
+    for (int i = 0; i < 15; ++i) Click("Command2");
+    EXPECT_NEAR(LongitudeOf(Label("Label5")->text()) - mc, 0.25, 1.01 / 60);
+    EXPECT_EQ(MinutesOf(Label("Label4")->text()) - time, 1);
+    for (int i = 0; i < 15; ++i) Click("Command3");
+    EXPECT_EQ(MinutesOf(Label("Label4")->text()), time);
+    EXPECT_EQ(Fields(record_), Fields(before));  // the user reads the time and types it
+}
+
+TEST_F(ElectionWindowTest, CancelEscapeAndEnter) {
+    const ElectionData before = record_;
+    Open();
+    Fill({{"txtDay", "9"}});
+    Click("cmdCancel");
+    EXPECT_FALSE(window_->InputAccepted());
+    EXPECT_EQ(window_->result(), QDialog::Rejected);
+    EXPECT_EQ(Fields(record_), Fields(before));
+
+    Open();
+    Fill({{"txtDay", "9"}});
+    QTest::keyClick(Box("txtDay"), Qt::Key_Escape);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(Fields(record_), Fields(before));
+
+    Open();
+    Fill({{"txtDay", "9"}});
+    QTest::keyClick(Box("txtDay"), Qt::Key_Return);
+    EXPECT_TRUE(window_->InputAccepted());
+    EXPECT_EQ(record_.ElectDay, 9);
+}
+
+TEST_F(ElectionWindowTest, FocusSelectsTheTextAndTabFollowsTheRecord) {
+    Open();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    Box("txtYear")->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Box("txtYear")->selectedText(), "2024");
+
+    Box("txtEvent")->setFocus(Qt::OtherFocusReason);
+    for (const char* next : {"txtMonth", "txtDay", "txtYear", "txtBirthHour", "txtBirthMinute",
+                             "txtTZ", "txtLongDeg", "txtLongMin", "txtLatDeg", "txtLatMin"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Box(next)) << next;
+    }
+}
+
+TEST_F(ElectionWindowTest, EntryControlsSitInGrayAndWhiteWells) {
+    Open();
+    const QImage image = window_->grab().toImage();
+    for (const char* name : {"txtEvent", "txtDay", "txtTZ"}) {
+        const QLineEdit* box = Box(name);
+        const QPoint at = box->mapTo(window_.get(), QPoint(0, 0));
+        const int w = box->width(), h = box->height();
+        EXPECT_EQ(image.pixel(at.x() - 1, at.y() + h / 2), qRgb(0x80, 0x80, 0x80)) << name;
+        EXPECT_EQ(image.pixel(at.x() + w / 2, at.y() - 2), qRgb(0x80, 0x80, 0x80)) << name;
+        EXPECT_EQ(image.pixel(at.x() + w, at.y() + h / 2), qRgb(0xFF, 0xFF, 0xFF)) << name;
+        EXPECT_EQ(image.pixel(at.x() + w / 2, at.y() + h + 1), qRgb(0xFF, 0xFF, 0xFF)) << name;
+    }
+}
+
+}  // namespace
+}  // namespace orvantis
