@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "aspects/aspect_list.h"
+#include "aspects/orb_file.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_command.h"
@@ -109,9 +111,39 @@ int main(int argc, char** argv) {
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
 
-    if (command.json)
-        std::fputs(ChartJson(chart).c_str(), stdout);
-    else
-        std::fputs(ChartTable(chart).c_str(), stdout);
+    std::vector<AspectEntry> aspects;
+    if (command.aspects) {
+        const std::string orb_file = command.orbs.value_or(data_dir + "/NATAL.ORB");
+        OrbValues orbs{};
+        if (const auto problem = LoadOrbFile(orb_file, orbs)) {
+            notifier.Notify(*problem);
+            return kFailed;
+        }
+        aspects = ListAspects(chart.PlanetLong, orbs);
+    }
+
+    if (command.json) {
+        std::string extra;
+        if (command.aspects) {
+            extra = "\"aspects\": [";
+            for (std::size_t i = 0; i < aspects.size(); ++i) {
+                const auto& a = aspects[i];
+                extra += std::string(i ? "," : "") + "\n    {\"first\": " + std::to_string(a.first) +
+                         ", \"second\": " + std::to_string(a.second) +
+                         ", \"kind\": " + std::to_string(a.kind) +
+                         ", \"name\": " + JsonString(std::string(a.name)) + "}";
+            }
+            extra += aspects.empty() ? "]" : "\n  ]";
+        }
+        std::fputs(ChartJson(chart, extra).c_str(), stdout);
+        return 0;
+    }
+    std::fputs(ChartTable(chart).c_str(), stdout);
+    if (command.aspects) {
+        std::fputs("\nAspects\n", stdout);
+        for (const auto& a : aspects)
+            std::printf("%-16s %-15s %s\n", BodyName(a.first), std::string(a.name).c_str(),
+                        BodyName(a.second));
+    }
     return 0;
 }

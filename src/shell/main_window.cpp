@@ -11,6 +11,8 @@
 #include <array>
 #include <cmath>
 
+#include "aspects/aspect_lines.h"
+#include "aspects/aspect_window.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "settings/ini_file.h"
@@ -22,6 +24,8 @@
 #include "windows/about_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
+#include "windows/orbs_edit_window.h"
+#include "windows/select_file_window.h"
 #include "windows/title_window.h"
 
 namespace orvantis {
@@ -144,6 +148,7 @@ void MainWindow::createActions() {
 
     mnuAspects_ = menuBar()->addAction("&Aspects");
     mnuAspects_->setObjectName("mnuAspects");
+    connect(mnuAspects_, &QAction::triggered, this, &MainWindow::mnuAspects_Click);
 
     QMenu* elect = menuBar()->addMenu("&Elect");
     elect->setObjectName("mnuElections");
@@ -183,6 +188,9 @@ void MainWindow::createActions() {
     QAction* edit = orbs->addAction("&Edit orb file");
     edit->setObjectName("mnuOrbsEdit");
     edit->setShortcut(Qt::CTRL | Qt::Key_F12);
+    connect(change, &QAction::triggered, this, &MainWindow::mnuOrbsChange_Click);
+    connect(edit, &QAction::triggered, this,
+            [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
 
     QAction* print = menuBar()->addAction("&Print");
     print->setObjectName("mnuPrintChartwheel");
@@ -311,6 +319,21 @@ void MainWindow::UpdateDisplayedChart() {
         mnuCTAmerican_->setChecked(TypeChart_ == 0);
         mnuCTEuropean_->setChecked(TypeChart_ != 0);
     }
+    // The aspect window lists the chart it was opened for: a new chart closes it.
+    if (aspect_window_) aspect_window_->close();
+}
+
+void MainWindow::mnuAspects_Click() {
+    if (aspect_window_) aspect_window_->close();
+    aspect_window_ =
+        CWAspect::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+}
+
+void MainWindow::mnuOrbsChange_Click() {
+    const QString chosen = SelectNewOrbFile(env_.app_path, OrbFilePath_, *env_.notifier, this);
+    if (chosen.isEmpty()) return;
+    OrbFilePath_ = chosen;  // until the next chart computation
+    mnuAspects_Click();
 }
 
 void MainWindow::Form_Resize() {
@@ -374,6 +397,10 @@ WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
     inputs.StartScale = StartScale_;
     inputs.TypeChart = TypeChart_;
     inputs.style = style;
+    inputs.draw_aspect_lines = [this, style](DrawingContext& dc, const BodyAngles& angles) {
+        DrawAspectLines(dc, shown_.BodyLongitude, angles, options_,
+                        {style.PrinterOutput, style.MonochromeDrawing});
+    };
     return inputs;
 }
 

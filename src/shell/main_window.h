@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "aspects/orb_file.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
 #include "settings/option_values.h"
@@ -29,6 +30,7 @@ class WheelView;
 class Options;
 class HelpX;
 class About;
+class CWAspect;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
@@ -90,6 +92,8 @@ private:
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
+    void mnuAspects_Click();
+    void mnuOrbsChange_Click();
     void ShowHelpFile(const char* help_file_name);
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();
@@ -118,6 +122,8 @@ private:
     QPointer<orvantis::Options> options_window_;
     QPointer<HelpX> help_window_;
     QPointer<About> about_window_;
+    QPointer<CWAspect> aspect_window_;
+    OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;
     QAction* mnuElectionsRunning_ = nullptr;

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct Outcome {
     int status = -1;
     std::string out;
 };
@@ -37,10 +37,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Run Chart(const std::string& args) {
+    Outcome Chart(const std::string& args) {
         const std::string command = std::string(ORVANTIS_BUILD_DIR) + "/orvantis-chart --data-dir " +
                                     dir_.string() + " " + args + " 2>&1";
-        Run run;
+        Outcome run;
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return run;
         std::array<char, 4096> buffer;
@@ -63,7 +63,7 @@ double Longitude(const std::string& json, int index) {
 }
 
 TEST_F(ChartCommandRun, J2000AtGreenwichGivesTheAlmanacPositions) {
-    const Run run =
+    const Outcome run =
         Chart("--date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N --json");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_THAT(run.out, ::testing::HasSubstr("\"julian_day_number\": 2451545,"));
@@ -83,7 +83,7 @@ TEST_F(ChartCommandRun, J2000AtGreenwichGivesTheAlmanacPositions) {
 }
 
 TEST_F(ChartCommandRun, TableAndNowMode) {
-    const Run run = Chart("");
+    const Outcome run = Chart("");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_THAT(run.out, ::testing::HasSubstr("Sun"));
     EXPECT_THAT(run.out, ::testing::HasSubstr("\nNow\n"));
@@ -104,13 +104,13 @@ TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
         "--date 2023-02-29 --time 10:00",
     };
     for (const char* args : bad) {
-        const Run run = Chart(args);
+        const Outcome run = Chart(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_THAT(run.out, ::testing::HasSubstr("Error in election data. Please correct."))
             << args;
         EXPECT_THAT(run.out, ::testing::HasSubstr("wrong ")) << args;
     }
-    const Run polar = Chart("--date 2024-01-10 --time 10:00 --lat 66.01N");
+    const Outcome polar = Chart("--date 2024-01-10 --time 10:00 --lat 66.01N");
     EXPECT_EQ(polar.status, 2);
     EXPECT_THAT(polar.out, ::testing::HasSubstr("Your latitude is too high."));
     EXPECT_EQ(Chart("--date 2024-01-10 --time 10:00 --lat 66.01N --house M").status, 0);
@@ -119,18 +119,41 @@ TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
     EXPECT_EQ(Chart("--date 1900-02-29 --time 10:00").status, 2);  // 1900 was not a leap year
 }
 
+TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {
+    fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / "NATAL.ORB", dir_ / "NATAL.ORB");
+    const std::string j2000 = "--date 2000-01-01 --time 12:00 --lat 51.29N --aspects --json";
+    const Outcome run = Chart(j2000);
+    ASSERT_EQ(run.status, 0) << run.out;
+    // The node and its opposite point are always in opposition, listed both ways.
+    EXPECT_THAT(run.out, ::testing::HasSubstr(
+                             "{\"first\": 11, \"second\": 12, \"kind\": 6, \"name\": \"opposition\"}"));
+    EXPECT_THAT(run.out, ::testing::HasSubstr(
+                             "{\"first\": 12, \"second\": 11, \"kind\": 6, \"name\": \"opposition\"}"));
+    // With every orb 0, only exact aspects remain: the node opposition.
+    std::ofstream(dir_ / "ZERO.orb") << "0\r\n";
+    const Outcome strict = Chart(j2000 + " --orbs " + (dir_ / "ZERO.orb").string());
+    ASSERT_EQ(strict.status, 0) << strict.out;
+    const std::regex entry("\"first\": ");
+    EXPECT_EQ(std::distance(std::sregex_iterator(strict.out.begin(), strict.out.end(), entry),
+                            std::sregex_iterator()),
+              2);
+    const Outcome missing = Chart(j2000 + " --orbs " + (dir_ / "NONE.ORB").string());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_THAT(missing.out, ::testing::HasSubstr("NONE.ORB"));
+}
+
 TEST_F(ChartCommandRun, HomeDataErrorsStopNowMode) {
     std::ofstream options(dir_ / "OPTIONS.OPT", std::ios::binary);
     for (int line = 1; line <= 130; ++line) options << (line == 18 ? "14" : "0") << "\r\n";
     options.close();
-    const Run run = Chart("");
+    const Outcome run = Chart("");
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.out, ::testing::HasSubstr("Error in natal input data section. Please correct."));
 }
 
 TEST_F(ChartCommandRun, MissingOptionsFileIsReported) {
     fs::remove(dir_ / "OPTIONS.OPT");
-    const Run run = Chart("");
+    const Outcome run = Chart("");
     EXPECT_EQ(run.status, 1);
     EXPECT_THAT(run.out, ::testing::HasSubstr("OPTIONS.OPT File Not Found"));
 }

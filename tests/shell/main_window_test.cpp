@@ -286,6 +286,23 @@ TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
     EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));
 }
 
+TEST_F(MainWindowTest, AspectWindowShowsTheChartOnDisplayAndClosesWithTheNextChart) {
+    auto w = Open();
+    const auto aspect_window = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "Aspects") return top;
+        return static_cast<QWidget*>(nullptr);
+    };
+    Item(*w, "mnuAspects")->trigger();
+    ASSERT_NE(aspect_window(), nullptr);
+    Item(*w, "mnuHouseKoch")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(aspect_window(), nullptr);
+    QFile::remove(dir_.filePath("NATAL.ORB"));  // a missing orb file is reported
+    Item(*w, "mnuAspects")->trigger();
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("NATAL.ORB")));
+}
+
 TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
     SetOption(22, "70");
     auto w = Open();
