@@ -14,8 +14,12 @@ QColor ToQColor(Colour c) {
 }
 
 QString FromCodes(std::string_view s) {
-    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points.
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points, except 173:
+    // U+00AD is the soft hyphen, which Qt's text layout never draws, so the quintile goes by the
+    // font's private-use copy of the same glyph.
+    QString text = QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    text.replace(QChar(0x00AD), QChar(0xF0AD));
+    return text;
 }
 
 constexpr double kMinimumPoints = 1;  // an options file without sizes still draws

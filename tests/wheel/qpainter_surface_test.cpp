@@ -123,5 +123,21 @@ TEST(QPainterSurface, WholeWheelLeavesInkInsideTheImage) {
     EXPECT_TRUE(Ink(image.copy(512 - 100, 384 - 100, 200, 200)).isEmpty());
 }
 
+TEST(QPainterSurface, QuintileGlyphIsDrawn) {
+    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
+    if (!QFile::exists(font)) GTEST_SKIP() << "querna.ttf not built";
+    ASSERT_GE(QFontDatabase::addApplicationFont(font), 0);
+    QImage image = White(100, 100);
+    {
+        QPainter painter(&image);
+        QPainterSurface surface(painter, QRectF(0, 0, 100, 100), {-50, 50, 50, -50});
+        surface.SetFont({"QUERNA", 20, false});
+        // Byte 173 is the soft hyphen in Latin-1, which would print nothing.
+        surface.Text({-20, 20}, "\xAD", {0, 0, 0});
+        EXPECT_GT(surface.TextExtent("\xAD").width, 0);
+    }
+    EXPECT_FALSE(Ink(image).isEmpty());
+}
+
 }  // namespace
 }  // namespace orvantis
