@@ -1,6 +1,10 @@
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -11,7 +15,7 @@
 #include <array>
 #include <cmath>
 
-#include "aspects/aspect_lines.h"
+#include "aspects/wheel_aspects.h"
 #include "aspects/aspect_window.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
@@ -21,6 +25,7 @@
 #include "settings/text_lines.h"
 #include "shell/busy_pointer.h"
 #include "shell/wheel_view.h"
+#include "wheel/printed_page.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
@@ -194,6 +199,7 @@ void MainWindow::createActions() {
 
     QAction* print = menuBar()->addAction("&Print");
     print->setObjectName("mnuPrintChartwheel");
+    connect(print, &QAction::triggered, this, &MainWindow::mnuPrintChartwheel_Click);
 
     QMenu* options = menuBar()->addMenu("Optio&ns");
     options->setObjectName("mnuOptions");
@@ -397,10 +403,7 @@ WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
     inputs.StartScale = StartScale_;
     inputs.TypeChart = TypeChart_;
     inputs.style = style;
-    inputs.draw_aspect_lines = [this, style](DrawingContext& dc, const BodyAngles& angles) {
-        DrawAspectLines(dc, shown_.BodyLongitude, angles, options_,
-                        {style.PrinterOutput, style.MonochromeDrawing});
-    };
+    AttachAspects(inputs, options_, OrbValues_);
     return inputs;
 }
 
@@ -458,6 +461,57 @@ void MainWindow::mnuOptionsOptions_Click() {
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
     HelpX::ShowHelpFile(help_window_, env_.app_path, help_file_name, *env_.notifier, this);
+}
+
+void MainWindow::mnuPrintChartwheel_Click() {
+    const auto answer = QMessageBox::question(
+        this, "Full page or half page chartwheel",
+        "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.",
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+
+    BusyPointer busy;
+    const PagePainter paint = answer == QMessageBox::Yes ? FullPagePainter() : HalfPagePainter();
+    std::optional<QString> failure;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        failure = WritePdfFile(printer.outputFileName(), printer.pageLayout(), paint);
+    } else {
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            failure = "the printer could not be started";
+        } else {
+            paint(painter, QRectF(QPointF(0, 0), QSizeF(printer.pageLayout()
+                                                            .paintRectPixels(printer.resolution())
+                                                            .size())));
+            if (!painter.end()) failure = "the printer did not accept the page";
+        }
+    }
+    if (failure) {
+        env_.notifier->Notify(
+            {kWarning, "The chartwheel was not printed: " + failure->toStdString() + ".",
+             Icon::kExclamation});
+    }
+}
+
+MainWindow::PagePainter MainWindow::FullPagePainter() {
+    // The printed grid reads the orb file at the moment of printing.
+    if (options_[122] != 0) {
+        if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
+            env_.notifier->Notify(*problem);
+    }
+    return [this](QPainter& painter, const QRectF& paper) {
+        PaintFullPage(painter, paper, MakeWheelInputs(PrinterPageWheelStyle()));
+    };
+}
+
+MainWindow::PagePainter MainWindow::HalfPagePainter() {
+    const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
+    return [image](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, image);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,7 @@
 #include "wheel/wheel_inputs.h"
 
 class QAction;
+class QPainter;
 class QActionGroup;
 
 namespace orvantis {
@@ -94,6 +95,11 @@ private:
     void mnuOptionsOptions_Click();
     void mnuAspects_Click();
     void mnuOrbsChange_Click();
+    void mnuPrintChartwheel_Click();
+    // Paints one printed page into the given rectangle of the painter's device.
+    using PagePainter = std::function<void(QPainter&, const QRectF&)>;
+    PagePainter FullPagePainter();
+    PagePainter HalfPagePainter();
     void ShowHelpFile(const char* help_file_name);
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();

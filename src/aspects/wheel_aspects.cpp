@@ -1,0 +1,20 @@
+#include "aspects/wheel_aspects.h"
+
+#include "aspects/aspect_grid.h"
+#include "aspects/aspect_lines.h"
+
+namespace orvantis {
+
+void AttachAspects(WheelInputs& inputs, const OptionValues& options, const OrbValues& orbs) {
+    const auto& longitude = inputs.shown.BodyLongitude;
+    const AspectLineTarget target{inputs.style.PrinterOutput, inputs.style.MonochromeDrawing};
+    inputs.draw_aspect_lines = [&longitude, &options, target](DrawingContext& dc,
+                                                              const BodyAngles& angles) {
+        DrawAspectLines(dc, longitude, angles, options, target);
+    };
+    inputs.print_aspect_grid = [&longitude, &options, &orbs](DrawingContext& dc) {
+        PrintAspectGrid(dc, longitude, orbs, options);
+    };
+}
+
+}  // namespace orvantis
