@@ -26,7 +26,8 @@ std::string Format(const char* pattern, double value) {
 // A number as plain text: no leading blank, no trailing zeros (5, -3.5).
 std::string PlainNumber(float value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 
@@ -44,7 +45,9 @@ int TwelveHour(int hour24) {
     return hour24 > 12 ? hour24 - 12 : hour24;
 }
 
-float Option(const OptionValues& options, int line) { return options[line]; }
+float Option(const OptionValues& options, int line) {
+    return options[line];
+}
 
 void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_t date_order) {
     chart.ChartTitle = e.ElectEvent + " - election chart";
@@ -82,9 +85,9 @@ bool AllFinite(const ChartState& chart) {
         if (!std::isfinite(chart.Cusps[i])) return false;
     for (int i = 1; i <= kBodyCount; ++i)
         if (!std::isfinite(chart.PlanetLong[i])) return false;
-    return std::isfinite(chart.Ascendant) && std::isfinite(chart.MC) &&
-           std::isfinite(chart.RAMC) && std::isfinite(chart.TrueNodeLongitude) &&
-           std::isfinite(chart.SvpOffset) && std::isfinite(chart.Ayanamsa);
+    return std::isfinite(chart.Ascendant) && std::isfinite(chart.MC) && std::isfinite(chart.RAMC) &&
+           std::isfinite(chart.TrueNodeLongitude) && std::isfinite(chart.SvpOffset) &&
+           std::isfinite(chart.Ayanamsa);
 }
 
 // Moves every cusp, body and the true node into the chosen zodiac. The house placement was made
@@ -113,9 +116,12 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
     const auto day = floor<days>(local);
     const year_month_day date{day};
     const hh_mm_ss<seconds> time{local - day};
-    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+    return {static_cast<int>(date.year()),
+            static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())),
+            static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.seconds().count())};
 }
 
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {

@@ -14,8 +14,8 @@ namespace orvantis {
 
 // What the shell knows at the moment it asks for a chart.
 struct ChartRequest {
-    char house_system = 'P';  // the letter of the checked House item
-    bool running = true;      // Elect > Running checked: Now mode
+    char house_system = 'P';         // the letter of the checked House item
+    bool running = true;             // Elect > Running checked: Now mode
     std::chrono::sys_seconds now{};  // the present instant (UTC), read by the shell
     std::int16_t date_order = 0;     // 0 month/day/year, 1 day/month/year, 2 year/month/day
 };

@@ -39,7 +39,9 @@ std::optional<double> DecimalNumber(std::string_view text) {
     return value == 0 ? 0.0 : value;  // "-0" is 0
 }
 
-bool Blank(const std::string& text) { return Trimmed(text).empty(); }
+bool Blank(const std::string& text) {
+    return Trimmed(text).empty();
+}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "chart/angles.h"
+#include "settings/lenient_number.h"
 
 namespace orvantis {
 namespace {
@@ -285,6 +286,13 @@ std::string_view HouseSystemName(char letter) {
         default:
             return "";
     }
+}
+
+int HouseOfBody(const ChartState& chart, int body) {
+    const std::size_t start = static_cast<std::size_t>(10 * body - 10);
+    if (body < 1 || start >= chart.HouseOfPlanet.size()) return 0;
+    const double house = LenientNumber(std::string_view(chart.HouseOfPlanet).substr(start, 2));
+    return house >= 1 && house <= 12 ? static_cast<int>(house) : 0;
 }
 
 }  // namespace orvantis

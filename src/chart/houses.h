@@ -16,6 +16,10 @@ ComputeStatus ComputeHouseCusps(ChartState& chart);
 // Reads PlanetLong and Cusps; writes HouseOfPlanet.
 void PlaceBodiesInHouses(ChartState& chart);
 
+// The house 1..12 of body 1..15 as its house text reads (" 1ST HOUSE", "10TH HOUSE"); 0 when
+// the body has no house yet.
+int HouseOfBody(const ChartState& chart, int body);
+
 // Writes CaptionLines[7]: the name of HouseSystem, empty for an unknown letter.
 void SetHouseSystemCaption(ChartState& chart);
 

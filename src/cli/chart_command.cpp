@@ -23,7 +23,8 @@ const char* const kChartCommandUsage =
     "  --zodiac 0|1|2      tropical, sidereal SVP, sidereal ayanamsa (default: option 123)\n"
     "  --node 0|1          mean or true node (default: option 29)\n"
     "  --json              print one JSON object instead of a table\n"
-    "  --aspects           list the aspects (with --orbs FILE: that orb file)\n"
+    "  --aspects           list the aspects\n"
+    "  --orbs FILE         the orb file of --aspects and of the PDF's aspect grid\n"
     "  --png FILE          render the wheel into a PNG image\n"
     "  --size WxH          image size for --png (default 1024x768)\n"
     "  --layout american|european   wheel layout for --png (default: ORVANTIS.INI)\n"
@@ -98,7 +99,9 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             auto v = value();
             if (!v) return needs_value();
             const auto n = SmallNumber(*v, 0, a == "--zodiac" ? 2 : 1);
-            if (!n) return UsageError{a == "--zodiac" ? "--zodiac takes 0, 1 or 2" : "--node takes 0 or 1"};
+            if (!n)
+                return UsageError{a == "--zodiac" ? "--zodiac takes 0, 1 or 2"
+                                                  : "--node takes 0 or 1"};
             (a == "--zodiac" ? c.zodiac : c.node) = *n;
         } else if (a == "--size") {
             auto v = value();
@@ -121,9 +124,10 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (c.date.has_value() != c.time.has_value())
         return UsageError{"--date and --time go together"};
     if (!c.date && (c.zone || c.longitude || c.latitude || c.event))
-        return UsageError{"--zone, --long, --lat and --event describe an election chart: give "
-                          "--date and --time too"};
-    if (c.orbs && !c.aspects) return UsageError{"--orbs goes with --aspects"};
+        return UsageError{
+            "--zone, --long, --lat and --event describe an election chart: give "
+            "--date and --time too"};
+    if (c.orbs && !c.aspects && !c.pdf) return UsageError{"--orbs goes with --aspects or --pdf"};
     return c;
 }
 

@@ -4,17 +4,18 @@
 #include <cstdio>
 
 #include "chart/angles.h"
+#include "chart/houses.h"
 
 namespace orvantis {
 namespace {
 
 constexpr std::array<const char*, 16> kBodyNames = {
-    "",       "Sun",     "Mercury", "Venus",     "Mars",       "Jupiter",
-    "Saturn", "Uranus",  "Neptune", "Pluto",     "Moon",       "North Node",
-    "South Node", "Part of Fortune", "Ascendant", "MC"};
+    "",          "Sun",     "Mercury", "Venus", "Mars",       "Jupiter",    "Saturn",
+    "Uranus",    "Neptune", "Pluto",   "Moon",  "North Node", "South Node", "Part of Fortune",
+    "Ascendant", "MC"};
 
 constexpr std::array<const char*, 13> kSignNames = {
-    "",     "Aries",   "Taurus",  "Gemini",      "Cancer",   "Leo",    "Virgo",
+    "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 std::string Number(double value) {
@@ -25,15 +26,8 @@ std::string Number(double value) {
 
 }  // namespace
 
-const char* BodyName(int body) { return body >= 1 && body <= kBodyCount ? kBodyNames[body] : ""; }
-
-int HouseOfBody(const ChartState& chart, int body) {
-    const std::size_t at = static_cast<std::size_t>(10 * body - 10);
-    if (at + 2 > chart.HouseOfPlanet.size()) return 0;
-    int house = 0;
-    for (char c : chart.HouseOfPlanet.substr(at, 2))
-        if (c >= '0' && c <= '9') house = house * 10 + (c - '0');
-    return house >= 1 && house <= 12 ? house : 0;
+const char* BodyName(int body) {
+    return body >= 1 && body <= kBodyCount ? kBodyNames[body] : "";
 }
 
 std::string JsonString(const std::string& s) {
@@ -84,7 +78,8 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
     std::string bodies = "[\n";
     for (int b = 1; b <= kBodyCount; ++b) {
         const auto split = SplitLongitude(chart.PlanetLong[b]);
-        bodies += "    {\"index\": " + std::to_string(b) + ", \"name\": " + JsonString(BodyName(b)) +
+        bodies += "    {\"index\": " + std::to_string(b) +
+                  ", \"name\": " + JsonString(BodyName(b)) +
                   ", \"longitude\": " + Number(chart.PlanetLong[b]) +
                   ", \"sign\": " + std::to_string(split.sign) +
                   ", \"degree\": " + std::to_string(split.degree) +

@@ -10,9 +10,6 @@ namespace orvantis {
 // Names of bodies 1..15 as the command prints them.
 const char* BodyName(int body);
 
-// The house number 1..12 of body 1..15 from the chart's house texts; 0 when none was found.
-int HouseOfBody(const ChartState& chart, int body);
-
 // The chart as one JSON object (numbers with 17 significant digits, angles in degrees). `extra`
 // is inserted as further members when not empty (e.g. "\"aspects\": [...]").
 std::string ChartJson(const ChartState& chart, const std::string& extra = "");

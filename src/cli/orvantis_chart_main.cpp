@@ -1,19 +1,26 @@
 // orvantis-chart: the chart of the present moment at home, or of an election moment and place,
 // printed as a table or JSON, without the window.
+#include <QGuiApplication>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
+#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_command.h"
+#include "cli/chart_images.h"
 #include "cli/chart_report.h"
+#include "settings/ini_file.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
+#include "shell/font_registration.h"
+#include "wheel/drawing_tables_file.h"
 
 using namespace orvantis;
 
@@ -38,20 +45,83 @@ std::string ProgramDirectory() {
 // Which field a refused check names, and what the field must hold.
 const char* FaultDetail(int group) {
     switch (group) {
-        case 1: return "month, day and year must not be 0";
-        case 2: return "month, day and year must be given";
-        case 3: return "hour, minute and zone must be given";
-        case 4: case 5: return "degrees and minutes must be given";
-        case 6: return "a west longitude takes a zone of -2 or more";
-        case 7: return "above 66 degrees 00 minutes only Meridian and Morinus houses work";
-        case 8: return "month 1 to 12, day 1 to 31, year up to 2099";
-        case 9: return "hour 00 to 23, minute 00 to 59";
-        case 10: return "the zone lies between -13 and 12";
-        case 11: return "longitude degrees up to 180, minutes up to 59";
-        case 12: return "latitude degrees and minutes up to 59";
-        case 13: return "that day does not exist in that month";
-        default: return "";
+        case 1:
+            return "month, day and year must not be 0";
+        case 2:
+            return "month, day and year must be given";
+        case 3:
+            return "hour, minute and zone must be given";
+        case 4:
+        case 5:
+            return "degrees and minutes must be given";
+        case 6:
+            return "a west longitude takes a zone of -2 or more";
+        case 7:
+            return "above 66 degrees 00 minutes only Meridian and Morinus houses work";
+        case 8:
+            return "month 1 to 12, day 1 to 31, year up to 2099";
+        case 9:
+            return "hour 00 to 23, minute 00 to 59";
+        case 10:
+            return "the zone lies between -13 and 12";
+        case 11:
+            return "longitude degrees up to 180, minutes up to 59";
+        case 12:
+            return "latitude degrees and minutes up to 59";
+        case 13:
+            return "that day does not exist in that month";
+        default:
+            return "";
     }
+}
+
+// Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
+int WriteImages(const ChartCommand& command, const std::string& data_dir, const ChartState& chart,
+                const OptionValues& options, Notifier& notifier, int argc, char** argv) {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    const QString dir = QString::fromLocal8Bit(data_dir.c_str());
+    FontRegistration font(dir + "/querna.ttf");
+
+    const DrawingTablesLoad tables = LoadDrawingTablesFrom(dir);
+    for (const Problem& problem : tables.problems) notifier.Notify(problem);
+    DisplayedChart shown;
+    shown.BodyLongitude = chart.PlanetLong;
+    for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
+    shown.RetroMarksShown = chart.RetroMarks;
+    const auto ini = ReadTextFile(data_dir + "/" + kIniFileName).value_or("");
+    const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
+
+    OrbValues orbs{};
+    if (command.pdf && options[122] != 0) {
+        if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
+            notifier.Notify(*problem);
+    }
+    const auto inputs_for = [&](const WheelStyle& style) {
+        WheelInputs inputs{chart, shown, options, tables.tables};
+        inputs.TypeChart = type_chart;
+        inputs.style = style;
+        AttachAspects(inputs, options, orbs);
+        return inputs;
+    };
+    if (command.png) {
+        if (const auto failure = WriteWheelPng(*command.png, inputs_for(WindowWheelStyle()),
+                                               command.png_width, command.png_height)) {
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.png->c_str(),
+                         failure->c_str());
+            return kFailed;
+        }
+    }
+    if (command.pdf) {
+        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(PrinterPageWheelStyle()))) {
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
+                         failure->c_str());
+            return kFailed;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -91,8 +161,8 @@ int main(int argc, char** argv) {
     if (command.date) {
         const auto entry = BuildElectionEntry(command, options);
         if (const auto* field = std::get_if<FieldError>(&entry)) {
-            std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n",
-                         kElectionDataError, field->field.c_str(), field->detail.c_str());
+            std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n", kElectionDataError,
+                         field->field.c_str(), field->detail.c_str());
             return kRefused;
         }
         const auto& typed = std::get<ElectionEntry>(entry);
@@ -122,13 +192,19 @@ int main(int argc, char** argv) {
         aspects = ListAspects(chart.PlanetLong, orbs);
     }
 
+    if (command.png || command.pdf) {
+        if (const int status = WriteImages(command, data_dir, chart, options, notifier, argc, argv))
+            return status;
+    }
+
     if (command.json) {
         std::string extra;
         if (command.aspects) {
             extra = "\"aspects\": [";
             for (std::size_t i = 0; i < aspects.size(); ++i) {
                 const auto& a = aspects[i];
-                extra += std::string(i ? "," : "") + "\n    {\"first\": " + std::to_string(a.first) +
+                extra += std::string(i ? "," : "") +
+                         "\n    {\"first\": " + std::to_string(a.first) +
                          ", \"second\": " + std::to_string(a.second) +
                          ", \"kind\": " + std::to_string(a.kind) +
                          ", \"name\": " + JsonString(std::string(a.name)) + "}";

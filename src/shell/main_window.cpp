@@ -1,22 +1,22 @@
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
 #include <array>
 #include <cmath>
 
-#include "aspects/wheel_aspects.h"
 #include "aspects/aspect_window.h"
+#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "settings/ini_file.h"
@@ -101,8 +101,8 @@ void MainWindow::Form_Load() {
     mnuElectionsRunning_->setChecked(true);
 
     LoadDrawingTablesFromFiles();
-    election_ = LoadElectionDataFromNow(
-        std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_);
+    election_ = LoadElectionDataFromNow(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                                        options_);
     RecomputeSequence();
 
     if (options_[33] != 0) {
@@ -273,12 +273,16 @@ void MainWindow::LoadDrawingTablesFromFiles() {
 void MainWindow::ApplyIniGeometry() {
     const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
     const WindowGeometry g = ReadIniWindowGeometry(ini);
-    const auto pixels = [this](double twips) { return static_cast<int>(std::lround(twips / twips_per_pixel_)); };
+    const auto pixels = [this](double twips) {
+        return static_cast<int>(std::lround(twips / twips_per_pixel_));
+    };
     move(pixels(g.left), pixels(g.top));
     resize(pixels(g.width), pixels(g.height));
 }
 
-bool MainWindow::Running() const { return mnuElectionsRunning_->isChecked(); }
+bool MainWindow::Running() const {
+    return mnuElectionsRunning_->isChecked();
+}
 
 char MainWindow::CheckedHouseSystem() const {
     const QAction* checked = houses_->checkedAction();
@@ -312,8 +316,8 @@ void MainWindow::UpdateDisplayedChart() {
     for (int i = 1; i <= 12; ++i) shown_.HouseCusps[i] = chart_.Cusps[i];
     shown_.RetroMarksShown = chart_.RetroMarks;
 
-    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
-                                           Qt::WindowFullScreen));
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal && options_[33] == 0 && !LoadingGeometry_) {
         move(x(), 0);
         SizingWindow_ = true;
@@ -358,8 +362,8 @@ void MainWindow::Timer1_Timer() {
 }
 
 QString MainWindow::CaptionText() const {
-    const HomeClock clock = HomeClockAt(
-        std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
+    const HomeClock clock =
+        HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
@@ -379,7 +383,10 @@ void MainWindow::ScheduleNextTick() {
     const auto now = env_.clock->Now();
     const auto into_second = now - std::chrono::floor<std::chrono::seconds>(now);
     const int wait_ms =
-        1000 - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) + 5;
+        1000 -
+        static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) +
+        5;
     Timer1_.start(wait_ms);
 }
 
@@ -408,7 +415,9 @@ WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
 }
 
 bool MainWindow::WriteSettingsIniFile() {
-    const auto twips = [this](double pixels) { return static_cast<float>(pixels * twips_per_pixel_); };
+    const auto twips = [this](double pixels) {
+        return static_cast<float>(pixels * twips_per_pixel_);
+    };
     WindowGeometry g;
     g.top = twips(y());
     g.left = twips(x());
@@ -483,16 +492,17 @@ void MainWindow::mnuPrintChartwheel_Click() {
         if (!painter.begin(&printer)) {
             failure = "the printer could not be started";
         } else {
-            paint(painter, QRectF(QPointF(0, 0), QSizeF(printer.pageLayout()
-                                                            .paintRectPixels(printer.resolution())
-                                                            .size())));
+            paint(
+                painter,
+                QRectF(QPointF(0, 0),
+                       QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size())));
             if (!painter.end()) failure = "the printer did not accept the page";
         }
     }
     if (failure) {
-        env_.notifier->Notify(
-            {kWarning, "The chartwheel was not printed: " + failure->toStdString() + ".",
-             Icon::kExclamation});
+        env_.notifier->Notify({kWarning,
+                               "The chartwheel was not printed: " + failure->toStdString() + ".",
+                               Icon::kExclamation});
     }
 }
 
@@ -509,9 +519,8 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
 
 MainWindow::PagePainter MainWindow::HalfPagePainter() {
     const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
-    return [image](QPainter& painter, const QRectF& paper) {
-        PaintHalfPage(painter, paper, image);
-    };
+    return
+        [image](QPainter& painter, const QRectF& paper) { PaintHalfPage(painter, paper, image); };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

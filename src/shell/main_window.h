@@ -35,12 +35,12 @@ class CWAspect;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
-    QString app_path;                 // the program's folder: data files, font, INI file
-    std::string owner_file_text;      // the text of MYNAME ("" when there is none)
-    RegionalFormats regional;         // date order and clock style
-    const Clock* clock = nullptr;     // the present moment
-    Notifier* notifier = nullptr;     // message boxes
-    bool start_timer = true;          // tests call Timer1_Timer themselves
+    QString app_path;              // the program's folder: data files, font, INI file
+    std::string owner_file_text;   // the text of MYNAME ("" when there is none)
+    RegionalFormats regional;      // date order and clock style
+    const Clock* clock = nullptr;  // the present moment
+    Notifier* notifier = nullptr;  // message boxes
+    bool start_timer = true;       // tests call Timer1_Timer themselves
 };
 
 class MainWindow : public QMainWindow {

@@ -48,14 +48,6 @@ double ClearOfDrawnGlyphs(const WheelWork& w, double theta) {
 
 }  // namespace
 
-int HouseOfBody(const ChartState& chart, int body) {
-    const std::size_t start = static_cast<std::size_t>(10 * body - 10);
-    if (start >= chart.HouseOfPlanet.size()) return 0;
-    // The first two characters of the body's group (" 1ST HOUSE", "10TH HOUSE").
-    const double house = LenientNumber(std::string_view(chart.HouseOfPlanet).substr(start, 2));
-    return house >= 1 && house <= 12 ? static_cast<int>(house) : 0;
-}
-
 void SortPlanets(WheelPaint& p) {
     WheelWork& w = p.work;
     w.HouseBodyCount.fill(0);

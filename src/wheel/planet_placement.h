@@ -6,6 +6,7 @@
 // European wheel: bodies sit at their true angle and crowded glyphs are pushed 4 degrees apart.
 #pragma once
 
+#include "chart/houses.h"
 #include "wheel/wheel_work.h"
 
 namespace orvantis {
@@ -16,9 +17,6 @@ inline constexpr std::array<int, 13> kHouseSlotStart{0, 180, 209, 240, 272, 304,
 inline constexpr std::array<int, 13> kHouseRadius{0,   217, 212, 201, 196, 194, 197,
                                                   199, 202, 206, 208, 212, 217};
 
-// The house (1..12) of a body as the chart's house text gives it; 0 when the text holds none
-// (before the first chart).
-int HouseOfBody(const ChartState& chart, int body);
 
 // SortedLongitude/SortedBodyId in ascending longitude by an exchange sort; clears HouseBodyCount.
 void SortPlanets(WheelPaint& p);

@@ -31,8 +31,8 @@ QImage MonochromeWindowImage(const WheelInputs& window_inputs, QSize size) {
 
 void PaintHalfPage(QPainter& painter, const QRectF& paper, const QImage& window_image) {
     if (window_image.isNull()) return;
-    const double scale = std::min(paper.width() / window_image.width(),
-                                  paper.height() / 2 / window_image.height());
+    const double scale =
+        std::min(paper.width() / window_image.width(), paper.height() / 2 / window_image.height());
     const QSizeF size(window_image.width() * scale, window_image.height() * scale);
     const QRectF target(QPointF(paper.left() + (paper.width() - size.width()) / 2, paper.top()),
                         size);
@@ -64,7 +64,8 @@ std::optional<QString> WritePdfFile(const QString& path, const QPageLayout& layo
             return QStringLiteral("the PDF page could not be started");
         }
         // The painter's origin is the top-left corner of the printable area.
-        paint(painter, QRectF(QPointF(0, 0), QSizeF(layout.paintRectPixels(writer.resolution()).size())));
+        paint(painter,
+              QRectF(QPointF(0, 0), QSizeF(layout.paintRectPixels(writer.resolution()).size())));
         painter.end();
     }
     if (!file.flush() || file.error() != QFileDevice::NoError) {

@@ -37,7 +37,9 @@ ChartRequest NowAt(sys_seconds now, char house = 'P') {
     return r;
 }
 
-double JulianDate(const ChartState& c) { return c.JulianDayNumber + c.UTFraction - 0.5; }
+double JulianDate(const ChartState& c) {
+    return c.JulianDayNumber + c.UTFraction - 0.5;
+}
 
 double JulianDateOf(sys_seconds t) {
     return 2440587.5 + duration<double>(t.time_since_epoch()).count() / 86400.0;
@@ -85,7 +87,8 @@ TEST(NowMode, TwelveHourClock) {
                          Case{13, 5, 1.05f, "P.M."}, Case{11, 59, 11.59f, "A.M."}}) {
         ChartState chart;
         RecordingNotifier n;
-        ASSERT_TRUE(ComputeChart(chart, {}, HomeOptions(), NowAt(Utc(2024, 3, 5, c.hour, c.minute)), n));
+        ASSERT_TRUE(
+            ComputeChart(chart, {}, HomeOptions(), NowAt(Utc(2024, 3, 5, c.hour, c.minute)), n));
         EXPECT_FLOAT_EQ(chart.ChartClock, c.clock) << c.hour;
         EXPECT_EQ(chart.ChartAmPm, c.am_pm) << c.hour;
     }
@@ -158,15 +161,18 @@ ChartRequest ElectionRequest(char house = 'P', std::int16_t date_order = 0) {
 TEST(ElectionMode, PlaceSignsAndDirections) {
     ChartState chart;
     RecordingNotifier n;
-    ASSERT_TRUE(ComputeChart(chart, Election(0, 2, 20, 0, 48, 50), HomeOptions(), ElectionRequest(), n));
+    ASSERT_TRUE(
+        ComputeChart(chart, Election(0, 2, 20, 0, 48, 50), HomeOptions(), ElectionRequest(), n));
     EXPECT_FLOAT_EQ(chart.ChartLong, -2.2f);
     EXPECT_EQ(chart.LongDirection, "EAST");
     EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
     EXPECT_EQ(chart.CaptionLines[4], "2.20 EAST");
-    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 0, 1, 0, 0), HomeOptions(), ElectionRequest(), n));
+    ASSERT_TRUE(
+        ComputeChart(chart, Election(1, 0, 0, 1, 0, 0), HomeOptions(), ElectionRequest(), n));
     EXPECT_EQ(chart.LongDirection, "WEST");
     EXPECT_EQ(chart.LatDirection, "NORTH");  // 0°00' south still counts as north
-    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 0, 1, 33, 52), HomeOptions(), ElectionRequest(), n));
+    ASSERT_TRUE(
+        ComputeChart(chart, Election(1, 0, 0, 1, 33, 52), HomeOptions(), ElectionRequest(), n));
     EXPECT_EQ(chart.LatDirection, "SOUTH");
     EXPECT_EQ(chart.CaptionLines[5], "33.52 SOUTH");
 }
@@ -199,9 +205,11 @@ TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
     for (float zodiac : {1.0f, 2.0f}) {
         o[123] = zodiac;
         ASSERT_TRUE(ComputeChart(sidereal, e, o, ElectionRequest(), n));
-        const double shift = zodiac == 1 ? Reduce360(tropical.SvpOffset) : -Reduce360(tropical.Ayanamsa);
+        const double shift =
+            zodiac == 1 ? Reduce360(tropical.SvpOffset) : -Reduce360(tropical.Ayanamsa);
         for (int b = 1; b <= kBodyCount; ++b)
-            EXPECT_NEAR(sidereal.PlanetLong[b], Reduce360(tropical.PlanetLong[b] + shift), 1e-9) << b;
+            EXPECT_NEAR(sidereal.PlanetLong[b], Reduce360(tropical.PlanetLong[b] + shift), 1e-9)
+                << b;
         for (int i = 1; i <= 12; ++i)
             EXPECT_NEAR(sidereal.Cusps[i], Reduce360(tropical.Cusps[i] + shift), 1e-9) << i;
         EXPECT_EQ(sidereal.HouseOfPlanet, tropical.HouseOfPlanet);
@@ -224,10 +232,12 @@ TEST(Node, TrueNodeOptionReplacesBothNodePoints) {
 TEST(Refusal, ChartWithoutFiniteCuspsIsRefusedAndThePreviousStays) {
     ChartState chart;
     RecordingNotifier n;
-    ASSERT_TRUE(ComputeChart(chart, Election(1, 0, 10, 0, 51, 30), HomeOptions(), ElectionRequest(), n));
+    ASSERT_TRUE(
+        ComputeChart(chart, Election(1, 0, 10, 0, 51, 30), HomeOptions(), ElectionRequest(), n));
     const ChartState before = chart;
     // Election mode is not validated here: Placidus at 89° north has no solution.
-    EXPECT_FALSE(ComputeChart(chart, Election(1, 0, 10, 0, 89, 0), HomeOptions(), ElectionRequest(), n));
+    EXPECT_FALSE(
+        ComputeChart(chart, Election(1, 0, 10, 0, 89, 0), HomeOptions(), ElectionRequest(), n));
     EXPECT_THAT(n.Texts(), ElementsAre(kNonFiniteChart));
     EXPECT_EQ(chart.Cusps, before.Cusps);
     EXPECT_EQ(chart.CaptionLines, before.CaptionLines);

@@ -88,9 +88,10 @@ TEST(ElectionValidation, DaysThatDoNotExistAreRefused) {
 }
 
 TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
-    const char* const hostile[] = {"abc", "1e309", "nan", "inf", "-inf", "1 2",
-                                   "12\r\n3", "99999999999999999999999999999999999999999",
-                                   "--", "\xc3\xa9", "0x10", "+5"};
+    const char* const hostile[] = {
+        "abc",  "1e309",    "nan",     "inf",
+        "-inf", "1 2",      "12\r\n3", "99999999999999999999999999999999999999999",
+        "--",   "\xc3\xa9", "0x10",    "+5"};
     for (const char* text : hostile) {
         for (std::string ElectionEntry::*field :
              {&ElectionEntry::month, &ElectionEntry::day, &ElectionEntry::year,

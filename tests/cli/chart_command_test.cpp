@@ -16,10 +16,11 @@ bool Refused(std::vector<std::string> args) {
 }
 
 TEST(ChartCommandLine, ReadsEveryOption) {
-    const auto c = Parsed({"--date", "2000-01-01", "--time", "12:00", "--zone", "0", "--long",
-                           "0.00W", "--lat", "51.29N", "--event", "Test", "--house", "K",
-                           "--zodiac", "2", "--node", "1", "--json", "--data-dir", "/tmp",
-                           "--png", "w.png", "--size", "640x480", "--layout", "european"});
+    const auto c =
+        Parsed({"--date",   "2000-01-01", "--time", "12:00",   "--zone",   "0",          "--long",
+                "0.00W",    "--lat",      "51.29N", "--event", "Test",     "--house",    "K",
+                "--zodiac", "2",          "--node", "1",       "--json",   "--data-dir", "/tmp",
+                "--png",    "w.png",      "--size", "640x480", "--layout", "european"});
     EXPECT_EQ(*c.date, "2000-01-01");
     EXPECT_EQ(*c.house, 'K');
     EXPECT_EQ(*c.zodiac, 2);
@@ -32,9 +33,9 @@ TEST(ChartCommandLine, ReadsEveryOption) {
 }
 
 TEST(ChartCommandLine, RefusesWhatCannotRun) {
-    EXPECT_TRUE(Refused({"--date", "2000-01-01"}));            // time missing
-    EXPECT_TRUE(Refused({"--time", "12:00"}));                 // date missing
-    EXPECT_TRUE(Refused({"--zone", "5"}));                     // place without a moment
+    EXPECT_TRUE(Refused({"--date", "2000-01-01"}));  // time missing
+    EXPECT_TRUE(Refused({"--time", "12:00"}));       // date missing
+    EXPECT_TRUE(Refused({"--zone", "5"}));           // place without a moment
     EXPECT_TRUE(Refused({"--house", "X"}));
     EXPECT_TRUE(Refused({"--house", "PP"}));
     EXPECT_TRUE(Refused({"--zodiac", "3"}));
@@ -43,8 +44,8 @@ TEST(ChartCommandLine, RefusesWhatCannotRun) {
     EXPECT_TRUE(Refused({"--size", "800"}));
     EXPECT_TRUE(Refused({"--layout", "french"}));
     EXPECT_TRUE(Refused({"--json", "--bogus"}));
-    EXPECT_TRUE(Refused({"--date"}));                          // value missing
-    EXPECT_TRUE(Refused({"--orbs", "X.ORB"}));                 // orbs without aspects
+    EXPECT_TRUE(Refused({"--date"}));           // value missing
+    EXPECT_TRUE(Refused({"--orbs", "X.ORB"}));  // orbs without aspects
 }
 
 ElectionEntry EntryFor(std::vector<std::string> args, OptionValues options = {}) {
@@ -59,9 +60,9 @@ TEST(ChartCommandLine, TwentyFourHourTimeMapsToTheTwelveHourClock) {
         const char* hour;
         bool pm;
     };
-    for (const Case c : {Case{"00:05", "12", false}, Case{"11:59", "11", false},
-                         Case{"12:00", "12", true}, Case{"13:30", "1", true},
-                         Case{"23:59", "11", true}}) {
+    for (const Case c :
+         {Case{"00:05", "12", false}, Case{"11:59", "11", false}, Case{"12:00", "12", true},
+          Case{"13:30", "1", true}, Case{"23:59", "11", true}}) {
         const auto e = EntryFor({"--date", "2024-03-05", "--time", c.time});
         EXPECT_EQ(e.hour, c.hour) << c.time;
         EXPECT_EQ(e.pm, c.pm) << c.time;
@@ -69,8 +70,8 @@ TEST(ChartCommandLine, TwentyFourHourTimeMapsToTheTwelveHourClock) {
 }
 
 TEST(ChartCommandLine, PackedPlaceReadsDegreesAndMinutes) {
-    auto e = EntryFor({"--date", "2024-03-05", "--time", "10:00", "--long", "12.3e", "--lat",
-                       "33.05S"});
+    auto e =
+        EntryFor({"--date", "2024-03-05", "--time", "10:00", "--long", "12.3e", "--lat", "33.05S"});
     EXPECT_EQ(e.long_deg, "12");
     EXPECT_EQ(e.long_min, "30");
     EXPECT_FALSE(e.west);

@@ -21,9 +21,10 @@ struct Outcome {
 class ChartCommandRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("orvantis-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            fs::temp_directory_path() /
+            ("orvantis-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
         // Home: zone 0, 0°10' W, 51°30' N; Placidus, mean node, tropical.
         std::ofstream options(dir_ / "OPTIONS.OPT", std::ios::binary);
@@ -38,14 +39,16 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     Outcome Chart(const std::string& args) {
-        const std::string command = std::string(ORVANTIS_BUILD_DIR) + "/orvantis-chart --data-dir " +
-                                    dir_.string() + " " + args + " 2>&1";
+        const std::string command = std::string(ORVANTIS_BUILD_DIR) +
+                                    "/orvantis-chart --data-dir " + dir_.string() + " " + args +
+                                    " 2>&1";
         Outcome run;
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return run;
         std::array<char, 4096> buffer;
         std::size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            run.out.append(buffer.data(), n);
         const int raw = pclose(pipe);
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return run;
@@ -70,9 +73,9 @@ TEST_F(ChartCommandRun, J2000AtGreenwichGivesTheAlmanacPositions) {
     EXPECT_THAT(run.out, ::testing::HasSubstr("\"centuries_t\": 1,"));
     EXPECT_THAT(run.out, ::testing::HasSubstr("\"house_system\": \"P\""));
     // Apparent longitudes at 2000 January 1, 12h UT (astronomical almanac), one arc minute.
-    const std::array<double, 11> expected = {0,          280.3683, 271.9067, 241.5833,
-                                             327.9667,   25.2667,  40.4000,  314.8167,
-                                             303.2167,   251.4500, 223.3167};
+    const std::array<double, 11> expected = {0,        280.3683, 271.9067, 241.5833,
+                                             327.9667, 25.2667,  40.4000,  314.8167,
+                                             303.2167, 251.4500, 223.3167};
     for (int body = 1; body <= 10; ++body)
         EXPECT_NEAR(Longitude(run.out, body), expected[body], 1.0 / 60) << body;
     EXPECT_THAT(run.out, ::testing::HasSubstr("\"name\": \"Saturn\", \"longitude\": "));
@@ -92,9 +95,12 @@ TEST_F(ChartCommandRun, TableAndNowMode) {
 
 TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
     const char* const bad[] = {
-        "--date 2024-13-01 --time 10:00",  "--date 2024-02-30 --time 10:00",
-        "--date 2100-01-01 --time 10:00",  "--date 2024-00-10 --time 10:00",
-        "--date 2024-01-10 --time 10:60",  "--date 2024-01-10 --time 10:00 --zone 13",
+        "--date 2024-13-01 --time 10:00",
+        "--date 2024-02-30 --time 10:00",
+        "--date 2100-01-01 --time 10:00",
+        "--date 2024-00-10 --time 10:00",
+        "--date 2024-01-10 --time 10:60",
+        "--date 2024-01-10 --time 10:00 --zone 13",
         "--date 2024-01-10 --time 10:00 --zone -14",
         "--date 2024-01-10 --time 10:00 --zone -3 --long 10.00W",
         "--date 2024-01-10 --time 10:00 --zone x",
@@ -125,10 +131,12 @@ TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {
     const Outcome run = Chart(j2000);
     ASSERT_EQ(run.status, 0) << run.out;
     // The node and its opposite point are always in opposition, listed both ways.
-    EXPECT_THAT(run.out, ::testing::HasSubstr(
-                             "{\"first\": 11, \"second\": 12, \"kind\": 6, \"name\": \"opposition\"}"));
-    EXPECT_THAT(run.out, ::testing::HasSubstr(
-                             "{\"first\": 12, \"second\": 11, \"kind\": 6, \"name\": \"opposition\"}"));
+    EXPECT_THAT(run.out,
+                ::testing::HasSubstr(
+                    "{\"first\": 11, \"second\": 12, \"kind\": 6, \"name\": \"opposition\"}"));
+    EXPECT_THAT(run.out,
+                ::testing::HasSubstr(
+                    "{\"first\": 12, \"second\": 11, \"kind\": 6, \"name\": \"opposition\"}"));
     // With every orb 0, only exact aspects remain: the node opposition.
     std::ofstream(dir_ / "ZERO.orb") << "0\r\n";
     const Outcome strict = Chart(j2000 + " --orbs " + (dir_ / "ZERO.orb").string());
@@ -142,13 +150,58 @@ TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {
     EXPECT_THAT(missing.out, ::testing::HasSubstr("NONE.ORB"));
 }
 
+std::string FileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(ChartCommandRun, WheelImageAndPrintedPage) {
+    for (const char* name : {"NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT"})
+        fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / name, dir_ / name);
+    fs::copy_file(fs::path(ORVANTIS_BUILD_DIR) / "querna.ttf", dir_ / "querna.ttf");
+    const Outcome run =
+        Chart("--date 2000-01-01 --time 12:00 --png " + (dir_ / "w.png").string() +
+              " --size 640x480 --layout european --pdf " + (dir_ / "p.pdf").string());
+    ASSERT_EQ(run.status, 0) << run.out;
+
+    const std::string png = FileText(dir_ / "w.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const auto be32 = [&](std::size_t at) {
+        return (unsigned char)png[at] << 24 | (unsigned char)png[at + 1] << 16 |
+               (unsigned char)png[at + 2] << 8 | (unsigned char)png[at + 3];
+    };
+    EXPECT_EQ(be32(16), 640u);  // IHDR width and height
+    EXPECT_EQ(be32(20), 480u);
+
+    const std::string pdf = FileText(dir_ / "p.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_THAT(pdf, ::testing::HasSubstr("/Count 1"));
+    // One A4 or Letter page, in points.
+    EXPECT_THAT(pdf, ::testing::AnyOf(::testing::HasSubstr("/MediaBox [0 0 595"),
+                                      ::testing::HasSubstr("/MediaBox [0 0 612")));
+}
+
+TEST_F(ChartCommandRun, UnwritablePdfIsReportedAndLeavesNothingBehind) {
+    fs::create_directories(dir_ / "taken.pdf");  // a folder stands where the file should go
+    const Outcome run =
+        Chart("--date 2000-01-01 --time 12:00 --pdf " + (dir_ / "taken.pdf").string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.out, ::testing::HasSubstr("not written"));
+    EXPECT_TRUE(fs::is_directory(dir_ / "taken.pdf"));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir_)) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1);  // OPTIONS.OPT only: no temporary file left
+}
+
 TEST_F(ChartCommandRun, HomeDataErrorsStopNowMode) {
     std::ofstream options(dir_ / "OPTIONS.OPT", std::ios::binary);
     for (int line = 1; line <= 130; ++line) options << (line == 18 ? "14" : "0") << "\r\n";
     options.close();
     const Outcome run = Chart("");
     EXPECT_EQ(run.status, 2);
-    EXPECT_THAT(run.out, ::testing::HasSubstr("Error in natal input data section. Please correct."));
+    EXPECT_THAT(run.out,
+                ::testing::HasSubstr("Error in natal input data section. Please correct."));
 }
 
 TEST_F(ChartCommandRun, MissingOptionsFileIsReported) {

@@ -34,8 +34,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         // Tests never touch the user's files: the data files go to a temporary folder.
-        for (const char* name :
-             {"OPTIONS.OPT", "OPTIONS.MAS", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "ORVANTIS.HLP"})
+        for (const char* name : {"OPTIONS.OPT", "OPTIONS.MAS", "NATAL.ORB", "HCDATA.DAT",
+                                 "RADIUS.DAT", "ORVANTIS.HLP"})
             QFile::copy(QString(ORVANTIS_DATA_DIR) + "/" + name, dir_.filePath(name));
         QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/querna.ttf", dir_.filePath("querna.ttf"));
     }
@@ -152,9 +152,9 @@ TEST_F(MainWindowTest, HouseItemsMoveTheCheckMarkAndRecompute) {
     EXPECT_TRUE(Item(*w, "mnuHouseCampanus")->isChecked());
     EXPECT_EQ(w->RecomputeCount(), before + 2);
     int checked = 0;
-    for (const char* name : {"mnuHousePlacidus", "mnuHouseRegiomontanus", "mnuHouseKoch",
-                             "mnuHouseCampanus", "mnuHousePorphyry", "mnuHouseEqual",
-                             "mnuHouseMeridian", "mnuHouseMorinus"})
+    for (const char* name :
+         {"mnuHousePlacidus", "mnuHouseRegiomontanus", "mnuHouseKoch", "mnuHouseCampanus",
+          "mnuHousePorphyry", "mnuHouseEqual", "mnuHouseMeridian", "mnuHouseMorinus"})
         checked += Item(*w, name)->isChecked();
     EXPECT_EQ(checked, 1);
 }
@@ -306,7 +306,8 @@ TEST_F(MainWindowTest, AspectWindowShowsTheChartOnDisplayAndClosesWithTheNextCha
 TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
     SetOption(22, "70");
     auto w = Open();
-    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("latitude is too high")));
+    EXPECT_THAT(notifier_.Texts(),
+                ::testing::Contains(::testing::HasSubstr("latitude is too high")));
     EXPECT_EQ(w->Chart().ChartReady, 0);
     Item(*w, "mnuHouseMeridian")->trigger();  // Meridian houses work at any latitude
     EXPECT_EQ(w->Chart().ChartReady, 1);

@@ -1,10 +1,10 @@
 // The shell's small parts: geometry presets, the wheel scale, the single-instance lock.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "shell/single_instance.h"
 #include "shell/window_geometry.h"
@@ -19,7 +19,7 @@ TEST(StartScale, FollowsTheShorterSideOfTheClientArea) {
     EXPECT_EQ(StartScaleFor(640, -480), 304);  // a negative height counts by its size
     EXPECT_EQ(StartScaleFor(480, 640), 244);
     EXPECT_EQ(StartScaleFor(1920, 1080), 405);
-    EXPECT_EQ(StartScaleFor(1001, 1000), 228);  // 228.228 rounds down
+    EXPECT_EQ(StartScaleFor(1001, 1000), 228);       // 228.228 rounds down
     EXPECT_EQ(StartScaleFor(0, 480), std::nullopt);  // degenerate: keep the previous scale
     EXPECT_EQ(StartScaleFor(640, 0), std::nullopt);
 }
