@@ -27,6 +27,7 @@
 #include "shell/wheel_view.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
+#include "windows/election_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
 #include "windows/orbs_edit_window.h"
@@ -168,6 +169,7 @@ void MainWindow::createActions() {
     QAction* data = elect->addAction("&Data");
     data->setObjectName("mnuElectionsData");
     data->setShortcut(Qt::Key_F2);
+    connect(data, &QAction::triggered, this, &MainWindow::mnuElectionsData_Click);
 
     QMenu* update = menuBar()->addMenu("&Update");
     update->setObjectName("mnuUpdate");
@@ -331,6 +333,17 @@ void MainWindow::UpdateDisplayedChart() {
     }
     // The aspect window lists the chart it was opened for: a new chart closes it.
     if (aspect_window_) aspect_window_->close();
+}
+
+void MainWindow::mnuElectionsData_Click() {
+    // The window's "New Angles" works on a copy, so a cancelled entry leaves the chart on
+    // display whole, captions included.
+    ChartState scratch = chart_;
+    ElectionWindow window(
+        election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
+        [this] { mnuElectionsRunning_->setChecked(false); }, this);
+    window.exec();
+    if (window.InputAccepted()) RecomputeSequence();
 }
 
 void MainWindow::mnuAspects_Click() {

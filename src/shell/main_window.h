@@ -94,6 +94,7 @@ private:
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
     void mnuAspects_Click();
+    void mnuElectionsData_Click();
     void mnuOrbsChange_Click();
     void mnuPrintChartwheel_Click();
     // Paints one printed page into the given rectangle of the painter's device.

@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <map>
 
@@ -301,6 +303,19 @@ TEST_F(MainWindowTest, AspectWindowShowsTheChartOnDisplayAndClosesWithTheNextCha
     QFile::remove(dir_.filePath("NATAL.ORB"));  // a missing orb file is reported
     Item(*w, "mnuAspects")->trigger();
     EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("NATAL.ORB")));
+}
+
+TEST_F(MainWindowTest, CancelledElectionDataStopsTheClockAndKeepsTheChart) {
+    auto w = Open();
+    const ChartState before = w->Chart();
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    Item(*w, "mnuElectionsData")->trigger();
+    EXPECT_FALSE(w->Running());
+    EXPECT_EQ(w->Chart().CaptionLines, before.CaptionLines);
+    EXPECT_EQ(w->Chart().PlanetLong, before.PlanetLong);
 }
 
 TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
