@@ -1,6 +1,7 @@
 #include "ephemeris/perturbations.h"
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "chart/angles.h"
@@ -347,22 +348,65 @@ constexpr std::array<Term, 5> kNeptuneCorrection{{
 }};
 // clang-format on
 
-double WaveValue(const Wave& wave, const std::array<double, kArgCount>& angles) {
-    if (!wave.present) return 1.0;
-    const double angle = wave.of.Of(angles);
-    return wave.cosine ? CosDeg(angle) : SinDeg(angle);
-}
+// The sines and cosines of one body's arguments. A body's four tables repeat the same few
+// dozen combined angles, so each is evaluated once and shared; the values are exactly those
+// of a direct evaluation.
+class Waves {
+public:
+    explicit Waves(const PerturbationArgs& args)
+        : angles_{args.V, args.W, args.zeta, args.eta, args.Q, args.S, args.H, args.G, args.theta},
+          nu_(args.nu) {}
+
+    double Nu() const { return nu_; }
+
+    double Value(const Wave& wave) {
+        if (!wave.present) return 1.0;
+        const Entry& e = Find(wave.of);
+        return wave.cosine ? e.cosine : e.sine;
+    }
+
+private:
+    struct Entry {
+        std::uint64_t key = 0;  // 0: empty slot
+        double sine = 0, cosine = 0;
+    };
+
+    // The multiples packed six bits each (they lie well within -31..31), never 0.
+    static std::uint64_t Key(const Angle& of) {
+        std::uint64_t key = 1;
+        for (int k : of.k) key = key << 6 | static_cast<std::uint64_t>(k + 32);
+        return key;
+    }
+
+    const Entry& Find(const Angle& of) {
+        const std::uint64_t key = Key(of);
+        std::size_t slot = (key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits);
+        // The tables hold far fewer distinct angles than slots, so a free slot is always near.
+        while (slots_[slot].key != 0 && slots_[slot].key != key) slot = (slot + 1) % kSlots;
+        Entry& e = slots_[slot];
+        if (e.key == 0) {
+            const double angle = of.Of(angles_);
+            e = {key, SinDeg(angle), CosDeg(angle)};
+        }
+        return e;
+    }
+
+    // Saturn's tables, the largest, combine fewer than twenty distinct angles.
+    static constexpr int kSlotBits = 7;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
+    std::array<double, kArgCount> angles_;
+    double nu_;
+    std::array<Entry, kSlots> slots_{};
+};
 
 // The rows summed in their order.
-double Sum(std::span<const Term> terms, const PerturbationArgs& args) {
-    const std::array<double, kArgCount> angles{args.V, args.W, args.zeta, args.eta,  args.Q,
-                                               args.S, args.H, args.G,    args.theta};
-    const double nu = args.nu;
+double Sum(std::span<const Term> terms, Waves& waves) {
+    const double nu = waves.Nu();
     double sum = 0.0;
     for (const Term& term : terms) {
         const double coefficient =
             term.coefficient[0] + term.coefficient[1] * nu + term.coefficient[2] * nu * nu;
-        sum += coefficient * (WaveValue(term.first, angles) * WaveValue(term.second, angles));
+        sum += coefficient * (waves.Value(term.first) * waves.Value(term.second));
     }
     return sum;
 }
@@ -410,16 +454,16 @@ PerturbationArgs PerturbationArguments(double t1900) {
 }
 
 void PerturbJupiter(double t1900, OrbitWork& work) {
-    const PerturbationArgs args = PerturbationArguments(t1900);
-    Apply({Sum(kJupiterLongitude, args), Sum(kJupiterEccentricity, args) / 10000000.0,
-           Sum(kJupiterPerihelion, args), Sum(kJupiterAxis, args) / 1000000.0},
+    Waves waves(PerturbationArguments(t1900));
+    Apply({Sum(kJupiterLongitude, waves), Sum(kJupiterEccentricity, waves) / 10000000.0,
+           Sum(kJupiterPerihelion, waves), Sum(kJupiterAxis, waves) / 1000000.0},
           work.MeanAnomaly, work);
 }
 
 void PerturbSaturn(double t1900, OrbitWork& work) {
-    const PerturbationArgs args = PerturbationArguments(t1900);
-    Apply({Sum(kSaturnLongitude, args), Sum(kSaturnEccentricity, args) / 10000000.0,
-           Sum(kSaturnPerihelion, args), Sum(kSaturnAxis, args) / 1000000.0},
+    Waves waves(PerturbationArguments(t1900));
+    Apply({Sum(kSaturnLongitude, waves), Sum(kSaturnEccentricity, waves) / 10000000.0,
+           Sum(kSaturnPerihelion, waves), Sum(kSaturnAxis, waves) / 1000000.0},
           work.MeanAnomaly, work);
 }
 
@@ -427,22 +471,24 @@ double PerturbUranus(double t1900, OrbitWork& work) {
     PerturbationArgs args = OuterArguments(t1900);
     args.zeta = args.S - args.P;
     args.eta = args.S - args.Q;
+    Waves waves(args);
     const double own_mean_anomaly = 72.64878 + 428.37911 * t1900 + 0.000079 * t1900 * t1900;
-    Apply({Sum(kUranusLongitude, args), Sum(kUranusEccentricity, args) / 10000000.0,
-           Sum(kUranusPerihelion, args), Sum(kUranusAxis, args)},
+    Apply({Sum(kUranusLongitude, waves), Sum(kUranusEccentricity, waves) / 10000000.0,
+           Sum(kUranusPerihelion, waves), Sum(kUranusAxis, waves)},
           own_mean_anomaly, work);
-    return Sum(kUranusCorrection, args);
+    return Sum(kUranusCorrection, waves);
 }
 
 double PerturbNeptune(double t1900, OrbitWork& work) {
     PerturbationArgs args = OuterArguments(t1900);
     args.zeta = args.G - args.P;
     args.eta = args.G - args.Q;
+    Waves waves(args);
     const double own_mean_anomaly = 37.73063 + 218.46134 * t1900 - 0.00007 * t1900 * t1900;
-    Apply({Sum(kNeptuneLongitude, args), Sum(kNeptuneEccentricity, args) / 10000000.0,
-           Sum(kNeptunePerihelion, args), Sum(kNeptuneAxis, args) / 1000000.0},
+    Apply({Sum(kNeptuneLongitude, waves), Sum(kNeptuneEccentricity, waves) / 10000000.0,
+           Sum(kNeptunePerihelion, waves), Sum(kNeptuneAxis, waves) / 1000000.0},
           own_mean_anomaly, work);
-    return Sum(kNeptuneCorrection, args);
+    return Sum(kNeptuneCorrection, waves);
 }
 
 }  // namespace orvantis
