@@ -24,17 +24,25 @@ constexpr Angle H = Unit<kArgCount>(kH);
 constexpr Angle G = Unit<kArgCount>(kG);
 constexpr Angle Theta = Unit<kArgCount>(kTheta);
 
+// The multiples of an argument packed six bits each (they lie well within -31..31); never 0.
+constexpr std::uint64_t AngleKey(const Angle& of) {
+    std::uint64_t key = 1;
+    for (int k : of.k) key = key << 6 | static_cast<std::uint64_t>(k + 32);
+    return key;
+}
+
 // A sine or cosine of a combined argument; an absent wave is the factor 1.
 struct Wave {
     bool present = false;
     bool cosine = false;
     Angle of{};
+    std::uint64_t key = 0;
 };
 constexpr Wave Sin(Angle a) {
-    return {true, false, a};
+    return {true, false, a, AngleKey(a)};
 }
 constexpr Wave Cos(Angle a) {
-    return {true, true, a};
+    return {true, true, a, AngleKey(a)};
 }
 
 // coefficient[0] + coefficient[1] ν + coefficient[2] ν², times one wave or a product of two.
@@ -361,7 +369,7 @@ public:
 
     double Value(const Wave& wave) {
         if (!wave.present) return 1.0;
-        const Entry& e = Find(wave.of);
+        const Entry& e = Find(wave);
         return wave.cosine ? e.cosine : e.sine;
     }
 
@@ -371,21 +379,14 @@ private:
         double sine = 0, cosine = 0;
     };
 
-    // The multiples packed six bits each (they lie well within -31..31), never 0.
-    static std::uint64_t Key(const Angle& of) {
-        std::uint64_t key = 1;
-        for (int k : of.k) key = key << 6 | static_cast<std::uint64_t>(k + 32);
-        return key;
-    }
-
-    const Entry& Find(const Angle& of) {
-        const std::uint64_t key = Key(of);
+    const Entry& Find(const Wave& wave) {
+        const std::uint64_t key = wave.key;
         std::size_t slot = (key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits);
         // The tables hold far fewer distinct angles than slots, so a free slot is always near.
         while (slots_[slot].key != 0 && slots_[slot].key != key) slot = (slot + 1) % kSlots;
         Entry& e = slots_[slot];
         if (e.key == 0) {
-            const double angle = of.Of(angles_);
+            const double angle = wave.of.Of(angles_);
             e = {key, SinDeg(angle), CosDeg(angle)};
         }
         return e;
