@@ -13,6 +13,8 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/problem.h"
+#include "wheel/qpainter_surface.h"
+#include "windows/busy_pointer.h"
 
 namespace orvantis {
 namespace {
@@ -20,28 +22,6 @@ namespace {
 // The window as designed: 1410 × 6795 twips at 15 twips a pixel.
 constexpr int kWindowWidth = 94;
 constexpr int kWindowHeight = 453;
-
-// Shows the busy pointer for its lifetime, so every way out restores the default pointer.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-// The glyph font's codes as text: the bytes above 160 through the font's private-use copies at
-// U+F000 + byte, since the Latin-1 code point of byte 173 (the quintile) is the soft hyphen,
-// which text layout never draws.
-QString GlyphText(std::string_view codes) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(codes.size()));
-    for (char c : codes) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += byte > 160 ? QChar(static_cast<char16_t>(0xF000 + byte)) : QChar(byte);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -62,7 +42,7 @@ CWAspect::CWAspect(QWidget* parent) : QWidget(parent, Qt::Window), text1_(new QP
     layout->addWidget(text1_);
 
     // Wide enough for one list line and the scroll bar, whatever the font renders.
-    QString widest = GlyphText(AspectListText({{1, 1, kOpposition, ""}}));
+    QString widest = GlyphFontText(AspectListText({{1, 1, kOpposition, ""}}));
     widest.chop(2);
     const int needed = QFontMetrics(text1_->font()).horizontalAdvance(widest) +
                        text1_->verticalScrollBar()->sizeHint().width() + 2 * text1_->frameWidth() +
@@ -81,7 +61,7 @@ CWAspect* CWAspect::Open(const std::array<double, 16>& body_longitude, const QSt
 }
 
 void CWAspect::ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs) {
-    QString text = GlyphText(AspectListText(orvantis::ListAspects(body_longitude, orbs)));
+    QString text = GlyphFontText(AspectListText(orvantis::ListAspects(body_longitude, orbs)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     text1_->setPlainText(text);

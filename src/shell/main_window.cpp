@@ -23,7 +23,7 @@
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
-#include "shell/busy_pointer.h"
+#include "windows/busy_pointer.h"
 #include "shell/wheel_view.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"

@@ -13,18 +13,18 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
-QString FromCodes(std::string_view s) {
-    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points, except 173:
-    // U+00AD is the soft hyphen, which Qt's text layout never draws, so the quintile goes by the
-    // font's private-use copy of the same glyph.
-    QString text = QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-    text.replace(QChar(0x00AD), QChar(0xF0AD));
-    return text;
-}
-
 constexpr double kMinimumPoints = 1;  // an options file without sizes still draws
 
 }  // namespace
+
+QString GlyphFontText(std::string_view codes) {
+    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points, except 173:
+    // U+00AD is the soft hyphen, which Qt's text layout never draws, so the quintile goes by the
+    // font's private-use copy of the same glyph.
+    QString text = QString::fromLatin1(codes.data(), static_cast<qsizetype>(codes.size()));
+    text.replace(QChar(0x00AD), QChar(0xF0AD));
+    return text;
+}
 
 QPainterSurface::QPainterSurface(QPainter& painter, const QRectF& target, const UserScale& scale)
     : painter_(painter),
@@ -79,11 +79,11 @@ void QPainterSurface::SetFont(const FontSpec& f) {
 void QPainterSurface::Text(Point at, std::string_view s, Colour c) {
     painter_.setPen(ToQColor(c));
     const QPointF top_left = Map(at);
-    painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), FromCodes(s));
+    painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), GlyphFontText(s));
 }
 
 Extent QPainterSurface::TextExtent(std::string_view s) const {
-    return {metrics_.horizontalAdvance(FromCodes(s)) / unit_, metrics_.height() / unit_};
+    return {metrics_.horizontalAdvance(GlyphFontText(s)) / unit_, metrics_.height() / unit_};
 }
 
 WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in) {

@@ -45,6 +45,9 @@ private:
     QFontMetricsF metrics_;
 };
 
+// Text of glyph-font codes (single bytes) as the characters Qt draws them with.
+QString GlyphFontText(std::string_view codes);
+
 // The whole paint cycle on a painter: scale, surface, context and paint in one call. Returns
 // the working tables (BodyDisplayAngle for the aspect lines and the aspect window).
 WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in);

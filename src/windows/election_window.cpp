@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "chart/chart_driver.h"
-#include "shell/busy_pointer.h"
+#include "windows/busy_pointer.h"
 
 namespace orvantis {
 namespace {

@@ -15,6 +15,7 @@
 
 #include "chart/chart_state.h"
 #include "recording_notifier.h"
+#include "wheel/qpainter_surface.h"
 
 namespace orvantis {
 namespace {
@@ -26,10 +27,16 @@ std::array<double, 16> KnownChart() {
             307.7, 333.3, 120, 17.1, 197.1, 280.9, 161.9, 77.7};
 }
 
-// Glyph codes as the window shows them: bytes above 160 at the font's private-use copies.
+// One line of the list: the two body glyphs with the aspect glyph between them.
 QString Line(int first, int kind, int second) {
-    const auto g = [](int code) { return QString(QChar(static_cast<char16_t>(0xF000 + code))); };
-    return "  " + g(first + 223) + " " + g(kind + 159) + " " + g(second + 223);
+    const std::string codes = {' ',
+                               ' ',
+                               static_cast<char>(first + 223),
+                               ' ',
+                               static_cast<char>(kind + 159),
+                               ' ',
+                               static_cast<char>(second + 223)};
+    return GlyphFontText(codes);
 }
 
 class AspectWindowTest : public testing::Test {
