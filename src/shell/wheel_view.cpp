@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "shell/main_window.h"
-#include "wheel/paint_cycle.h"
 #include "wheel/qpainter_surface.h"
 
 namespace orvantis {
@@ -17,11 +16,7 @@ void WheelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const WheelInputs inputs = window_.MakeWheelInputs(WindowWheelStyle());
-    const UserScale scale = WheelUserScale(inputs, {double(width()), double(height())});
-    QPainterSurface surface(painter, rect(), scale);
-    DrawingContext dc(surface, scale);
-    PaintWheel(dc, inputs);
+    PaintWheelOn(painter, rect(), window_.MakeWheelInputs(WindowWheelStyle()));
 }
 
 void WheelView::resizeEvent(QResizeEvent* event) {

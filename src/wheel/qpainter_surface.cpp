@@ -70,7 +70,7 @@ void QPainterSurface::Circle(Point centre, double radius, Colour c) {
 
 void QPainterSurface::SetFont(const FontSpec& f) {
     font_ = QFont(QString::fromStdString(f.face));
-    font_.setPointSizeF(std::max(kMinimumPoints, f.points));
+    font_.setPointSizeF(std::max(kMinimumPoints, f.points * font_scale_));
     font_.setBold(f.bold);
     painter_.setFont(font_);
     metrics_ = QFontMetricsF(font_, painter_.device());
@@ -89,6 +89,14 @@ Extent QPainterSurface::TextExtent(std::string_view s) const {
 WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in) {
     const UserScale scale = WheelUserScale(in, {target.width(), target.height()});
     QPainterSurface surface(painter, target, scale);
+    // The window's font sizes are designed for the 1024 x 768 preset (1024 pixels across 608
+    // units); in a smaller or larger window the text grows and shrinks with the wheel, so the
+    // labels keep their places between the rings. The printed page keeps its sizes in points.
+    if (!in.style.PrinterOutput) {
+        const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+        const double reference_unit = 1024.0 / 608.0 * dpi / 96.0;
+        surface.SetFontScale(std::clamp(surface.DeviceLength(1) / reference_unit, 0.5, 3.0));
+    }
     DrawingContext dc(surface, scale);
     return PaintWheel(dc, in);
 }

@@ -29,6 +29,9 @@ public:
     void Text(Point at, std::string_view s, Colour c) override;
     Extent TextExtent(std::string_view s) const override;
 
+    // Every font size is multiplied by this (1 unless set).
+    void SetFontScale(double scale) { font_scale_ = scale; }
+
     // Device position of a user point, and device length of a user length.
     QPointF Map(Point p) const;
     double DeviceLength(double user_length) const { return user_length * unit_; }
@@ -41,6 +44,7 @@ private:
     QPointF device_centre_;
     Point user_centre_;
     double pen_width_ = 1;
+    double font_scale_ = 1;
     QFont font_;
     QFontMetricsF metrics_;
 };
