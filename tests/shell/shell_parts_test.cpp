@@ -1,10 +1,13 @@
 // The shell's small parts: geometry presets, the wheel scale, the single-instance lock.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "shell/single_instance.h"
 #include "shell/window_geometry.h"
@@ -57,6 +60,143 @@ TEST(SingleInstance, LockOfAKilledProcessDoesNotBlockTheNextStart) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(QFile::exists(lock));
+    SingleInstanceGuard next(lock);
+    EXPECT_TRUE(next.Acquired());
+}
+
+// A child process that waits for `go` to close (when it is not -1), takes the lock, says
+// whether it got it ('1' or '0') on `report`, and keeps it until `release` is closed; then it
+// ends as it came, without unlocking. `parent_ends` are the pipe ends the child must not hold
+// open, or it would never see the others close.
+pid_t StartHolder(const QString& lock, int go, int report, int release,
+                  std::initializer_list<int> parent_ends) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    for (int fd : parent_ends) close(fd);
+    char byte = 0;
+    if (go >= 0 && read(go, &byte, 1) < 0) _exit(2);  // returns when the parent closes it
+    SingleInstanceGuard guard(lock);
+    const char got = guard.Acquired() ? '1' : '0';
+    if (write(report, &got, 1) != 1) _exit(2);
+    while (read(release, &byte, 1) > 0) {
+    }
+    _exit(0);
+}
+
+TEST(SingleInstance, LockOfAProcessKilledWhileRunningDoesNotBlockTheNextStart) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("orvantis.lock");
+    int report[2], release[2];
+    ASSERT_EQ(pipe(report), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t holder = StartHolder(lock, -1, report[1], release[0], {report[0], release[1]});
+    ASSERT_GT(holder, 0);
+    char got = 0;
+    ASSERT_EQ(read(report[0], &got, 1), 1);
+    ASSERT_EQ(got, '1');
+    {
+        SingleInstanceGuard second(lock);  // the holder still runs
+        EXPECT_FALSE(second.Acquired());
+    }
+    kill(holder, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(holder, &status, 0), holder);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(QFile::exists(lock));
+    SingleInstanceGuard next(lock);
+    EXPECT_TRUE(next.Acquired());
+    for (int fd : {report[0], report[1], release[0], release[1]}) close(fd);
+}
+
+TEST(SingleInstance, StartsAtTheSameMomentGiveExactlyOneHolder) {
+    constexpr int kStarts = 8;
+    for (int round = 0; round < 10; ++round) {
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("orvantis.lock");
+        int go[2], report[2], release[2];
+        ASSERT_EQ(pipe(go), 0);
+        ASSERT_EQ(pipe(report), 0);
+        ASSERT_EQ(pipe(release), 0);
+        std::vector<pid_t> children;
+        for (int i = 0; i < kStarts; ++i) {
+            children.push_back(
+                StartHolder(lock, go[0], report[1], release[0], {go[1], report[0], release[1]}));
+            ASSERT_GT(children.back(), 0);
+        }
+        close(go[1]);  // every child reads end-of-file at once: they race for the lock
+        int holders = 0;
+        for (int i = 0; i < kStarts; ++i) {
+            char got = 0;
+            ASSERT_EQ(read(report[0], &got, 1), 1);
+            if (got == '1') ++holders;
+        }
+        EXPECT_EQ(holders, 1) << "round " << round;
+        close(release[1]);
+        for (pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        for (int fd : {go[0], report[0], report[1], release[0]}) close(fd);
+    }
+}
+
+// Sets the modification time of `path` `seconds` into the past.
+void Age(const QString& path, int seconds) {
+    timeval now;
+    gettimeofday(&now, nullptr);
+    const timeval then{now.tv_sec - seconds, 0};
+    const timeval times[2] = {then, then};
+    ASSERT_EQ(utimes(QFile::encodeName(path).constData(), times), 0);
+}
+
+TEST(SingleInstance, LockFileThatNamesNoOwnerIsTakenOverOnceItIsOld) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("orvantis.lock");
+    for (const QByteArray& text : {QByteArray(), QByteArray("\n"), QByteArray("garbage\n")}) {
+        {
+            QFile file(lock);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text);
+        }
+        // Just created: its writer may be about to fill it in.
+        EXPECT_FALSE(SingleInstanceGuard(lock).Acquired()) << text.constData();
+        // Left so by a crash or a power cut: it would block every start for good.
+        Age(lock, 60);
+        SingleInstanceGuard next(lock);
+        EXPECT_TRUE(next.Acquired()) << text.constData();
+    }
+}
+
+TEST(SingleInstance, RunningInstanceKeepsItsLockEvenWhenItsFileLostItsText) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("orvantis.lock");
+    int report[2], release[2];
+    ASSERT_EQ(pipe(report), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t holder = StartHolder(lock, -1, report[1], release[0], {report[0], release[1]});
+    ASSERT_GT(holder, 0);
+    char got = 0;
+    ASSERT_EQ(read(report[0], &got, 1), 1);
+    ASSERT_EQ(got, '1');
+    ASSERT_TRUE(QFile::resize(lock, 0));
+    Age(lock, 60);
+    EXPECT_FALSE(SingleInstanceGuard(lock).Acquired());
+    close(release[1]);
+    int status = 0;
+    waitpid(holder, &status, 0);
+    for (int fd : {report[0], report[1], release[0]}) close(fd);
+}
+
+TEST(SingleInstance, LockNamingAProcessIdNowUsedByAnotherProgramIsTakenOver) {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("orvantis.lock");
+    {
+        // The process id of the parent (the test runner), under another program's name.
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::number(getppid()) + "\norvantis-of-another-name\n\n");
+    }
     SingleInstanceGuard next(lock);
     EXPECT_TRUE(next.Acquired());
 }
