@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <array>
 #include <cmath>
@@ -32,6 +31,7 @@
 #include "windows/options_window.h"
 #include "windows/orbs_edit_window.h"
 #include "windows/select_file_window.h"
+#include "windows/text_file_editor.h"
 #include "windows/title_window.h"
 
 namespace orvantis {
@@ -441,16 +441,13 @@ bool MainWindow::WriteSettingsIniFile() {
     const std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
                                               static_cast<std::int16_t>(TypeChart_), g);
     // Written beside the old file and renamed over it: a failed write leaves the old one whole.
-    QSaveFile file(DataPath(kIniFileName));
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), static_cast<qint64>(text.size())) ==
-                             static_cast<qint64>(text.size()) &&
-                         file.commit();
+    QString reason;
+    const bool written =
+        WriteFileWhole(DataPath(kIniFileName), QByteArray::fromStdString(text), &reason);
     if (!written) {
-        env_.notifier->Notify({kWarning,
-                               "The settings file ORVANTIS.INI could not be saved: " +
-                                   file.errorString().toStdString(),
-                               Icon::kExclamation});
+        env_.notifier->Notify(
+            {kWarning, "The settings file ORVANTIS.INI could not be saved: " + reason.toStdString(),
+             Icon::kExclamation});
     }
     return written;
 }

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QSaveFile>
 #include <optional>
 
 #include "chart/chart_driver.h"
@@ -90,18 +89,9 @@ bool Options::Save() {
 bool Options::RestoreDefaultSettings() {
     const QString path = DataPath(kOptionsFileName);
     const std::optional<std::string> master = ReadWholeFile(DataPath(kMasterOptionsFileName));
-    bool copied = false;
-    if (master) {
-        // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy leaves
-        // the old file as it was. A write-protected OPTIONS.OPT is refused by open().
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            const auto size = static_cast<qint64>(master->size());
-            if (file.write(master->data(), size) != size) file.cancelWriting();
-            copied = file.commit();
-        }
-    }
-    if (!copied) {
+    // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,
+    // write-protected file or folder) leaves the old file as it was.
+    if (!master || !WriteFileWhole(path, QByteArray::fromStdString(*master))) {
         notifier_.Notify(Problem{"Warning!", kRestoreFailed, Icon::kInformation});
         return false;
     }
