@@ -39,7 +39,11 @@ std::string BodyGlyph(int body) {
 }
 
 double AspectDistance(double longitude1, double longitude2) {
-    double delta = std::fabs(longitude1 - longitude2);
+    // Each longitude and their difference are brought within a turn first (fmod is exact, so
+    // longitudes already in 0..360 give the plain difference): a longitude a turn or more away
+    // from the other would otherwise fold to a negative distance, and two huge ones overflow.
+    const double difference = std::fmod(longitude1, 360.0) - std::fmod(longitude2, 360.0);
+    double delta = std::fmod(std::fabs(difference), 360.0);
     if (delta > 180.0) delta = 360.0 - delta;
     return delta;
 }

@@ -1,6 +1,8 @@
 #include "aspects/orb_file.h"
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #include "settings/lenient_number.h"
@@ -15,7 +17,12 @@ void ReadOrbFile(std::string_view text, OrbValues& orbs) {
         // Lines beyond the seventeenth have no orb to go to; they are ignored.
         if (n == kOrbCount) break;
         ++n;
-        orbs[n] = static_cast<float>(LenientNumber(line.substr(0, 7)));
+        // A value beyond single precision ("1e300", "1e999") is stored as 0, as the options
+        // reader does: converting it would be undefined, and an infinite orb would make every
+        // distance every aspect.
+        const double value = LenientNumber(line.substr(0, 7));
+        const bool fits = std::fabs(value) <= std::numeric_limits<float>::max();
+        orbs[n] = fits ? static_cast<float>(value) : 0.0f;
     }
 }
 

@@ -17,7 +17,8 @@ inline constexpr int kOrbCount = 17;
 using OrbValues = std::array<float, kOrbCount + 1>;
 
 // Reads the text of an orb file into orbs. Lines end in CR LF or LF. Each line's value is its
-// first seven characters read by the lenient number rule (a line without digits reads 0);
+// first seven characters read by the lenient number rule (a line without digits, or with a
+// number beyond single precision, reads 0);
 // reading stops at the first empty line, at the end of the text or after line 17, and every
 // orb not read keeps the value it had, so an empty first line leaves all of them alone.
 void ReadOrbFile(std::string_view text, OrbValues& orbs);

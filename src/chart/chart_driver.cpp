@@ -1,5 +1,6 @@
 #include "chart/chart_driver.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -110,8 +111,12 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
     using namespace std::chrono;
+    // A zone outside -13..12 comes only from a hand-edited options file, and the home data
+    // checks refuse its chart; held within that range, the clock stays on the calendar instead
+    // of overflowing the seconds (a zone of 3e38 hours).
+    const float zone = std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f);
     // The zone is west positive: home clock = UT - zone.
-    const auto offset = seconds(static_cast<long long>(std::llround(zone_hours * 3600.0)));
+    const auto offset = seconds(static_cast<long long>(std::llround(zone * 3600.0)));
     const sys_seconds local = now - offset;
     const auto day = floor<days>(local);
     const year_month_day date{day};
@@ -150,8 +155,11 @@ bool CheckHomeData(const OptionValues& options, Notifier& notifier) {
 
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options) {
     const HomeClock clock = HomeClockAt(now, Option(options, 18));
+    // A hand-edited options file can hold any single (3e38, 99999): values beyond the 16-bit
+    // range are held at its ends instead of overflowing; the election checks refuse them.
     const auto whole = [&](int line) {
-        return static_cast<std::int16_t>(std::nearbyint(Option(options, line)));
+        const double value = std::nearbyint(Option(options, line));
+        return static_cast<std::int16_t>(std::clamp(value, -32768.0, 32767.0));
     };
     ElectionData e;
     e.ElectEvent = "Now";

@@ -27,6 +27,7 @@ struct HomeClock {
     int year = 2000, month = 1, day = 1;
     int hour24 = 0, minute = 0, second = 0;
 };
+// A zone outside -13..12 is held at the nearer end of that range (not a number: 0).
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
 
 // Computes the chart into `chart`. Returns false when the chart was refused (home data checks in

@@ -133,14 +133,18 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
 
 namespace {
 
+// The option rounded to a whole number, as text. Printed from the double, not through an int:
+// a hand-edited options file can hold 3e38, which no int holds; the election checks refuse the
+// long text that gives. Adding 0.0 turns -0 into 0.
 std::string WholeText(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(std::nearbyint(value)));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.0f", std::nearbyint(static_cast<double>(value)) + 0.0);
     return buffer;
 }
 
 std::string ZoneText(float value) {
-    char buffer[32];
+    // Room for every single in fixed notation: 3e38 has 39 digits, 1e-45 has 45 decimals.
+    char buffer[64];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, r.ptr);
 }

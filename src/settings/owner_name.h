@@ -10,7 +10,7 @@ namespace orvantis {
 inline constexpr const char* kOwnerFileName = "MYNAME";
 
 // The first line of the owner file's text, without its line end; "" for an empty text (pass ""
-// for a missing file too). The name ends at a NUL byte, which no caption can show.
+// for a missing file too). The name ends at a NUL byte or a lone CR, which no caption can show.
 std::string ReadOwnerName(std::string_view text);
 
 }  // namespace orvantis

@@ -22,6 +22,12 @@ TEST(AspectDistance, FoldsToHalfACircle) {
     EXPECT_DOUBLE_EQ(AspectDistance(350, 169), 179);  // 181 apart counts as 179
     EXPECT_DOUBLE_EQ(AspectDistance(0, 180), 180);
     EXPECT_DOUBLE_EQ(AspectDistance(42, 42), 0);
+    // Found by the orb-file fuzzer: longitudes a turn or more apart folded to a negative
+    // distance (10 and 373.25 gave -3.25), and two huge ones to minus infinity.
+    EXPECT_DOUBLE_EQ(AspectDistance(10, 373.25), 3.25);
+    EXPECT_DOUBLE_EQ(AspectDistance(-350, 730), 0);
+    const double d = AspectDistance(1.5e308, -1.5e308);
+    EXPECT_TRUE(d >= 0 && d <= 180) << d;
 }
 
 TEST(ClassifyAspect, EachAngleGivesItsKind) {

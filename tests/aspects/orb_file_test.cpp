@@ -26,6 +26,17 @@ TEST(ReadOrbFile, ReadsTheFirstSevenCharactersOfEachLine) {
     EXPECT_FLOAT_EQ(orbs[4], 1234567.0f);  // the eighth character on is free text
 }
 
+TEST(ReadOrbFile, NumbersBeyondSinglePrecisionReadZero) {
+    // Found by the orb-file fuzzer: "1e300" was converted to single precision (undefined; in
+    // practice an infinite orb that made every distance a sextile and more).
+    OrbValues orbs = Filled(3.0f);
+    ReadOrbFile("1e300\n-1e999\n3e38\n", orbs);
+    EXPECT_EQ(orbs[1], 0.0f);
+    EXPECT_EQ(orbs[2], 0.0f);
+    EXPECT_FLOAT_EQ(orbs[3], 3e38f);
+    EXPECT_EQ(orbs[4], 3.0f);
+}
+
 TEST(ReadOrbFile, LfOnlyFilesReadLikeCrLfFiles) {
     OrbValues crlf{}, lf{};
     ReadOrbFile("8\r\n6\r\n7\r\n", crlf);

@@ -260,6 +260,33 @@ TEST(ElectionData, LoadedFromNowInTheHomeZone) {
     EXPECT_EQ(e.ElectSouth, 1);
 }
 
+TEST(ElectionData, ZoneOutsideItsRangeKeepsTheClockOnTheCalendar) {
+    // Found by the options-file fuzzer: a zone of 3e38 hours overflowed the clock's seconds.
+    const auto now = Utc(2024, 12, 31, 4, 59);
+    const auto same = [](const HomeClock& a, const HomeClock& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day && a.hour24 == b.hour24 &&
+               a.minute == b.minute && a.second == b.second;
+    };
+    EXPECT_TRUE(same(HomeClockAt(now, 3e38f), HomeClockAt(now, 12)));
+    EXPECT_TRUE(same(HomeClockAt(now, -3e38f), HomeClockAt(now, -13)));
+    EXPECT_EQ(HomeClockAt(now, 14).hour24, 16);  // 04:59 UT less 12 hours, the nearer end
+    OptionValues o = HomeOptions();
+    o[18] = 3e38f;
+    EXPECT_EQ(LoadElectionDataFromNow(now, o).ElectDay, 30);
+}
+
+TEST(ElectionData, HomePlaceBeyondSixteenBitsIsHeldAtTheEnds) {
+    // Found by the options-file fuzzer: "99999" or "3e38" in a hand-edited OPTIONS.OPT
+    // overflowed the 16-bit fields (undefined behaviour; 99999 came out as -31073).
+    OptionValues o = HomeOptions();
+    o[19] = 99999, o[20] = 3e38f, o[22] = -3e38f, o[23] = -32768.6f;
+    const auto e = LoadElectionDataFromNow(Utc(2024, 12, 31, 4, 59), o);
+    EXPECT_EQ(e.ElectLongDeg, 32767);
+    EXPECT_EQ(e.ElectLongMin, 32767);
+    EXPECT_EQ(e.ElectLatDeg, -32768);
+    EXPECT_EQ(e.ElectLatMin, -32768);
+}
+
 TEST(Captions, PrefixNamesTheZodiac) {
     OptionValues o{};
     EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace orvantis {
 namespace {
 
@@ -95,6 +97,28 @@ TEST(ChartCommandLine, HomeDataFillsWhatIsNotGiven) {
     EXPECT_TRUE(e.west);
     EXPECT_EQ(e.lat_min, "42");
     EXPECT_TRUE(e.south);
+}
+
+TEST(ChartCommandLine, HomeDataOfAnySizeIsWrittenWhole) {
+    // Found by the command-line fuzzer: a home longitude of -1e30 overflowed the int it was
+    // rounded through, and a zone of 3e38 or 1e-45 overran the zone's 32-character buffer, so
+    // the entry held bytes that were never written.
+    const auto single = [](const std::string& text) {
+        return static_cast<float>(std::strtod(text.c_str(), nullptr));
+    };
+    OptionValues o{};
+    o[18] = 3e38f, o[19] = -1e30f, o[20] = 59.5f, o[22] = -0.0f, o[23] = 3e38f;
+    auto e = EntryFor({"--date", "2024-03-05", "--time", "10:00"}, o);
+    EXPECT_EQ(single(e.zone), 3e38f);
+    EXPECT_EQ(single(e.long_deg), -1e30f);
+    EXPECT_EQ(e.long_min, "60");
+    EXPECT_EQ(e.lat_deg, "0");
+    EXPECT_EQ(single(e.lat_min), 3e38f);
+    o[18] = 1e-45f;
+    e = EntryFor({"--date", "2024-03-05", "--time", "10:00"}, o);
+    EXPECT_EQ(single(e.zone), 1e-45f);
+    // Such a place is refused by the election checks, never stored.
+    EXPECT_FALSE(ValidateElectionData(e, 'P').empty());
 }
 
 TEST(ChartCommandLine, MalformedFieldsAreNamed) {

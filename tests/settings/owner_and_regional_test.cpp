@@ -16,6 +16,8 @@ TEST(ReadOwnerName, TakesTheFirstLine) {
     EXPECT_EQ(ReadOwnerName(""), "");
     EXPECT_EQ(ReadOwnerName("\r\nAnn"), "");
     EXPECT_EQ(ReadOwnerName(std::string("Ann\0junk\n", 9)), "Ann");
+    // Found by the owner-file fuzzer: a lone CR used to stay in the name and split the caption.
+    EXPECT_EQ(ReadOwnerName("Name\rwith a lone CR\r\n"), "Name");
 }
 
 using Table = std::map<std::string, std::string, std::less<>>;
