@@ -1,8 +1,9 @@
 // The two INI readers on any text: the window sizes stay usable, every value is finite, a key
 // the file does not name keeps its default, and what was read survives a write and a second
-// reading unchanged.
+// reading unchanged; so does any geometry a window can have, taken from the input's bytes.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -73,5 +74,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(settings_again.StartScale == settings.StartScale);
     FUZZ_CHECK(settings_again.TypeChart == settings.TypeChart);
     FUZZ_CHECK(SameGeometry(ReadIniWindowGeometry(written), g));
+
+    // The window can hold any finite geometry (fractions, subnormals, huge values); whatever the
+    // reader would apply must come back from the file exactly.
+    if (size >= 6 * sizeof(float)) {
+        float v[6];
+        std::memcpy(v, data, sizeof v);
+        WindowGeometry any{v[0], v[1], v[2], v[3], v[4], v[5]};
+        bool usable =
+            any.height > 0 && any.width > 0 && any.scale_width > 0 && any.scale_height != 0;
+        for (float x : v) usable = usable && std::isfinite(x);
+        if (usable) {
+            const std::string file = WriteSettingsIni(-32768, 32767, any);
+            FUZZ_CHECK(SameGeometry(ReadIniWindowGeometry(file), any));
+        }
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -22,10 +23,15 @@ bool HasKey(std::string_view line, std::string_view key) {
     return line.starts_with(key);
 }
 
+// The single nearest to the line's value; nullopt when that would be infinite. The bound is
+// halfway between the largest single and 2^128, not the largest single itself: its shortest
+// text, 3.4028235e38 as written at exit, lies just above it and must still read back.
 std::optional<float> SingleValue(std::string_view line) {
     const double value = LenientNumber(ValueText(line));
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
-    return static_cast<float>(value);
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    constexpr double kRoundsToInfinity = 0x1.ffffffp+127;
+    if (!(std::fabs(value) < kRoundsToInfinity)) return std::nullopt;
+    return static_cast<float>(std::clamp(value, -kLargest, kLargest));
 }
 
 void AppendNumber(std::string& out, float value) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace orvantis {
@@ -87,6 +88,20 @@ TEST(ReadIni, ASixteenBitOverflowEndsTheReadingThere) {
 TEST(ReadIni, AWindowValueBeyondSinglePrecisionIsIgnored) {
     const WindowGeometry g = ReadIniWindowGeometry("OrvantisTop=5\nOrvantisTop=1e39\n");
     EXPECT_EQ(g.top, 5);
+}
+
+TEST(ReadIni, TheLargestSingleReadsBack) {
+    // Found by the INI fuzzer: a scale height of -3.4028235e+38 (the largest single, as written
+    // at exit) was taken for a value beyond single precision and the default came back instead.
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    WindowGeometry g;
+    g.scale_height = -kLargest;
+    g.width = kLargest;
+    const WindowGeometry back = ReadIniWindowGeometry(WriteSettingsIni(287, 0, g));
+    EXPECT_EQ(back.scale_height, -kLargest);
+    EXPECT_EQ(back.width, kLargest);
+    // Above the halfway point to 2^128 a value would round to infinity: still ignored.
+    EXPECT_EQ(ReadIniWindowGeometry("OrvantisTop=3.4028236e38\n").top, 0);
 }
 
 TEST(WriteSettingsIni, WritesTheNineLinesWithCrLf) {
