@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace orvantis {
 
@@ -36,7 +37,10 @@ const char* const kChartCommandUsage =
 
 namespace {
 
+// A plain whole number from low to high (both at least 0). A sign is refused, "-0" too: the
+// election window's rule for whole numbers.
 std::optional<int> SmallNumber(const std::string& text, int low, int high) {
+    if (!text.empty() && text.front() == '-') return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
@@ -176,12 +180,53 @@ std::optional<Packed> SplitPacked(std::string text, const char* letters) {
     return p;
 }
 
+// The event name as the charts' 8-bit text. The command line comes in UTF-8, while the wheel
+// draws a chart's texts as Latin-1 and the reports read them so: a character beyond Latin-1
+// becomes "?", as in the election window's text box, and a byte that starts no UTF-8 sequence
+// is taken as the Latin-1 character it already is.
+std::string EightBitText(std::string_view utf8) {
+    std::string text;
+    std::size_t i = 0;
+    const auto continuation = [&](std::size_t at) {
+        return at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80;
+    };
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        // Length of the sequence and its smallest code point (longer forms of smaller code
+        // points are no UTF-8).
+        const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                           : lead >= 0xE0 && lead <= 0xEF ? 3
+                           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                          : 1;
+        char32_t code = lead;
+        bool whole = length > 1;
+        if (whole) {
+            code = lead & (0x7F >> length);
+            for (int k = 1; k < length && whole; ++k) {
+                whole = continuation(i + k);
+                if (whole) code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            }
+            const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+            const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+            whole = whole && code >= smallest && code <= 0x10FFFF && !surrogate;
+        }
+        if (!whole) {
+            text += static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        text += code <= 0xFF ? static_cast<char>(code) : '?';
+        i += static_cast<std::size_t>(length);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c,
                                                            const OptionValues& options) {
     ElectionEntry e;
-    e.event = c.event.value_or("Election");
+    e.event = EightBitText(c.event.value_or("Election"));
 
     const std::string& date = *c.date;
     if (date.size() < 8 || std::count(date.begin(), date.end(), '-') != 2)

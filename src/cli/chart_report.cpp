@@ -40,7 +40,17 @@ std::string JsonString(const std::string& s) {
             char buffer[8];
             std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
             out += buffer;
-        } else if (c >= 0x80) {
+        } else {
+            out += Utf8Text(std::string(1, static_cast<char>(c)));
+        }
+    }
+    return out + "\"";
+}
+
+std::string Utf8Text(const std::string& s) {
+    std::string out;
+    for (unsigned char c : s) {
+        if (c >= 0x80) {
             // The files are 8-bit text: Latin-1 bytes become their code points.
             out += static_cast<char>(0xC0 | (c >> 6));
             out += static_cast<char>(0x80 | (c & 0x3F));
@@ -48,7 +58,7 @@ std::string JsonString(const std::string& s) {
             out += static_cast<char>(c);
         }
     }
-    return out + "\"";
+    return out;
 }
 
 std::string ChartJson(const ChartState& chart, const std::string& extra) {
@@ -115,7 +125,7 @@ std::string ChartTable(const ChartState& chart) {
         t += row;
     }
     t += "\n";
-    for (int i = 1; i <= 7; ++i) t += chart.CaptionLines[i] + "\n";
+    for (int i = 1; i <= 7; ++i) t += Utf8Text(chart.CaptionLines[i]) + "\n";
     return t;
 }
 

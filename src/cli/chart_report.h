@@ -20,4 +20,7 @@ std::string ChartTable(const ChartState& chart);
 // s as a JSON string literal, quotes included.
 std::string JsonString(const std::string& s);
 
+// The 8-bit (Latin-1) text of a chart in UTF-8, for the terminal and the JSON report.
+std::string Utf8Text(const std::string& s);
+
 }  // namespace orvantis

@@ -291,7 +291,7 @@ void ElectionWindow::BuildControls() {
 
 void ElectionWindow::LoadFromRecord() {
     const ElectionData& e = election_;
-    ui_.txtEvent->setText(QString::fromStdString(e.ElectEvent));
+    ui_.txtEvent->setText(QString::fromLatin1(e.ElectEvent));
     ui_.txtMonth->setText(QString::number(e.ElectMonth));
     ui_.txtDay->setText(QString::number(e.ElectDay));
     ui_.txtYear->setText(QString::number(e.ElectYear));
@@ -366,7 +366,10 @@ void ElectionWindow::optWest_Click() {
 
 ElectionEntry ElectionWindow::TypedEntry() const {
     ElectionEntry e;
-    e.event = ui_.txtEvent->text().toStdString();
+    // The charts' texts are 8-bit (the wheel draws them as Latin-1): a character beyond Latin-1
+    // is stored as "?", as an 8-bit text box would keep it, instead of as UTF-8 bytes that the
+    // wheel would show as two or three wrong letters.
+    e.event = ui_.txtEvent->text().toLatin1().toStdString();
     e.month = ui_.txtMonth->text().toStdString();
     e.day = ui_.txtDay->text().toStdString();
     e.year = ui_.txtYear->text().toStdString();

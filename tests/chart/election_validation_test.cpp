@@ -115,6 +115,27 @@ TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
     EXPECT_EQ(stored->ElectZone, 0.0f);
 }
 
+TEST(ElectionValidation, BlankAndSignedWholeNumbersAreRefused) {
+    for (const char* text : {"", " ", "   ", "\t", "-0", "-5", "\r\n"}) {
+        for (std::string ElectionEntry::*field :
+             {&ElectionEntry::month, &ElectionEntry::day, &ElectionEntry::year,
+              &ElectionEntry::hour, &ElectionEntry::minute, &ElectionEntry::long_deg,
+              &ElectionEntry::long_min, &ElectionEntry::lat_deg, &ElectionEntry::lat_min}) {
+            auto e = Good();
+            e.*field = text;
+            RecordingNotifier n;
+            EXPECT_FALSE(StoreElectionData(e, 'P', n).has_value()) << "'" << text << "'";
+            EXPECT_FALSE(n.problems.empty()) << "'" << text << "'";
+        }
+    }
+    // The zone alone takes a sign; blank, it is refused with the time.
+    auto e = Good();
+    e.zone = " ";
+    EXPECT_THAT(Groups(e), ElementsAre(3));
+    e.zone = "-0.0";
+    EXPECT_THAT(Groups(e), IsEmpty());
+}
+
 TEST(ElectionValidation, StoredRecordCarriesEveryField) {
     auto e = Good();
     e.pm = true, e.west = false, e.south = true, e.zone = "-5.5";

@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "cli/chart_report.h"
+#include "recording_notifier.h"
 
 namespace orvantis {
 namespace {
@@ -134,6 +142,175 @@ TEST(ChartCommandLine, MalformedFieldsAreNamed) {
     EXPECT_EQ(field({"--date", "2024-03-05", "--time", "10:00", "--long", "12.345W"}), "longitude");
     EXPECT_EQ(field({"--date", "2024-03-05", "--time", "10:00", "--lat", "x.10N"}), "latitude");
     EXPECT_EQ(field({"--date", "2024-03-05", "--time", "10:00", "--lat", "40.4E"}), "latitude");
+}
+
+// The texts a user may type or paste into any field: each is refused naming its field, or stored
+// as the election window would store it.
+const std::vector<std::string> kHostile = {
+    "",
+    " ",
+    "   ",
+    "abc",
+    "12\r\n",
+    "7\n8",
+    "1234567890123456789012345678901234567890",
+    "1e309",
+    "-0",
+    "nan",
+    "inf",
+    "-inf",
+    "0x10",
+    "+5",
+    "\xc3\xa9",                  // é
+    "\xef\xbc\x91\xef\xbc\x92",  // full-width 12
+    "\xd9\xa3",                  // Arabic-Indic 3
+};
+
+// The election record the command below stores, and the same record with one field changed.
+const std::vector<std::string> kGoodElection = {"--date", "2024-03-05", "--time",  "10:30",
+                                                "--zone", "5",          "--long",  "74.00W",
+                                                "--lat",  "40.43N",     "--event", "Test"};
+
+auto Fields(const ElectionData& e) {
+    return std::tie(e.ElectEvent, e.ElectMonth, e.ElectDay, e.ElectYear, e.ElectHour, e.ElectMinute,
+                    e.ElectPM, e.ElectZone, e.ElectLongDeg, e.ElectLongMin, e.ElectWest,
+                    e.ElectLatDeg, e.ElectLatMin, e.ElectSouth);
+}
+
+// What became of a command line: refused (with the fields named by its messages) or stored.
+struct Outcome {
+    std::set<std::string> refused_fields;
+    std::optional<ElectionData> stored;
+};
+
+Outcome RunCommand(const std::vector<std::string>& args) {
+    Outcome outcome;
+    const auto parsed = ParseChartCommand(args);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        outcome.refused_fields.insert("usage: " + usage->message);
+        return outcome;
+    }
+    const auto entry = BuildElectionEntry(std::get<ChartCommand>(parsed), OptionValues{});
+    if (const auto* error = std::get_if<FieldError>(&entry)) {
+        EXPECT_FALSE(error->detail.empty());
+        outcome.refused_fields.insert(error->field);
+        return outcome;
+    }
+    const auto& typed = std::get<ElectionEntry>(entry);
+    for (const auto& fault : ValidateElectionData(typed, 'P'))
+        outcome.refused_fields.insert(fault.field);
+    RecordingNotifier messages;
+    outcome.stored = StoreElectionData(typed, 'P', messages);
+    EXPECT_EQ(outcome.stored.has_value(), outcome.refused_fields.empty());
+    EXPECT_EQ(messages.problems.empty(), outcome.refused_fields.empty());
+    return outcome;
+}
+
+TEST(ChartCommandLine, HostileTextInEveryElectionFieldIsRefusedOrStoredRight) {
+    const auto good = RunCommand(kGoodElection);
+    ASSERT_TRUE(good.stored.has_value());
+
+    // Where the hostile text goes: an option and the part of its value it takes.
+    struct Slot {
+        const char* name;
+        const char* option;
+        std::function<std::string(const std::string&)> value;
+        std::set<std::string> fields;  // the fields a refusal may name
+    };
+    const auto whole = [](const std::string& v) { return v; };
+    const std::vector<Slot> slots = {
+        {"date", "--date", whole, {"date"}},
+        {"year", "--date", [](const std::string& v) { return v + "-03-05"; }, {"date"}},
+        {"month", "--date", [](const std::string& v) { return "2024-" + v + "-05"; }, {"date"}},
+        {"day", "--date", [](const std::string& v) { return "2024-03-" + v; }, {"date"}},
+        {"time", "--time", whole, {"time"}},
+        {"hour", "--time", [](const std::string& v) { return v + ":30"; }, {"time"}},
+        {"minute", "--time", [](const std::string& v) { return "10:" + v; }, {"time"}},
+        // An empty zone is refused with the blank hour and minute (the time group).
+        {"zone", "--zone", whole, {"zone", "time"}},
+        {"long", "--long", whole, {"longitude"}},
+        {"long degrees", "--long", [](const std::string& v) { return v + ".30W"; }, {"longitude"}},
+        {"long minutes",
+         "--long",
+         [](const std::string& v) { return "74." + v + "W"; },
+         {"longitude"}},
+        {"lat", "--lat", whole, {"latitude"}},
+        {"lat degrees", "--lat", [](const std::string& v) { return v + ".43N"; }, {"latitude"}},
+        {"lat minutes",
+         "--lat",
+         [](const std::string& v) { return "40." + v + "N"; },
+         {"latitude"}},
+        {"event", "--event", whole, {}},
+    };
+    // The few that are stored, and how: the change they make to the good record.
+    using Change = std::function<void(ElectionData&, const std::string&)>;
+    const std::map<std::pair<std::string, std::string>, Change> stored = {
+        {{"zone", "-0"}, [](ElectionData& e, const std::string&) { e.ElectZone = 0; }},
+        // "74.W" is 74 degrees and no minutes.
+        {{"long minutes", ""}, [](ElectionData& e, const std::string&) { e.ElectLongMin = 0; }},
+        {{"lat minutes", ""}, [](ElectionData& e, const std::string&) { e.ElectLatMin = 0; }},
+    };
+
+    for (const Slot& slot : slots) {
+        for (const std::string& v : kHostile) {
+            std::vector<std::string> args = kGoodElection;
+            for (std::size_t i = 0; i + 1 < args.size(); i += 2)
+                if (args[i] == slot.option) args[i + 1] = slot.value(v);
+            const std::string which = std::string(slot.name) + " '" + v + "'";
+            const Outcome outcome = RunCommand(args);
+
+            ElectionData expected = *good.stored;
+            bool accepted = false;
+            if (std::string(slot.name) == "event") {
+                // The event name is free text, kept as given in the charts' 8-bit text.
+                const std::map<std::string, std::string> eight_bit = {
+                    {"\xc3\xa9", "\xe9"}, {"\xef\xbc\x91\xef\xbc\x92", "??"}, {"\xd9\xa3", "?"}};
+                const auto converted = eight_bit.find(v);
+                expected.ElectEvent = converted == eight_bit.end() ? v : converted->second;
+                accepted = true;
+            } else if (const auto change = stored.find({slot.name, v}); change != stored.end()) {
+                change->second(expected, v);
+                accepted = true;
+            }
+            if (accepted) {
+                ASSERT_TRUE(outcome.stored.has_value()) << which;
+                EXPECT_EQ(Fields(*outcome.stored), Fields(expected)) << which;
+                EXPECT_FALSE(std::signbit(outcome.stored->ElectZone)) << which;
+            } else {
+                EXPECT_FALSE(outcome.stored.has_value()) << which;
+                ASSERT_FALSE(outcome.refused_fields.empty()) << which;
+                for (const std::string& field : outcome.refused_fields)
+                    EXPECT_TRUE(slot.fields.count(field)) << which << " refused as " << field;
+            }
+        }
+    }
+}
+
+TEST(ChartCommandLine, HostileTextInTheOtherOptionsIsRefusedWithItsMessage) {
+    for (const char* option : {"--house", "--zodiac", "--node", "--size", "--layout"}) {
+        for (const std::string& v : kHostile) {
+            const auto parsed = ParseChartCommand({option, v});
+            const auto* usage = std::get_if<UsageError>(&parsed);
+            ASSERT_NE(usage, nullptr) << option << " '" << v << "'";
+            EXPECT_EQ(usage->message.rfind(option, 0), 0u) << usage->message;
+        }
+    }
+}
+
+TEST(ChartCommandLine, EventNameBecomesTheChartsEightBitText) {
+    const auto event = [](const std::string& name) {
+        return EntryFor({"--date", "2024-03-05", "--time", "10:00", "--event", name}).event;
+    };
+    EXPECT_EQ(event("Z\xc3\xbcrich"), "Z\xfcrich");                      // UTF-8 ü is Latin-1 0xFC
+    EXPECT_EQ(event("Sun \xe2\x98\x89 Moon"), "Sun ? Moon");             // beyond Latin-1
+    EXPECT_EQ(event("caf\xe9"), "caf\xe9");                              // Latin-1 already
+    EXPECT_EQ(event("\xc0\xaf \xed\xa0\x80"), "\xc0\xaf \xed\xa0\x80");  // overlong, surrogate
+    EXPECT_EQ(event("\xe2\x98"), "\xe2\x98");                            // cut off
+    // And back to UTF-8 in what the command prints.
+    ChartState chart;
+    chart.CaptionLines[1] = "Z\xfcrich - election chart";
+    EXPECT_NE(ChartTable(chart).find("Z\xc3\xbcrich - election chart\n"), std::string::npos);
+    EXPECT_EQ(JsonString("Z\xfcrich\n"), "\"Z\xc3\xbcrich\\u000a\"");
 }
 
 }  // namespace

@@ -239,7 +239,7 @@ TEST_F(ElectionWindowTest, BoundaryValuesAreAccepted) {
         {{{"txtTZ", "-13"}, {"txtMonth", "2"}, {"txtDay", "29"}, {"txtYear", "2024"}}, {}, true},
         {{{"txtLatDeg", "67"}, {"txtLatMin", "0"}}, {}, false, 'M'},
         {{{"txtLatDeg", "90"}, {"txtLatMin", "0"}}, {}, false, 'I'},
-        {{{"txtYear", "1"}, {"txtTZ", " -0 "}, {"txtEvent", "Zürich ☉ — Ω"}}, {}},
+        {{{"txtYear", "1"}, {"txtTZ", " -0 "}, {"txtEvent", "New moon"}}, {}},
     };
     const ElectionData original = record_;
     for (const auto& a : accepted) {
@@ -267,9 +267,9 @@ TEST_F(ElectionWindowTest, BoundaryValuesAreAccepted) {
 
 TEST_F(ElectionWindowTest, HostileTextIsNeverStored) {
     const std::vector<const char*> hostile = {
-        "",      "   ", "abc",     "7\n",  "7\r\n", "1234567890123456789012345678901234567890",
-        "1e309", "nan", "inf",     "0x10", "+5",    "٣",
-        "１２",  "5½",  "12345678"};
+        "",      "   ",  "abc", "7\n",      "7\r\n", "1234567890123456789012345678901234567890",
+        "1e309", "nan",  "inf", "-inf",     "0x10",  "+5",
+        "٣",     "１２", "5½",  "12345678", "1 2",   "\t"};
     const std::vector<const char*> numeric = {
         "txtMonth", "txtDay",     "txtYear",    "txtBirthHour", "txtBirthMinute",
         "txtTZ",    "txtLongDeg", "txtLongMin", "txtLatDeg",    "txtLatMin"};
@@ -287,11 +287,42 @@ TEST_F(ElectionWindowTest, HostileTextIsNeverStored) {
         }
     }
     // A signed whole number is no whole number, "-0" included.
-    for (const char* name : {"txtDay", "txtBirthHour", "txtBirthMinute", "txtLatDeg"}) {
+    for (const char* name : {"txtMonth", "txtDay", "txtYear", "txtBirthHour", "txtBirthMinute",
+                             "txtLongDeg", "txtLongMin", "txtLatDeg", "txtLatMin"}) {
         Open();
         Fill({{name, "-0"}});
         Click("cmdOK");
         EXPECT_FALSE(window_->InputAccepted()) << name;
+    }
+}
+
+TEST_F(ElectionWindowTest, EventIsFreeTextKeptInTheChartsEightBitText) {
+    const ElectionData original = record_;
+    const std::string forty_digits = "1234567890123456789012345678901234567890";
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"Zürich", "Z\xfcrich"},     // Latin-1, as the wheel draws it
+        {"Sun ☉ — Ω", "Sun ? ? ?"},  // beyond Latin-1
+        {"pasted\r\nlines\n", "pasted\r\nlines\n"},
+        {"", ""},
+        {"   ", "   "},
+        {forty_digits.c_str(), forty_digits},
+        {"1e309", "1e309"},
+        {"-0", "-0"},
+        {"nan", "nan"},
+        {"inf", "inf"},
+    };
+    for (const auto& [typed, stored] : cases) {
+        record_ = original;
+        notifier_.problems.clear();
+        Open();
+        Fill({{"txtEvent", typed}});
+        Click("cmdOK");
+        EXPECT_TRUE(window_->InputAccepted()) << typed;
+        EXPECT_TRUE(notifier_.problems.empty()) << typed;
+        EXPECT_EQ(record_.ElectEvent, stored) << typed;
+        Open();  // shown again as stored
+        EXPECT_EQ(Box("txtEvent")->text().toLatin1().toStdString(), stored) << typed;
+        EXPECT_EQ(Box("txtEvent")->text(), QString::fromLatin1(stored.data(), stored.size()));
     }
 }
 
