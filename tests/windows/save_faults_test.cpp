@@ -306,9 +306,15 @@ protected:
         return false;
     }
 
-    void TearDown() override {
+    // Gives the folder back: writable again, unmounted, removed.
+    void Release() {
         if (!read_only_.isEmpty()) chmod(QFile::encodeName(read_only_).constData(), 0755);
+        read_only_.clear();
+        mount_.reset();
+        dir_.reset();
     }
+
+    void TearDown() override { Release(); }
 
     // Runs every save against `fault` and checks what the user is left with.
     void Check(Fault fault) {
@@ -355,8 +361,7 @@ protected:
             // A failed options save changes nothing the main window shows.
             EXPECT_EQ(s.options, options_before);
             EXPECT_EQ(s.caption_prefix, caption_before);
-            mount_.reset();
-            dir_.reset();
+            Release();
         }
     }
 
@@ -410,8 +415,7 @@ TEST_F(SaveFaults, CrashBetweenWriteAndRenameKeepsTheOldFile) {
         if (site != &kIniAtExit) {
             EXPECT_NE(FileBytes(s.Path(site->file)), before);
         }
-        mount_.reset();
-        dir_.reset();
+        Release();
     }
 }
 
