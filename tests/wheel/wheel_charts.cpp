@@ -125,7 +125,7 @@ OptionValues TestOptions() {
     set(103, 0), set(104, 0), set(105, 4), set(106, 0);
     set(107, 1), set(108, 0), set(109, 4), set(110, 0), set(111, 12);
     set(112, 9), set(113, 12), set(114, 2), set(115, 0), set(116, 8);
-    set(119, 10), set(120, 7), set(121, 140), set(122, 1), set(123, 0);
+    set(119, 6), set(120, 7), set(121, 140), set(122, 1), set(123, 0);
     set(124, 0), set(125, 9), set(126, 12), set(127, 2), set(128, 5), set(129, 6), set(130, 8);
     return o;
 }
