@@ -47,32 +47,27 @@ TEST(ElectionSteps, TwelveOClockTransitions) {
     EXPECT_EQ(Fields(e), Fields(At(2024, 3, 5, 11, 30, 0)));
 }
 
-TEST(ElectionSteps, LeapYearsFollowTheCalendar) {
-    auto e = At(1900, 3, 1, 9, 0, 0);
-    SubtractDay(e);  // 1900 was not a leap year
-    EXPECT_EQ(Fields(e), Fields(At(1900, 2, 28, 9, 0, 0)));
-    e = At(2000, 3, 1, 9, 0, 0);
-    SubtractDay(e);
-    EXPECT_EQ(Fields(e), Fields(At(2000, 2, 29, 9, 0, 0)));
-    e = At(2024, 2, 28, 9, 0, 0);
-    AddDay(e);
-    EXPECT_EQ(e.ElectDay, 29);
-    AddDay(e);
-    EXPECT_EQ(Fields(e), Fields(At(2024, 3, 1, 9, 0, 0)));
-    e = At(1500, 2, 28, 9, 0, 0);  // Julian calendar: every fourth year
-    AddDay(e);
-    EXPECT_EQ(e.ElectDay, 29);
-}
-
-TEST(ElectionSteps, YearCarriesBothWays) {
-    auto e = At(2024, 12, 31, 3, 0, 0);
-    AddDay(e);
-    EXPECT_EQ(Fields(e), Fields(At(2025, 1, 1, 3, 0, 0)));
-    SubtractDay(e);
-    EXPECT_EQ(Fields(e), Fields(At(2024, 12, 31, 3, 0, 0)));
-    e = At(2024, 5, 1, 3, 0, 0);
-    SubtractDay(e);
-    EXPECT_EQ(Fields(e), Fields(At(2024, 4, 30, 3, 0, 0)));
+TEST(ElectionSteps, DaysFollowTheCalendarAndCarryTheYearBothWays) {
+    struct Case {
+        ElectionData from;
+        void (*step)(ElectionData&);
+        ElectionData to;
+    };
+    const Case cases[] = {
+        {At(1900, 3, 1, 9, 0, 0), SubtractDay, At(1900, 2, 28, 9, 0, 0)},  // 1900 was not leap
+        {At(2000, 3, 1, 9, 0, 0), SubtractDay, At(2000, 2, 29, 9, 0, 0)},
+        {At(2024, 2, 28, 9, 0, 0), AddDay, At(2024, 2, 29, 9, 0, 0)},
+        {At(2024, 2, 29, 9, 0, 0), AddDay, At(2024, 3, 1, 9, 0, 0)},
+        {At(1500, 2, 28, 9, 0, 0), AddDay, At(1500, 2, 29, 9, 0, 0)},  // Julian: every fourth
+        {At(2024, 12, 31, 3, 0, 0), AddDay, At(2025, 1, 1, 3, 0, 0)},
+        {At(2025, 1, 1, 3, 0, 0), SubtractDay, At(2024, 12, 31, 3, 0, 0)},
+        {At(2024, 5, 1, 3, 0, 0), SubtractDay, At(2024, 4, 30, 3, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        ElectionData e = c.from;
+        c.step(e);
+        EXPECT_EQ(Fields(e), Fields(c.to)) << c.from.ElectYear << "-" << c.from.ElectMonth;
+    }
 }
 
 }  // namespace

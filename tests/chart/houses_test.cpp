@@ -53,34 +53,8 @@ TEST(HouseCusps, WorkedExampleAtLatitude40) {
     }
 }
 
-// At the example's own place the quadrant systems meet the angles of the time step. (With the
-// 60.000001° of Campanus its first house drifts from the Ascendant by up to 1e-4° near the polar
-// circle, so the claim is tested here only.)
-TEST(HouseCusps, QuadrantSystemsStartAtTheAngles) {
-    for (char system : {'P', 'K', 'R', 'C', 'O'}) {
-        const ChartState c = HousesAt(0, 40, system);
-        EXPECT_NEAR(ArcDistance(c.Cusps[4], c.Ascendant), 0, 1e-6) << system;
-        EXPECT_NEAR(ArcDistance(c.Cusps[1], c.MC), 0, 1e-6) << system;
-    }
-}
-
-TEST(HouseCusps, EqualCountsFromTheAscendantAllRound) {
-    const ChartState c = HousesAt(0, 40, 'E');
-    EXPECT_DOUBLE_EQ(c.Cusps[4], c.Ascendant);
-    EXPECT_NEAR(c.Cusps[1], Reduce360(c.Ascendant + 270), 1e-9);
-    EXPECT_GT(ArcDistance(c.Cusps[1], c.MC), 10);
-    for (int h = 1; h <= 12; ++h) {
-        EXPECT_NEAR(ArcDistance(c.CuspsStd[h], c.Ascendant + 30 * (h - 1)), 0, 1e-9) << h;
-    }
-}
-
-TEST(HouseCusps, MeridianAndMorinusDivideTheEquator) {
-    const ChartState meridian = HousesAt(0, 40, 'M');
-    EXPECT_NEAR(meridian.Cusps[4], 90, 1e-6);  // the east point, not the Ascendant
-    EXPECT_NEAR(ArcDistance(meridian.Cusps[1], meridian.MC), 0, 1e-6);
-    const ChartState morinus = HousesAt(0, 40, 'I');
-    EXPECT_NEAR(morinus.Cusps[4], 90, 1e-6);
-    // Both are independent of the latitude, the poles included.
+// Swiss Ephemeris checks the values below 50°; here the latitude plays no part up to the pole.
+TEST(HouseCusps, MeridianAndMorinusIgnoreTheLatitude) {
     for (char system : {'M', 'I'}) {
         const ChartState low = HousesAt(123, 0, system, 23.44);
         ChartState pole = ChartWithAngles(123, 89.9, 23.44, system);
@@ -104,9 +78,7 @@ TEST(HouseCusps, AtTheEquatorKochRegiomontanusCampanusAndMeridianAgree) {
 }
 
 TEST(HouseCusps, AnUnknownLetterComputesRegiomontanus) {
-    const ChartState r = HousesAt(77, 51.5, 'R');
-    const ChartState x = HousesAt(77, 51.5, 'X');
-    EXPECT_EQ(r.Cusps, x.Cusps);
+    EXPECT_EQ(HousesAt(77, 51.5, 'R').Cusps, HousesAt(77, 51.5, 'X').Cusps);
 }
 
 TEST(HouseCusps, BeyondThePolarCircleTheSemiArcSystemsReportNonFinite) {
@@ -116,23 +88,8 @@ TEST(HouseCusps, BeyondThePolarCircleTheSemiArcSystemsReportNonFinite) {
     }
 }
 
-// Ten fixed iterations: at 40° they have converged well inside a second of arc, so the cusp
-// satisfies its own equation H = RAMC + SDA(H) / 3.
-TEST(PlacidusCusp, TenIterationsSolveTheSemiArcEquation) {
-    const ChartState c = ChartWithAngles(10, 40, 23.44, 'P');
-    const double cusp = PlacidusCusp(c, c.RAMC + DegToRad(30), 3, PlacidusForm::kDiurnal);
-    const double eps = DegToRad(23.44);
-    const double ra =
-        std::atan2(std::sin(DegToRad(cusp)) * std::cos(eps), std::cos(DegToRad(cusp)));
-    const double dec = std::asin(std::sin(eps) * std::sin(DegToRad(cusp)));
-    const double sda = std::acos(-std::tan(DegToRad(40)) * std::tan(dec));
-    EXPECT_NEAR(ArcDistance(RadToDeg(ra), RadToDeg(c.RAMC + sda / 3)), 0, 1 / 3600.0);
-}
-
 TEST(SiderealTimeText, TwoDigitsEachWithTheirLetters) {
     EXPECT_EQ(FormatSiderealTime(5, 7, 9), "05H  07M  09S ");
-    EXPECT_EQ(FormatSiderealTime(12, 30, 45), "12H  30M  45S ");
-    EXPECT_EQ(FormatSiderealTime(0, 0, 0), "00H  00M  00S ");
     EXPECT_EQ(FormatSiderealTime(std::nan(""), 1, 2), "--H  01M  02S ");
     ChartState c = ChartWithAngles(0, 40, 23.44, 'P');
     c.SidHours = 23;
@@ -168,12 +125,8 @@ TEST(PlaceBodiesInHouses, ABodyOnACuspBelongsToTheHouseItOpens) {
     c.PlanetLong[5] = 360.0 - 1e-7;  // within a tenth of a second below 360°
     c.PlanetLong[6] = 29.999;
     PlaceBodiesInHouses(c);
-    EXPECT_EQ(HouseOf(c, 1), " 1ST HOUSE");
-    EXPECT_EQ(HouseOf(c, 2), "12TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 3), "10TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 4), "11TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 5), "11TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 6), "11TH HOUSE");
+    EXPECT_EQ(c.HouseOfPlanet.substr(0, 60),
+              " 1ST HOUSE12TH HOUSE10TH HOUSE11TH HOUSE11TH HOUSE11TH HOUSE");
     EXPECT_EQ(c.HouseOfPlanet.size(), 150u);
 }
 
@@ -185,9 +138,7 @@ TEST(PlaceBodiesInHouses, AHouseSpanningAriesHoldsBothSides) {
     c.PlanetLong[2] = 1;
     c.PlanetLong[3] = 349.99;
     PlaceBodiesInHouses(c);
-    EXPECT_EQ(HouseOf(c, 1), " 9TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 2), " 9TH HOUSE");
-    EXPECT_EQ(HouseOf(c, 3), " 8TH HOUSE");
+    EXPECT_EQ(c.HouseOfPlanet.substr(0, 30), " 9TH HOUSE 9TH HOUSE 8TH HOUSE");
 }
 
 TEST(PlaceBodiesInHouses, EqualCuspsHoldNothingAndTheLabelStays) {
@@ -203,7 +154,7 @@ TEST(PlaceBodiesInHouses, EqualCuspsHoldNothingAndTheLabelStays) {
 TEST(PlaceBodiesInHouses, AscendantAndMcAreInTheirHousesForTheQuadrantSystems) {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> ramc(0, 360), latitude(-60, 60);
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 100; ++i) {
         for (char system : {'P', 'K', 'R', 'C', 'O'}) {
             ChartState c = ChartWithAngles(ramc(random), latitude(random), 23.44, system);
             ASSERT_EQ(ComputeHouseCusps(c), ComputeStatus::kOk);

@@ -10,10 +10,7 @@ namespace orvantis {
 namespace {
 
 TEST(ReadOwnerName, TakesTheFirstLine) {
-    EXPECT_EQ(ReadOwnerName("Ann Smith\r\nsecond line\r\n"), "Ann Smith");
     EXPECT_EQ(ReadOwnerName("Ann Smith\nsecond line"), "Ann Smith");
-    EXPECT_EQ(ReadOwnerName("Ann Smith"), "Ann Smith");
-    EXPECT_EQ(ReadOwnerName(""), "");
     EXPECT_EQ(ReadOwnerName("\r\nAnn"), "");
     EXPECT_EQ(ReadOwnerName(std::string("Ann\0junk\n", 9)), "Ann");
     // Found by the owner-file fuzzer: a lone CR used to stay in the name and split the caption.
@@ -35,40 +32,27 @@ private:
     Table values_;
 };
 
-TEST(ReadRegionalFormats, ReadsTheCodesTheSourceGives) {
+TEST(ReadRegionalFormats, ReadsTheCodesAndGivesZeroForMissingEmptyOrOverlongOnes) {
     const RegionalFormats f =
-        ReadRegionalFormats(TableSource(Table{{"iDate", "1"}, {"iTime", "1"}}));
-    EXPECT_EQ(f.DateOrder, 1);
+        ReadRegionalFormats(TableSource(Table{{"iDate", " 2.4 "}, {"iTime", "1"}}));
+    EXPECT_EQ(f.DateOrder, 2);
     EXPECT_EQ(f.TimeFormat, 1);
-    EXPECT_EQ(ReadRegionalFormats(TableSource(Table{{"iDate", " 2.4 "}})).DateOrder, 2);
-}
-
-TEST(ReadRegionalFormats, MissingEmptyOrOverlongCodesGiveZero) {
-    const RegionalFormats none = ReadRegionalFormats(TableSource(Table{}));
-    EXPECT_EQ(none.DateOrder, 0);
-    EXPECT_EQ(none.TimeFormat, 0);
+    EXPECT_EQ(ReadRegionalFormats(TableSource(Table{})).DateOrder, 0);
     const RegionalFormats odd =
         ReadRegionalFormats(TableSource(Table{{"iDate", ""}, {"iTime", "70000"}}));
     EXPECT_EQ(odd.DateOrder, 0);
     EXPECT_EQ(odd.TimeFormat, 0);
 }
 
-TEST(RegionalPatterns, DateOrderFollowsTheFirstLetters) {
+TEST(RegionalPatterns, DateOrderAndTwentyFourHoursFromTheQtPatterns) {
     EXPECT_EQ(DateOrderFromPattern("M/d/yy"), 0);
     EXPECT_EQ(DateOrderFromPattern("dd.MM.yyyy"), 1);
-    EXPECT_EQ(DateOrderFromPattern("d/M/yyyy"), 1);
-    EXPECT_EQ(DateOrderFromPattern("yyyy-MM-dd"), 2);
     EXPECT_EQ(DateOrderFromPattern("y. M. d."), 2);
     EXPECT_EQ(DateOrderFromPattern("'day' M 'of' d, yyyy"), 0);  // quoted text is not a field
     EXPECT_EQ(DateOrderFromPattern(""), 0);
-}
-
-TEST(RegionalPatterns, TwentyFourHoursWithoutAnAmPmMarker) {
     EXPECT_EQ(TimeFormatFromPattern("HH:mm:ss"), 1);
-    EXPECT_EQ(TimeFormatFromPattern("H 'h' mm"), 1);
     EXPECT_EQ(TimeFormatFromPattern("HH 'Uhr a' mm"), 1);
     EXPECT_EQ(TimeFormatFromPattern("h:mm:ss AP"), 0);
-    EXPECT_EQ(TimeFormatFromPattern("h:mm a"), 0);
     EXPECT_EQ(TimeFormatFromPattern("ap h:mm"), 0);
 }
 

@@ -1,8 +1,11 @@
 #include "wheel_charts.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "chart/angles.h"
+#include "settings/options_file.h"
 
 namespace orvantis::test {
 namespace {
@@ -107,26 +110,11 @@ bool NamedHandChart(const std::string& name, HandChart& out) {
 }
 
 OptionValues TestOptions() {
+    std::ifstream file(ORVANTIS_DATA_DIR "/OPTIONS.OPT", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
     OptionValues o{};
-    auto set = [&o](int line, float value) { o[line] = value; };
-    set(2, 6), set(3, 8), set(4, 8), set(5, 8), set(10, 3);
-    set(18, 0), set(19, 0), set(20, 0), set(21, 0), set(22, 51), set(23, 29), set(24, 0);
-    set(27, 1), set(28, 0), set(29, 0), set(33, 0), set(40, 5), set(47, 1), set(48, 0);
-    set(60, 1), set(61, 0), set(62, 0), set(63, 0);
-    set(64, 0), set(65, 0), set(66, 0), set(67, 0);
-    set(68, 9), set(69, 10), set(70, 10), set(71, 9);
-    set(72, 14), set(73, 9), set(74, 9), set(75, 8), set(76, 7), set(77, 9);
-    set(78, 10), set(79, 10), set(80, 11), set(81, 9);
-    set(82, 15), set(83, 10), set(84, 10), set(85, 9), set(86, 8);
-    set(88, 0), set(89, 0), set(90, 4), set(91, 0);
-    set(92, 1), set(93, 0), set(94, 4), set(95, 0), set(96, 12);
-    set(97, 9), set(98, 12), set(99, 2);
-    set(100, 15), set(101, 0), set(102, 8);
-    set(103, 0), set(104, 0), set(105, 4), set(106, 0);
-    set(107, 1), set(108, 0), set(109, 4), set(110, 0), set(111, 12);
-    set(112, 9), set(113, 12), set(114, 2), set(115, 0), set(116, 8);
-    set(119, 6), set(120, 7), set(121, 140), set(122, 1), set(123, 0);
-    set(124, 0), set(125, 9), set(126, 12), set(127, 2), set(128, 5), set(129, 6), set(130, 8);
+    ReadOptionsFile(text.str(), o);
     return o;
 }
 

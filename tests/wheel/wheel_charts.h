@@ -34,8 +34,7 @@ std::array<double, 13> EqualCusps(double ascendant);
 // Returns false for an unknown name.
 bool NamedHandChart(const std::string& name, HandChart& out);
 
-// The options the tests paint with: the shipped defaults written out, so a test does not depend
-// on the data file.
+// The options the tests paint with: the shipped OPTIONS.OPT of the source tree.
 OptionValues TestOptions();
 
 }  // namespace orvantis::test
