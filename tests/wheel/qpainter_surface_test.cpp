@@ -29,36 +29,25 @@ QImage White(int w, int h) {
     return image;
 }
 
-TEST(QPainterSurface, YGrowsUpward) {
-    QImage image = White(200, 100);
-    {
-        QPainter painter(&image);
-        QPainterSurface surface(painter, QRectF(0, 0, 200, 100), {-100, 50, 100, -50});
-        EXPECT_EQ(surface.Map({0, 0}), QPointF(100, 50));
-        EXPECT_EQ(surface.Map({-100, 50}), QPointF(0, 0));
-        // A line in the upper half of the user scale lands in the upper half of the image.
-        surface.Line({-50, 40}, {50, 40}, {0, 0, 0});
-    }
-    const QRect ink = Ink(image);
-    EXPECT_LT(ink.bottom(), 20);
-    EXPECT_GT(ink.top(), 5);
-}
-
-TEST(QPainterSurface, TextHangsFromItsTopLeftCorner) {
+// y grows upward, and text hangs from its top-left corner: the point (0, 0) is pixel (100, 100)
+// and the letter lies right of it and below it, within one line height.
+TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
     QImage image = White(200, 200);
     {
         QPainter painter(&image);
         QPainterSurface surface(painter, QRectF(0, 0, 200, 200), {-100, 100, 100, -100});
+        EXPECT_EQ(surface.Map({-100, 100}), QPointF(0, 0));
+        surface.Line({-50, 90}, {50, 90}, {0, 0, 0});
         surface.SetFont({"DejaVu Sans", 20, false});
         surface.Text({0, 0}, "H", {0, 0, 0});
     }
-    // The point (0, 0) is pixel (100, 100): the letter lies right of it and below it, within
-    // one line height.
-    const QRect ink = Ink(image);
-    ASSERT_FALSE(ink.isEmpty());
-    EXPECT_GE(ink.left(), 100);
-    EXPECT_GT(ink.top(), 100);
-    EXPECT_LT(ink.bottom(), 100 + 20 * 96 / 72 * 1.4);
+    const QRect line = Ink(image.copy(0, 0, 200, 50));
+    EXPECT_TRUE(line.top() >= 5 && line.bottom() < 20);
+    const QRect letter = Ink(image.copy(0, 50, 200, 150)).translated(0, 50);
+    ASSERT_FALSE(letter.isEmpty());
+    EXPECT_GE(letter.left(), 100);
+    EXPECT_GT(letter.top(), 100);
+    EXPECT_LT(letter.bottom(), 100 + 20 * 96 / 72 * 1.4);
 }
 
 TEST(QPainterSurface, TextExtentInUserUnitsAndNegativeHeight) {
