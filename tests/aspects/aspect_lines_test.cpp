@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "aspects/aspect_kind.h"
@@ -16,11 +17,8 @@ namespace {
 
 constexpr double kPiDeg = 3.1415926535 / 180;
 
-// Bodies 1..10 placed so that, with option orbs of 1 degree, the Sun–Mercury, Mercury–Saturn and
-// Jupiter–Uranus pairs are quincunxes, Sun–Jupiter an opposition (181 apart), Sun–Saturn and
-// Sun–Moon sextiles, Mercury–Moon and Saturn–Uranus squares, Mercury–Uranus, Jupiter–Saturn,
-// Jupiter–Moon and Saturn–Moon trines; Venus–Mars is a conjunction and Sun–Uranus, Moon–Uranus,
-// Mercury–Jupiter semisextiles, Sun–Neptune a semisquare: none of those may be drawn.
+// Bodies 1..10 making, under option orbs of 1 degree, the major aspects of kExpected (Sun–Jupiter
+// 181 apart) and a conjunction, semisextiles and a semisquare that must not be drawn.
 struct Scene {
     std::array<double, 16> longitude{};
     std::array<double, 16> display{};
@@ -72,37 +70,28 @@ std::vector<RecordingSurface::TextCall> Draw(const Scene& s, AspectLineTarget ta
     return surface.texts;
 }
 
-TEST(DrawAspectLines, DrawsEachMajorAspectOnceBetweenTheDrawnGlyphs) {
+TEST(DrawAspectLines, EachMajorAspectOnceWithItsGlyphCentredInTheLineColour) {
     const Scene s;
     RecordingSurface surface;
     Draw(s, {}, surface);
     std::map<std::pair<int, int>, int> drawn;
     ASSERT_EQ(surface.lines.size(), surface.texts.size());
     for (std::size_t n = 0; n < surface.lines.size(); ++n) {
-        const auto pair = PairOf(surface.lines[n], s);
+        const auto& line = surface.lines[n];
+        const auto& text = surface.texts[n];
+        const auto pair = PairOf(line, s);
         ASSERT_NE(pair.first, 0) << "a line not ending at a drawn glyph";
         EXPECT_EQ(drawn.count(pair), 0u) << "drawn twice";
         // The glyph is the only text of its line: one character, kind + 159.
-        drawn[pair] = static_cast<unsigned char>(surface.texts[n].text.at(0)) - 159;
-    }
-    EXPECT_EQ(drawn, kExpected);
-}
-
-TEST(DrawAspectLines, CentresTheGlyphOnTheMidpointInTheLineColour) {
-    const Scene s;
-    RecordingSurface surface;
-    Draw(s, {}, surface);
-    ASSERT_FALSE(surface.lines.empty());
-    for (std::size_t n = 0; n < surface.lines.size(); ++n) {
-        const auto& line = surface.lines[n];
-        const auto& text = surface.texts[n];
-        const Point mid{(line.from.x + line.to.x) / 2, (line.from.y + line.to.y) / 2};
+        drawn[pair] = static_cast<unsigned char>(text.text.at(0)) - 159;
         // Top-left corner half a cell left of and, with y up, half a cell above the midpoint.
+        const Point mid{(line.from.x + line.to.x) / 2, (line.from.y + line.to.y) / 2};
         EXPECT_NEAR(text.at.x, mid.x - RecordingSurface::kCharWidth / 2, 1e-9);
         EXPECT_NEAR(text.at.y, mid.y + RecordingSurface::kCharHeight / 2, 1e-9);
         EXPECT_EQ(text.colour, line.colour);
         EXPECT_EQ(text.font, (FontSpec{"QUERNA", 14, false}));
     }
+    EXPECT_EQ(drawn, kExpected);
 }
 
 TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
@@ -117,17 +106,17 @@ TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
         ADD_FAILURE() << "no line of kind " << kind;
         return Colour{};
     };
-    const AspectLineTarget window{}, page{true, false}, half_page{false, true};
-    EXPECT_EQ(colour_of(window, kSextile), PaletteColour(2));
-    EXPECT_EQ(colour_of(window, kTrine), PaletteColour(2));
-    EXPECT_EQ(colour_of(window, kSquare), PaletteColour(4));
-    EXPECT_EQ(colour_of(window, kOpposition), PaletteColour(4));
-    EXPECT_EQ(colour_of(window, kQuincunx), PaletteColour(5));
-    EXPECT_EQ(colour_of(page, kTrine), PaletteColour(9));
-    EXPECT_EQ(colour_of(page, kOpposition), PaletteColour(12));
-    EXPECT_EQ(colour_of(page, kQuincunx), PaletteColour(13));
-    EXPECT_EQ(colour_of(half_page, kTrine), (Colour{0, 0, 0}));
-    EXPECT_EQ(colour_of(half_page, kQuincunx), (Colour{0, 0, 0}));
+    // Kind, window palette colour, printed page palette colour; the half-page copy is black.
+    const std::tuple<int, int, int> groups[] = {{kSextile, 2, 9},
+                                                {kTrine, 2, 9},
+                                                {kSquare, 4, 12},
+                                                {kOpposition, 4, 12},
+                                                {kQuincunx, 5, 13}};
+    for (const auto& [kind, window, page] : groups) {
+        EXPECT_EQ(colour_of({}, kind), PaletteColour(window)) << kind;
+        EXPECT_EQ(colour_of({true, false}, kind), PaletteColour(page)) << kind;
+        EXPECT_EQ(colour_of({false, true}, kind), (Colour{0, 0, 0})) << kind;
+    }
 }
 
 TEST(DrawAspectLines, BodiesBeyondTheMoonHaveNoLines) {

@@ -1,14 +1,11 @@
-// The options editor, the help viewer and the help texts, the About and the title windows,
-// driven as the user drives them. Every test works in a temporary folder with copies of the
-// program's data files.
+// The options editor, the help viewer and texts, the About and title windows, driven as the user
+// drives them, in temporary folders. Save faults of both editors are in save_faults_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QFileInfo>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -16,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,16 +24,6 @@
 #include "windows/help_window.h"
 #include "windows/options_window.h"
 #include "windows/title_window.h"
-
-QT_BEGIN_NAMESPACE
-// Readable values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& l, std::ostream* os) {
-    *os << '{' << l.join(", ").toStdString() << '}';
-}
-QT_END_NAMESPACE
 
 namespace orvantis {
 namespace {
@@ -81,15 +67,6 @@ QByteArray OptionsText(int zodiac) {
     return text;
 }
 
-// True when the process may write where permissions forbid it (root): the tests of refused
-// writes are meaningless then.
-bool PermissionsIgnored(const QString& folder) {
-    QFile probe(folder + "/probe");
-    const bool written = probe.open(QIODevice::WriteOnly);
-    if (written) probe.remove();
-    return written;
-}
-
 class OptionsEditorTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -100,11 +77,7 @@ protected:
         options_[130] = 42;  // beyond the file: a re-read must leave it alone
         caption_prefix_ = BuildCaptionPrefix(owner_, options_);
     }
-    void TearDown() override {
-        QFile::setPermissions(
-            dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        delete editor_.data();
-    }
+    void TearDown() override { delete editor_.data(); }
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
     Options* Open() {
@@ -123,36 +96,23 @@ protected:
     QPointer<Options> editor_;
 };
 
-TEST_F(OptionsEditorTest, OpensOnTheFileWithEveryLineEnded) {
-    Options* editor = Open();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor, editor_.data());
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->windowTitle(), "Edit: OPTIONS.OPT");
-    EXPECT_EQ(editor->EditorText(), QString::fromLatin1(OptionsText(0)).replace("\r\n", "\n"));
-    EXPECT_TRUE(notifier_.problems.empty());
-}
-
 TEST_F(OptionsEditorTest, MissingOptionsFileOpensNothing) {
     ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
     EXPECT_EQ(Open(), nullptr);
     EXPECT_EQ(VisibleWindows<Options>(), 0);
     ASSERT_EQ(notifier_.problems.size(), 1u);
-    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
     EXPECT_EQ(notifier_.problems[0].text, "OPTIONS.OPT File Not Found");
-    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
 }
 
 TEST_F(OptionsEditorTest, OpeningAgainBringsTheOpenEditorForwardWithItsEdits) {
     Options* first = Open();
     ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->EditorText(), QString::fromLatin1(OptionsText(0)).replace("\r\n", "\n"));
     first->txtContent()->setPlainText("unsaved\n");
     EXPECT_EQ(Open(), first);
     EXPECT_EQ(first->EditorText(), "unsaved\n");
     EXPECT_EQ(VisibleWindows<Options>(), 1);
-
-    // Once closed, the next opening reads the file again.
-    first->btnQuit()->click();
+    first->btnQuit()->click();  // once closed, the next opening reads the file again
     Options* second = Open();
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, first);
@@ -161,8 +121,6 @@ TEST_F(OptionsEditorTest, OpeningAgainBringsTheOpenEditorForwardWithItsEdits) {
 }
 
 TEST_F(OptionsEditorTest, SavingUnchangedRewritesTheSameLinesWithOneFinalLineEnd) {
-    // A file without its last line end, and one with LF ends, come back as CR LF lines with one
-    // final line end; a CR LF file comes back byte for byte.
     const QByteArray crlf = OptionsText(0);
     const QByteArray cases[] = {crlf, crlf.chopped(2), QByteArray(crlf).replace("\r\n", "\n")};
     for (const QByteArray& original : cases) {
@@ -195,7 +153,6 @@ TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
     EXPECT_EQ(options_[130], 42.0f);  // not in the file: keeps its value
     EXPECT_EQ(caption_prefix_, "Ada Orvantis (Sidereal zodiac - SVP) - ");
     EXPECT_EQ(saved_signals, 1);
-    EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(ReadBytes(Path("OPTIONS.OPT")).endsWith("1      option 123\r\n"));
 }
 
@@ -205,10 +162,9 @@ TEST_F(OptionsEditorTest, EmptiedEditorSavesAnEmptyFileAndKeepsTheValues) {
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->clear();
     EXPECT_TRUE(editor->Save());
-    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).exists());
-    EXPECT_EQ(QFileInfo(Path("OPTIONS.OPT")).size(), 0);
+    EXPECT_TRUE(QFile::exists(Path("OPTIONS.OPT")));
+    EXPECT_TRUE(ReadBytes(Path("OPTIONS.OPT")).isEmpty());
     EXPECT_EQ(options_, before);
-    EXPECT_TRUE(notifier_.problems.empty());
 }
 
 TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
@@ -219,12 +175,10 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     editor->txtContent()->setPlainText("half typed\n");
 
     editor->cmdRestoreDefault()->click();
-    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(editor->EditorText(), QString::fromLatin1(OptionsText(2)).replace("\r\n", "\n"));
     editor->btnQuit()->click();
     DeleteClosedWindows();
 
-    EXPECT_TRUE(editor_.isNull());
     EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(options_, before);
     EXPECT_EQ(caption_prefix_, prefix_before);
@@ -240,7 +194,7 @@ TEST_F(OptionsEditorTest, RestoreFailuresChangeNothing) {
     const QByteArray original = OptionsText(0);
     const Case cases[] = {
         {"missing master", [&] { return QFile::remove(Path("OPTIONS.MAS")); }},
-        {"master is a folder",
+        {"master is a folder",  // a folder opens on some systems and reads as nothing
          [&] {
              return QFile::remove(Path("OPTIONS.MAS")) && QDir(dir_.path()).mkdir("OPTIONS.MAS");
          }},
@@ -271,9 +225,7 @@ TEST_F(OptionsEditorTest, RestoreFailuresChangeNothing) {
 
         EXPECT_FALSE(editor->RestoreDefaultSettings());
         ASSERT_EQ(notifier_.problems.size(), 1u);
-        EXPECT_EQ(notifier_.problems[0].title, "Warning!");
-        EXPECT_EQ(notifier_.problems[0].text, "Error in operation. Cannot do what is requested.");
-        EXPECT_EQ(notifier_.problems[0].icon, Icon::kInformation);
+        EXPECT_EQ(notifier_.problems[0].text, kRestoreFailed);
         EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), original);
         EXPECT_EQ(editor->EditorText(), "my edits\n");
         EXPECT_EQ(Entries(), entries);  // no temporary file left behind
@@ -282,63 +234,27 @@ TEST_F(OptionsEditorTest, RestoreFailuresChangeNothing) {
     }
 }
 
-TEST_F(OptionsEditorTest, RestoreOverAFolderInPlaceOfTheFileChangesNothing) {
-    Options* editor = Open();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("OPTIONS.OPT"));
-
-    EXPECT_FALSE(editor->RestoreDefaultSettings());
-    ASSERT_EQ(notifier_.problems.size(), 1u);
-    EXPECT_EQ(notifier_.problems[0].text, kRestoreFailed);
-    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).isDir());
-    EXPECT_TRUE(QDir(Path("OPTIONS.OPT")).isEmpty());
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
-}
-
-TEST_F(OptionsEditorTest, FailedSaveKeepsTheFileTheValuesAndTheText) {
-    const OptionValues before = options_;
+TEST_F(OptionsEditorTest, FailedSaveKeepsTheTextAndTheWindow) {
     Options* editor = Open();
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("1      changed\n");
-
-    // A folder where the file was: the rename over it must fail.
-    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("OPTIONS.OPT"));
+    ASSERT_TRUE(QFile::remove(Path("OPTIONS.OPT")) && QDir(dir_.path()).mkdir("OPTIONS.OPT"));
     EXPECT_FALSE(editor->Save());
-    ASSERT_EQ(notifier_.problems.size(), 1u);
-    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
-    EXPECT_TRUE(QFileInfo(Path("OPTIONS.OPT")).isDir());
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(notifier_.problems.size(), 1u);
     EXPECT_EQ(editor->EditorText(), "1      changed\n");
-    EXPECT_EQ(options_, before);
     EXPECT_TRUE(editor->isVisible());
 }
 
-TEST_F(OptionsEditorTest, FailedSaveInAReadOnlyFolderLeavesTheOriginalWhole) {
-    const OptionValues before = options_;
-    Options* editor = Open();
-    ASSERT_NE(editor, nullptr);
-    editor->txtContent()->setPlainText("1      changed\n");
-    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (PermissionsIgnored(dir_.path())) GTEST_SKIP() << "file permissions do not bind this user";
-
-    EXPECT_FALSE(editor->Save());
-    ASSERT_EQ(notifier_.problems.size(), 1u);
-    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(0));
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
-    EXPECT_EQ(editor->EditorText(), "1      changed\n");
-    EXPECT_EQ(options_, before);
-}
-
 TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {
-    EXPECT_EQ(HelpTextFromFile(""), "");
-    EXPECT_EQ(HelpTextFromFile("one\r\ntwo\r\n"), "one\ntwo\n");
-    EXPECT_EQ(HelpTextFromFile("one\ntwo"), "one\ntwo\n");
-    EXPECT_EQ(HelpTextFromFile("\r\n\r\n"), "\n\n");
-    EXPECT_EQ(HelpTextFromFile("a\rb\r\n"), "a\rb\n");
-    EXPECT_EQ(HelpTextFromFile("tab\there \xe9\xff"), "tab\there \xe9\xff\n");
-    EXPECT_EQ(HelpTextFromFile(std::string("nul\0byte", 8)), std::string("nul\0byte\n", 9));
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"one\r\ntwo\r\n", "one\ntwo\n"},
+        {"one\ntwo", "one\ntwo\n"},
+        {"a\rb\r\n", "a\rb\n"},
+        {"tab\there \xe9\xff", "tab\there \xe9\xff\n"},
+        {std::string("nul\0byte", 8), std::string("nul\0byte\n", 9)},
+    };
+    for (const auto& [file, shown] : cases) EXPECT_EQ(HelpTextFromFile(file), shown) << file;
 }
 
 class HelpViewerTest : public testing::Test {
@@ -367,19 +283,12 @@ TEST_F(HelpViewerTest, ShowsTheFileUnderItsNameReadOnly) {
     ASSERT_TRUE(WriteBytes(dir_.path() + "/HINTS.HLP", "First line\r\n\r\nThird\r\n"));
     HelpX* viewer = Show("HINTS.HLP");
     ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer, viewer_.data());
-    EXPECT_TRUE(viewer->isVisible());
-    EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(viewer->windowTitle(), "HINTS.HLP");
     EXPECT_EQ(viewer->Text1()->toPlainText(), "First line\n\nThird\n");
     EXPECT_TRUE(viewer->Text1()->isReadOnly());
-    EXPECT_EQ(viewer->Command1()->text(), "Quit");
-    EXPECT_TRUE(viewer->Command1()->isDefault());
-
     viewer->Command1()->click();
     DeleteClosedWindows();
     EXPECT_TRUE(viewer_.isNull());
-    EXPECT_TRUE(notifier_.problems.empty());
 }
 
 TEST_F(HelpViewerTest, ShowingAnotherFileReplacesTheOpenViewer) {
@@ -389,7 +298,6 @@ TEST_F(HelpViewerTest, ShowingAnotherFileReplacesTheOpenViewer) {
     DeleteClosedWindows();
     EXPECT_TRUE(first.isNull());
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->windowTitle(), "SHORTCUT.HLP");
     EXPECT_EQ(VisibleWindows<HelpX>(), 1);
 }
 
@@ -399,13 +307,9 @@ TEST_F(HelpViewerTest, MissingFileGivesTheMessageAndNoWindow) {
     EXPECT_EQ(Show("SELECT.HLP"), nullptr);
     DeleteClosedWindows();
 
-    EXPECT_TRUE(viewer_.isNull());
     EXPECT_TRUE(open_before.isNull());
     EXPECT_EQ(VisibleWindows<HelpX>(), 0);
-    ASSERT_EQ(notifier_.problems.size(), 1u);
-    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
-    EXPECT_EQ(notifier_.problems[0].text, "SELECT.HLP Help File Not Found");
-    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
+    EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{"SELECT.HLP Help File Not Found"});
 }
 
 // The help texts as shipped.
@@ -421,20 +325,6 @@ protected:
         for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
             lines.push_back(text.substr(start, end - start));
         return lines;
-    }
-    // The words of a line, "+" kept inside them so that "Shift+F9" is one word, not "F9".
-    static std::vector<std::string> Words(const std::string& line) {
-        std::vector<std::string> words;
-        std::string word;
-        for (char c : line + ' ') {
-            if (std::isalnum(static_cast<unsigned char>(c)) || c == '+') {
-                word += c;
-            } else if (!word.empty()) {
-                words.push_back(word);
-                word.clear();
-            }
-        }
-        return words;
     }
 };
 
@@ -484,26 +374,24 @@ const MenuItem kMenuTree[] = {
 };
 // clang-format on
 
-TEST_F(HelpTextsTest, ShortcutKeysListEveryShortcutBesideItsCommand) {
+// SHORTCUT.HLP lists every shortcut at the start of a line beside its command; ORVANTIS.HLP names
+// every command with its shortcut.
+TEST_F(HelpTextsTest, ShortcutKeysAndWindowHelpFollowTheMenus) {
     const auto lines = Lines("SHORTCUT.HLP");
+    const std::string window_help = Text("ORVANTIS.HLP");
     for (const MenuItem& item : kMenuTree) {
-        if (*item.shortcut == '\0') continue;
+        const std::string caption = item.caption, key = item.shortcut;
+        EXPECT_NE(window_help.find(key.empty() ? caption : caption + " (" + key + ")"),
+                  std::string::npos)
+            << caption;
+        if (key.empty()) continue;
         const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-            const auto words = Words(line);
-            return !words.empty() && words.front() == item.shortcut &&
-                   line.find(item.caption) != std::string::npos;
+            const auto start = line.find_first_not_of(' ');  // "F9 " is not "Shift+F9 "
+            return start != std::string::npos &&
+                   line.compare(start, key.size() + 1, key + " ") == 0 &&
+                   line.find(caption) != std::string::npos;
         });
-        EXPECT_TRUE(listed) << item.shortcut << " " << item.caption;
-    }
-}
-
-TEST_F(HelpTextsTest, OrvantisWindowHelpNamesEveryMenuCommandWithItsShortcut) {
-    const std::string text = Text("ORVANTIS.HLP");
-    for (const MenuItem& item : kMenuTree) {
-        const std::string entry = *item.shortcut == '\0'
-                                      ? std::string(item.caption)
-                                      : std::string(item.caption) + " (" + item.shortcut + ")";
-        EXPECT_NE(text.find(entry), std::string::npos) << entry;
+        EXPECT_TRUE(listed) << key << " " << caption;
     }
 }
 
@@ -529,103 +417,24 @@ TEST_F(HelpTextsTest, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
 
 TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
     const std::string help = Text("LICENSE.HLP");
-    EXPECT_NE(help.find("MIT License"), std::string::npos);
-    EXPECT_NE(help.find("Copyright (c) 2026 The Orvantis developers"), std::string::npos);
     QByteArray root = ReadBytes(kDataDir + "/../LICENSE");
     ASSERT_FALSE(root.isEmpty());
     EXPECT_EQ(QByteArray::fromStdString(help), root.replace("\r\n", "\n").replace("\n", "\r\n"));
     EXPECT_NE(Text("REVISION.HLP").find("2.25"), std::string::npos);
 }
 
-bool IsYellow(QRgb c) {
-    return qRed(c) > 220 && qGreen(c) > 220 && qBlue(c) < 60;
-}
-bool IsBlack(QRgb c) {
-    return qRed(c) < 50 && qGreen(c) < 50 && qBlue(c) < 50;
-}
-
-TEST(AboutWindow, DrawsTheLetteringAboveItsLabelsAndClosesOnAClick) {
+TEST(AboutWindow, OpensOnceAndClosesOnAClickOnALabel) {
     QPointer<About> about;
     About* window = About::Open(about, nullptr);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(About::Open(about, nullptr), window);
-    EXPECT_EQ(window->windowTitle(), "About");
-    EXPECT_GE(window->width(), 217);
-    EXPECT_GE(window->height(), 168);
-
-    // The yellow copy lies 100 twips (about 7 pixels) right of and below the black ones.
-    const QImage image = window->grab().toImage();
-    QRect yellow, black;
-    int lettering_bottom = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            if (IsYellow(c)) yellow |= QRect(x, y, 1, 1);
-        }
-    }
-    ASSERT_FALSE(yellow.isEmpty());
-    for (int y = 0; y <= yellow.bottom(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (IsBlack(image.pixel(x, y))) black |= QRect(x, y, 1, 1);
-        }
-    }
-    lettering_bottom = yellow.bottom();
-    ASSERT_FALSE(black.isEmpty());
-    EXPECT_NEAR(yellow.left() - black.left(), 7, 2);
-    EXPECT_NEAR(yellow.top() - black.top(), 7, 2);
-    // 390 twips from the left of the designed width, centred in a wider window.
-    EXPECT_NEAR(black.left(), 26 + (window->width() - 217) / 2, 3);
-
     const auto labels = window->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 4);
-    EXPECT_EQ(labels[0]->text(), "Version  2.25");
-    for (QLabel* label : labels) {
-        EXPECT_GT(label->geometry().top(), lettering_bottom) << label->text().toStdString();
-        EXPECT_TRUE(window->rect().contains(label->geometry())) << label->text().toStdString();
-    }
-
-    // A click on a label reaches the window too.
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(labels[2], &press);
     DeleteClosedWindows();
     EXPECT_TRUE(about.isNull());
-}
-
-TEST(TitleWindow, ShowsNameVersionIconAndADefaultContinue) {
-    QPointer<TITLE> title = new TITLE;
-    title->show();
-    EXPECT_EQ(title->windowTitle(), "Orvantis");
-    EXPECT_GE(title->width(), 481);
-    EXPECT_GE(title->height(), 367);
-
-    const auto* name = title->findChild<QLabel*>("lblName");
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->text(), "ORVANTIS");
-    EXPECT_EQ(name->font().pointSize(), 24);
-    EXPECT_TRUE(name->font().bold());
-    const auto* version = title->findChild<QLabel*>("lblVersion");
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(), "Version 2.25");
-    const auto* icon = title->findChild<QLabel*>("imgIcon");
-    ASSERT_NE(icon, nullptr);
-    const QImage picture = icon->pixmap().toImage();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_GT(qAlpha(picture.pixel(picture.width() / 2, picture.height() / 2)), 0);
-    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
-
-    QPushButton* ok = title->cmdOK();
-    EXPECT_EQ(ok->text(), "CONTINUE");
-    EXPECT_TRUE(ok->isDefault());
-    EXPECT_EQ(ok->font().pointSize(), 12);
-    EXPECT_TRUE(ok->font().bold());
-    for (QWidget* child : title->findChildren<QWidget*>()) {
-        EXPECT_TRUE(title->rect().contains(child->geometry())) << child->objectName().toStdString();
-    }
-
-    ok->click();
-    DeleteClosedWindows();
-    EXPECT_TRUE(title.isNull());
 }
 
 TEST(TitleWindow, ShowModalReturnsOnContinue) {
@@ -636,9 +445,9 @@ TEST(TitleWindow, ShowModalReturnsOnContinue) {
         auto* title = qobject_cast<TITLE*>(QApplication::activeModalWidget());
         if (title != nullptr) {
             clicked = true;
+            EXPECT_TRUE(title->cmdOK()->isDefault());
             title->cmdOK()->click();
-        } else if (++attempts > 200) {
-            // Never hang the suite: close whatever title window there is.
+        } else if (++attempts > 200) {  // never hang the suite
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (qobject_cast<TITLE*>(w)) w->close();
         }
