@@ -90,6 +90,7 @@ TEST_F(LoadOrbFileTest, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
         OrbValues orbs = Filled(4.0f);
         const auto problem = LoadOrbFile(path, orbs);
         ASSERT_TRUE(problem.has_value()) << path;
+        EXPECT_EQ(problem->title, "Warning!");
         EXPECT_EQ(problem->icon, Icon::kExclamation);
         EXPECT_NE(problem->text.find(path), std::string::npos) << problem->text;
         EXPECT_NE(problem->text.find(says), std::string::npos) << problem->text;

@@ -101,7 +101,9 @@ TEST_F(OptionsEditorTest, MissingOptionsFileOpensNothing) {
     EXPECT_EQ(Open(), nullptr);
     EXPECT_EQ(VisibleWindows<Options>(), 0);
     ASSERT_EQ(notifier_.problems.size(), 1u);
+    EXPECT_EQ(notifier_.problems[0].title, "Warning!");
     EXPECT_EQ(notifier_.problems[0].text, "OPTIONS.OPT File Not Found");
+    EXPECT_EQ(notifier_.problems[0].icon, Icon::kExclamation);
 }
 
 TEST_F(OptionsEditorTest, OpeningAgainBringsTheOpenEditorForwardWithItsEdits) {
