@@ -369,30 +369,26 @@ public:
 
     double Value(const Wave& wave) {
         if (!wave.present) return 1.0;
-        const Entry& e = Find(wave);
-        return wave.cosine ? e.cosine : e.sine;
+        // Sine and cosine of the same angle are kept apart: most angles need only one of them.
+        const std::uint64_t key = wave.key << 1 | (wave.cosine ? 1 : 0);
+        std::size_t slot = (key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits);
+        // The tables hold far fewer distinct waves than slots, so a free slot is always near.
+        while (slots_[slot].key != 0 && slots_[slot].key != key) slot = (slot + 1) % kSlots;
+        Entry& e = slots_[slot];
+        if (e.key == 0) {
+            const double angle = wave.of.Of(angles_);
+            e = {key, wave.cosine ? CosDeg(angle) : SinDeg(angle)};
+        }
+        return e.value;
     }
 
 private:
     struct Entry {
         std::uint64_t key = 0;  // 0: empty slot
-        double sine = 0, cosine = 0;
+        double value = 0;
     };
 
-    const Entry& Find(const Wave& wave) {
-        const std::uint64_t key = wave.key;
-        std::size_t slot = (key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits);
-        // The tables hold far fewer distinct angles than slots, so a free slot is always near.
-        while (slots_[slot].key != 0 && slots_[slot].key != key) slot = (slot + 1) % kSlots;
-        Entry& e = slots_[slot];
-        if (e.key == 0) {
-            const double angle = wave.of.Of(angles_);
-            e = {key, SinDeg(angle), CosDeg(angle)};
-        }
-        return e;
-    }
-
-    // Saturn's tables, the largest, combine fewer than twenty distinct angles.
+    // Saturn's tables, the largest, use fewer than forty distinct waves.
     static constexpr int kSlotBits = 7;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
     std::array<double, kArgCount> angles_;
