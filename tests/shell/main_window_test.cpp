@@ -17,6 +17,7 @@
 #include <chrono>
 #include <map>
 
+#include "fake_clock.h"
 #include "recording_notifier.h"
 #include "settings/text_lines.h"
 
@@ -24,12 +25,6 @@ namespace orvantis {
 namespace {
 
 using namespace std::chrono;
-
-class FakeClock : public Clock {
-public:
-    system_clock::time_point Now() const override { return now; }
-    system_clock::time_point now = sys_days{year{2024} / 3 / 5} + hours{10} + seconds{30};
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:

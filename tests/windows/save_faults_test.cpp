@@ -30,6 +30,7 @@
 #include <memory>
 #include <string>
 
+#include "fake_clock.h"
 #include "recording_notifier.h"
 #include "settings/ini_file.h"
 #include "shell/clock.h"
@@ -58,12 +59,6 @@ namespace orvantis {
 namespace {
 
 using namespace std::chrono;
-
-class FakeClock : public Clock {
-public:
-    system_clock::time_point Now() const override { return now; }
-    system_clock::time_point now = sys_days{year{2024} / 3 / 5} + hours{10} + seconds{30};
-};
 
 // A tmpfs of `size_kib` mounted over `path` for the life of the object, so that a test can fill
 // it or make it read-only; unmounted on every way out, a failed test included.
