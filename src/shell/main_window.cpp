@@ -22,10 +22,11 @@
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
-#include "windows/busy_pointer.h"
 #include "shell/wheel_view.h"
+#include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
+#include "windows/busy_pointer.h"
 #include "windows/election_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
@@ -101,7 +102,9 @@ void MainWindow::Form_Load() {
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     mnuElectionsRunning_->setChecked(true);
 
-    LoadDrawingTablesFromFiles();
+    const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.app_path);
+    tables_ = tables.tables;
+    for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
     election_ = LoadElectionDataFromNow(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
                                         options_);
     RecomputeSequence();
@@ -257,19 +260,6 @@ void MainWindow::LoadOptions() {
         return;
     }
     ReadOptionsFile(*text, options_);
-}
-
-void MainWindow::LoadDrawingTablesFromFiles() {
-    const auto table_text = [this](const char* name) {
-        TableFileText file;
-        file.name = name;
-        file.text = ReadFile(DataPath(name));
-        return file;
-    };
-    const DrawingTablesLoad load =
-        LoadDrawingTables(table_text("HCDATA.DAT"), table_text("RADIUS.DAT"));
-    tables_ = load.tables;
-    for (const Problem& problem : load.problems) env_.notifier->Notify(problem);
 }
 
 void MainWindow::ApplyIniGeometry() {

@@ -84,7 +84,6 @@ private:
     void Form_Load();
     void createActions();
     void LoadOptions();
-    void LoadDrawingTablesFromFiles();
     void ApplyIniGeometry();
     void ScheduleNextTick();
     void Form_Resize();
