@@ -24,6 +24,7 @@ packages=(
     libswe-dev
     python3 python3-fonttools fonts-dejavu-core
     xvfb xauth
+    tzdata
 )
 
 as_root() {

@@ -59,14 +59,36 @@ void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_
     chart.ChartAmPm = e.ElectPM == 1 ? "P.M." : "A.M.";
     chart.ChartDateText = DateText(e.ElectMonth, e.ElectDay, e.ElectYear, date_order);
     chart.ChartZone = e.ElectZone;
+    chart.ChartZoneName = e.ElectZoneName;
     chart.ChartLong = static_cast<float>(e.ElectLongDeg + e.ElectLongMin / 100.0);
     if (e.ElectWest == 0) chart.ChartLong = -chart.ChartLong;
     chart.ChartLat = static_cast<float>(e.ElectLatDeg + e.ElectLatMin / 100.0);
     if (e.ElectSouth == 1) chart.ChartLat = -chart.ChartLat;
 }
 
+// The zone is west positive: home clock = UT - zone.
+HomeClock LocalClockAt(std::chrono::sys_seconds now, float zone_hours) {
+    using namespace std::chrono;
+    const auto offset = seconds(static_cast<long long>(std::llround(zone_hours * 3600.0)));
+    const sys_seconds local = now - offset;
+    const auto day = floor<days>(local);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> time{local - day};
+    return {static_cast<int>(date.year()),
+            static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())),
+            static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.seconds().count())};
+}
+
+// The zone of the home clock: the named zone's offset, or option 18.
+float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone) {
+    return home_zone.name.empty() ? Option(options, kOptionHomeZone) : home_zone.hours;
+}
+
 void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
-    const HomeClock clock = HomeClockAt(request.now, Option(options, 18));
+    const HomeClock clock = HomeClockAt(request.now, options, request.home_zone);
     chart.ChartTitle = "Now";
     chart.ChartMonth = static_cast<std::int16_t>(clock.month);
     chart.ChartDay = static_cast<std::int16_t>(clock.day);
@@ -74,7 +96,8 @@ void SetMomentFromNow(ChartState& chart, const OptionValues& options, const Char
     chart.TimeOfDay = TwelveHour(clock.hour24) + clock.minute / 100.0;
     chart.ChartAmPm = clock.hour24 >= 12 ? "P.M." : "A.M.";
     chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
-    chart.ChartZone = Option(options, 18);
+    chart.ChartZone = HomeZoneHours(options, request.home_zone);
+    chart.ChartZoneName = request.home_zone.name;
     chart.ChartLong = static_cast<float>(Option(options, 19) + Option(options, 20) / 100.0);
     if (Option(options, 21) == -1) chart.ChartLong = -chart.ChartLong;
     chart.ChartLat = static_cast<float>(Option(options, 22) + Option(options, 23) / 100.0);
@@ -110,23 +133,16 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 }  // namespace
 
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
-    using namespace std::chrono;
     // A zone outside -13..12 comes only from a hand-edited options file, and the home data
     // checks refuse its chart; held within that range, the clock stays on the calendar instead
     // of overflowing the seconds (a zone of 3e38 hours).
-    const float zone = std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f);
-    // The zone is west positive: home clock = UT - zone.
-    const auto offset = seconds(static_cast<long long>(std::llround(zone * 3600.0)));
-    const sys_seconds local = now - offset;
-    const auto day = floor<days>(local);
-    const year_month_day date{day};
-    const hh_mm_ss<seconds> time{local - day};
-    return {static_cast<int>(date.year()),
-            static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())),
-            static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()),
-            static_cast<int>(time.seconds().count())};
+    return LocalClockAt(now, std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f));
+}
+
+HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
+                      const HomeZone& home_zone) {
+    if (home_zone.name.empty()) return HomeClockAt(now, Option(options, kOptionHomeZone));
+    return LocalClockAt(now, home_zone.hours);
 }
 
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {
@@ -143,18 +159,19 @@ void ReportHomeDataError(Notifier& notifier) {
     notifier.Notify({kWarning, kHomeDataError, Icon::kInformation});
 }
 
-bool CheckHomeData(const OptionValues& options, Notifier& notifier) {
+bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by_name) {
     bool ok = true;
-    const float zone = Option(options, 18);
-    if (!(zone >= -13 && zone <= 12)) ok = false, ReportHomeDataError(notifier);
+    const float zone = Option(options, kOptionHomeZone);
+    if (!zone_by_name && !(zone >= -13 && zone <= 12)) ok = false, ReportHomeDataError(notifier);
     if (!(Option(options, 19) <= 180 && Option(options, 20) <= 59))
         ok = false, ReportHomeDataError(notifier);
     if (!(Option(options, 23) <= 59)) ok = false, ReportHomeDataError(notifier);
     return ok;
 }
 
-ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options) {
-    const HomeClock clock = HomeClockAt(now, Option(options, 18));
+ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
+                                     const HomeZone& home_zone) {
+    const HomeClock clock = HomeClockAt(now, options, home_zone);
     // A hand-edited options file can hold any single (3e38, 99999): values beyond the 16-bit
     // range are held at its ends instead of overflowing; the election checks refuse them.
     const auto whole = [&](int line) {
@@ -169,7 +186,8 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
     e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour24));
     e.ElectMinute = static_cast<std::int16_t>(clock.minute);
     e.ElectPM = clock.hour24 >= 12 ? 1 : 0;
-    e.ElectZone = Option(options, 18);
+    e.ElectZone = HomeZoneHours(options, home_zone);
+    e.ElectZoneName = home_zone.name;
     e.ElectLongDeg = whole(19);
     e.ElectLongMin = whole(20);
     e.ElectLatDeg = whole(22);
@@ -216,7 +234,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     if (request.running) {
         chart.InputError = 0;
         const bool latitude_ok = CheckLatitudeLimit(options, request.house_system, notifier);
-        const bool home_ok = CheckHomeData(options, notifier);
+        const bool home_ok = CheckHomeData(options, notifier, !request.home_zone.name.empty());
         if (!latitude_ok || !home_ok) {
             chart.InputError = 1;
             return false;

@@ -12,12 +12,20 @@
 
 namespace orvantis {
 
+// The home zone given by name in the options file, with the offset in force at the present
+// instant as the shell found it in the tz database. Without a name option 18 is the home zone.
+struct HomeZone {
+    std::string name;
+    float hours = 0;  // west positive
+};
+
 // What the shell knows at the moment it asks for a chart.
 struct ChartRequest {
     char house_system = 'P';         // the letter of the checked House item
     bool running = true;             // Elect > Running checked: Now mode
     std::chrono::sys_seconds now{};  // the present instant (UTC), read by the shell
     std::int16_t date_order = 0;     // 0 month/day/year, 1 day/month/year, 2 year/month/day
+    HomeZone home_zone{};            // Now mode: the zone of the home clock
 };
 
 // The home clock: the present instant expressed in the zone of option 18. The chart is always
@@ -29,6 +37,10 @@ struct HomeClock {
 };
 // A zone outside -13..12 is held at the nearer end of that range (not a number: 0).
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
+// The clock of the named home zone, or of option 18 without a name. A named zone's offset comes
+// from the tz database and is taken as it is (+14 hours east in the Line Islands).
+HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
+                      const HomeZone& home_zone);
 
 // Computes the chart into `chart`. Returns false when the chart was refused (home data checks in
 // Now mode, or a computation without a finite result): then `chart` is unchanged apart from
@@ -37,12 +49,14 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
                   const ChartRequest& request, Notifier& notifier);
 
 // Now-mode checks of the home place. Each sends its message and returns false when it fails.
+// Option 18 is not checked while a named zone stands in for it.
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier);
-bool CheckHomeData(const OptionValues& options, Notifier& notifier);
+bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by_name = false);
 void ReportHomeDataError(Notifier& notifier);
 
-// The election data record filled with the present moment at the home place.
-ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options);
+// The election data record filled with the present moment at the home place, in the home zone.
+ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
+                                     const HomeZone& home_zone = {});
 
 // OwnerName, " Orvantis " and the zodiac text of option 123.
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);

@@ -59,6 +59,7 @@ struct ChartState {
     float ChartLat = 0;   // D.MM, north positive
     std::string LongDirection = "WEST", LatDirection = "NORTH";
     double LongitudeValue = 0, LatitudeValue = 0;
+    std::string ChartZoneName;  // the tz database zone ChartZone was found in; "" when typed
 
     // Time scales and angles.
     char HouseSystem = 'P';  // P R K C O E M I
@@ -111,6 +112,9 @@ struct ElectionData {
     std::int16_t ElectMinute = 0;
     std::int16_t ElectPM = 0;  // 1 P.M., 0 A.M.
     float ElectZone = 0;       // hours, west positive
+    // A zone given by name ("Europe/Berlin"): ElectZone is then the offset in force at the
+    // record's local date and time, looked up again whenever they change. "" when typed in hours.
+    std::string ElectZoneName;
     std::int16_t ElectLongDeg = 0, ElectLongMin = 0;
     std::int16_t ElectWest = 1;  // 1 west, 0 east
     std::int16_t ElectLatDeg = 0, ElectLatMin = 0;

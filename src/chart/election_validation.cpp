@@ -43,7 +43,35 @@ bool Blank(const std::string& text) {
     return Trimmed(text).empty();
 }
 
+bool AsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool NamePart(std::string_view part) {
+    if (part.empty()) return false;
+    for (const char c : part) {
+        if (!AsciiLetter(c) && !(c >= '0' && c <= '9') && c != '_' && c != '+' && c != '-')
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsZoneName(std::string_view text) {
+    text = Trimmed(text);
+    if (text == "UTC") return true;
+    // An area begins with a letter and a "/" follows. No "." anywhere, so no name leads out of
+    // the database's folder.
+    if (text.empty() || !AsciiLetter(text[0]) || text.find('/') == std::string_view::npos)
+        return false;
+    for (std::size_t start = 0;;) {
+        const auto end = text.find('/', start);
+        if (!NamePart(text.substr(start, end - start))) return false;
+        if (end == std::string_view::npos) return true;
+        start = end + 1;
+    }
+}
 
 std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char house_system) {
     std::vector<ElectionFault> faults;
@@ -52,7 +80,8 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     };
     const auto month = WholeNumber(e.month), day = WholeNumber(e.day), year = WholeNumber(e.year);
     const auto hour = WholeNumber(e.hour), minute = WholeNumber(e.minute);
-    const auto zone = DecimalNumber(e.zone);
+    const bool named_zone = IsZoneName(e.zone);  // looked up by the front end
+    const auto zone = named_zone ? std::optional<double>(0.0) : DecimalNumber(e.zone);
     const auto long_deg = WholeNumber(e.long_deg), long_min = WholeNumber(e.long_min);
     const auto lat_deg = WholeNumber(e.lat_deg), lat_min = WholeNumber(e.lat_min);
 
@@ -113,7 +142,10 @@ std::optional<ElectionData> StoreElectionData(const ElectionEntry& e, char house
     d.ElectYear = whole(e.year);
     d.ElectHour = whole(e.hour);
     d.ElectMinute = whole(e.minute);
-    d.ElectZone = static_cast<float>(*DecimalNumber(e.zone));
+    if (IsZoneName(e.zone))
+        d.ElectZoneName = std::string(Trimmed(e.zone));
+    else
+        d.ElectZone = static_cast<float>(*DecimalNumber(e.zone));
     d.ElectLongDeg = whole(e.long_deg);
     d.ElectLongMin = whole(e.long_min);
     d.ElectLatDeg = whole(e.lat_deg);

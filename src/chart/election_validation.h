@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/chart_state.h"
@@ -13,6 +14,7 @@ namespace orvantis {
 
 // The texts and choices of the election window, as typed.
 struct ElectionEntry {
+    // zone: hours ("5", "-5.5") or the name of a tz database zone ("Europe/Berlin").
     std::string event, month, day, year, hour, minute, zone;
     std::string long_deg, long_min, lat_deg, lat_min;
     bool pm = false;
@@ -34,8 +36,14 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& entry, char
 // The message of a refused group: the latitude group has its own.
 Problem ElectionFaultMessage(const ElectionFault& fault);
 
+// Whether a zone text names a tz database zone rather than hours: "UTC", or an area and a
+// location made of letters, digits and "_+-" joined by "/" ("America/Argentina/Buenos_Aires").
+// Only the spelling is checked; whether the database holds it is the front end's question.
+bool IsZoneName(std::string_view text);
+
 // Validates; on success returns the record to store, otherwise sends one message per refused
-// group to `notifier` and returns nothing.
+// group to `notifier` and returns nothing. A zone name is stored in ElectZoneName with ElectZone
+// 0: the front end looks up the offset in force for the record's local date and time.
 std::optional<ElectionData> StoreElectionData(const ElectionEntry& entry, char house_system,
                                               Notifier& notifier);
 

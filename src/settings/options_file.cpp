@@ -23,4 +23,15 @@ OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values) {
     return reading;
 }
 
+std::string ReadHomeZoneName(std::string_view text) {
+    int line_number = 0;
+    for (std::string_view line : SplitLines(text)) {
+        if (line.empty()) return "";
+        if (++line_number < kHomeZoneNameLine) continue;
+        const std::string_view name = line.substr(0, line.find_first_of(" \t"));
+        return name == "0" ? "" : std::string(name);
+    }
+    return "";
+}
+
 }  // namespace orvantis

@@ -2,6 +2,7 @@
 // characters; the rest of each line is free text.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "settings/option_values.h"
@@ -25,5 +26,15 @@ struct OptionsReading {
 // the previous values after the options editor saved). A value beyond single precision is
 // stored as 0, like text without digits.
 OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values);
+
+// The line after the 130 values names the home time zone of the tz database ("Europe/London").
+// It lies beyond the lines any reader of values takes, so files without it read as before and
+// the name never lands in a value; a name is longer than the seven value characters.
+inline constexpr int kHomeZoneNameLine = kOptionCount + 1;
+
+// The home zone's name: the first word of line 131 when the 130 value lines before it are all
+// there (none empty). "" when there is no such line, or it starts with a blank or reads "0":
+// then option 18 is the home zone.
+std::string ReadHomeZoneName(std::string_view text);
 
 }  // namespace orvantis

@@ -105,8 +105,8 @@ void MainWindow::Form_Load() {
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.app_path);
     tables_ = tables.tables;
     for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
-    election_ = LoadElectionDataFromNow(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
-                                        options_);
+    const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    election_ = LoadElectionDataFromNow(now, options_, HomeZoneAt(now));
     RecomputeSequence();
 
     if (options_[33] != 0) {
@@ -177,18 +177,18 @@ void MainWindow::createActions() {
     QMenu* update = menuBar()->addMenu("&Update");
     update->setObjectName("mnuUpdate");
     const auto step = [&](const char* name, const char* caption, QKeyCombination key,
-                          void (*f)(ElectionData&)) {
+                          void (*f)(ElectionData&), int direction) {
         QAction* a = update->addAction(caption);
         a->setObjectName(name);
         a->setShortcut(key);
-        connect(a, &QAction::triggered, this, [this, f] { StepElection(f); });
+        connect(a, &QAction::triggered, this, [this, f, direction] { StepElection(f, direction); });
     };
-    step("mnuUpdateAddDay", "&Add a Day", Qt::Key_F3, AddDay);
-    step("mnuUpdateSubDay", "&Go back a day", Qt::Key_F4, SubtractDay);
-    step("mnuUpdateAddHour", "Add an &hour", Qt::Key_F5, AddHour);
-    step("mnuUpdateSubHour", "Go &back an hour", Qt::Key_F6, SubtractHour);
-    step("mnuUpdateAddMinute", "Add a &minute", Qt::Key_F9, AddMinute);
-    step("mnuUpdateSubMinute", "Go bac&k a minute", Qt::SHIFT | Qt::Key_F9, SubtractMinute);
+    step("mnuUpdateAddDay", "&Add a Day", Qt::Key_F3, AddDay, +1);
+    step("mnuUpdateSubDay", "&Go back a day", Qt::Key_F4, SubtractDay, -1);
+    step("mnuUpdateAddHour", "Add an &hour", Qt::Key_F5, AddHour, +1);
+    step("mnuUpdateSubHour", "Go &back an hour", Qt::Key_F6, SubtractHour, -1);
+    step("mnuUpdateAddMinute", "Add a &minute", Qt::Key_F9, AddMinute, +1);
+    step("mnuUpdateSubMinute", "Go bac&k a minute", Qt::SHIFT | Qt::Key_F9, SubtractMinute, -1);
 
     QMenu* orbs = menuBar()->addMenu("&Orbs");
     orbs->setObjectName("mnuOrbs");
@@ -260,6 +260,26 @@ void MainWindow::LoadOptions() {
         return;
     }
     ReadOptionsFile(*text, options_);
+    LoadHomeZone(*text);
+}
+
+void MainWindow::LoadHomeZone(std::string_view options_text) {
+    const std::string name = ReadHomeZoneName(options_text);
+    home_zone_ = NamedZone::Find(name);
+    if (!name.empty() && !home_zone_) {
+        env_.notifier->Notify({kWarning,
+                               "The home time zone \"" + name + "\" on line 131 of " +
+                                   kOptionsFileName +
+                                   " is not a time zone of the tz database; the zone of line 18 "
+                                   "is used. Please correct the name (for example "
+                                   "Europe/London) or put 0 there.",
+                               Icon::kExclamation});
+    }
+}
+
+HomeZone MainWindow::HomeZoneAt(std::chrono::sys_seconds now) const {
+    if (!home_zone_) return {};
+    return {home_zone_->Name(), home_zone_->HoursAt(now)};
 }
 
 void MainWindow::ApplyIniGeometry() {
@@ -294,6 +314,7 @@ void MainWindow::RecomputeSequence() {
     request.running = Running();
     request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     request.date_order = env_.regional.DateOrder;
+    request.home_zone = HomeZoneAt(request.now);
     if (ComputeChart(chart_, election_, options_, request, *env_.notifier)) {
         OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
     }
@@ -365,8 +386,8 @@ void MainWindow::Timer1_Timer() {
 }
 
 QString MainWindow::CaptionText() const {
-    const HomeClock clock =
-        HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
+    const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    const HomeClock clock = HomeClockAt(now, options_, HomeZoneAt(now));
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
@@ -393,10 +414,11 @@ void MainWindow::ScheduleNextTick() {
     Timer1_.start(wait_ms);
 }
 
-void MainWindow::StepElection(void (*step)(ElectionData&)) {
+void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
     mnuElectionsRunning_->setChecked(false);
     step(election_);
+    if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
     RecomputeSequence();
 }
 
@@ -462,6 +484,7 @@ void MainWindow::mnuOptionsOptions_Click() {
     connect(
         editor, &orvantis::Options::OptionsSaved, this,
         [this] {
+            LoadHomeZone(ReadFile(DataPath(kOptionsFileName)).value_or(""));
             setWindowTitle(CaptionText());
             wheel_->update();
         },

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "aspects/orb_file.h"
+#include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
 #include "settings/option_values.h"
@@ -20,6 +21,7 @@
 #include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/wheel_inputs.h"
+#include "zones/zone_names.h"
 
 class QAction;
 class QPainter;
@@ -84,11 +86,13 @@ private:
     void Form_Load();
     void createActions();
     void LoadOptions();
+    void LoadHomeZone(std::string_view options_text);
+    HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
     void ApplyIniGeometry();
     void ScheduleNextTick();
     void Form_Resize();
     void RecomputeSequence();
-    void StepElection(void (*step)(ElectionData&));
+    void StepElection(void (*step)(ElectionData&), int direction);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
@@ -107,6 +111,7 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
+    std::optional<NamedZone> home_zone_;  // named on line 131 of the options; else option 18
     ChartState chart_;
     DisplayedChart shown_;
     ElectionData election_;
