@@ -17,6 +17,9 @@ const char* const kChartCommandUsage =
     "  --date YYYY-MM-DD   local clock date of an election chart (with --time)\n"
     "  --time HH:MM        local clock time, 24-hour (with --date)\n"
     "  --zone H            time zone in hours, west positive (5 is New York, -1 Paris)\n"
+    "  --tz NAME           time zone by name (Europe/Berlin): the offset in force then;\n"
+    "                      without --date the home zone of this run\n"
+    "  --fold 0|1          a local time that occurs twice (clocks put back): first or second\n"
     "  --long D.MMx        longitude, degrees.minutes and E or W (12.3E is 12 30' east)\n"
     "  --lat D.MMx         latitude, degrees.minutes and N or S\n"
     "  --event TEXT        event name of the election chart\n"
@@ -78,6 +81,14 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             c.json = true;
         } else if (a == "--aspects") {
             c.aspects = true;
+        } else if (a == "--tz") {
+            auto v = value();
+            if (!v) return needs_value();
+            if (!IsZoneName(*v))
+                return UsageError{
+                    "--tz takes a time zone name such as Europe/Berlin (--zone "
+                    "takes hours)"};
+            c.tz = *v;
         } else if (a == "--date" || a == "--time" || a == "--zone" || a == "--long" ||
                    a == "--lat" || a == "--event" || a == "--data-dir" || a == "--png" ||
                    a == "--orbs" || a == "--pdf") {
@@ -99,14 +110,15 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             if (v->size() != 1 || std::string("PRKCOEMI").find((*v)[0]) == std::string::npos)
                 return UsageError{"--house takes one of P R K C O E M I"};
             c.house = (*v)[0];
-        } else if (a == "--zodiac" || a == "--node") {
+        } else if (a == "--zodiac" || a == "--node" || a == "--fold") {
             auto v = value();
             if (!v) return needs_value();
             const auto n = SmallNumber(*v, 0, a == "--zodiac" ? 2 : 1);
-            if (!n)
+            if (!n) {
                 return UsageError{a == "--zodiac" ? "--zodiac takes 0, 1 or 2"
-                                                  : "--node takes 0 or 1"};
-            (a == "--zodiac" ? c.zodiac : c.node) = *n;
+                                                  : a + " takes 0 or 1"};
+            }
+            (a == "--zodiac" ? c.zodiac : a == "--node" ? c.node : c.fold) = *n;
         } else if (a == "--size") {
             auto v = value();
             if (!v) return needs_value();
@@ -132,6 +144,8 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             "--zone, --long, --lat and --event describe an election chart: give "
             "--date and --time too"};
     if (c.orbs && !c.aspects && !c.pdf) return UsageError{"--orbs goes with --aspects or --pdf"};
+    if (c.tz && c.zone) return UsageError{"give the zone once: --zone in hours or --tz by name"};
+    if (c.fold && !c.date) return UsageError{"--fold goes with --date and --time"};
     return c;
 }
 
@@ -224,7 +238,8 @@ std::string EightBitText(std::string_view utf8) {
 }  // namespace
 
 std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c,
-                                                           const OptionValues& options) {
+                                                           const OptionValues& options,
+                                                           const std::string& home_zone_name) {
     ElectionEntry e;
     e.event = EightBitText(c.event.value_or("Election"));
 
@@ -245,7 +260,8 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
     e.pm = *hour24 >= 12;
     e.minute = time.substr(colon + 1);
 
-    e.zone = c.zone.value_or(ZoneText(options[18]));
+    e.zone = c.tz.value_or(c.zone.value_or(
+        home_zone_name.empty() ? ZoneText(options[kOptionHomeZone]) : home_zone_name));
 
     if (c.longitude) {
         const auto p = SplitPacked(*c.longitude, "EW");

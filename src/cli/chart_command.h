@@ -17,6 +17,10 @@ struct ChartCommand {
     std::string data_dir;  // empty: the program's own directory
     // The election record; with neither date nor time the chart is for the present moment.
     std::optional<std::string> date, time, zone, longitude, latitude, event;
+    // A zone by name: the election's zone, or without --date the home zone of this run; --fold
+    // picks the first (0) or second (1) of a local time that occurs twice.
+    std::optional<std::string> tz;
+    std::optional<int> fold;
     // Overrides of options 27, 123 and 29 for this run.
     std::optional<char> house;
     std::optional<int> zodiac, node;
@@ -43,10 +47,11 @@ struct FieldError {
 };
 
 // The election entry of an election-mode command: the typed fields, and the home data of the
-// options for the ones not given. The 24-hour time maps to the 12-hour clock (00:xx is 12:xx
-// A.M., 12:xx is 12:xx P.M.).
+// options for the ones not given (the zone: the home zone's name when there is one, else option
+// 18). The 24-hour time maps to the 12-hour clock (00:xx is 12:xx A.M., 12:xx is 12:xx P.M.).
 std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& command,
-                                                           const OptionValues& options);
+                                                           const OptionValues& options,
+                                                           const std::string& home_zone_name = "");
 
 extern const char* const kChartCommandUsage;
 

@@ -1,6 +1,7 @@
 #include "cli/chart_report.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "chart/angles.h"
@@ -22,6 +23,14 @@ std::string Number(double value) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.17g", value);
     return buffer;
+}
+
+// A single as the shortest text that reads back to it: -1, -5.5, 0.020833334.
+std::string ShortestNumber(float value) {
+    if (value == 0) return "0";  // never "-0"
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace
@@ -72,6 +81,8 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
     std::string lines = "[";
     for (int i = 1; i <= 7; ++i) lines += (i > 1 ? ", " : "") + JsonString(chart.CaptionLines[i]);
     member("caption_lines", lines + "]");
+    member("zone_name", chart.ChartZoneName.empty() ? "null" : JsonString(chart.ChartZoneName));
+    member("zone_offset_hours", ShortestNumber(chart.ChartZone));
     member("julian_day_number", Number(chart.JulianDayNumber));
     member("centuries_t", Number(chart.CenturiesT));
     member("ut_fraction", Number(chart.UTFraction));

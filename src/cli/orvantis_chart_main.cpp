@@ -21,6 +21,7 @@
 #include "settings/text_lines.h"
 #include "shell/font_registration.h"
 #include "wheel/drawing_tables_file.h"
+#include "zones/zone_names.h"
 
 using namespace orvantis;
 
@@ -156,10 +157,22 @@ int main(int argc, char** argv) {
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 
+    // The home zone by name: --tz without --date, else line 131 of the options.
+    const std::string home_name =
+        command.tz && !command.date ? *command.tz : ReadHomeZoneName(*options_text);
+    const auto home_zone = NamedZone::Find(home_name);
+    if (!home_name.empty() && !home_zone) {
+        std::fprintf(stderr, "orvantis-chart: \"%s\" is not a time zone of the tz database%s\n",
+                     home_name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
+        if (command.tz) return kRefused;
+    }
+    if (home_zone) request.home_zone = {home_zone->Name(), home_zone->HoursAt(request.now)};
+
     StderrNotifier notifier;
     ElectionData election;
     if (command.date) {
-        const auto entry = BuildElectionEntry(command, options);
+        const auto entry =
+            BuildElectionEntry(command, options, home_zone ? home_zone->Name() : std::string());
         if (const auto* field = std::get_if<FieldError>(&entry)) {
             std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n", kElectionDataError,
                          field->field.c_str(), field->detail.c_str());
@@ -176,6 +189,16 @@ int main(int argc, char** argv) {
             return kRefused;
         }
         election = *StoreElectionData(typed, request.house_system, notifier);
+        // A local time that occurs twice takes --fold (first by default) and says which.
+        const auto choose = [&](const std::string& question, const AmbiguousTime& times) {
+            const int fold = command.fold.value_or(0);
+            std::fprintf(stderr, "orvantis-chart: %s Using the %s (--fold %d).\n", question.c_str(),
+                         fold == 0 ? "first" : "second", fold);
+            (void)times;
+            return std::optional<int>(fold);
+        };
+        if (!election.ElectZoneName.empty() && !LookUpElectionZone(election, notifier, choose))
+            return kRefused;
     }
 
     ChartState chart;

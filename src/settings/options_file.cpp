@@ -10,11 +10,17 @@ namespace orvantis {
 
 OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values) {
     OptionsReading reading;
+    bool zone_name_line = false;
     for (std::string_view line : SplitLines(text)) {
         if (line.empty()) break;
         if (reading.lines_read == kOptionCount) {
-            reading.lines_left_over = true;  // the array ends at option 130
-            break;
+            // The array ends at option 130; line 131 is the home zone's name (ReadHomeZoneName).
+            if (zone_name_line) {
+                reading.lines_left_over = true;
+                break;
+            }
+            zone_name_line = true;
+            continue;
         }
         const double value = LenientNumber(line.substr(0, kOptionValueWidth));
         const bool fits = std::fabs(value) <= std::numeric_limits<float>::max();

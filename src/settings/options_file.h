@@ -17,7 +17,7 @@ inline constexpr int kOptionValueWidth = 7;
 
 struct OptionsReading {
     int lines_read = 0;            // values stored: options 1..lines_read
-    bool lines_left_over = false;  // non-empty lines followed the 130th and were not read
+    bool lines_left_over = false;  // non-empty lines followed the 131st and were not read
 };
 
 // Reads the lines of text into values[1], values[2] ... until the end of the text, the first

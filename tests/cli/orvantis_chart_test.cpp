@@ -39,7 +39,7 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     Outcome Chart(const std::string& args) {
-        const std::string command = std::string(ORVANTIS_BUILD_DIR) +
+        const std::string command = "TZ=Asia/Tokyo " + std::string(ORVANTIS_BUILD_DIR) +
                                     "/orvantis-chart --data-dir " + dir_.string() + " " + args +
                                     " 2>&1";
         Outcome run;
@@ -123,6 +123,34 @@ TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
     EXPECT_EQ(Chart("--date 1900-02-28 --time 10:00").status, 0);
     EXPECT_EQ(Chart("--date 2000-02-29 --time 10:00").status, 0);
     EXPECT_EQ(Chart("--date 1900-02-29 --time 10:00").status, 2);  // 1900 was not a leap year
+}
+
+// Zones by name, with the shell's own TZ set elsewhere: the offset in force at the typed local
+// time, the fold said on stderr, a skipped time refused.
+TEST_F(ChartCommandRun, ZoneByNameGivesTheOffsetInForce) {
+    const struct {
+        const char* args;
+        int status;
+        const char* said;
+    } cases[] = {
+        {"--tz Europe/London --date 2024-07-01 --time 12:00 --json", 0,
+         "\"zone_offset_hours\": -1,"},
+        {"--tz Europe/London --date 2024-01-01 --time 12:00 --json", 0,
+         "\"zone_name\": \"Europe/London\",\n  \"zone_offset_hours\": 0,"},
+        {"--tz America/New_York --date 2024-11-03 --time 01:30 --fold 1 --json", 0,
+         "Using the second (--fold 1)"},
+        {"--tz America/New_York --date 2024-03-10 --time 02:30", 2, "does not exist"},
+        {"--tz Europe/Londn --date 2024-03-10 --time 02:30", 2, "is not a time zone"},
+        {"--tz 5 --date 2024-03-10 --time 02:30", 2, "--tz takes a time zone name"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Chart(std::string(c.args) + " --long 0.10W");
+        EXPECT_EQ(run.status, c.status) << c.args << run.out;
+        EXPECT_THAT(run.out, ::testing::HasSubstr(c.said)) << c.args;
+    }
+    // 12:00 in London in July is 11:00 UT.
+    const Outcome july = Chart("--tz Europe/London --date 2024-07-01 --time 12:00 --json");
+    EXPECT_THAT(july.out, ::testing::HasSubstr("\"ut_fraction\": 0.45833333333333331,"));
 }
 
 TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {

@@ -66,5 +66,18 @@ TEST(ReadOptionsFile, ReadsAtMost130Lines) {
     EXPECT_FALSE(then_empty.lines_left_over);
 }
 
+// Line 131 names the home zone; older files without it, or a line after a gap, name none.
+TEST(ReadOptionsFile, HomeZoneNameIsTheFirstWordOfLine131) {
+    const std::string values = Lines(130, "3      note");
+    EXPECT_EQ(ReadHomeZoneName(values + "Europe/London  home zone\r\n"), "Europe/London");
+    EXPECT_EQ(ReadHomeZoneName(values + "America/New_York"), "America/New_York");
+    EXPECT_EQ(ReadHomeZoneName(values + "0      no name\r\n"), "");
+    EXPECT_EQ(ReadHomeZoneName(values + " Europe/London\r\n"), "");
+    EXPECT_EQ(ReadHomeZoneName(values), "");
+    EXPECT_EQ(ReadHomeZoneName(Lines(129, "3") + "\r\nEurope/London\r\n"), "");
+    OptionValues v{};
+    EXPECT_FALSE(ReadOptionsFile(values + "Europe/London\r\n", v).lines_left_over);
+}
+
 }  // namespace
 }  // namespace orvantis

@@ -155,6 +155,7 @@ TEST(ShippedData, FilesParseAndTheMasterEqualsTheOptions) {
     const OptionsReading r = ReadOptionsFile(text, values);
     EXPECT_EQ(r.lines_read, 130);
     EXPECT_FALSE(r.lines_left_over);
+    EXPECT_EQ(ReadHomeZoneName(text), "");  // shipped without a name: option 18 as before
 }
 
 }  // namespace
