@@ -115,7 +115,10 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
         }
     }
     if (command.pdf) {
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(PrinterPageWheelStyle()))) {
+        PdfPage page;
+        page.window = QSize(command.png_width, command.png_height);
+        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
+        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
             std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
                          failure->c_str());
             return kFailed;
