@@ -116,6 +116,9 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
     }
     if (command.pdf) {
         PdfPage page;
+        page.half = command.page == PrintedPage::kHalf;
+        if (command.paper)
+            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
         page.window = QSize(command.png_width, command.png_height);
         const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
         if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
