@@ -46,11 +46,14 @@ struct Cell {
 };
 
 // The cell of every printed glyph, counted from the borders the grid drew; each glyph's text
-// box must lie inside its cell.
+// box must lie inside its cell, and the grid on the page (GridOptions put it below the bottom).
 std::vector<Cell> CellsOf(const GlyphFontSurface& surface) {
     std::vector<double> columns, rows;  // x of the vertical borders, y of the horizontal ones
-    for (const auto& l : surface.lines)
+    for (const auto& l : surface.lines) {
         (l.from.x == l.to.x ? columns : rows).push_back(l.from.x == l.to.x ? l.from.x : l.from.y);
+        for (const Point end : {l.from, l.to})
+            EXPECT_TRUE(end.x <= kPage.right && end.y >= kPage.bottom - 1e-9) << "off the page";
+    }
     std::sort(columns.begin(), columns.end());
     std::sort(rows.begin(), rows.end(), std::greater<>());  // top to bottom
     std::vector<Cell> cells;
