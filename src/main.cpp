@@ -8,6 +8,7 @@
 #include "settings/system_locale_regional.h"
 #include "settings/text_lines.h"
 #include "shell/clock.h"
+#include "shell/data_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "windows/message_box_notifier.h"
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
     SystemClock clock;
     MessageBoxNotifier notifier;
     ShellEnvironment environment;
-    environment.app_path = QCoreApplication::applicationDirPath();
+    environment.folders = SystemDataFolders(QCoreApplication::applicationDirPath());
+    if (const auto problem = SeedSettings(environment.folders)) notifier.Notify(*problem);
     environment.owner_file_text = ReadTextFile("MYNAME").value_or("");
     environment.regional = ReadRegionalFormats(SystemLocaleRegional());
     environment.clock = &clock;

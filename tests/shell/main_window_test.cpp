@@ -51,7 +51,7 @@ protected:
 
     std::unique_ptr<MainWindow> Open() {
         ShellEnvironment env;
-        env.app_path = dir_.path();
+        env.folders = {dir_.path(), dir_.path()};
         env.owner_file_text = "Ann Example\r\n";
         env.clock = &clock_;
         env.notifier = &notifier_;
