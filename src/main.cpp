@@ -1,6 +1,7 @@
 // Orvantis: the astrological clock. One instance per user; the window shows the live chart.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvantis");
+    QApplication::setWindowIcon(QIcon(":/org.orvantis.Orvantis.svg"));
+    // Names the launcher of the running window (Wayland app id, taskbar grouping).
+    QGuiApplication::setDesktopFileName("org.orvantis.Orvantis");
 
     SingleInstanceGuard guard(SingleInstanceGuard::DefaultLockPath());
     if (!guard.Acquired()) {
