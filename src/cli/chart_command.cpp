@@ -135,7 +135,7 @@ std::vector<ChartOption> ChartOptions() {
         {{"pdf"}, "FILE", "write the full printed page as a PDF", Text(&ChartCommand::pdf)},
         {{"data-dir"},
          "DIR",
-         "folder of OPTIONS.OPT and the other data files",
+         "read every file from DIR (installed, the default is ~/.config/orvantis)",
          Text(&ChartCommand::data_dir)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
