@@ -523,9 +523,9 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
 }
 
 MainWindow::PagePainter MainWindow::HalfPagePainter() {
-    const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
-    return
-        [image](QPainter& painter, const QRectF& paper) { PaintHalfPage(painter, paper, image); };
+    return [this, size = QSizeF(wheel_->size())](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, MakeWheelInputs(WindowWheelStyle(true)), size);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
