@@ -254,12 +254,9 @@ QString MainWindow::DataPath(const char* file_name) const {
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    if (!text) {
-        // Every option then reads 0: Placidus, tropical, the home place at 0°, 0°.
-        env_.notifier->Notify({kWarning, "OPTIONS.OPT File Not Found", Icon::kExclamation});
-        return;
-    }
-    ReadOptionsFile(*text, options_);
+    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    if (const auto message = ReadStartupOptions(text, master, options_))
+        env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
 }
 
 void MainWindow::ApplyIniGeometry() {

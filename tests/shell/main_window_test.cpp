@@ -288,7 +288,9 @@ TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
     editor->findChild<QPushButton*>("btnSave")->click();
     EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("(Sidereal zodiac - SVP)"));
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
-    auto again = Open();
+    auto again = Open();  // starts on the master's values, and says so
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("OPTIONS.MAS")));
+    EXPECT_EQ(again->Options()[72], w->Options()[72]);
     notifier_.problems.clear();
     Item(*again, "mnuOptionsOptions")->trigger();
     EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));
