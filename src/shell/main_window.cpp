@@ -265,8 +265,12 @@ void MainWindow::ApplyIniGeometry() {
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));
     };
-    move(pixels(g.left), pixels(g.top));
-    resize(pixels(g.width), pixels(g.height));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    const QRect saved(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    const QRect shown = OnNearestScreen(saved, screens);
+    move(shown.topLeft());
+    resize(shown.size());
 }
 
 bool MainWindow::Running() const {

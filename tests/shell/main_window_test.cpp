@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -244,6 +245,16 @@ TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
     auto again = Open();
     EXPECT_EQ(again->TypeChart(), 1);
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
+    SetOption(33, "1");
+    QFile ini(dir_.filePath("ORVANTIS.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("OrvantisLeft=450000\r\nOrvantisTop=600\r\n");
+    ini.close();
+    auto w = Open();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowWritesTheIniFileToo) {
