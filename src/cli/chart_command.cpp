@@ -151,7 +151,7 @@ std::vector<ChartOption> ChartOptions() {
          }},
         {{"data-dir"},
          "DIR",
-         "folder of OPTIONS.OPT and the other data files",
+         "read every file from DIR (installed, the default is ~/.config/orvantis)",
          Text(&ChartCommand::data_dir)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
