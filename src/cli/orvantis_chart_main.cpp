@@ -117,7 +117,13 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
         }
     }
     if (command.pdf) {
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(PrinterPageWheelStyle()))) {
+        PdfPage page;
+        page.half = command.page == PrintedPage::kHalf;
+        if (command.paper)
+            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
+        page.window = QSize(command.png_width, command.png_height);
+        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
+        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
             std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
                          failure->c_str());
             return kFailed;

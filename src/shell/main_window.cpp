@@ -255,12 +255,9 @@ QString MainWindow::DataPath(const char* file_name) const {
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    if (!text) {
-        // Every option then reads 0: Placidus, tropical, the home place at 0°, 0°.
-        env_.notifier->Notify({kWarning, "OPTIONS.OPT File Not Found", Icon::kExclamation});
-        return;
-    }
-    ReadOptionsFile(*text, options_);
+    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    if (const auto message = ReadStartupOptions(text, master, options_))
+        env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
 }
 
 void MainWindow::ApplyIniGeometry() {
@@ -269,8 +266,12 @@ void MainWindow::ApplyIniGeometry() {
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));
     };
-    move(pixels(g.left), pixels(g.top));
-    resize(pixels(g.width), pixels(g.height));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    const QRect saved(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    const QRect shown = OnNearestScreen(saved, screens);
+    move(shown.topLeft());
+    resize(shown.size());
 }
 
 bool MainWindow::Running() const {
@@ -523,9 +524,9 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
 }
 
 MainWindow::PagePainter MainWindow::HalfPagePainter() {
-    const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
-    return
-        [image](QPainter& painter, const QRectF& paper) { PaintHalfPage(painter, paper, image); };
+    return [this, size = QSizeF(wheel_->size())](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, MakeWheelInputs(WindowWheelStyle(true)), size);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
