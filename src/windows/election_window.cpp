@@ -1,5 +1,6 @@
 #include "windows/election_window.h"
 
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,6 +8,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +21,7 @@
 #include <tuple>
 #include <vector>
 
+#include "chart/calendar.h"
 #include "chart/chart_driver.h"
 #include "windows/busy_pointer.h"
 
@@ -59,7 +62,10 @@ bool KeyPasses(const QKeyEvent& key, bool zone) {
         const char16_t u = c.unicode();
         if (u < 0x20 || u == 0x7f) continue;
         if (IsAsciiDigit(u)) continue;
-        if (zone && (u == u'-' || u == u'.')) continue;
+        // The zone also takes names: Europe/Berlin, America/Port-au-Prince, Etc/GMT+5.
+        if (zone && (u == u'-' || u == u'.' || u == u'/' || u == u'_' || u == u'+' ||
+                     (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')))
+            continue;
         return false;
     }
     return true;
@@ -129,6 +135,29 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     LoadFromRecord();
     ShowElectionAngles();
 
+    choose_fold_ = [this](const std::string& question, const AmbiguousTime& times) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Time Zone"),
+                        QString::fromStdString(question + " Which is meant?"), QMessageBox::Cancel,
+                        this);
+        QPushButton* first = box.addButton(
+            QString::fromStdString("First (zone " + ZoneHoursText(times.first_hours) + ")"),
+            QMessageBox::AcceptRole);
+        QPushButton* second = box.addButton(
+            QString::fromStdString("Second (zone " + ZoneHoursText(times.second_hours) + ")"),
+            QMessageBox::AcceptRole);
+        // The one the record holds already is the default, so OK again keeps the choice.
+        box.setDefaultButton(election_.ElectZone == times.second_hours ? second : first);
+        box.exec();
+        if (box.clickedButton() == first) return std::optional<int>(0);
+        if (box.clickedButton() == second) return std::optional<int>(1);
+        return std::optional<int>();
+    };
+    ShowZoneOffset();
+    for (QLineEdit* box :
+         {ui_.txtTZ, ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour, ui_.txtBirthMinute})
+        connect(box, &QLineEdit::textChanged, this, [this] { ShowZoneOffset(); });
+    connect(ui_.optPM, &QRadioButton::toggled, this, [this] { ShowZoneOffset(); });
+
     // Connected after loading: filling the boxes from the record is not typing.
     connect(ui_.txtBirthHour, &QLineEdit::textChanged, this, [this] { txtBirthHour_Change(); });
     connect(ui_.optEast, &QRadioButton::clicked, this, [this] { optEast_Click(); });
@@ -178,7 +207,12 @@ void ElectionWindow::BuildControls() {
     ui_.txtYear = edit("txtYear", kLong);
     ui_.txtBirthHour = edit("txtBirthHour", kShort);
     ui_.txtBirthMinute = edit("txtBirthMinute", kShort);
-    ui_.txtTZ = edit("txtTZ", kLong);
+    ui_.txtTZ = edit("txtTZ", 4 * kLong);
+    // Zone names to choose from while typing: any part of the name finds it ("london").
+    auto* zone_names = new QCompleter(ZoneNames(), ui_.txtTZ);
+    zone_names->setCaseSensitivity(Qt::CaseInsensitive);
+    zone_names->setFilterMode(Qt::MatchContains);
+    ui_.txtTZ->setCompleter(zone_names);
     ui_.txtLongDeg = edit("txtLongDeg", kShort);
     ui_.txtLongMin = edit("txtLongMin", kShort);
     ui_.txtLatDeg = edit("txtLatDeg", kShort);
@@ -188,7 +222,8 @@ void ElectionWindow::BuildControls() {
           ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg, ui_.txtLatMin}) {
         box->setInputMethodHints(Qt::ImhDigitsOnly);
     }
-    ui_.txtTZ->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    ui_.lblZoneOffset = label("lblZoneOffset", "");
+    ui_.lblZoneOffset->setMinimumWidth(110);
 
     ui_.Frame1 = frame("Frame1", "Am/Pm");
     ui_.optAM = option(ui_.Frame1, "optAM", "AM");
@@ -240,6 +275,7 @@ void ElectionWindow::BuildControls() {
     place(1, 2, label("lblBirthHour", "Birth Hour"), ui_.txtBirthHour);
     place(2, 2, label("lblBirthMinute", "Birth Minute"), ui_.txtBirthMinute);
     place(3, 2, label("lblBirthTZ", "Time Zone . . ."), ui_.txtTZ);
+    entry->addWidget(ui_.lblZoneOffset, 3, 4);
     place(4, 0, label("lblLongDeg", "Long Degrees"), ui_.txtLongDeg);
     place(4, 2, label("lblLongMin", "Long Minutes"), ui_.txtLongMin);
     place(5, 0, label("lblLatDeg", "Lat Degrees"), ui_.txtLatDeg);
@@ -297,7 +333,8 @@ void ElectionWindow::LoadFromRecord() {
     ui_.txtYear->setText(QString::number(e.ElectYear));
     ui_.txtBirthHour->setText(QString::number(e.ElectHour));
     ui_.txtBirthMinute->setText(QString::number(e.ElectMinute));
-    ui_.txtTZ->setText(NumberText(e.ElectZone));
+    ui_.txtTZ->setText(e.ElectZoneName.empty() ? NumberText(e.ElectZone)
+                                               : QString::fromStdString(e.ElectZoneName));
     ui_.txtLongDeg->setText(QString::number(e.ElectLongDeg));
     ui_.txtLongMin->setText(QString::number(e.ElectLongMin));
     ui_.txtLatDeg->setText(QString::number(e.ElectLatDeg));
@@ -386,9 +423,52 @@ ElectionEntry ElectionWindow::TypedEntry() const {
     return e;
 }
 
+std::optional<LocalDateTime> ElectionWindow::TypedLocalTime() const {
+    bool ok[5] = {};
+    const LocalDateTime t{
+        ui_.txtYear->text().toInt(&ok[0]), ui_.txtMonth->text().toInt(&ok[1]),
+        ui_.txtDay->text().toInt(&ok[2]),
+        ui_.txtBirthHour->text().toInt(&ok[3]) % 12 + (ui_.optPM->isChecked() ? 12 : 0),
+        ui_.txtBirthMinute->text().toInt(&ok[4])};
+    for (const bool number : ok)
+        if (!number) return std::nullopt;
+    if (t.year < 1 || t.month < 1 || t.month > 12 || t.day < 1 ||
+        t.day > DaysInMonth(t.month, t.year) || t.minute < 0 || t.minute > 59)
+        return std::nullopt;
+    return t;
+}
+
+// Beside the zone: the offset a zone name gives at the typed date and time, so a wrong name or
+// a skipped hour shows before OK is pressed.
+void ElectionWindow::ShowZoneOffset() {
+    const std::string text = ui_.txtTZ->text().trimmed().toStdString();
+    QString shown;
+    const auto zone = IsZoneName(text) ? NamedZone::Find(text) : std::nullopt;
+    const auto local = TypedLocalTime();
+    if (IsZoneName(text) && !zone) {
+        shown = QStringLiteral("unknown zone");
+    } else if (zone && local) {
+        const LocalTimeInZone found = zone->Resolve(*local);
+        if (const auto* one = std::get_if<ZoneOffset>(&found)) {
+            shown = QString::fromStdString("= " + ZoneHoursText(one->hours) + " " +
+                                           zone->AbbreviationAt(InstantOf(*local, one->hours)));
+        } else if (const auto* twice = std::get_if<AmbiguousTime>(&found)) {
+            shown = QString::fromStdString("= " + ZoneHoursText(twice->first_hours) + " or " +
+                                           ZoneHoursText(twice->second_hours) + " (twice)");
+        } else {
+            shown = QStringLiteral("does not exist");
+        }
+    }
+    ui_.lblZoneOffset->setText(shown);
+}
+
 bool ElectionWindow::StoreElectionData() {
     chart_.InputError = 0;
-    const auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
+    auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
+    // A zone name: the offset in force at the typed moment, or the reason there is none.
+    if (stored && !stored->ElectZoneName.empty() &&
+        !LookUpElectionZone(*stored, notifier_, choose_fold_))
+        stored.reset();
     if (!stored) {
         chart_.InputError = 1;
         input_accepted_ = false;

@@ -5,12 +5,14 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "chart/chart_state.h"
 #include "chart/election_angles.h"
 #include "chart/election_validation.h"
 #include "chart/problem.h"
 #include "settings/option_values.h"
+#include "zones/zone_names.h"
 
 class QGroupBox;
 class QLabel;
@@ -40,6 +42,10 @@ public:
     // What the angle tool shows (for tests and the caller's curiosity).
     const ShownAngles& Shown() const { return shown_; }
 
+    // How a local time that occurs twice in a named zone is settled; by default a question box
+    // with the first and the second as buttons. Tests answer it themselves.
+    void SetFoldChoice(FoldChoice choose) { choose_fold_ = std::move(choose); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +63,8 @@ private:
     void txtBirthHour_Change();
 
     ElectionEntry TypedEntry() const;
+    std::optional<LocalDateTime> TypedLocalTime() const;
+    void ShowZoneOffset();
     // Validates the typed data and stores it in the record; false (with the messages sent) when
     // it was refused, and then the record keeps its previous values.
     bool StoreElectionData();
@@ -71,6 +79,7 @@ private:
     std::int16_t date_order_;
     Notifier& notifier_;
     bool input_accepted_ = false;
+    FoldChoice choose_fold_;
     ShownAngles shown_;
 
     // The controls, named as the window's design names them.
@@ -85,6 +94,7 @@ private:
         QPushButton *cmdOK = nullptr, *cmdCancel = nullptr, *Command4 = nullptr;
         QPushButton *Command2 = nullptr, *Command3 = nullptr;
         QLabel *Label5 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+        QLabel* lblZoneOffset = nullptr;  // the offset a zone name gives at the typed moment
     };
     Controls ui_;
 };

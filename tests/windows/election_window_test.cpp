@@ -1,6 +1,7 @@
 // The election data window driven by keys and clicks; a recording notifier takes the messages.
 #include "windows/election_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -107,6 +108,47 @@ TEST_F(ElectionWindowTest, OpensWithTheRecordAndStopsTheClock) {
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
+// A zone name: the offset in force beside the box, the record keeps the name; a skipped hour
+// is refused and an hour that occurs twice asks which.
+TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
+    Open();
+    std::vector<std::string> asked;
+    window_->SetFoldChoice([&](const std::string& question, const AmbiguousTime&) {
+        asked.push_back(question);
+        return std::optional<int>(1);
+    });
+    Fill({{"txtYear", "1945"},
+          {"txtMonth", "6"},
+          {"txtDay", "1"},
+          {"txtBirthHour", "12"},
+          {"txtBirthMinute", "0"},
+          {"txtLongDeg", "13"}});
+    Click("optEast");
+    Type("txtTZ", "Europe/Berlin");
+    EXPECT_EQ(Label("lblZoneOffset")->text(), "= -3 CEMT");  // double summer time
+    Click("Command4");
+    EXPECT_EQ(std::tie(record_.ElectZoneName, record_.ElectZone),
+              std::make_tuple(std::string("Europe/Berlin"), -3.0f));
+
+    Fill({{"txtYear", "2024"},
+          {"txtMonth", "3"},
+          {"txtDay", "31"},
+          {"txtBirthHour", "2"},
+          {"txtBirthMinute", "30"}});
+    Click("optAM");
+    EXPECT_EQ(Label("lblZoneOffset")->text(), "does not exist");
+    Click("cmdOK");
+    EXPECT_THAT(notifier_.Texts(),
+                ::testing::ElementsAre(::testing::HasSubstr("does not exist in Europe/Berlin")));
+    EXPECT_EQ(record_.ElectYear, 1945);
+
+    Fill({{"txtMonth", "10"}, {"txtDay", "27"}});
+    Click("cmdOK");
+    EXPECT_THAT(asked,
+                ::testing::ElementsAre(::testing::HasSubstr("occurs twice in Europe/Berlin")));
+    EXPECT_EQ(record_.ElectZone, -1.0f);  // the second: standard time again
+}
+
 TEST_F(ElectionWindowTest, KeyFiltersLetDigitsThroughAndTheZoneItsSignAndPoint) {
     Open();
     Type("txtDay", "1a2-.");
@@ -114,7 +156,7 @@ TEST_F(ElectionWindowTest, KeyFiltersLetDigitsThroughAndTheZoneItsSignAndPoint) 
     QTest::keyClick(Box("txtDay"), Qt::Key_Backspace);
     QTest::keyClick(Box("txtDay"), Qt::Key_7, Qt::KeypadModifier);
     EXPECT_EQ(Box("txtDay")->text(), "17");
-    Type("txtTZ", "-1.5x");
+    Type("txtTZ", "-1.5#");
     EXPECT_EQ(Box("txtTZ")->text(), "-1.5");
     Type("txtEvent", "New moon - 2");
     EXPECT_EQ(Box("txtEvent")->text(), "New moon - 2");
