@@ -77,6 +77,23 @@ protected:
     RecordingNotifier notifier_;
 };
 
+// The home zone named on line 131: London's wall clock in the caption and its offset on caption
+// line 3, whatever the process's own zone; an Update step keeps the name and moves the clock.
+TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
+    const QByteArray tz = qgetenv("TZ");
+    qputenv("TZ", "Asia/Tokyo");
+    SetOption(131, "Europe/London");
+    using namespace std::chrono;
+    clock_.now = sys_days{year{2024} / 10 / 27} + minutes{30};  // 01:30 BST, the first of two
+    auto w = Open();
+    EXPECT_TRUE(w->CaptionText().endsWith("1:30:00 AM")) << w->CaptionText().toStdString();
+    EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (-1)");
+    Item(*w, "mnuUpdateAddHour")->trigger();
+    EXPECT_EQ(w->Chart().CaptionLines[3], "2.30 A.M. (0)");
+    EXPECT_EQ(w->Election().ElectZoneName, "Europe/London");
+    tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
+}
+
 TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
     auto w = Open();
     struct Expected {
