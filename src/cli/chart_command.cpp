@@ -31,6 +31,10 @@ const char* const kChartCommandUsage =
     "  --layout american|european   wheel layout for --png (default: ORVANTIS.INI)\n"
     "  --pdf FILE          write the full printed page as a PDF\n"
     "  --data-dir DIR      folder of OPTIONS.OPT and the other data files\n"
+    "  --events            list the events of the sky instead (with --json as a JSON array)\n"
+    "  --from YYYY-MM-DD   first day of --events, from 00:00 UT (default: today at home)\n"
+    "  --days N            number of days of --events, 1 to 3660 (default 30)\n"
+    "  --kinds LIST        ingress,station,aspect,phase,void,angle (default: all)\n"
     "  --help              this text\n"
     "\n"
     "Exit status: 0 done, 2 refused input or a chart that cannot be computed, 1 other failures.\n";
@@ -78,9 +82,12 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             c.json = true;
         } else if (a == "--aspects") {
             c.aspects = true;
+        } else if (a == "--events") {
+            c.events = true;
         } else if (a == "--date" || a == "--time" || a == "--zone" || a == "--long" ||
                    a == "--lat" || a == "--event" || a == "--data-dir" || a == "--png" ||
-                   a == "--orbs" || a == "--pdf") {
+                   a == "--orbs" || a == "--pdf" || a == "--from" || a == "--days" ||
+                   a == "--kinds") {
             auto v = value();
             if (!v) return needs_value();
             if (a == "--date") c.date = *v;
@@ -93,6 +100,9 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             if (a == "--png") c.png = *v;
             if (a == "--orbs") c.orbs = *v;
             if (a == "--pdf") c.pdf = *v;
+            if (a == "--from") c.from = *v;
+            if (a == "--days") c.days = *v;
+            if (a == "--kinds") c.kinds = *v;
         } else if (a == "--house") {
             auto v = value();
             if (!v) return needs_value();
@@ -132,6 +142,11 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             "--zone, --long, --lat and --event describe an election chart: give "
             "--date and --time too"};
     if (c.orbs && !c.aspects && !c.pdf) return UsageError{"--orbs goes with --aspects or --pdf"};
+    if (!c.events && (c.from || c.days || c.kinds))
+        return UsageError{"--from, --days and --kinds go with --events"};
+    if (c.events && (c.date || c.aspects || c.png || c.pdf))
+        return UsageError{
+            "--events lists events from the home place: no --date, --aspects, --png or --pdf"};
     return c;
 }
 

@@ -27,6 +27,9 @@ struct ChartCommand {
     bool aspects = false;
     std::optional<std::string> orbs;
     std::optional<std::string> pdf;
+    // The events of the sky instead of a chart (see cli/events_command.h).
+    bool events = false;
+    std::optional<std::string> from, days, kinds;
 };
 
 // A command line that cannot be run, with the text to show.

@@ -16,6 +16,7 @@
 #include "cli/chart_command.h"
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
+#include "cli/events_command.h"
 #include "settings/ini_file.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
@@ -124,6 +125,24 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
     return 0;
 }
 
+// --events: the events from the home place's options, over the span the command names.
+int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier& notifier) {
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const auto read = ReadEventsRequest(command, now, options[18]);
+    if (const auto* usage = std::get_if<UsageError>(&read)) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", usage->message.c_str());
+        return kRefused;
+    }
+    if (!CheckHomeData(options, notifier)) return kRefused;
+    const auto& request = std::get<EventsRequest>(read);
+    const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
+                                   EventSettingsFromOptions(options), request.kinds);
+    const std::string text =
+        command.json ? EventsJson(events, options[18]) : EventsTable(events, options[18]);
+    std::fputs(text.c_str(), stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -151,12 +170,14 @@ int main(int argc, char** argv) {
     if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
     if (command.node) options[29] = static_cast<float>(*command.node);
 
+    StderrNotifier notifier;
+    if (command.events) return RunEvents(command, options, notifier);
+
     ChartRequest request;
     request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 
-    StderrNotifier notifier;
     ElectionData election;
     if (command.date) {
         const auto entry = BuildElectionEntry(command, options);
