@@ -43,6 +43,7 @@ struct EventSettings {
     bool true_node = false;  // option 29 = 1: the node's ingresses are the true node's
     int zodiac = 0;          // option 123: 0 tropical, 1 sidereal (SVP), 2 sidereal (Ayanamsa)
     SkyPlace place;          // where the Ascendant and MC are taken
+    bool operator==(const EventSettings&) const = default;
 };
 
 // The node, zodiac and home place of the options file.

@@ -34,6 +34,7 @@ SkyLongitudes LongitudesAt(const SkyMoment& moment);
 struct SkyPlace {
     double west_longitude = 0;
     double latitude = 0;
+    bool operator==(const SkyPlace&) const = default;
 };
 
 // The home place of the options file (lines 19 .. 24), read as the chart driver reads it.

@@ -91,6 +91,8 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
         {"mnuHouseMeridian", "&Meridian", "Ctrl+F8"},
         {"mnuHouseMorinus", "Mor&inus", "Ctrl+F9"},
         {"mnuAspects", "&Aspects", ""},
+        {"mnuEventsShow", "&Coming events", "F10"},
+        {"mnuEventsStatusBar", "Next event in &status bar", ""},
         {"mnuElectionsRunning", "&Running", "F11"},
         {"mnuElectionsData", "&Data", "F2"},
         {"mnuUpdateAddDay", "&Add a Day", "F3"},
@@ -108,6 +110,7 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
         {"mnuHelpOrvantis", "&Orvantis Window", "F1"},
         {"mnuHelpOptions", "&Options Window", ""},
         {"mnuHelpSelect", "&Select A File Window", ""},
+        {"mnuHelpEvents", "&Events Window", ""},
         {"mnuHelpAboutWindow", "A&bout Window", ""},
         {"mnuHelpHints", "&Hints", ""},
         {"mnuShortcutKeys", "Shortcut &keys", ""},
@@ -123,8 +126,8 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
     }
     QStringList menus;
     for (QAction* top : w->menuBar()->actions()) menus << top->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&House", "&Aspects", "&Elect", "&Update", "&Orbs",
-                                  "&Print", "Optio&ns", "He&lp"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&House", "&Aspects", "E&vents", "&Elect", "&Update",
+                                  "&Orbs", "&Print", "Optio&ns", "He&lp"}));
 }
 
 TEST_F(MainWindowTest, StartsRunningWithTheHouseSystemOfOption27) {
