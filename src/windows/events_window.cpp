@@ -98,9 +98,14 @@ sys_seconds CountdownTarget(const Event& event, sys_seconds now) {
 }
 
 QString NextEventLine(const EventsFeed& feed, sys_seconds now, int time_format) {
-    const std::vector<Event> shown = feed.Shown();
-    if (shown.empty()) return "No events of the chosen kinds in the next 30 days";
-    const Event& next = shown.front();
+    const auto& events = feed.Events();
+    const auto found = std::find_if(events.begin(), events.end(), [&](const Event& e) {
+        return feed.shown_kinds.test(KindBit(e.kind));
+    });
+    if (found == events.end())
+        return QString("No events of the chosen kinds in the next %1 days")
+            .arg(kEventsAhead.count());
+    const Event& next = *found;
     const QString when = UnderWay(next, now)
                              ? "until " + HomeClockText(next.end, feed.Zone(), time_format)
                              : HomeClockText(next.ut, feed.Zone(), time_format);
