@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <tuple>
 
 #include "aspects/aspect_kind.h"
@@ -441,6 +442,12 @@ EventSettings EventSettingsFromOptions(const OptionValues& options) {
     settings.true_node = options[29] == 1;
     settings.zodiac = options[123] == 1 ? 1 : (options[123] == 2 ? 2 : 0);
     settings.place = HomeSkyPlace(options);
+    // A hand-edited place beyond any number (1e999) reads as not a number; held as infinity it
+    // still compares equal to itself, and the angles are passed over all the same.
+    if (!PlaceFinite(settings.place)) {
+        settings.place = {std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::infinity()};
+    }
     return settings;
 }
 

@@ -69,7 +69,9 @@ QString Words(const Event& e, float zone, int time_format) {
 
 bool EventsFeed::Update(sys_seconds now) {
     const EventSettings settings = EventSettingsFromOptions(options_);
-    if (computed_ && settings == computed_for_ && now < due_) return false;
+    const std::chrono::minutes offset = ZoneOffset(options_[18]);
+    if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_)
+        return false;
     EventKinds voids;
     voids.set(KindBit(EventKind::kVoid));
     events_ = FindEvents(now - kVoidLookBack, now, settings, voids);
@@ -82,6 +84,7 @@ bool EventsFeed::Update(sys_seconds now) {
     for (const Event& e : events_) due_ = std::min(due_, CountdownTarget(e, now));
     due_ += std::chrono::seconds{1};  // passed once its own second is over
     computed_for_ = settings;
+    computed_offset_ = offset;
     computed_ = true;
     return true;
 }

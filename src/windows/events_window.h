@@ -25,7 +25,8 @@ class Notifier;
 inline constexpr std::chrono::days kEventsAhead{30};
 
 // The events of the next kEventsAhead from the home place and options, computed afresh only when
-// the first of them has passed (or the options they depend on changed), and the kinds shown.
+// the first of them has passed (or the options they depend on, the home zone included, changed),
+// and the kinds shown.
 class EventsFeed {
 public:
     explicit EventsFeed(const OptionValues& options) : options_(options) {}
@@ -46,7 +47,7 @@ private:
     std::vector<Event> events_;
     std::chrono::sys_seconds due_{};  // recompute at or after this moment
     EventSettings computed_for_{};
-    float computed_zone_ = 0;
+    std::chrono::minutes computed_offset_{};  // the home clock the rows were written for
     bool computed_ = false;
 };
 
