@@ -82,7 +82,8 @@ protected:
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
     Options* Open() {
-        return Options::Open(editor_, dir_.path(), options_, caption_prefix_, owner_, notifier_);
+        return Options::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_, owner_,
+                             notifier_);
     }
     QStringList Entries() const {
         return QDir(dir_.path())
@@ -173,7 +174,11 @@ TEST_F(OptionsEditorTest, EmptiedEditorSavesAnEmptyFileAndKeepsTheValues) {
 TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
     const OptionValues before = options_;
     const std::string prefix_before = caption_prefix_;
-    Options* editor = Open();
+    // Installed, the master is among the shipped files, apart from the user's OPTIONS.OPT.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));
+    ASSERT_TRUE(QFile::rename(Path("OPTIONS.MAS"), Path("share/OPTIONS.MAS")));
+    Options* editor = Options::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
+                                    owner_, notifier_);
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("half typed\n");
 
@@ -185,7 +190,7 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(options_, before);
     EXPECT_EQ(caption_prefix_, prefix_before);
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.OPT", "share"}));
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
@@ -428,11 +433,13 @@ TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
 
 TEST(AboutWindow, OpensOnceAndClosesOnAClickOnALabel) {
     QPointer<About> about;
-    About* window = About::Open(about, nullptr);
+    const QString folder = QStringLiteral("/home/user/.config/orvantis");
+    About* window = About::Open(about, folder, nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(About::Open(about, nullptr), window);
+    EXPECT_EQ(About::Open(about, folder, nullptr), window);
     const auto labels = window->findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), 4);
+    ASSERT_EQ(labels.size(), 5);
+    EXPECT_TRUE(window->findChild<QLabel*>("lblSettingsFolder")->text().endsWith(folder));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(labels[2], &press);

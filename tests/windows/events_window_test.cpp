@@ -35,7 +35,7 @@ protected:
              {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "EVENTS.HLP"})
             QFile::copy(QString(ORVANTIS_DATA_DIR) + "/" + name, dir_.filePath(name));
         ShellEnvironment env;
-        env.app_path = dir_.path();
+        env.folders = {dir_.path(), dir_.path()};
         env.clock = &clock_;
         env.notifier = &notifier_;
         env.start_timer = false;
