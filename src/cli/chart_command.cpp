@@ -29,6 +29,8 @@ const char* const kChartCommandUsage =
     "  --png FILE          render the wheel into a PNG image\n"
     "  --size WxH          image size for --png (default 1024x768)\n"
     "  --layout american|european   wheel layout for --png (default: ORVANTIS.INI)\n"
+    "  --svg FILE          render the wheel as SVG (same size and layout as --png)\n"
+    "  --wheel-items FILE  write what the wheel drew as one JSON object (size, layout, boxes)\n"
     "  --pdf FILE          write the full printed page as a PDF\n"
     "  --data-dir DIR      folder of OPTIONS.OPT and the other data files\n"
     "  --help              this text\n"
@@ -80,7 +82,7 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             c.aspects = true;
         } else if (a == "--date" || a == "--time" || a == "--zone" || a == "--long" ||
                    a == "--lat" || a == "--event" || a == "--data-dir" || a == "--png" ||
-                   a == "--orbs" || a == "--pdf") {
+                   a == "--orbs" || a == "--pdf" || a == "--svg" || a == "--wheel-items") {
             auto v = value();
             if (!v) return needs_value();
             if (a == "--date") c.date = *v;
@@ -93,6 +95,8 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             if (a == "--png") c.png = *v;
             if (a == "--orbs") c.orbs = *v;
             if (a == "--pdf") c.pdf = *v;
+            if (a == "--svg") c.svg = *v;
+            if (a == "--wheel-items") c.wheel_items = *v;
         } else if (a == "--house") {
             auto v = value();
             if (!v) return needs_value();

@@ -27,6 +27,7 @@ struct ChartCommand {
     bool aspects = false;
     std::optional<std::string> orbs;
     std::optional<std::string> pdf;
+    std::optional<std::string> svg, wheel_items;  // the window's wheel as SVG; what it drew
 };
 
 // A command line that cannot be run, with the text to show.

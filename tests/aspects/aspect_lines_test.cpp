@@ -37,7 +37,7 @@ struct Scene {
 };
 
 Point End(double display_angle) {
-    return {120 * std::cos(display_angle * kPiDeg), 0.96 * 120 * std::sin(display_angle * kPiDeg)};
+    return {120 * std::cos(display_angle * kPiDeg), 120 * std::sin(display_angle * kPiDeg)};
 }
 
 bool Near(Point a, Point b) {
