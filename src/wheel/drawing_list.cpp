@@ -35,6 +35,9 @@ DrawingList MakeDrawingList(const WheelInputs& in, const WheelWork& work, Extent
     list.asc_angle = work.BodyTrueAngle[kAscendantBody];
     list.mc_angle = work.BodyTrueAngle[kMCBody];
     list.cusp_angles = SpokeAngles(in.shown, in.TypeChart);
+    // The American spokes come every 30 degrees from 3 o'clock; by house, the 1st is at 180.
+    if (in.TypeChart != 1)
+        for (int h = 1; h <= 12; ++h) list.cusp_angles[h - 1] = ((h - 7 + 12) % 12) * 30.0;
     for (DrawnItem item : work.Items) {
         const Point a = map({item.box.x0, item.box.y1}), b = map({item.box.x1, item.box.y0});
         item.box = {a.x, a.y, b.x, b.y};

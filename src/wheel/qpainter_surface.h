@@ -31,6 +31,8 @@ public:
 
     // Every font size is multiplied by this (1 unless set).
     void SetFontScale(double scale) { font_scale_ = scale; }
+    // Every line width is multiplied by this (1 unless set).
+    void SetLineScale(double scale) { line_scale_ = scale; }
 
     // Device position of a user point, and device length of a user length.
     QPointF Map(Point p) const;
@@ -45,6 +47,7 @@ private:
     Point user_centre_;
     double pen_width_ = 1;
     double font_scale_ = 1;
+    double line_scale_ = 1;
     QFont font_;
     QFontMetricsF metrics_;
 };
