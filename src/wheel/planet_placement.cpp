@@ -180,26 +180,28 @@ std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
                        retro[static_cast<std::size_t>(id) - 1] == 'R';
         bodies.push_back(b);
     }
-    for (BodyPlace& b : bodies) {
-        using P = Cell::Printer;
+    // Measured font by font: every change of font costs more than the measuring.
+    using P = Cell::Printer;
+    for (BodyPlace& b : bodies)
         b.glyph = MakeCell(p, P::Glyph, LabelPart::None, st.glyph_size, st.glyph_colour, false,
                            std::string(1, BodyCode(b.id)));
-        b.reading = {
-            MakeCell(p, P::TensBold, LabelPart::DegreeTens, st.degree_size, st.degree_colour, true,
-                     "0", digit_extra),
-            MakeCell(p, P::UnitsBold, LabelPart::DegreeUnits, st.degree_size, st.degree_colour,
-                     true, "0", digit_extra),
-            MakeCell(p, P::Sign, LabelPart::Sign, st.sign_size, st.sign_colour, false,
-                     std::string(1, SignCode(b.pos.sign)), sign_extra),
-            MakeCell(p, P::Tens, LabelPart::MinuteTens, st.minute_size, st.minute_colour, false,
-                     "0", digit_extra),
-            MakeCell(p, P::Units, LabelPart::MinuteUnits, st.minute_size, st.minute_colour, false,
-                     "0", digit_extra),
-        };
+    const Cell degree = MakeCell(p, P::TensBold, LabelPart::DegreeTens, st.degree_size,
+                                 st.degree_colour, true, "0", digit_extra);
+    const Cell minute = MakeCell(p, P::Tens, LabelPart::MinuteTens, st.minute_size,
+                                 st.minute_colour, false, "0", digit_extra);
+    for (BodyPlace& b : bodies) {
+        Cell degree_units = degree, minute_units = minute;
+        degree_units.printer = P::UnitsBold, degree_units.part = LabelPart::DegreeUnits;
+        minute_units.printer = P::Units, minute_units.part = LabelPart::MinuteUnits;
+        b.reading = {degree, degree_units,
+                     MakeCell(p, P::Sign, LabelPart::Sign, st.sign_size, st.sign_colour, false,
+                              std::string(1, SignCode(b.pos.sign)), sign_extra),
+                     minute, minute_units};
+    }
+    for (BodyPlace& b : bodies)
         if (b.retrograde)
             b.retro = MakeCell(p, P::Retro, LabelPart::Retrograde, st.retro_size, st.retro_colour,
                                false, "R");
-    }
     return bodies;
 }
 
@@ -324,18 +326,22 @@ void PrintCell(WheelPaint& p, const BodyPlace& b, const Cell& c, Point centre, c
     }
 }
 
-void DrawBody(WheelPaint& p, const BodyPlace& b) {
-    const Stack stack = BestStack(b, b.angle);
-    ItemTag tag{ItemKind::Glyph, b.id, b.house, 0, LabelPart::None, b.true_angle, b.angle};
-    const Point glyph_centre = OnRay(stack.radius[0], b.angle);
-    PrintCell(p, b, b.glyph, glyph_centre, tag);
-    for (std::size_t i = 1; i < stack.cells.size(); ++i) {
+// Draws the cells of one part (LabelPart::None: the glyph) of a body's stack.
+void DrawPart(WheelPaint& p, const BodyPlace& b, const Stack& stack, LabelPart part) {
+    for (std::size_t i = 0; i < stack.cells.size(); ++i) {
         const Cell& c = *stack.cells[i];
-        PrintCell(p, b, c, OnRay(stack.radius[i], b.angle),
-                  {ItemKind::Label, b.id, 0, 0, c.part, 0, 0});
+        if (c.part != part) continue;
+        const ItemTag tag =
+            part == LabelPart::None
+                ? ItemTag{ItemKind::Glyph, b.id, b.house, 0, part, b.true_angle, b.angle}
+                : ItemTag{ItemKind::Label, b.id, 0, 0, part, 0, 0};
+        PrintCell(p, b, c, OnRay(stack.radius[i], b.angle), tag);
     }
+}
 
-    // The tick at the true angle, and the leader from it to a glyph that had to move.
+// The tick at the true angle, and the leader from it to a glyph that had to move.
+void DrawLeader(WheelPaint& p, const BodyPlace& b, const Stack& stack) {
+    const Point glyph_centre = OnRay(stack.radius[0], b.angle);
     const Colour colour = b.glyph.colour;
     const Point tick_end = OnRay(kOuterRing - kTickLength, b.true_angle);
     p.dc.Line(OnRay(kOuterRing, b.true_angle), tick_end, colour);
@@ -413,8 +419,17 @@ void SetupAndDisplayPlanets(WheelPaint& p) {
         }
         w.BodyDisplayAngle[b.id] = b.angle;
         w.BodyDrawn[b.id] = true;
-        DrawBody(p, b);
     }
+    // Part by part over all bodies, so the font changes a few times rather than at every cell.
+    std::vector<Stack> stacks;
+    for (const BodyPlace& b : bodies) stacks.push_back(BestStack(b, b.angle));
+    for (const LabelPart part :
+         {LabelPart::None, LabelPart::DegreeTens, LabelPart::DegreeUnits, LabelPart::Sign,
+          LabelPart::MinuteTens, LabelPart::MinuteUnits, LabelPart::Retrograde})
+        for (std::size_t i = 0; i < bodies.size(); ++i)
+            if (!bodies[i].left_out) DrawPart(p, bodies[i], stacks[i], part);
+    for (std::size_t i = 0; i < bodies.size(); ++i)
+        if (!bodies[i].left_out) DrawLeader(p, bodies[i], stacks[i]);
     p.dc.FontBold = false;
     p.dc.Tag = {};
 }
