@@ -99,12 +99,10 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
+    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs{chart, shown, options, tables.tables};
-        inputs.TypeChart = type_chart;
-        inputs.style = style;
-        AttachAspects(inputs, options, orbs);
-        return inputs;
+        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
+                                   style);
     };
     if (command.png || command.wheel_items) {
         // The drawing list describes the PNG's paint; without --png no image is saved.

@@ -12,10 +12,12 @@
 #include "aspects/aspect_list.h"
 #include "chart/chart_state.h"
 #include "known_chart.h"
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace orvantis {
 namespace {
+
+using test::RecordingSurface;
 
 // The printed page's scale for an American wheel (S = 265).
 const UserScale kPage{16 - 265, 265 / 0.8 - 68, 265 - 15, -265 / 0.8 - 40};
@@ -50,6 +52,7 @@ Cell CellOf(const RecordingSurface::TextCall& t) {
 RecordingSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
                        const OptionValues& options) {
     RecordingSurface surface;
+    surface.char_width = 8;  // the pitches below are worked out for 8-unit characters
     DrawingContext dc(surface, kPage);
     PrintAspectGrid(dc, L, orbs, options);
     return surface;

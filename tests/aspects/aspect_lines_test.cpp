@@ -10,10 +10,12 @@
 
 #include "aspects/aspect_kind.h"
 #include "chart/chart_state.h"
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace orvantis {
 namespace {
+
+using test::RecordingSurface;
 
 constexpr double kPiDeg = 3.1415926535 / 180;
 

@@ -54,13 +54,13 @@ std::vector<Case> Corpus() {
     const std::array<std::pair<int, int>, 6> sizes{
         {{640, 480}, {1024, 768}, {800, 800}, {768, 1024}, {1920, 1080}, {3840, 2160}}};
     const std::string systems = "PRKCOEMI";
-    int n = 0;
+    std::size_t n = 0;
     for (const ElectionData& e :
          {at(1962, 2, 5, 0, 0, 0, true, 51, false), at(2024, 12, 21, 12, 0, 25, false, 65, false),
           at(2020, 1, 12, 17, 0, 74, true, 40, false)})
         for (int layout = 0; layout < 2; ++layout)
             for (const char system : std::string("PEI"))
-                cases.push_back({e, system, layout, sizes[n % 6].first, sizes[n++ % 6].second});
+                cases.push_back({e, system, layout, sizes[n % 6].first, sizes[n % 6].second}), ++n;
     std::mt19937 random(1962);
     const auto pick = [&](int lo, int hi) {
         return std::uniform_int_distribution<int>(lo, hi)(random);
