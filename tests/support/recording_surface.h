@@ -48,7 +48,7 @@ public:
         texts.push_back({at, std::string(s), c, font});
     }
     Extent TextExtent(std::string_view s) const override {
-        return {char_width * static_cast<double>(s.size()), kCharHeight};
+        return {kCharWidth * static_cast<double>(s.size()), kCharHeight};
     }
 
     // The text calls whose text is exactly s.
@@ -65,7 +65,6 @@ public:
         return all;
     }
 
-    double char_width = kCharWidth;  // a test of cell fitting may widen the characters
     std::vector<std::string> calls;
     std::vector<TextCall> texts;
     std::vector<LineCall> lines;
