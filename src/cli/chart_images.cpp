@@ -67,6 +67,7 @@ std::optional<std::string> WriteWheelSvg(const std::string& path, WheelInputs in
     generator.setOutputDevice(&buffer);
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
+    generator.setResolution(96);  // one pixel a CSS pixel
     generator.setTitle(QStringLiteral("Chart wheel"));
     {
         QPainter painter(&generator);
