@@ -60,7 +60,7 @@ struct Stack {
     std::vector<double> radius;
 };
 
-Stack MakeStack(const BodyPlace& b, double theta, bool with_minutes) {
+Stack MakeStack(const BodyPlace& b, double theta, bool with_minutes, bool with_retro) {
     Stack s;
     s.cells.push_back(&b.glyph);
     std::vector<const Cell*> label;
@@ -69,7 +69,7 @@ Stack MakeStack(const BodyPlace& b, double theta, bool with_minutes) {
             label.push_back(&c);
     if (!LabelReadsInward(theta)) std::reverse(label.begin(), label.end());
     // The retrograde mark closes the label on the inside, whichever way it reads.
-    if (b.retrograde && with_minutes) label.push_back(&b.retro);
+    if (b.retrograde && with_retro) label.push_back(&b.retro);
     s.cells.insert(s.cells.end(), label.begin(), label.end());
     s.radius.push_back(FitInside(b.glyph.extent, theta, kOuterRing - kTickLength - kRingPad));
     for (std::size_t i = 1; i < s.cells.size(); ++i) {
@@ -85,12 +85,15 @@ bool StackFits(const Stack& s, double theta) {
     return s.radius.back() >= ClearOutside(s.cells.back()->extent, theta, kInnerRing + kRingPad);
 }
 
-// The full label where it fits between the rings, else without the minutes, else the glyph.
+// The full label where it fits between the rings, else without the minutes (and then without
+// the retrograde mark), else the glyph alone.
 Stack BestStack(const BodyPlace& b, double theta) {
-    Stack full = MakeStack(b, theta, true);
+    Stack full = MakeStack(b, theta, true, true);
     if (StackFits(full, theta)) return full;
-    Stack short_label = MakeStack(b, theta, false);
-    if (StackFits(short_label, theta)) return short_label;
+    for (const bool retro : {true, false}) {
+        Stack short_label = MakeStack(b, theta, false, retro);
+        if (StackFits(short_label, theta)) return short_label;
+    }
     Stack glyph_only;
     glyph_only.cells = {&b.glyph};
     glyph_only.radius = {full.radius.front()};
