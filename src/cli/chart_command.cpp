@@ -132,6 +132,14 @@ std::vector<ChartOption> ChartOptions() {
              c.layout = v == "european" ? 1 : 0;
              return std::nullopt;
          }},
+        {{"svg"},
+         "FILE",
+         "render the wheel as SVG (same size and layout as --png)",
+         Text(&ChartCommand::svg)},
+        {{"wheel-items"},
+         "FILE",
+         "write what the wheel drew as one JSON object (boxes in pixels)",
+         Text(&ChartCommand::wheel_items)},
         {{"pdf"}, "FILE", "write the printed page as a PDF", Text(&ChartCommand::pdf)},
         {{"page"},
          "full|half",

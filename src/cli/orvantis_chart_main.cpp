@@ -102,17 +102,26 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
+    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs{chart, shown, options, tables.tables};
-        inputs.TypeChart = type_chart;
-        inputs.style = style;
-        AttachAspects(inputs, options, orbs);
-        return inputs;
+        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
+                                   style);
     };
-    if (command.png) {
-        if (const auto failure = WriteWheelPng(*command.png, inputs_for(WindowWheelStyle()),
+    if (command.png || command.wheel_items) {
+        // The drawing list describes the PNG's paint; without --png no image is saved.
+        const std::string png = command.png.value_or("");
+        if (const auto failure =
+                WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
+                              command.png_height, command.wheel_items)) {
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n",
+                         (png.empty() ? *command.wheel_items : png).c_str(), failure->c_str());
+            return kFailed;
+        }
+    }
+    if (command.svg) {
+        if (const auto failure = WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
                                                command.png_width, command.png_height)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.png->c_str(),
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.svg->c_str(),
                          failure->c_str());
             return kFailed;
         }
@@ -233,7 +242,7 @@ int main(int argc, char** argv) {
         aspects = ListAspects(chart.PlanetLong, orbs);
     }
 
-    if (command.png || command.pdf) {
+    if (command.png || command.pdf || command.svg || command.wheel_items) {
         if (const int status =
                 WriteImages(command, data_dir, shipped_dir, chart, options, notifier, argc, argv))
             return status;

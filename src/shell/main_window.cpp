@@ -449,12 +449,8 @@ void MainWindow::SetTypeChart(int type_chart) {
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
-    WheelInputs inputs{chart_, shown_, options_, tables_};
-    inputs.StartScale = StartScale_;
-    inputs.TypeChart = TypeChart_;
-    inputs.style = style;
-    AttachAspects(inputs, options_, OrbValues_);
-    return inputs;
+    return AssembleWheelInputs(chart_, shown_, options_, tables_, OrbValues_, StartScale_,
+                               TypeChart_, style);
 }
 
 bool MainWindow::WriteSettingsIniFile() {

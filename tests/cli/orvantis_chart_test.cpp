@@ -196,8 +196,19 @@ TEST_F(ChartCommandRun, WheelImageAndPrintedPage) {
     fs::copy_file(fs::path(ORVANTIS_BUILD_DIR) / "querna.ttf", dir_ / "querna.ttf");
     const Outcome run =
         Chart("--date 2000-01-01 --time 12:00 --png " + (dir_ / "w.png").string() +
-              " --size 640x480 --layout european --pdf " + (dir_ / "p.pdf").string());
+              " --size 640x480 --layout european --pdf " + (dir_ / "p.pdf").string() + " --svg " +
+              (dir_ / "w.svg").string() + " --wheel-items " + (dir_ / "w.json").string());
     ASSERT_EQ(run.status, 0) << run.out;
+
+    // The drawing list of the same paint, and the same wheel as SVG.
+    const std::string items = FileText(dir_ / "w.json");
+    EXPECT_THAT(items, ::testing::StartsWith("{\"size\":[640.00,480.00],\"center\":[320.00,240.00],"
+                                             "\"layout\":\"european\",\"asc_angle\":180.00,"));
+    int glyphs = 0;
+    for (std::size_t at = 0; (at = items.find("\"kind\":\"glyph\"", at)) != std::string::npos; ++at)
+        ++glyphs;
+    EXPECT_EQ(glyphs, 15);
+    EXPECT_THAT(FileText(dir_ / "w.svg"), ::testing::HasSubstr("viewBox=\"0 0 640 480\""));
 
     const std::string png = FileText(dir_ / "w.png");
     ASSERT_GT(png.size(), 24u);
