@@ -148,7 +148,8 @@ ComputeStatus ComputeEphemeris(ChartState& chart) {
     chart.PlanetLong[kOppositeNode] = Reduce360(first.mean_node + 180.0);
     chart.PlanetLong[kFortune] =
         Reduce360(chart.PlanetLong[kMoon] + chart.Ascendant - chart.PlanetLong[kSun]);
-    chart.PlanetLong[kAscendantBody] = chart.Cusps[4];
+    // The Ascendant itself: in Morinus and Meridian houses the 1st cusp is another point.
+    chart.PlanetLong[kAscendantBody] = chart.Ascendant;
     chart.PlanetLong[kMCBody] = chart.MC;
     SetRetroMarks(chart);
 

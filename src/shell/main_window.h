@@ -22,11 +22,13 @@
 #include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/wheel_inputs.h"
+#include "windows/events_window.h"
 #include "zones/zone_names.h"
 
 class QAction;
 class QPainter;
 class QActionGroup;
+class QLabel;
 
 namespace orvantis {
 
@@ -102,6 +104,8 @@ private:
     void mnuElectionsData_Click();
     void mnuOrbsChange_Click();
     void mnuPrintChartwheel_Click();
+    void mnuEvents_Click();
+    void TickEvents();
     // Paints one printed page into the given rectangle of the painter's device.
     using PagePainter = std::function<void(QPainter&, const QRectF&)>;
     PagePainter FullPagePainter();
@@ -114,6 +118,7 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
+    EventsFeed events_{options_};  // the coming events, while their window or line is shown
     std::optional<NamedZone> home_zone_;  // named on line 131 of the options; else option 18
     ChartState chart_;
     DisplayedChart shown_;
@@ -137,6 +142,8 @@ private:
     QPointer<HelpX> help_window_;
     QPointer<About> about_window_;
     QPointer<CWAspect> aspect_window_;
+    QPointer<EventsWindow> events_window_;
+    QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;

@@ -449,7 +449,7 @@ void ElectionWindow::ShowZoneOffset() {
         shown = QStringLiteral("unknown zone");
     } else if (zone && local) {
         const LocalTimeInZone found = zone->Resolve(*local);
-        if (const auto* one = std::get_if<ZoneOffset>(&found)) {
+        if (const auto* one = std::get_if<OffsetInForce>(&found)) {
             shown = QString::fromStdString("= " + ZoneHoursText(one->hours) + " " +
                                            zone->AbbreviationAt(InstantOf(*local, one->hours)));
         } else if (const auto* twice = std::get_if<AmbiguousTime>(&found)) {

@@ -108,7 +108,7 @@ LocalTimeInZone NamedZone::Resolve(const LocalDateTime& t) const {
     }
     take(to + 1);
     if (found.empty()) return gap;
-    if (found.size() == 1) return ZoneOffset{WestHours(found.front())};
+    if (found.size() == 1) return OffsetInForce{WestHours(found.front())};
     return AmbiguousTime{WestHours(found.front()), WestHours(found.back())};
 }
 
@@ -147,7 +147,7 @@ bool LookUpElectionZone(ElectionData& e, Notifier& notifier, const FoldChoice& c
     e.ElectZoneName = zone->Name();
     const LocalDateTime local = LocalDateTimeOf(e);
     const LocalTimeInZone found = zone->Resolve(local);
-    if (const auto* one = std::get_if<ZoneOffset>(&found)) {
+    if (const auto* one = std::get_if<OffsetInForce>(&found)) {
         e.ElectZone = one->hours;
         return true;
     }
@@ -182,7 +182,7 @@ void RezoneAfterStep(ElectionData& e, int direction) {
     // again within the gap's length.
     for (int round = 0; round < 3; ++round) {
         const LocalTimeInZone found = zone->Resolve(LocalDateTimeOf(e));
-        if (const auto* one = std::get_if<ZoneOffset>(&found)) {
+        if (const auto* one = std::get_if<OffsetInForce>(&found)) {
             e.ElectZone = one->hours;
             return;
         }

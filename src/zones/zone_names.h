@@ -27,7 +27,7 @@ struct LocalDateTime {
 LocalDateTime LocalDateTimeOf(const ElectionData& e);
 
 // What a local date and time is in a zone:
-struct ZoneOffset {  // one instant, with the offset in force then
+struct OffsetInForce {  // one instant, with the offset in force then
     float hours = 0;
 };
 struct NonexistentTime {  // none: the clocks were put forward over it (spring)
@@ -37,7 +37,7 @@ struct NonexistentTime {  // none: the clocks were put forward over it (spring)
 struct AmbiguousTime {  // two instants: the clocks were put back over it (autumn)
     float first_hours = 0, second_hours = 0;  // the earlier instant (fold 0), the later (fold 1)
 };
-using LocalTimeInZone = std::variant<ZoneOffset, NonexistentTime, AmbiguousTime>;
+using LocalTimeInZone = std::variant<OffsetInForce, NonexistentTime, AmbiguousTime>;
 
 class NamedZone {
 public:

@@ -77,14 +77,14 @@ TEST(EphemerisJ2000, OnlySaturnIsRetrograde) {
 TEST(EphemerisJ2000, DerivedPointsAreReduced) {
     ChartState chart = J2000();
     chart.Ascendant = 20.0;  // Moon + Ascendant - Sun is about -37°
-    chart.Cusps[4] = 21.5;   // the body table copies the cusp, not Ascendant
+    chart.Cusps[4] = 21.5;   // Morinus and Meridian: the 1st cusp is not the Ascendant
     chart.MC = 291.25;
     ASSERT_EQ(ComputeEphemeris(chart), ComputeStatus::kOk);
     const auto& p = chart.PlanetLong;
     EXPECT_DOUBLE_EQ(p[kOppositeNode], Reduce360(p[kNode] + 180.0));
     EXPECT_DOUBLE_EQ(p[kFortune], Reduce360(p[kMoon] + 20.0 - p[kSun]));
     EXPECT_GT(p[kFortune], 180.0);
-    EXPECT_EQ(p[kAscendantBody], 21.5);
+    EXPECT_EQ(p[kAscendantBody], 20.0);
     EXPECT_EQ(p[kMCBody], 291.25);
     for (int body = kSun; body <= kBodyCount; ++body) {
         EXPECT_GE(p[body], 0.0) << body;

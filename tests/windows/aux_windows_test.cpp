@@ -29,8 +29,9 @@ namespace orvantis {
 namespace {
 
 const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
-const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",  "ABOUT.HLP",
-                                "HINTS.HLP",    "SHORTCUT.HLP", "LICENSE.HLP", "REVISION.HLP"};
+const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",
+                                "ABOUT.HLP",    "HINTS.HLP",    "SHORTCUT.HLP",
+                                "LICENSE.HLP",  "REVISION.HLP", "EVENTS.HLP"};
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);

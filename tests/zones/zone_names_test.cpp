@@ -60,7 +60,7 @@ TEST_F(NamedZones, LocalTimesAroundChangesOfOffset) {
         ASSERT_TRUE(zone.has_value());
         const LocalTimeInZone found = zone->Resolve(c.local);
         ASSERT_EQ(found.index(), static_cast<std::size_t>(c.kind));
-        if (const auto* one = std::get_if<ZoneOffset>(&found)) {
+        if (const auto* one = std::get_if<OffsetInForce>(&found)) {
             EXPECT_FLOAT_EQ(one->hours, c.hours);
             // The instant read back gives the same offset.
             EXPECT_FLOAT_EQ(zone->HoursAt(InstantOf(c.local, one->hours)), c.hours);
