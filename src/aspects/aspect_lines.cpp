@@ -1,7 +1,7 @@
 #include "aspects/aspect_lines.h"
 
 #include "aspects/aspect_kind.h"
-#include "chart/angles.h"
+#include "astro/angles.h"
 
 namespace orvantis {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 
 namespace orvantis {

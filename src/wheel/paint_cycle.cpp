@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/cusp_labels.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/angles.h"
-#include "settings/lenient_number.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 
 namespace orvantis {
@@ -70,7 +69,7 @@ void SortPlanets(WheelPaint& p) {
 void CountBodiesPerHouse(WheelPaint& p) {
     WheelWork& w = p.work;
     for (int k = 1; k <= kBodyCount; ++k) {
-        const int h = HouseOfBody(p.in.chart, static_cast<int>(w.SortedBodyId[k]));
+        const int h = p.in.chart.HouseOfPlanet[w.SortedBodyId[k]];
         if (h != 0) w.HouseBodyCount[h] += 1;
         w.SortedHouse[k] = h;
     }
@@ -78,11 +77,13 @@ void CountBodiesPerHouse(WheelPaint& p) {
     // its bodies form one run. Fourteen turns at most (every body in one house).
     for (int turn = 0; turn < kBodyCount - 1 && w.SortedHouse[kBodyCount] == w.SortedHouse[1];
          ++turn) {
-        for (auto* table : {&w.SortedLongitude, &w.SortedBodyId, &w.SortedHouse}) {
-            const double last = (*table)[kBodyCount];
-            for (int k = kBodyCount; k >= 2; --k) (*table)[k] = (*table)[k - 1];
-            (*table)[1] = last;
-        }
+        const auto rotate = [](auto& table) {
+            std::rotate(table.begin() + 1, table.begin() + kBodyCount,
+                        table.begin() + kBodyCount + 1);
+        };
+        rotate(w.SortedLongitude);
+        rotate(w.SortedBodyId);
+        rotate(w.SortedHouse);
     }
     w.SlotTaken.fill(0);
 }
@@ -99,9 +100,9 @@ void SetupAndDisplayPlanets(WheelPaint& p) {
 
     const double cusp7 = p.CuspOfHouse(7);
     for (int k = kBodyCount; k >= 1; --k) {
-        const int id = static_cast<int>(w.SortedBodyId[k]);
+        const int id = w.SortedBodyId[k];
         const double L = w.SortedLongitude[k];
-        const int h = static_cast<int>(w.SortedHouse[k]);
+        const int h = w.SortedHouse[k];
 
         if (h != previous_house) w.RunIndex = 1;
         previous_house = h;

@@ -30,8 +30,8 @@ struct WheelWork {
 
     // Body placement, 1-based.
     std::array<double, 16> SortedLongitude{};
-    std::array<double, 16> SortedBodyId{};
-    std::array<double, 16> SortedHouse{};
+    std::array<int, 16> SortedBodyId{};
+    std::array<int, 16> SortedHouse{};  // 0: no house yet
     std::array<double, 13> HouseBodyCount{};
     std::array<std::int16_t, kSlotTableSize> SlotTaken{};
     std::array<double, 16> BodySlot{};

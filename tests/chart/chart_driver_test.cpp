@@ -7,8 +7,8 @@
 #include <cmath>
 #include <tuple>
 
-#include "chart/angles.h"
-#include "chart/calendar.h"
+#include "astro/angles.h"
+#include "astro/calendar.h"
 #include "recording_notifier.h"
 
 namespace orvantis {

@@ -7,7 +7,7 @@
 
 #include <tuple>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel_scene.h"
 
@@ -78,15 +78,6 @@ TEST(CountBodiesPerHouse, HouseAcrossAriesIsOneRun) {
     EXPECT_EQ(last - first, 6);
     EXPECT_EQ(run.work.SortedBodyId[last], kSaturn);
     EXPECT_EQ(run.work.SortedBodyId[first], kMCBody);
-}
-
-TEST(CountBodiesPerHouse, ReadsTheHouseText) {
-    ChartState chart;
-    chart.HouseOfPlanet.replace(0, 10, " 1ST HOUSE");
-    chart.HouseOfPlanet.replace(10, 10, "12TH HOUSE");
-    EXPECT_EQ(HouseOfBody(chart, 1), 1);
-    EXPECT_EQ(HouseOfBody(chart, 2), 12);
-    EXPECT_EQ(HouseOfBody(chart, 3), 0);  // blank before the first chart
 }
 
 TEST(AmericanSlots, CrowdedHouseRunsIntoTheNextAndDropsTwoPoints) {
