@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "aspects/orb_file.h"
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 

@@ -148,7 +148,7 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.PrintLine(p.in.chart.CaptionLines[n]);
         dc.CurrentX = left;
     }
-    if (st.sidereal_caption_line && p.Option(123) != 0) dc.PrintLine("Sidereal");
+    if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
 }
 
 }  // namespace orvantis

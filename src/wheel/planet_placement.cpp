@@ -168,7 +168,8 @@ void SetupAndDisplayPlanets(WheelPaint& p) {
 bool LabelReadsOutwardIn(const WheelPaint& p, double theta, int house) {
     const bool european = p.EuropeanWithChart();
     int n = 4;
-    if (p.Option(28) == 1 && (p.in.TypeChart == 0 || p.in.chart.ChartReady == 0)) n = 3;
+    if (p.Option(kOptionLabelDirection) == 1 && (p.in.TypeChart == 0 || p.in.chart.ChartReady == 0))
+        n = 3;
     const bool left_half = (75 <= theta && theta < 255) || !european;
     const bool outer_houses = house < n || house > n + 5 || european;
     return left_half && outer_houses;
