@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +23,7 @@
 #include "fake_clock.h"
 #include "recording_notifier.h"
 #include "settings/text_lines.h"
+#include "windows/text_file_editor.h"
 
 namespace orvantis {
 namespace {
@@ -51,7 +55,7 @@ protected:
 
     std::unique_ptr<MainWindow> Open() {
         ShellEnvironment env;
-        env.app_path = dir_.path();
+        env.folders = {dir_.path(), dir_.path()};
         env.owner_file_text = "Ann Example\r\n";
         env.clock = &clock_;
         env.notifier = &notifier_;
@@ -243,6 +247,16 @@ TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
 }
 
+TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
+    SetOption(33, "1");
+    QFile ini(dir_.filePath("ORVANTIS.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("OrvantisLeft=450000\r\nOrvantisTop=600\r\n");
+    ini.close();
+    auto w = Open();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowWritesTheIniFileToo) {
     auto w = Open();
     w->show();
@@ -272,12 +286,22 @@ TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {
 TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
     auto w = Open();
     Item(*w, "mnuOptionsOptions")->trigger();
-    bool editor_shown = false;
+    Item(*w, "mnuOptionsOptions")->trigger();  // the open editor comes forward, still wired
+    TextFileEditor* editor = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        editor_shown |= top->isVisible() && top->windowTitle() == "Edit: OPTIONS.OPT";
-    EXPECT_TRUE(editor_shown);
+        if (top->isVisible() && top->windowTitle() == "Edit: OPTIONS.OPT")
+            editor = qobject_cast<TextFileEditor*>(top);
+    ASSERT_NE(editor, nullptr);
+    // Save shows the new options at once: here the zodiac of the caption.
+    QStringList lines = editor->txtContent()->toPlainText().split('\n');
+    lines[122] = "1";
+    editor->txtContent()->setPlainText(lines.join('\n'));
+    editor->findChild<QPushButton*>("btnSave")->click();
+    EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("(Sidereal zodiac - SVP)"));
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
-    auto again = Open();
+    auto again = Open();  // starts on the master's values, and says so
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("OPTIONS.MAS")));
+    EXPECT_EQ(again->Options()[72], w->Options()[72]);
     notifier_.problems.clear();
     Item(*again, "mnuOptionsOptions")->trigger();
     EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));

@@ -81,7 +81,8 @@ protected:
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
     Options* Open() {
-        return Options::Open(editor_, dir_.path(), options_, caption_prefix_, owner_, notifier_);
+        return Options::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_, owner_,
+                             notifier_);
     }
     QStringList Entries() const {
         return QDir(dir_.path())
@@ -427,11 +428,13 @@ TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
 
 TEST(AboutWindow, OpensOnceAndClosesOnAClickOnALabel) {
     QPointer<About> about;
-    About* window = About::Open(about, nullptr);
+    const QString folder = QStringLiteral("/home/user/.config/orvantis");
+    About* window = About::Open(about, folder, nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(About::Open(about, nullptr), window);
+    EXPECT_EQ(About::Open(about, folder, nullptr), window);
     const auto labels = window->findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), 4);
+    ASSERT_EQ(labels.size(), 5);
+    EXPECT_TRUE(window->findChild<QLabel*>("lblSettingsFolder")->text().endsWith(folder));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(labels[2], &press);
