@@ -17,6 +17,7 @@
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
 #include "shell/data_folders.h"
@@ -97,7 +98,7 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
 
     OrbValues orbs{};
-    if (command.pdf && options[122] != 0) {
+    if (command.pdf && options[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
@@ -168,11 +169,12 @@ int main(int argc, char** argv) {
     }
     OptionValues options{};
     ReadOptionsFile(*options_text, options);
-    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
-    if (command.node) options[29] = static_cast<float>(*command.node);
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
 
     ChartRequest request;
-    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 
