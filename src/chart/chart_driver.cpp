@@ -186,10 +186,10 @@ std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues
     return prefix;
 }
 
-char HouseLetterForOption(float option27) {
+char HouseLetterForOption(float start_house_system) {
     constexpr std::array<char, 9> kLetters = {'P', 'P', 'R', 'K', 'C', 'O', 'E', 'M', 'I'};
     for (int n = 2; n <= 8; ++n)
-        if (option27 == n) return kLetters[n];
+        if (start_house_system == n) return kLetters[n];
     return 'P';
 }
 
