@@ -19,7 +19,7 @@ esac
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev libqt6svg6
+    qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     libswe-dev
     python3 python3-fonttools fonts-dejavu-core

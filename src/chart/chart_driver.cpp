@@ -268,7 +268,8 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     std::copy(ephemeris.PlanetLongNext.begin(), ephemeris.PlanetLongNext.end(),
               next.PlanetLongNext.begin());
     body[kFortune] = Reduce360(body[kMoon] + t.Ascendant - body[kSun]);
-    body[kAscendantBody] = houses.Cusps[4];
+    // The Ascendant itself: in Morinus and Meridian houses the 1st cusp is another point.
+    body[kAscendantBody] = t.Ascendant;
     body[kMCBody] = t.MC;
     next.RetroMarks = ephemeris.RetroMarks;
     next.SvpOffset = ephemeris.SvpOffset;

@@ -23,15 +23,6 @@ double UniversalTimeFraction(double clock, bool pm, double zone) {
     return fraction;
 }
 
-// Greenwich sidereal time in days (only the fraction matters) from T and the time of day. T
-// already contains the time of day, so the daily gain of sidereal over solar time comes from the
-// T term: 6h38m45.836s + 8640184.54 s T + 0.0929 s T², plus the solar hours of the day.
-double SiderealDaysAt(double centuries, double time_of_day) {
-    const double st0_hours =
-        (23925.836 + 8640184.54 * centuries + 0.0929 * centuries * centuries) / 3600.0;
-    return (time_of_day * 24.0 + st0_hours) / 24.0;
-}
-
 bool AllFinite(const TimeAndAngles& t) {
     for (double v : {t.UTFraction, t.JulianDayNumber, t.CenturiesT, t.SiderealDays, t.RAMC,
                      t.Obliquity, t.ObliquityDeg, t.MC, t.Ascendant, t.LatRadians, t.SidHours,
@@ -42,6 +33,14 @@ bool AllFinite(const TimeAndAngles& t) {
 }
 
 }  // namespace
+
+// T already contains the time of day, so the daily gain of sidereal over solar time comes from
+// the T term: 6h38m45.836s + 8640184.54 s T + 0.0929 s T², plus the solar hours of the day.
+double SiderealDaysAt(double centuries, double time_of_day) {
+    const double st0_hours =
+        (23925.836 + 8640184.54 * centuries + 0.0929 * centuries * centuries) / 3600.0;
+    return (time_of_day * 24.0 + st0_hours) / 24.0;
+}
 
 double ObliquityDegreesAt(double t) {
     return 23.4522944 - 0.0130125 * t - 1.639e-06 * t * t + 5.03e-07 * t * t * t;

@@ -41,6 +41,10 @@ TimeAndAngles ComputeTimeAndAngles(const ChartMoment& moment);
 // The pieces of the time step, for the election window and for tests. Angles in radians unless
 // the name says degrees; results in degrees reduced to [0, 360).
 
+// Greenwich sidereal time in days (only the fraction matters) for T in Julian centuries from
+// JD 2415020.0 and the time of day (UT, fraction of a day) that T contains.
+double SiderealDaysAt(double centuries, double time_of_day);
+
 // Mean obliquity of the ecliptic in degrees, T in Julian centuries from JD 2415020.0.
 double ObliquityDegreesAt(double centuries);
 

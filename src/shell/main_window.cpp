@@ -5,12 +5,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <array>
 #include <cmath>
 
@@ -97,6 +99,10 @@ void MainWindow::Form_Load() {
 
     wheel_ = new WheelView(*this);
     setCentralWidget(wheel_);
+    next_event_ = new QLabel(this);
+    next_event_->setObjectName("lblNextEvent");
+    statusBar()->addWidget(next_event_, 1);
+    statusBar()->hide();
     createActions();
     const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
@@ -159,6 +165,18 @@ void MainWindow::createActions() {
     mnuAspects_ = menuBar()->addAction("&Aspects");
     mnuAspects_->setObjectName("mnuAspects");
     connect(mnuAspects_, &QAction::triggered, this, &MainWindow::mnuAspects_Click);
+
+    QMenu* events = menuBar()->addMenu("E&vents");
+    events->setObjectName("mnuEvents");
+    events->addAction("&Coming events", Qt::Key_F10, this, &MainWindow::mnuEvents_Click)
+        ->setObjectName("mnuEventsShow");
+    QAction* event_line = events->addAction("Next event in &status bar");
+    event_line->setObjectName("mnuEventsStatusBar");
+    event_line->setCheckable(true);
+    connect(event_line, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        TickEvents();
+    });
 
     QMenu* elect = menuBar()->addMenu("&Elect");
     elect->setObjectName("mnuElections");
@@ -236,6 +254,7 @@ void MainWindow::createActions() {
     help->addSeparator()->setObjectName("mnuSplit1");
     help_item("mnuHelpOptions", "&Options Window", "OPTIONS.HLP");
     help_item("mnuHelpSelect", "&Select A File Window", "SELECT.HLP");
+    help_item("mnuHelpEvents", "&Events Window", "EVENTS.HLP");
     help_item("mnuHelpAboutWindow", "A&bout Window", "ABOUT.HLP");
     help->addSeparator()->setObjectName("mnuSplit2");
     help_item("mnuHelpHints", "&Hints", "HINTS.HLP");
@@ -256,7 +275,8 @@ QString MainWindow::DataPath(const char* file_name) const {
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    const auto master =
+        ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
         env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
 }
@@ -366,6 +386,23 @@ void MainWindow::Timer1_Timer() {
     // The first tick of every new minute recomputes, so a late or coalesced tick never skips
     // a minute.
     if (Running() && computed_minute_ != minute) RecomputeSequence();
+    TickEvents();
+}
+
+// The events count down with this clock; nothing is computed while neither shows them.
+void MainWindow::TickEvents() {
+    const bool line = statusBar()->isVisibleTo(this);
+    if (!events_window_ && !line) return;
+    const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    const bool recomputed = events_.Update(now);
+    if (events_window_) events_window_->Tick(now, recomputed);
+    if (line) next_event_->setText(NextEventLine(events_, now, env_.regional.TimeFormat));
+}
+
+void MainWindow::mnuEvents_Click() {
+    EventsWindow::Open(events_window_, events_,
+                       std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                       env_.regional.TimeFormat, env_.folders.shipped, *env_.notifier, this);
 }
 
 QString MainWindow::CaptionText() const {
@@ -414,12 +451,8 @@ void MainWindow::SetTypeChart(int type_chart) {
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
-    WheelInputs inputs{chart_, shown_, options_, tables_};
-    inputs.StartScale = StartScale_;
-    inputs.TypeChart = TypeChart_;
-    inputs.style = style;
-    AttachAspects(inputs, options_, OrbValues_);
-    return inputs;
+    return AssembleWheelInputs(chart_, shown_, options_, tables_, OrbValues_, StartScale_,
+                               TypeChart_, style);
 }
 
 bool MainWindow::WriteSettingsIniFile() {

@@ -1,5 +1,6 @@
 #include "wheel/paint_cycle.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -10,8 +11,10 @@
 namespace orvantis {
 namespace {
 
-constexpr double kInnerRing = 120;
-constexpr double kOuterRing = 217;
+// Room the user scale keeps around the outer ring for the cusp labels: above and below, and
+// left and right, where a label lies along the ring.
+constexpr double kLabelRoomAbove = 21;
+constexpr double kLabelRoomBeside = 45;
 // The spokes run from ring to ring. Squeezing their y components by 0.9675 (116.1 for 120,
 // 209.9475 for 217), as for circles on screen units that are not square, left the top and bottom
 // spokes 7 units short of the outer ring and poking into the inner one: our units are square.
@@ -76,10 +79,13 @@ double WheelPaint::CuspOfHouse(int house) const {
 }
 
 UserScale WindowUserScale(int start_scale, Extent area) {
-    const double s = start_scale;
     // A degenerate area keeps a usable scale instead of dividing by zero.
     const double ratio =
         area.width > 0 && area.height > 0 ? std::abs(area.height / area.width) : 1.0;
+    // The wheel and its cusp labels always fit, whatever the window's shape: a square or
+    // portrait window would otherwise cut off the Ascendant and Descendant labels.
+    const double s = std::max({static_cast<double>(start_scale), kOuterRing + kLabelRoomBeside,
+                               (kOuterRing + kLabelRoomAbove) / ratio});
     return {-s, s * ratio, s, -s * ratio};
 }
 
@@ -146,6 +152,38 @@ void ComputeHouseSizes(WheelPaint& p) {
     w.HouseSize[12] = Reduce360(w.CuspCopy[1] - w.CuspCopy[12]);
 }
 
+double FitInside(Extent e, double theta, double limit) {
+    // The farthest corner (r|cos| + w/2, r|sin| + h/2) on the circle: a quadratic in r.
+    const double b = e.width * std::abs(CosDeg(theta)) + e.height * std::abs(SinDeg(theta));
+    const double c = (e.width * e.width + e.height * e.height) / 4 - limit * limit;
+    return (-b + std::sqrt(std::max(0.0, b * b - 4 * c))) / 2;
+}
+
+double ClearOutside(Extent e, double theta, double limit) {
+    const double cx = std::abs(CosDeg(theta)), cy = std::abs(SinDeg(theta));
+    const auto nearest = [&](double r) {
+        return std::hypot(std::max(0.0, r * cx - e.width / 2),
+                          std::max(0.0, r * cy - e.height / 2));
+    };
+    double lo = 0, hi = limit + e.width + e.height;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (lo + hi) / 2;
+        (nearest(mid) < limit ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+Box CentredBox(Point c, Extent e) {
+    return {c.x - e.width / 2, c.y - e.height / 2, c.x + e.width / 2, c.y + e.height / 2};
+}
+
+void PrintCentred(DrawingContext& dc, Point c, std::string_view s) {
+    const Extent e = dc.Measure(s);
+    dc.CurrentX = c.x - e.width / 2;
+    dc.CurrentY = c.y + e.height / 2;
+    dc.Print(s);
+}
+
 WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     WheelWork work;
     WheelPaint p{dc, in, work};
@@ -167,32 +205,19 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     PutDataOnHouseCusps(p);
     MarkInterceptedSigns(p);
 
-    dc.FontName = "QUERNA";
-    dc.FontSize = p.Option(st.body_measure_size);
-    dc.FontBold = false;
-    const std::string fortune(1, BodyCode(kFortune));
-    work.FortuneGlyphWidth = dc.TextWidth(fortune);
-    work.FortuneGlyphHeight = std::abs(dc.TextHeight(fortune));
-    work.DigitWidth = dc.TextWidth("0");
-    work.DigitHeight = std::abs(dc.TextHeight("0"));
-    if (st.glyph_step_has_extras) {
-        work.FortuneGlyphWidth += p.Option(st.sign_extra_width);
-        work.FortuneGlyphHeight += p.Option(st.sign_extra_height);
-        work.DigitWidth += p.Option(st.digit_extra_width);
-        work.DigitHeight += p.Option(st.digit_extra_height);
-    }
-
     work.WheelRing = 1;
     SetupAndDisplayPlanets(p);
 
-    // The aspect lines inside the inner ring, drawn by the aspects subsystem.
+    dc.Tag = {ItemKind::AspectGlyph};
     if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
         in.draw_aspect_lines(dc, work.BodyDisplayAngle);
 
+    dc.Tag = {ItemKind::Caption};
     PlaceWheelCaptions(p);
 
     if (st.PrinterOutput && p.Option(kOptionPrintGrid) != 0 && in.print_aspect_grid)
         in.print_aspect_grid(dc);
+    work.Items = std::move(dc.Drawn);
     return work;
 }
 

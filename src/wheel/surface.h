@@ -11,6 +11,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "wheel/drawn_items.h"
 
 namespace orvantis {
 
@@ -90,6 +93,12 @@ public:
     void Line(Point from, Point to, Colour c);
     void Circle(Point centre, double radius, Colour c);
 
+    // What the next prints are; every print is kept in Drawn with this tag and its cell.
+    ItemTag Tag{};
+    std::vector<DrawnItem> Drawn;
+    // Keeps an item that is not a print (a leader line).
+    void Record(const DrawnItem& item) { Drawn.push_back(item); }
+
     // Print s; — prints at the current position and advances CurrentX by the width of s.
     void Print(std::string_view s);
     // Print s — prints at the current position, then moves to the start of the next line:
@@ -101,9 +110,12 @@ public:
     // "y − TextHeight / 2" moves a text's top-left corner half a line UP and centres it on y.
     double TextWidth(std::string_view s);
     double TextHeight(std::string_view s);
+    // Width and height (both >= 0) of s in the current font, user units.
+    Extent Measure(std::string_view s);
 
 private:
     void ApplyFont();
+    void KeepCell(std::string_view s, Extent e);
 
     Surface& surface_;
     UserScale scale_;

@@ -136,6 +136,8 @@ TEST(ChartRegression, EveryBodyAndEveryHouseSystemToTheLastDigit) {
             EXPECT_EQ(c.TrueNodeLongitude, row.bodies[11]) << row.moment.year;
             EXPECT_EQ(c.Ascendant, row.bodies[12]) << row.moment.year;
             EXPECT_EQ(c.MC, row.bodies[13]) << row.moment.year;
+            // Body 14 is the Ascendant itself, not the 1st cusp (Meridian and Morinus differ).
+            EXPECT_EQ(c.PlanetLong[kAscendantBody], c.Ascendant) << houses.system;
         }
     }
 }

@@ -30,8 +30,9 @@ namespace orvantis {
 namespace {
 
 const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
-const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",  "ABOUT.HLP",
-                                "HINTS.HLP",    "SHORTCUT.HLP", "LICENSE.HLP", "REVISION.HLP"};
+const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",
+                                "ABOUT.HLP",    "HINTS.HLP",    "SHORTCUT.HLP",
+                                "LICENSE.HLP",  "REVISION.HLP", "EVENTS.HLP"};
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
@@ -174,7 +175,11 @@ TEST_F(OptionsEditorTest, EmptiedEditorSavesAnEmptyFileAndKeepsTheValues) {
 TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
     const OptionValues before = options_;
     const std::string prefix_before = caption_prefix_;
-    Options* editor = Open();
+    // Installed, the master is among the shipped files, apart from the user's OPTIONS.OPT.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));
+    ASSERT_TRUE(QFile::rename(Path("OPTIONS.MAS"), Path("share/OPTIONS.MAS")));
+    Options* editor = Options::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
+                                    owner_, notifier_);
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("half typed\n");
 
@@ -186,7 +191,7 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(options_, before);
     EXPECT_EQ(caption_prefix_, prefix_before);
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.OPT", "share"}));
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
