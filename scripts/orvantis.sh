@@ -69,7 +69,7 @@ build build -DORVANTIS_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== the suite again under AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer"
-build build-asan -DORVANTIS_WERROR=ON -DORVANTIS_SANITIZE=ON -DORVANTIS_BENCHMARKS=OFF
+build build-asan -DORVANTIS_WERROR=ON -DORVANTIS_SANITIZE=ON
 # Qt and fontconfig free what they allocate on this platform, so leaks are checked unsuppressed.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "aspects/aspect_kind.h"
-#include "chart/angles.h"
+#include "astro/angles.h"
 
 namespace orvantis {
 namespace {
@@ -19,16 +19,18 @@ constexpr std::array<double, 7> kGlyphSpots{0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
 
 Colour LineColour(int kind, const OptionValues& options, AspectLineTarget target) {
     if (target.monochrome_drawing && !target.printer_output) return Colour{};
-    const int base = target.printer_output ? 112 : 97;
+    const bool page = target.printer_output;
     switch (kind) {
         case kSextile:
         case kTrine:
-            return PaletteColour(options[static_cast<std::size_t>(base)]);
+            return PaletteColour(
+                options[page ? kOptionPageSextileTrineColour : kOptionSextileTrineColour]);
         case kSquare:
         case kOpposition:
-            return PaletteColour(options[static_cast<std::size_t>(base + 1)]);
+            return PaletteColour(
+                options[page ? kOptionPageSquareOppositionColour : kOptionSquareOppositionColour]);
         default:  // quincunx
-            return PaletteColour(options[static_cast<std::size_t>(base + 2)]);
+            return PaletteColour(options[page ? kOptionPageQuincunxColour : kOptionQuincunxColour]);
     }
 }
 
@@ -42,7 +44,7 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                      const std::array<double, 16>& body_display_angle, const OptionValues& options,
                      AspectLineTarget target) {
     dc.FontName = "QUERNA";
-    dc.FontSize = options[77];
+    dc.FontSize = options[kOptionAspectGlyphSize];
     dc.FontBold = false;
     const Colour fore = dc.ForeColor;
     std::vector<Box> placed;

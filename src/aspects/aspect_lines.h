@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 #include "wheel/surface.h"
 
 namespace orvantis {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string_view>
 
+#include "settings/option_lines.h"
+
 namespace orvantis {
 
 namespace {
@@ -390,8 +392,9 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
     e.pm = *hour24 >= 12;
     e.minute = time.substr(colon + 1);
 
-    e.zone = c.tz.value_or(c.zone.value_or(
-        home_zone_name.empty() ? ZoneText(options[kOptionHomeZone]) : home_zone_name));
+    const HomeLocation home = HomePlace(options);
+    e.zone = c.tz.value_or(
+        c.zone.value_or(home_zone_name.empty() ? ZoneText(home.zone) : home_zone_name));
 
     if (c.longitude) {
         const auto p = SplitPacked(*c.longitude, "EW");
@@ -400,9 +403,9 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
         e.long_min = p->minutes;
         e.west = p->direction == 'W';
     } else {
-        e.long_deg = WholeText(options[19]);
-        e.long_min = WholeText(options[20]);
-        e.west = options[21] == 0;
+        e.long_deg = WholeText(home.long_degrees);
+        e.long_min = WholeText(home.long_minutes);
+        e.west = home.west;
     }
     if (c.latitude) {
         const auto p = SplitPacked(*c.latitude, "SN");
@@ -411,9 +414,9 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
         e.lat_min = p->minutes;
         e.south = p->direction == 'S';
     } else {
-        e.lat_deg = WholeText(options[22]);
-        e.lat_min = WholeText(options[23]);
-        e.south = options[24] != 0;
+        e.lat_deg = WholeText(home.lat_degrees);
+        e.lat_min = WholeText(home.lat_minutes);
+        e.south = home.south;
     }
     return e;
 }

@@ -18,6 +18,7 @@
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
 #include "shell/data_folders.h"
@@ -99,7 +100,7 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
 
     OrbValues orbs{};
-    if (command.pdf && options[122] != 0) {
+    if (command.pdf && options[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
@@ -146,7 +147,7 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
 // --events: the events from the home place's options, over the span the command names.
 int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier& notifier) {
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const auto read = ReadEventsRequest(command, now, options[18]);
+    const auto read = ReadEventsRequest(command, now, options[kOptionHomeZone]);
     if (const auto* usage = std::get_if<UsageError>(&read)) {
         std::fprintf(stderr, "orvantis-chart: %s\n", usage->message.c_str());
         return kRefused;
@@ -155,8 +156,8 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier
     const auto& request = std::get<EventsRequest>(read);
     const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
                                    EventSettingsFromOptions(options), request.kinds);
-    const std::string text =
-        command.json ? EventsJson(events, options[18]) : EventsTable(events, options[18]);
+    const std::string text = command.json ? EventsJson(events, options[kOptionHomeZone])
+                                          : EventsTable(events, options[kOptionHomeZone]);
     std::fputs(text.c_str(), stdout);
     return 0;
 }
@@ -197,14 +198,15 @@ int main(int argc, char** argv) {
     }
     OptionValues options{};
     ReadOptionsFile(*options_text, options);
-    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
-    if (command.node) options[29] = static_cast<float>(*command.node);
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
 
     StderrNotifier notifier;
     if (command.events) return RunEvents(command, options, notifier);
 
     ChartRequest request;
-    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 

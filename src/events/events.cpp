@@ -8,8 +8,9 @@
 #include <tuple>
 
 #include "aspects/aspect_kind.h"
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/chart_state.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
@@ -439,8 +440,8 @@ SkyMoment SkyMomentAt(std::chrono::sys_seconds at) {
 
 EventSettings EventSettingsFromOptions(const OptionValues& options) {
     EventSettings settings;
-    settings.true_node = options[29] == 1;
-    settings.zodiac = options[123] == 1 ? 1 : (options[123] == 2 ? 2 : 0);
+    settings.true_node = options[kOptionTrueNode] == 1;
+    settings.zodiac = options[kOptionZodiac] == 1 ? 1 : (options[kOptionZodiac] == 2 ? 2 : 0);
     settings.place = HomeSkyPlace(options);
     // A hand-edited place beyond any number (1e999) reads as not a number; held as infinity it
     // still compares equal to itself, and the angles are passed over all the same.

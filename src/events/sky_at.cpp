@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "chart/angles.h"
-#include "chart/chart_state.h"
+#include "astro/angles.h"
 #include "chart/time_scales.h"
 #include "ephemeris/ephemeris.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
@@ -26,25 +26,22 @@ double SignedDmm(float dmm) {
 }  // namespace
 
 SkyLongitudes LongitudesAt(const SkyMoment& moment) {
-    ChartState chart;
-    chart.JulianDayNumber = moment.julian_day_number;
-    chart.TimeOfDay = moment.time_of_day;
-    chart.CenturiesT = CenturiesAt(moment);
-    chart.TrueNodeLongitude = kTrueNodeUnset;
+    const Ephemeris e = ComputeEphemeris(moment.julian_day_number, moment.time_of_day);
     SkyLongitudes sky;
-    sky.finite = ComputeEphemeris(chart) == ComputeStatus::kOk;
-    for (int body = kSun; body <= kNode; ++body) sky.longitude[body] = chart.PlanetLong[body];
-    sky.true_node = chart.TrueNodeLongitude;
-    sky.svp_offset = chart.SvpOffset;
-    sky.ayanamsa = chart.Ayanamsa;
+    sky.finite = e.status == ComputeStatus::kOk;
+    for (int body = kSun; body <= kNode; ++body) sky.longitude[body] = e.PlanetLong[body];
+    sky.true_node = e.TrueNode;
+    sky.svp_offset = e.SvpOffset;
+    sky.ayanamsa = e.Ayanamsa;
     return sky;
 }
 
 SkyPlace HomeSkyPlace(const OptionValues& options) {
-    auto longitude = static_cast<float>(options[19] + options[20] / 100.0);
-    if (options[21] == -1) longitude = -longitude;
-    auto latitude = static_cast<float>(options[22] + options[23] / 100.0);
-    if (options[24] == -1) latitude = -latitude;
+    const HomeLocation home = HomePlace(options);
+    auto longitude = static_cast<float>(home.long_degrees + home.long_minutes / 100.0);
+    if (!home.west) longitude = -longitude;
+    auto latitude = static_cast<float>(home.lat_degrees + home.lat_minutes / 100.0);
+    if (home.south) latitude = -latitude;
     return {SignedDmm(longitude), SignedDmm(latitude)};
 }
 
@@ -54,7 +51,7 @@ SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place) {
     const double ramc =
         DegToRad(Reduce360((days - std::floor(days)) * 24.0 * 15.0 - place.west_longitude));
     const double obliquity = DegToRad(ObliquityDegreesAt(t));
-    return {AscendantDegrees(ramc, DegToRad(place.latitude), -obliquity),
+    return {AscendantDegrees(ramc, DegToRad(place.latitude), obliquity),
             MidheavenDegrees(ramc, obliquity)};
 }
 

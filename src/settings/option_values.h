@@ -10,7 +10,4 @@ inline constexpr int kOptionCount = 130;
 
 using OptionValues = std::array<float, kOptionCount + 1>;
 
-// The home time zone in hours, west positive: the fixed zone used when no zone is named.
-inline constexpr int kOptionHomeZone = 18;
-
 }  // namespace orvantis

@@ -18,9 +18,11 @@
 
 #include "aspects/aspect_window.h"
 #include "aspects/wheel_aspects.h"
+#include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
@@ -41,8 +43,6 @@ namespace orvantis {
 namespace {
 
 constexpr const char* kWarning = "Warning!";
-constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 struct HouseItem {
     const char* name;
@@ -104,7 +104,7 @@ void MainWindow::Form_Load() {
     statusBar()->addWidget(next_event_, 1);
     statusBar()->hide();
     createActions();
-    const char letter = HouseLetterForOption(options_[27]);
+    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     mnuElectionsRunning_->setChecked(true);
 
@@ -115,7 +115,7 @@ void MainWindow::Form_Load() {
     election_ = LoadElectionDataFromNow(now, options_, HomeZoneAt(now));
     RecomputeSequence();
 
-    if (options_[33] != 0) {
+    if (options_[kOptionKeepGeometry] != 0) {
         LoadingGeometry_ = true;
         ApplyIniGeometry();
         LoadingGeometry_ = false;
@@ -133,7 +133,8 @@ void MainWindow::Form_Load() {
     if (env_.start_timer) {
         ScheduleNextTick();
         // The title window comes up over the shown main window, once the event loop runs.
-        if (options_[48] == 1) QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
+        if (options_[kOptionTitleWindow] == 1)
+            QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
     }
 }
 
@@ -353,7 +354,7 @@ void MainWindow::UpdateDisplayedChart() {
 
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && options_[33] == 0 && !LoadingGeometry_) {
+    if (normal && options_[kOptionKeepGeometry] == 0 && !LoadingGeometry_) {
         move(x(), 0);
         SizingWindow_ = true;
         resize(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
@@ -431,11 +432,12 @@ QString MainWindow::CaptionText() const {
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
-                      kMonths[clock.month], clock.year, clock.hour24, clock.minute, clock.second);
+                      MonthAbbreviation(clock.month), clock.year, clock.hour24, clock.minute,
+                      clock.second);
     } else {
         const int hour = clock.hour24 % 12 == 0 ? 12 : clock.hour24 % 12;
         std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.day,
-                      kMonths[clock.month], clock.year, hour, clock.minute, clock.second,
+                      MonthAbbreviation(clock.month), clock.year, hour, clock.minute, clock.second,
                       clock.hour24 >= 12 ? "PM" : "AM");
     }
     return QString::fromLatin1(CaptionPrefix_.c_str()) + QString::fromLatin1(text);
@@ -570,7 +572,7 @@ void MainWindow::mnuPrintChartwheel_Click() {
 
 MainWindow::PagePainter MainWindow::FullPagePainter() {
     // The printed grid reads the orb file at the moment of printing.
-    if (options_[122] != 0) {
+    if (options_[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
             env_.notifier->Notify(*problem);
     }

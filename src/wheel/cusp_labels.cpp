@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
 
@@ -173,7 +173,7 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.PrintLine(p.in.chart.CaptionLines[n]);
         dc.CurrentX = left;
     }
-    if (st.sidereal_caption_line && p.Option(123) != 0) dc.PrintLine("Sidereal");
+    if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
     // A house that could not hold all its bodies says which ones are missing.
     if (!p.work.LeftOut.empty()) {
         std::string line = "Left out:";

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/houses.h"
 #include "wheel/glyph_printers.h"
 
@@ -163,7 +163,7 @@ std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
     for (int id = 1; id <= kBodyCount; ++id) {
         BodyPlace b;
         b.id = id;
-        b.house = HouseOfBody(p.in.chart, id);
+        b.house = p.in.chart.HouseOfPlanet[id];
         // Without a house (no chart yet) a body has no sector to go to and is not drawn.
         if (b.house == 0) continue;
         const double L = p.in.shown.BodyLongitude[id];

@@ -21,7 +21,7 @@
 #include <tuple>
 #include <vector>
 
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "windows/busy_pointer.h"
 

@@ -69,7 +69,7 @@ QString Words(const Event& e, float zone, int time_format) {
 
 bool EventsFeed::Update(sys_seconds now) {
     const EventSettings settings = EventSettingsFromOptions(options_);
-    const std::chrono::minutes offset = ZoneOffset(options_[18]);
+    const std::chrono::minutes offset = ZoneOffset(options_[kOptionHomeZone]);
     if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_)
         return false;
     EventKinds voids;

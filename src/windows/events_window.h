@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "events/events.h"
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 
 class QCheckBox;
 class QLabel;
@@ -40,7 +40,7 @@ public:
     std::vector<Event> Shown() const;
 
     EventKinds shown_kinds = AllEventKinds();
-    float Zone() const { return options_[18]; }
+    float Zone() const { return options_[kOptionHomeZone]; }
 
 private:
     const OptionValues& options_;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 #include "chart/election_steps.h"
 #include "chart/election_validation.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/chart_driver.h"
 #include "events/event_text.h"
 
@@ -177,7 +177,7 @@ TEST(Events, LongitudesAreTheChartsOwn) {
             const EventSettings s = EventSettingsFromOptions(options);
             // The chart's own moment: its clock is a single, a fraction of a millisecond off
             // the minute.
-            const SkyMoment m{chart.JulianDayNumber, chart.TimeOfDay};
+            const SkyMoment m{chart.JulianDayNumber, chart.UTFraction};
             const SkyLongitudes sky = LongitudesAt(m);
             const SkyAngles angles = AnglesAt(m, s.place);
             const double shift = Shift(sky, zodiac);

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel_scene.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel_scene.h"
 

@@ -13,7 +13,7 @@
 #include <random>
 
 #include "aspects/aspect_lines.h"
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/chart_driver.h"
 #include "chart/houses.h"
 #include "wheel/drawing_list.h"
@@ -207,7 +207,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
         // Every body is drawn, or named as left out by a house that cannot hold it.
         EXPECT_EQ(drawn + static_cast<int>(work.LeftOut.size()), 15);
         for (const int body : work.LeftOut)
-            EXPECT_GE(glyphs_by_house[HouseOfBody(hc.chart, body)].size(), 6u);
+            EXPECT_GE(glyphs_by_house[hc.chart.HouseOfPlanet[body]].size(), 6u);
 
         // Each label reads degrees, sign, minutes going right and down.
         for (const auto& [body, parts] : labels) {
