@@ -26,4 +26,9 @@ int DaysInMonth(int month, int year) {
     return kDays[month - 1];
 }
 
+bool DayExists(int day, int month, int year) {
+    if (year == 1582 && month == 10 && day >= 5 && day <= 14) return false;
+    return day >= 1 && day <= DaysInMonth(month, year);
+}
+
 }  // namespace orvantis

@@ -14,7 +14,6 @@
 namespace orvantis {
 namespace {
 
-constexpr const char* kWarning = "Warning!";
 constexpr std::array<const char*, 13> kMonthAbbreviations = {
     "", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -129,18 +128,23 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
             static_cast<int>(time.seconds().count())};
 }
 
+bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
+    const bool polar_circle_limit = house_system != 'M' && house_system != 'I';
+    if (polar_circle_limit && (degrees > 66 || (degrees == 66 && minutes > 0))) return true;
+    return degrees + minutes / 60 >= 90;
+}
+
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {
-    if (house_system == 'M' || house_system == 'I') return true;
-    const float degrees = Option(options, 22), minutes = Option(options, 23);
-    if (degrees > 66 || (degrees == 66 && minutes > 0)) {
-        notifier.Notify({kWarning, kLatitudeTooHigh, Icon::kInformation});
+    if (LatitudeTooHigh(std::fabs(Option(options, 22)), std::fabs(Option(options, 23)),
+                        house_system)) {
+        notifier.Notify(Warning(kLatitudeTooHigh, Icon::kInformation));
         return false;
     }
     return true;
 }
 
 void ReportHomeDataError(Notifier& notifier) {
-    notifier.Notify({kWarning, kHomeDataError, Icon::kInformation});
+    notifier.Notify(Warning(kHomeDataError, Icon::kInformation));
 }
 
 bool CheckHomeData(const OptionValues& options, Notifier& notifier) {
@@ -244,7 +248,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     finite = finite && ComputeEphemeris(next) == ComputeStatus::kOk;
     next.CenturiesT = chart_moment_t;  // the chart's own moment, not the day after
     if (!finite || !AllFinite(next)) {
-        notifier.Notify({kWarning, kNonFiniteChart, Icon::kExclamation});
+        notifier.Notify(Warning(kNonFiniteChart, Icon::kExclamation));
         chart.InputError = 1;
         return false;
     }

@@ -57,7 +57,8 @@ const char* FaultDetail(int group) {
         case 6:
             return "a west longitude takes a zone of -2 or more";
         case 7:
-            return "above 66 degrees 00 minutes only Meridian and Morinus houses work";
+            return "the latitude lies below 90 degrees, and above 66 degrees 00 minutes only "
+                   "Meridian and Morinus houses work";
         case 8:
             return "month 1 to 12, day 1 to 31, year up to 2099";
         case 9:
@@ -67,9 +68,9 @@ const char* FaultDetail(int group) {
         case 11:
             return "longitude degrees up to 180, minutes up to 59";
         case 12:
-            return "latitude degrees and minutes up to 59";
+            return "latitude degrees below 90, minutes up to 59";
         case 13:
-            return "that day does not exist in that month";
+            return "that day does not exist (in that month, or skipped in October 1582)";
         default:
             return "";
     }
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     const std::string data_dir = command.data_dir.empty() ? ProgramDirectory() : command.data_dir;
     const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
     if (!options_text) {
-        std::fprintf(stderr, "Warning! OPTIONS.OPT File Not Found\n(looked in %s)\n",
+        std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
                      data_dir.c_str());
         return kFailed;
     }
@@ -161,8 +162,8 @@ int main(int argc, char** argv) {
     if (command.date) {
         const auto entry = BuildElectionEntry(command, options);
         if (const auto* field = std::get_if<FieldError>(&entry)) {
-            std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n", kElectionDataError,
-                         field->field.c_str(), field->detail.c_str());
+            std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
+                         kElectionDataError, field->field.c_str(), field->detail.c_str());
             return kRefused;
         }
         const auto& typed = std::get<ElectionEntry>(entry);

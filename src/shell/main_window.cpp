@@ -38,7 +38,6 @@
 namespace orvantis {
 namespace {
 
-constexpr const char* kWarning = "Warning!";
 constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -256,7 +255,7 @@ void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
     const auto master = ReadFile(DataPath(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
-        env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
+        env_.notifier->Notify(Warning(*message, Icon::kExclamation));
 }
 
 void MainWindow::ApplyIniGeometry() {
@@ -437,8 +436,8 @@ bool MainWindow::WriteSettingsIniFile() {
         WriteFileWhole(DataPath(kIniFileName), QByteArray::fromStdString(text), &reason);
     if (!written) {
         env_.notifier->Notify(
-            {kWarning, "The settings file ORVANTIS.INI could not be saved: " + reason.toStdString(),
-             Icon::kExclamation});
+            Warning("The settings file ORVANTIS.INI could not be saved: " + reason.toStdString(),
+                    Icon::kExclamation));
     }
     return written;
 }
@@ -503,9 +502,8 @@ void MainWindow::mnuPrintChartwheel_Click() {
         }
     }
     if (failure) {
-        env_.notifier->Notify({kWarning,
-                               "The chartwheel was not printed: " + failure->toStdString() + ".",
-                               Icon::kExclamation});
+        env_.notifier->Notify(Warning(
+            "The chartwheel was not printed: " + failure->toStdString() + ".", Icon::kExclamation));
     }
 }
 

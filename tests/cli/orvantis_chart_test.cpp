@@ -108,6 +108,8 @@ TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
         "--date 2024-01-10 --time 10:00 --long 10.60W",
         "--date 2024-01-10 --time 10:00 --lat 40.60N",
         "--date 2023-02-29 --time 10:00",
+        "--date 1582-10-10 --time 12:00",  // skipped by the change of calendar
+        "--date 2024-01-10 --time 10:00 --lat 91.00N --house M",
     };
     for (const char* args : bad) {
         const Outcome run = Chart(args);
@@ -120,6 +122,9 @@ TEST_F(ChartCommandRun, BadInputIsRefusedWithItsMessageAndStatusTwo) {
     EXPECT_EQ(polar.status, 2);
     EXPECT_THAT(polar.out, ::testing::HasSubstr("Your latitude is too high."));
     EXPECT_EQ(Chart("--date 2024-01-10 --time 10:00 --lat 66.01N --house M").status, 0);
+    EXPECT_EQ(Chart("--date 2024-01-10 --time 10:00 --lat 90.00S --house M").status, 2);
+    EXPECT_THAT(Chart("--date 2024-01-10 --time 10:00 --lat 91.00N --house M").out,
+                ::testing::HasSubstr("latitude degrees below 90"));
     EXPECT_EQ(Chart("--date 1900-02-28 --time 10:00").status, 0);
     EXPECT_EQ(Chart("--date 2000-02-29 --time 10:00").status, 0);
     EXPECT_EQ(Chart("--date 1900-02-29 --time 10:00").status, 2);  // 1900 was not a leap year
