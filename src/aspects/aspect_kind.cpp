@@ -30,14 +30,6 @@ std::string_view AspectName(int kind) {
     return kNames[static_cast<std::size_t>(kind)];
 }
 
-std::string AspectGlyph(int kind) {
-    return std::string(1, static_cast<char>(kind + 159));
-}
-
-std::string BodyGlyph(int body) {
-    return std::string(1, static_cast<char>(body + 223));
-}
-
 double AspectDistance(double longitude1, double longitude2) {
     // Each longitude and their difference are brought within a turn first (fmod is exact, so
     // longitudes already in 0..360 give the plain difference): a longitude a turn or more away
@@ -73,11 +65,11 @@ int ClassifyAspect(double longitude1, double longitude2, const OrbValues& orbs) 
 int ClassifyWheelAspect(double longitude1, double longitude2, const OptionValues& options) {
     const auto d = static_cast<float>(AspectDistance(longitude1, longitude2));
     int kind = kNoAspect;
-    if (Within(d, 60.0, options[2])) kind = kSextile;
-    if (Within(d, 90.0, options[3])) kind = kSquare;
-    if (Within(d, 120.0, options[4])) kind = kTrine;
-    if (OppositionWithin(d, options[5])) kind = kOpposition;
-    if (Within(d, 150.0, options[10])) kind = kQuincunx;
+    if (Within(d, 60.0, options[kOptionSextileOrb])) kind = kSextile;
+    if (Within(d, 90.0, options[kOptionSquareOrb])) kind = kSquare;
+    if (Within(d, 120.0, options[kOptionTrineOrb])) kind = kTrine;
+    if (OppositionWithin(d, options[kOptionOppositionOrb])) kind = kOpposition;
+    if (Within(d, 150.0, options[kOptionQuincunxOrb])) kind = kQuincunx;
     return kind;
 }
 

@@ -11,8 +11,13 @@
 
 namespace orvantis {
 
+// The printed page a PDF holds, and its paper.
+enum class PrintedPage { kFull, kHalf };
+enum class Paper { kA4, kLetter };
+
 struct ChartCommand {
     bool help = false;
+    bool version = false;
     bool json = false;
     std::string data_dir;  // empty: the program's own directory
     // The election record; with neither date nor time the chart is for the present moment.
@@ -27,6 +32,12 @@ struct ChartCommand {
     bool aspects = false;
     std::optional<std::string> orbs;
     std::optional<std::string> pdf;
+    std::optional<PrintedPage> page;              // default: the full page
+    std::optional<Paper> paper;                   // default: Letter in US locales, else A4
+    std::optional<std::string> svg, wheel_items;  // the window's wheel as SVG; what it drew
+    // The events of the sky instead of a chart (see cli/events_command.h).
+    bool events = false;
+    std::optional<std::string> from, days, kinds;
 };
 
 // A command line that cannot be run, with the text to show.
@@ -34,7 +45,14 @@ struct UsageError {
     std::string message;
 };
 
+// The arguments after the program name. Options take their value as "--date 2024-03-05" or
+// "--date=2024-03-05"; an unknown option or a missing value gets Qt's standard message. Needs no
+// application object.
 std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args);
+
+// The text of --help and of --version.
+std::string ChartCommandUsage();
+std::string ChartCommandVersion();
 
 // A field of the command line that cannot be an election value at all.
 struct FieldError {
@@ -47,7 +65,5 @@ struct FieldError {
 // A.M., 12:xx is 12:xx P.M.).
 std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& command,
                                                            const OptionValues& options);
-
-extern const char* const kChartCommandUsage;
 
 }  // namespace orvantis

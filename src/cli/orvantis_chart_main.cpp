@@ -16,9 +16,12 @@
 #include "cli/chart_command.h"
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
+#include "cli/events_command.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
+#include "shell/data_folders.h"
 #include "shell/font_registration.h"
 #include "wheel/drawing_tables_file.h"
 
@@ -76,14 +79,40 @@ const char* FaultDetail(int group) {
     }
 }
 
+// A runtime folder of this process's own (mode 0700, as Qt requires), made only when the
+// environment names none, and removed again at the end.
+class RuntimeFolder {
+public:
+    RuntimeFolder() {
+        if (std::getenv("XDG_RUNTIME_DIR")) return;
+        std::string pattern = (std::filesystem::temp_directory_path(error_) / "orvantis-XXXXXX");
+        if (error_ || !mkdtemp(pattern.data())) return;
+        path_ = pattern;
+        setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+    }
+    ~RuntimeFolder() {
+        if (!path_.empty()) std::filesystem::remove_all(path_, error_);
+    }
+    RuntimeFolder(const RuntimeFolder&) = delete;
+    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+
+private:
+    std::error_code error_;
+    std::string path_;
+};
+
 // Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
-int WriteImages(const ChartCommand& command, const std::string& data_dir, const ChartState& chart,
+int WriteImages(const ChartCommand& command, const std::string& data_dir,
+                const std::string& shipped_dir, const ChartState& chart,
                 const OptionValues& options, Notifier& notifier, int argc, char** argv) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Without XDG_RUNTIME_DIR (root, a cron job, a container) Qt warns on every start: a private
+    // runtime folder for this run keeps standard error for what was asked.
+    RuntimeFolder runtime;
     QGuiApplication app(argc, argv);
-    const QString dir = QString::fromLocal8Bit(data_dir.c_str());
+    const QString dir = QString::fromLocal8Bit(shipped_dir.c_str());
     FontRegistration font(dir + "/querna.ttf");
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(dir);
@@ -96,32 +125,65 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
 
     OrbValues orbs{};
-    if (command.pdf && options[122] != 0) {
+    if (command.pdf && options[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
+    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs{chart, shown, options, tables.tables};
-        inputs.TypeChart = type_chart;
-        inputs.style = style;
-        AttachAspects(inputs, options, orbs);
-        return inputs;
+        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
+                                   style);
     };
-    if (command.png) {
-        if (const auto failure = WriteWheelPng(*command.png, inputs_for(WindowWheelStyle()),
+    if (command.png || command.wheel_items) {
+        // The drawing list describes the PNG's paint; without --png no image is saved.
+        const std::string png = command.png.value_or("");
+        if (const auto failure =
+                WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
+                              command.png_height, command.wheel_items)) {
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n",
+                         (png.empty() ? *command.wheel_items : png).c_str(), failure->c_str());
+            return kFailed;
+        }
+    }
+    if (command.svg) {
+        if (const auto failure = WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
                                                command.png_width, command.png_height)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.png->c_str(),
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.svg->c_str(),
                          failure->c_str());
             return kFailed;
         }
     }
     if (command.pdf) {
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(PrinterPageWheelStyle()))) {
+        PdfPage page;
+        page.half = command.page == PrintedPage::kHalf;
+        if (command.paper)
+            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
+        page.window = QSize(command.png_width, command.png_height);
+        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
+        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
             std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
                          failure->c_str());
             return kFailed;
         }
     }
+    return 0;
+}
+
+// --events: the events from the home place's options, over the span the command names.
+int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier& notifier) {
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const auto read = ReadEventsRequest(command, now, options[kOptionHomeZone]);
+    if (const auto* usage = std::get_if<UsageError>(&read)) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", usage->message.c_str());
+        return kRefused;
+    }
+    if (!CheckHomeData(options, notifier)) return kRefused;
+    const auto& request = std::get<EventsRequest>(read);
+    const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
+                                   EventSettingsFromOptions(options), request.kinds);
+    const std::string text = command.json ? EventsJson(events, options[kOptionHomeZone])
+                                          : EventsTable(events, options[kOptionHomeZone]);
+    std::fputs(text.c_str(), stdout);
     return 0;
 }
 
@@ -136,11 +198,23 @@ int main(int argc, char** argv) {
     }
     ChartCommand command = std::get<ChartCommand>(parsed);
     if (command.help) {
-        std::fputs(kChartCommandUsage, stdout);
+        std::fputs(ChartCommandUsage().c_str(), stdout);
+        return 0;
+    }
+    if (command.version) {
+        std::fputs(ChartCommandVersion().c_str(), stdout);
         return 0;
     }
 
-    const std::string data_dir = command.data_dir.empty() ? ProgramDirectory() : command.data_dir;
+    // --data-dir names one folder for every file; else the program's own folder (a build folder)
+    // or the user's settings folder, seeded from the installed files.
+    const QString given = QString::fromLocal8Bit(command.data_dir.c_str());
+    const DataFolders folders =
+        given.isEmpty() ? SystemDataFolders(QString::fromLocal8Bit(ProgramDirectory().c_str()))
+                        : DataFolders{given, given};
+    if (const auto problem = SeedSettings(folders)) StderrNotifier().Notify(*problem);
+    const std::string data_dir = folders.settings.toLocal8Bit().toStdString();
+    const std::string shipped_dir = folders.shipped.toLocal8Bit().toStdString();
     const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
     if (!options_text) {
         std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
@@ -149,15 +223,18 @@ int main(int argc, char** argv) {
     }
     OptionValues options{};
     ReadOptionsFile(*options_text, options);
-    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
-    if (command.node) options[29] = static_cast<float>(*command.node);
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
+
+    StderrNotifier notifier;
+    if (command.events) return RunEvents(command, options, notifier);
 
     ChartRequest request;
-    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 
-    StderrNotifier notifier;
     ElectionData election;
     if (command.date) {
         const auto entry = BuildElectionEntry(command, options);
@@ -193,8 +270,9 @@ int main(int argc, char** argv) {
         aspects = ListAspects(chart.PlanetLong, orbs);
     }
 
-    if (command.png || command.pdf) {
-        if (const int status = WriteImages(command, data_dir, chart, options, notifier, argc, argv))
+    if (command.png || command.pdf || command.svg || command.wheel_items) {
+        if (const int status =
+                WriteImages(command, data_dir, shipped_dir, chart, options, notifier, argc, argv))
             return status;
     }
 

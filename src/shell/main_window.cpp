@@ -5,20 +5,24 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <array>
 #include <cmath>
 
 #include "aspects/aspect_window.h"
 #include "aspects/wheel_aspects.h"
+#include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
@@ -37,9 +41,6 @@
 
 namespace orvantis {
 namespace {
-
-constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 struct HouseItem {
     const char* name;
@@ -75,7 +76,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load() {
     Timer1_.stop();
     BusyPointer busy;
-    font_ = std::make_unique<FontRegistration>(DataPath("querna.ttf"));
+    font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
     LoadingGeometry_ = false;
     const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
@@ -96,19 +97,23 @@ void MainWindow::Form_Load() {
 
     wheel_ = new WheelView(*this);
     setCentralWidget(wheel_);
+    next_event_ = new QLabel(this);
+    next_event_->setObjectName("lblNextEvent");
+    statusBar()->addWidget(next_event_, 1);
+    statusBar()->hide();
     createActions();
-    const char letter = HouseLetterForOption(options_[27]);
+    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     mnuElectionsRunning_->setChecked(true);
 
-    const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.app_path);
+    const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
     for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
     election_ = LoadElectionDataFromNow(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
                                         options_);
     RecomputeSequence();
 
-    if (options_[33] != 0) {
+    if (options_[kOptionKeepGeometry] != 0) {
         LoadingGeometry_ = true;
         ApplyIniGeometry();
         LoadingGeometry_ = false;
@@ -126,7 +131,8 @@ void MainWindow::Form_Load() {
     if (env_.start_timer) {
         ScheduleNextTick();
         // The title window comes up over the shown main window, once the event loop runs.
-        if (options_[48] == 1) QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
+        if (options_[kOptionTitleWindow] == 1)
+            QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
     }
 }
 
@@ -157,6 +163,18 @@ void MainWindow::createActions() {
     mnuAspects_ = menuBar()->addAction("&Aspects");
     mnuAspects_->setObjectName("mnuAspects");
     connect(mnuAspects_, &QAction::triggered, this, &MainWindow::mnuAspects_Click);
+
+    QMenu* events = menuBar()->addMenu("E&vents");
+    events->setObjectName("mnuEvents");
+    events->addAction("&Coming events", Qt::Key_F10, this, &MainWindow::mnuEvents_Click)
+        ->setObjectName("mnuEventsShow");
+    QAction* event_line = events->addAction("Next event in &status bar");
+    event_line->setObjectName("mnuEventsStatusBar");
+    event_line->setCheckable(true);
+    connect(event_line, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        TickEvents();
+    });
 
     QMenu* elect = menuBar()->addMenu("&Elect");
     elect->setObjectName("mnuElections");
@@ -234,6 +252,7 @@ void MainWindow::createActions() {
     help->addSeparator()->setObjectName("mnuSplit1");
     help_item("mnuHelpOptions", "&Options Window", "OPTIONS.HLP");
     help_item("mnuHelpSelect", "&Select A File Window", "SELECT.HLP");
+    help_item("mnuHelpEvents", "&Events Window", "EVENTS.HLP");
     help_item("mnuHelpAboutWindow", "A&bout Window", "ABOUT.HLP");
     help->addSeparator()->setObjectName("mnuSplit2");
     help_item("mnuHelpHints", "&Hints", "HINTS.HLP");
@@ -244,16 +263,18 @@ void MainWindow::createActions() {
     help->addSeparator()->setObjectName("mnuSplit4");
     QAction* about = help->addAction("Abo&ut");
     about->setObjectName("mnuHelpAbout");
-    connect(about, &QAction::triggered, this, [this] { About::Open(about_window_, this); });
+    connect(about, &QAction::triggered, this,
+            [this] { About::Open(about_window_, env_.folders.settings, this); });
 }
 
 QString MainWindow::DataPath(const char* file_name) const {
-    return env_.app_path + "/" + QString::fromLatin1(file_name);
+    return env_.folders.settings + "/" + QString::fromLatin1(file_name);
 }
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    const auto master =
+        ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
         env_.notifier->Notify(Warning(*message, Icon::kExclamation));
 }
@@ -310,7 +331,7 @@ void MainWindow::UpdateDisplayedChart() {
 
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && options_[33] == 0 && !LoadingGeometry_) {
+    if (normal && options_[kOptionKeepGeometry] == 0 && !LoadingGeometry_) {
         move(x(), 0);
         SizingWindow_ = true;
         resize(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
@@ -343,7 +364,8 @@ void MainWindow::mnuAspects_Click() {
 }
 
 void MainWindow::mnuOrbsChange_Click() {
-    const QString chosen = SelectNewOrbFile(env_.app_path, OrbFilePath_, *env_.notifier, this);
+    const QString chosen =
+        SelectNewOrbFile(env_.folders.settings, OrbFilePath_, *env_.notifier, this);
     if (chosen.isEmpty()) return;
     OrbFilePath_ = chosen;  // until the next chart computation
     mnuAspects_Click();
@@ -362,19 +384,37 @@ void MainWindow::Timer1_Timer() {
     // The first tick of every new minute recomputes, so a late or coalesced tick never skips
     // a minute.
     if (Running() && computed_minute_ != minute) RecomputeSequence();
+    TickEvents();
+}
+
+// The events count down with this clock; nothing is computed while neither shows them.
+void MainWindow::TickEvents() {
+    const bool line = statusBar()->isVisibleTo(this);
+    if (!events_window_ && !line) return;
+    const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    const bool recomputed = events_.Update(now);
+    if (events_window_) events_window_->Tick(now, recomputed);
+    if (line) next_event_->setText(NextEventLine(events_, now, env_.regional.TimeFormat));
+}
+
+void MainWindow::mnuEvents_Click() {
+    EventsWindow::Open(events_window_, events_,
+                       std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                       env_.regional.TimeFormat, env_.folders.shipped, *env_.notifier, this);
 }
 
 QString MainWindow::CaptionText() const {
-    const HomeClock clock =
-        HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
+    const HomeClock clock = HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                                        options_[kOptionHomeZone]);
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
-                      kMonths[clock.month], clock.year, clock.hour24, clock.minute, clock.second);
+                      MonthAbbreviation(clock.month), clock.year, clock.hour24, clock.minute,
+                      clock.second);
     } else {
         const int hour = clock.hour24 % 12 == 0 ? 12 : clock.hour24 % 12;
         std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.day,
-                      kMonths[clock.month], clock.year, hour, clock.minute, clock.second,
+                      MonthAbbreviation(clock.month), clock.year, hour, clock.minute, clock.second,
                       clock.hour24 >= 12 ? "PM" : "AM");
     }
     return QString::fromLatin1(CaptionPrefix_.c_str()) + QString::fromLatin1(text);
@@ -409,12 +449,8 @@ void MainWindow::SetTypeChart(int type_chart) {
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
-    WheelInputs inputs{chart_, shown_, options_, tables_};
-    inputs.StartScale = StartScale_;
-    inputs.TypeChart = TypeChart_;
-    inputs.style = style;
-    AttachAspects(inputs, options_, OrbValues_);
-    return inputs;
+    return AssembleWheelInputs(chart_, shown_, options_, tables_, OrbValues_, StartScale_,
+                               TypeChart_, style);
 }
 
 bool MainWindow::WriteSettingsIniFile() {
@@ -454,8 +490,9 @@ void MainWindow::mnuFileExit_Click() {
 
 void MainWindow::mnuOptionsOptions_Click() {
     // The editor checks that OPTIONS.OPT exists ("OPTIONS.OPT File Not Found" otherwise).
-    auto* editor = orvantis::Options::Open(options_window_, env_.app_path, options_, CaptionPrefix_,
-                                           OwnerName_, *env_.notifier, this);
+    auto* editor =
+        orvantis::Options::Open(options_window_, env_.folders.settings, env_.folders.shipped,
+                                options_, CaptionPrefix_, OwnerName_, *env_.notifier, this);
     if (!editor) return;
     // A member function, not a lambda: Qt refuses a unique connection to a lambda, and the
     // editor brought forward again is already connected.
@@ -471,7 +508,7 @@ void MainWindow::ShowSavedOptions() {
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
-    HelpX::ShowHelpFile(help_window_, env_.app_path, help_file_name, *env_.notifier, this);
+    HelpX::ShowHelpFile(help_window_, env_.folders.shipped, help_file_name, *env_.notifier, this);
 }
 
 void MainWindow::mnuPrintChartwheel_Click() {
@@ -509,7 +546,7 @@ void MainWindow::mnuPrintChartwheel_Click() {
 
 MainWindow::PagePainter MainWindow::FullPagePainter() {
     // The printed grid reads the orb file at the moment of printing.
-    if (options_[122] != 0) {
+    if (options_[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
             env_.notifier->Notify(*problem);
     }
@@ -519,9 +556,9 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
 }
 
 MainWindow::PagePainter MainWindow::HalfPagePainter() {
-    const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
-    return
-        [image](QPainter& painter, const QRectF& paper) { PaintHalfPage(painter, paper, image); };
+    return [this, size = QSizeF(wheel_->size())](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, MakeWheelInputs(WindowWheelStyle(true)), size);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

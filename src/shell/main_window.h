@@ -16,14 +16,17 @@
 #include "settings/option_values.h"
 #include "settings/regional_formats.h"
 #include "shell/clock.h"
+#include "shell/data_folders.h"
 #include "shell/font_registration.h"
 #include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/wheel_inputs.h"
+#include "windows/events_window.h"
 
 class QAction;
 class QPainter;
 class QActionGroup;
+class QLabel;
 
 namespace orvantis {
 
@@ -35,7 +38,7 @@ class CWAspect;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
-    QString app_path;              // the program's folder: data files, font, INI file
+    DataFolders folders;           // the user's files and the shipped ones
     std::string owner_file_text;   // the text of MYNAME ("" when there is none)
     RegionalFormats regional;      // date order and clock style
     const Clock* clock = nullptr;  // the present moment
@@ -97,17 +100,21 @@ private:
     void mnuElectionsData_Click();
     void mnuOrbsChange_Click();
     void mnuPrintChartwheel_Click();
+    void mnuEvents_Click();
+    void TickEvents();
     // Paints one printed page into the given rectangle of the painter's device.
     using PagePainter = std::function<void(QPainter&, const QRectF&)>;
     PagePainter FullPagePainter();
     PagePainter HalfPagePainter();
     void ShowHelpFile(const char* help_file_name);
+    // The user's file of that name, in the settings folder.
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();
 
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
+    EventsFeed events_{options_};  // the coming events, while their window or line is shown
     ChartState chart_;
     DisplayedChart shown_;
     ElectionData election_;
@@ -130,6 +137,8 @@ private:
     QPointer<HelpX> help_window_;
     QPointer<About> about_window_;
     QPointer<CWAspect> aspect_window_;
+    QPointer<EventsWindow> events_window_;
+    QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;

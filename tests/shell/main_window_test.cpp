@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <chrono>
 #include <map>
+#include <optional>
 
 #include "fake_clock.h"
 #include "recording_notifier.h"
@@ -53,9 +54,10 @@ protected:
         for (const auto& l : lines) file.write((l + "\r\n").c_str());
     }
 
-    std::unique_ptr<MainWindow> Open() {
+    // By default the folder serves as both, as a build folder does.
+    std::unique_ptr<MainWindow> Open(std::optional<DataFolders> folders = std::nullopt) {
         ShellEnvironment env;
-        env.app_path = dir_.path();
+        env.folders = folders.value_or(DataFolders{dir_.path(), dir_.path()});
         env.owner_file_text = "Ann Example\r\n";
         env.clock = &clock_;
         env.notifier = &notifier_;
@@ -95,6 +97,8 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
         {"mnuHouseMeridian", "&Meridian", "Ctrl+F8"},
         {"mnuHouseMorinus", "Mor&inus", "Ctrl+F9"},
         {"mnuAspects", "&Aspects", ""},
+        {"mnuEventsShow", "&Coming events", "F10"},
+        {"mnuEventsStatusBar", "Next event in &status bar", ""},
         {"mnuElectionsRunning", "&Running", "F11"},
         {"mnuElectionsData", "&Data", "F2"},
         {"mnuUpdateAddDay", "&Add a Day", "F3"},
@@ -112,6 +116,7 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
         {"mnuHelpOrvantis", "&Orvantis Window", "F1"},
         {"mnuHelpOptions", "&Options Window", ""},
         {"mnuHelpSelect", "&Select A File Window", ""},
+        {"mnuHelpEvents", "&Events Window", ""},
         {"mnuHelpAboutWindow", "A&bout Window", ""},
         {"mnuHelpHints", "&Hints", ""},
         {"mnuShortcutKeys", "Shortcut &keys", ""},
@@ -127,8 +132,8 @@ TEST_F(MainWindowTest, MenuTreeHasEveryItemWithItsCaptionAndShortcut) {
     }
     QStringList menus;
     for (QAction* top : w->menuBar()->actions()) menus << top->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&House", "&Aspects", "&Elect", "&Update", "&Orbs",
-                                  "&Print", "Optio&ns", "He&lp"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&House", "&Aspects", "E&vents", "&Elect", "&Update",
+                                  "&Orbs", "&Print", "Optio&ns", "He&lp"}));
 }
 
 TEST_F(MainWindowTest, StartsRunningWithTheHouseSystemOfOption27) {
@@ -245,6 +250,21 @@ TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
     auto again = Open();
     EXPECT_EQ(again->TypeChart(), 1);
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolder) {
+    const DataFolders installed{dir_.filePath("home/.config/orvantis"), dir_.path()};
+    ASSERT_EQ(SeedSettings(installed), std::nullopt);
+    QFile::remove(dir_.filePath("OPTIONS.OPT"));  // the shipped folder holds only the master
+    {
+        auto w = Open(installed);
+        ShowActive(*w);
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        w->mnuFileExit_Click();
+    }
+    EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
+    EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
+    EXPECT_FALSE(QFile::exists(dir_.filePath("ORVANTIS.INI")));
 }
 
 TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {

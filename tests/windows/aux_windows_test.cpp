@@ -19,6 +19,7 @@
 
 #include "chart/chart_driver.h"
 #include "recording_notifier.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
@@ -29,8 +30,9 @@ namespace orvantis {
 namespace {
 
 const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
-const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",  "ABOUT.HLP",
-                                "HINTS.HLP",    "SHORTCUT.HLP", "LICENSE.HLP", "REVISION.HLP"};
+const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",
+                                "ABOUT.HLP",    "HINTS.HLP",    "SHORTCUT.HLP",
+                                "LICENSE.HLP",  "REVISION.HLP", "EVENTS.HLP"};
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
@@ -81,7 +83,8 @@ protected:
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
     Options* Open() {
-        return Options::Open(editor_, dir_.path(), options_, caption_prefix_, owner_, notifier_);
+        return Options::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_, owner_,
+                             notifier_);
     }
     QStringList Entries() const {
         return QDir(dir_.path())
@@ -172,7 +175,11 @@ TEST_F(OptionsEditorTest, EmptiedEditorSavesAnEmptyFileAndKeepsTheValues) {
 TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
     const OptionValues before = options_;
     const std::string prefix_before = caption_prefix_;
-    Options* editor = Open();
+    // Installed, the master is among the shipped files, apart from the user's OPTIONS.OPT.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));
+    ASSERT_TRUE(QFile::rename(Path("OPTIONS.MAS"), Path("share/OPTIONS.MAS")));
+    Options* editor = Options::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
+                                    owner_, notifier_);
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("half typed\n");
 
@@ -184,7 +191,7 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(options_, before);
     EXPECT_EQ(caption_prefix_, prefix_before);
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.OPT", "share"}));
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
@@ -398,14 +405,8 @@ TEST_F(HelpTextsTest, ShortcutKeysAndWindowHelpFollowTheMenus) {
 }
 
 TEST_F(HelpTextsTest, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
-    std::vector<int> acting = {2,  3,  4,  5,  10, 18, 19, 20,  21,  22,  23,  24,
-                               27, 28, 29, 33, 40, 47, 48, 119, 120, 121, 122, 123};
-    for (int n = 60; n <= 86; ++n) acting.push_back(n);
-    for (int n = 88; n <= 116; ++n) acting.push_back(n);
-    for (int n = 124; n <= 130; ++n) acting.push_back(n);
-
     const auto lines = Lines("OPTIONS.HLP");
-    for (int n : acting) {
+    for (int n : kActingOptionLines) {
         // An entry is a line that starts with the number, indented to a four-character column.
         const std::string number = std::to_string(n);
         const bool found = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
@@ -427,11 +428,13 @@ TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
 
 TEST(AboutWindow, OpensOnceAndClosesOnAClickOnALabel) {
     QPointer<About> about;
-    About* window = About::Open(about, nullptr);
+    const QString folder = QStringLiteral("/home/user/.config/orvantis");
+    About* window = About::Open(about, folder, nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(About::Open(about, nullptr), window);
+    EXPECT_EQ(About::Open(about, folder, nullptr), window);
     const auto labels = window->findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), 4);
+    ASSERT_EQ(labels.size(), 5);
+    EXPECT_TRUE(window->findChild<QLabel*>("lblSettingsFolder")->text().endsWith(folder));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(labels[2], &press);

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/chart_driver.h"
 #include "recording_notifier.h"
 

@@ -193,8 +193,8 @@ const Site kOptionsSave{"options editor Save",
                         6000,
                         4096,
                         [](Session& s) {
-                            Options::Open(s.options_editor, s.folder, s.options, s.caption_prefix,
-                                          s.owner, s.notifier);
+                            Options::Open(s.options_editor, s.folder, s.folder, s.options,
+                                          s.caption_prefix, s.owner, s.notifier);
                             if (!s.options_editor) return false;
                             s.options_editor->txtContent()->setPlainText(LongText("option", 100));
                             return true;
@@ -210,7 +210,8 @@ const Site kRestoreDefault{
     [](Session& s) {
         // A master file longer than the room left on the full disk: the copy stops half-way.
         if (!WriteBytes(s.Path("OPTIONS.MAS"), LongText("master", 100).toLatin1())) return false;
-        Options::Open(s.options_editor, s.folder, s.options, s.caption_prefix, s.owner, s.notifier);
+        Options::Open(s.options_editor, s.folder, s.folder, s.options, s.caption_prefix, s.owner,
+                      s.notifier);
         return !s.options_editor.isNull();
     },
     [](Session& s) { return s.options_editor->RestoreDefaultSettings(); }};
@@ -239,7 +240,7 @@ const Site kIniAtExit{"ORVANTIS.INI at exit",
                       0,
                       [](Session& s) {
                           ShellEnvironment env;
-                          env.app_path = s.folder;
+                          env.folders = {s.folder, s.folder};
                           env.owner_file_text = "Ann\r\n";
                           env.clock = &s.clock;
                           env.notifier = &s.notifier;

@@ -23,4 +23,7 @@ int DaysInMonth(int month, int year);
 // the days the change of calendar skipped (the day numbers above would read them as 15 to 24).
 bool DayExists(int day, int month, int year);
 
+// "Jan" .. "Dec" for month 1..12 (the captions' "dd mmm yyyy"); "" for any other month.
+const char* MonthAbbreviation(int month);
+
 }  // namespace orvantis

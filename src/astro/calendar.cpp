@@ -1,4 +1,4 @@
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 
 #include <cmath>
 
@@ -29,6 +29,12 @@ int DaysInMonth(int month, int year) {
 bool DayExists(int day, int month, int year) {
     if (year == 1582 && month == 10 && day >= 5 && day <= 14) return false;
     return day >= 1 && day <= DaysInMonth(month, year);
+}
+
+const char* MonthAbbreviation(int month) {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
 }
 
 }  // namespace orvantis
