@@ -25,8 +25,9 @@ struct AspectEntry {
 
 // Every ordered pair of different bodies that forms an aspect under the orbs, both members
 // taken in the order above: each aspect appears twice, Sun–Moon before Moon–Sun. The node and
-// the opposite node are always 180 degrees apart, so that opposition is always listed whatever
-// the orbs. body_longitude: degrees, index 1..15.
+// the opposite node are always 180 degrees apart, so that opposition is listed under any
+// opposition orb of 0 or more; a negative orb admits no aspect, that one included.
+// body_longitude: degrees, index 1..15.
 std::vector<AspectEntry> ListAspects(const std::array<double, 16>& body_longitude,
                                      const OrbValues& orbs);
 

@@ -34,12 +34,9 @@ std::optional<Problem> LoadOrbFile(const std::string& path, OrbValues& orbs) {
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    Problem problem;
-    problem.title = "Warning!";
-    problem.icon = Icon::kExclamation;
-    problem.text = path + (exists ? " Orb File Cannot Be Read" : " Orb File Not Found") +
-                   "\nThe previous orbs are kept.";
-    return problem;
+    return Warning(path + (exists ? " Orb File Cannot Be Read" : " Orb File Not Found") +
+                       "\nThe previous orbs are kept.",
+                   Icon::kExclamation);
 }
 
 }  // namespace orvantis

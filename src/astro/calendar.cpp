@@ -26,6 +26,11 @@ int DaysInMonth(int month, int year) {
     return kDays[month - 1];
 }
 
+bool DayExists(int day, int month, int year) {
+    if (year == 1582 && month == 10 && day >= 5 && day <= 14) return false;
+    return day >= 1 && day <= DaysInMonth(month, year);
+}
+
 const char* MonthAbbreviation(int month) {
     static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

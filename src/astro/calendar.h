@@ -19,6 +19,10 @@ bool IsLeapYear(int year);
 // exist, and the day numbers above read them by the Julian rule.
 int DaysInMonth(int month, int year);
 
+// True when the civil date existed: day 1 to the month's length, and not 5 to 14 October 1582,
+// the days the change of calendar skipped (the day numbers above would read them as 15 to 24).
+bool DayExists(int day, int month, int year);
+
 // "Jan" .. "Dec" for month 1..12 (the captions' "dd mmm yyyy"); "" for any other month.
 const char* MonthAbbreviation(int month);
 

@@ -16,8 +16,6 @@
 namespace orvantis {
 namespace {
 
-constexpr const char* kWarning = "Warning!";
-
 std::string Format(const char* pattern, double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, pattern, value);
@@ -142,18 +140,23 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
     return LocalClockAt(now, home_zone.hours);
 }
 
+bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
+    const bool polar_circle_limit = house_system != 'M' && house_system != 'I';
+    if (polar_circle_limit && (degrees > 66 || (degrees == 66 && minutes > 0))) return true;
+    return degrees + minutes / 60 >= 90;
+}
+
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {
-    if (house_system == 'M' || house_system == 'I') return true;
-    const float degrees = options[kOptionHomeLatDeg], minutes = options[kOptionHomeLatMin];
-    if (degrees > 66 || (degrees == 66 && minutes > 0)) {
-        notifier.Notify({kWarning, kLatitudeTooHigh, Icon::kInformation});
+    if (LatitudeTooHigh(std::fabs(options[kOptionHomeLatDeg]),
+                        std::fabs(options[kOptionHomeLatMin]), house_system)) {
+        notifier.Notify(Warning(kLatitudeTooHigh, Icon::kInformation));
         return false;
     }
     return true;
 }
 
 void ReportHomeDataError(Notifier& notifier) {
-    notifier.Notify({kWarning, kHomeDataError, Icon::kInformation});
+    notifier.Notify(Warning(kHomeDataError, Icon::kInformation));
 }
 
 bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by_name) {
@@ -240,7 +243,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     }
     // A refused chart leaves the previous one whole.
     const auto refuse = [&] {
-        notifier.Notify({kWarning, kNonFiniteChart, Icon::kExclamation});
+        notifier.Notify(Warning(kNonFiniteChart, Icon::kExclamation));
         chart.InputError = 1;
         return false;
     };

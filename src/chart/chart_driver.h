@@ -48,6 +48,11 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
 bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionValues& options,
                   const ChartRequest& request, Notifier& notifier);
 
+// True when no houses can be cast at this latitude (its degrees and minutes, as magnitudes) under
+// the house system: above 66°00' for all but Meridian ('M') and Morinus ('I'), and at or beyond
+// the pole for every system (there the Ascendant has no meaning).
+bool LatitudeTooHigh(double degrees, double minutes, char house_system);
+
 // Now-mode checks of the home place. Each sends its message and returns false when it fails.
 // Option 18 is not checked while a named zone stands in for it.
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier);

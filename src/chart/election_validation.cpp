@@ -95,8 +95,7 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     if (Blank(e.long_deg) || Blank(e.long_min)) fail(4, "longitude");
     if (Blank(e.lat_deg) || Blank(e.lat_min)) fail(5, "latitude");
     if (zone && e.west && *zone < -2) fail(6, "zone");
-    if (house_system != 'M' && house_system != 'I' && lat_deg && lat_min &&
-        (*lat_deg > 66 || (*lat_deg == 66 && *lat_min > 0)))
+    if (lat_deg && lat_min && LatitudeTooHigh(*lat_deg, *lat_min, house_system))
         fail(7, "latitude");
     if ((!month && !Blank(e.month)) || (!day && !Blank(e.day)) || (!year && !Blank(e.year)) ||
         (month && *month > 12) || (day && *day > 31) || (year && *year > 2099))
@@ -109,21 +108,20 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     if ((!long_deg && !Blank(e.long_deg)) || (!long_min && !Blank(e.long_min)) ||
         (long_deg && *long_deg > 180) || (long_min && *long_min > 59))
         fail(11, "longitude");
-    // Beyond 90°00' there is no place; under Meridian and Morinus nothing else bounds it.
+    // Beyond 90°00' there is no place.
     if ((!lat_deg && !Blank(e.lat_deg)) || (!lat_min && !Blank(e.lat_min)) ||
         (lat_min && *lat_min > 59) || (lat_deg && *lat_deg > 90) ||
         (lat_deg && lat_min && *lat_deg == 90 && *lat_min > 0))
         fail(12, "latitude");
     // A day that does not exist in its month (30 February) would be computed for another date.
     if (month && day && year && *month >= 1 && *month <= 12 && *day >= 1 && *day <= 31 &&
-        *day > DaysInMonth(*month, *year))
+        !DayExists(*day, *month, *year))
         fail(13, "date");
     return faults;
 }
 
 Problem ElectionFaultMessage(const ElectionFault& fault) {
-    if (fault.group == 7) return {"Warning!", kLatitudeTooHigh, Icon::kInformation};
-    return {"Warning!", kElectionDataError, Icon::kInformation};
+    return Warning(fault.group == 7 ? kLatitudeTooHigh : kElectionDataError, Icon::kInformation);
 }
 
 std::optional<ElectionData> StoreElectionData(const ElectionEntry& e, char house_system,

@@ -28,9 +28,11 @@ struct ElectionFault {
     std::string field;
 };
 
-// The twelve groups of checks, in order, plus a thirteenth for a day that does not exist in its
-// month. Text that is not a plain number (pasted letters, "--", "1e309", a 40-digit number) is
-// refused by the group of its field instead of being read as a wrong value.
+// The twelve groups of checks, in order, plus a thirteenth for a day that does not exist (30
+// February, or 5 to 14 October 1582, skipped by the change of calendar). Group 7 refuses the
+// pole (90°00') under every house system. Text that is not a plain number (pasted letters, "--",
+// "1e309", a 40-digit number) is refused by the group of its field instead of being read as a wrong
+// value.
 std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& entry, char house_system);
 
 // The message of a refused group: the latitude group has its own.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace orvantis {
 
@@ -13,6 +14,13 @@ struct Problem {
     std::string text;
     Icon icon = Icon::kInformation;
 };
+
+// The title of every warning the program shows (the single-instance guard's "WARNING!" aside).
+inline constexpr const char* kWarningTitle = "Warning!";
+
+inline Problem Warning(std::string text, Icon icon) {
+    return {kWarningTitle, std::move(text), icon};
+}
 
 // Where the driver and the windows send their messages.
 class Notifier {

@@ -61,7 +61,8 @@ const char* FaultDetail(int group) {
         case 6:
             return "a west longitude takes a zone of -2 or more";
         case 7:
-            return "above 66 degrees 00 minutes only Meridian and Morinus houses work";
+            return "the latitude lies below 90 degrees, and above 66 degrees 00 minutes only "
+                   "Meridian and Morinus houses work";
         case 8:
             return "month 1 to 12, day 1 to 31, year up to 2099";
         case 9:
@@ -71,13 +72,35 @@ const char* FaultDetail(int group) {
         case 11:
             return "longitude degrees up to 180, minutes up to 59";
         case 12:
-            return "latitude degrees and minutes up to 59";
+            return "latitude degrees below 90, minutes up to 59";
         case 13:
-            return "that day does not exist in that month";
+            return "that day does not exist (in that month, or skipped in October 1582)";
         default:
             return "";
     }
 }
+
+// A runtime folder of this process's own (mode 0700, as Qt requires), made only when the
+// environment names none, and removed again at the end.
+class RuntimeFolder {
+public:
+    RuntimeFolder() {
+        if (std::getenv("XDG_RUNTIME_DIR")) return;
+        std::string pattern = (std::filesystem::temp_directory_path(error_) / "orvantis-XXXXXX");
+        if (error_ || !mkdtemp(pattern.data())) return;
+        path_ = pattern;
+        setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+    }
+    ~RuntimeFolder() {
+        if (!path_.empty()) std::filesystem::remove_all(path_, error_);
+    }
+    RuntimeFolder(const RuntimeFolder&) = delete;
+    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+
+private:
+    std::error_code error_;
+    std::string path_;
+};
 
 // Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
 int WriteImages(const ChartCommand& command, const std::string& data_dir,
@@ -86,6 +109,9 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Without XDG_RUNTIME_DIR (root, a cron job, a container) Qt warns on every start: a private
+    // runtime folder for this run keeps standard error for what was asked.
+    RuntimeFolder runtime;
     QGuiApplication app(argc, argv);
     const QString dir = QString::fromLocal8Bit(shipped_dir.c_str());
     FontRegistration font(dir + "/querna.ttf");
@@ -192,7 +218,7 @@ int main(int argc, char** argv) {
     const std::string shipped_dir = folders.shipped.toLocal8Bit().toStdString();
     const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
     if (!options_text) {
-        std::fprintf(stderr, "Warning! OPTIONS.OPT File Not Found\n(looked in %s)\n",
+        std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
                      data_dir.c_str());
         return kFailed;
     }
@@ -226,8 +252,8 @@ int main(int argc, char** argv) {
         const auto entry =
             BuildElectionEntry(command, options, home_zone ? home_zone->Name() : std::string());
         if (const auto* field = std::get_if<FieldError>(&entry)) {
-            std::fprintf(stderr, "Warning! %s\norvantis-chart: wrong %s: %s\n", kElectionDataError,
-                         field->field.c_str(), field->detail.c_str());
+            std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
+                         kElectionDataError, field->field.c_str(), field->detail.c_str());
             return kRefused;
         }
         const auto& typed = std::get<ElectionEntry>(entry);

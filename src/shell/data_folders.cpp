@@ -43,10 +43,9 @@ DataFolders SystemDataFolders(const QString& program_dir) {
 std::optional<Problem> SeedSettings(const DataFolders& folders) {
     if (QDir(folders.settings) == QDir(folders.shipped)) return std::nullopt;
     if (!QDir().mkpath(folders.settings))
-        return Problem{"Warning!",
-                       "Cannot create the settings folder " +
+        return Warning("Cannot create the settings folder " +
                            QDir::toNativeSeparators(folders.settings).toStdString(),
-                       Icon::kExclamation};
+                       Icon::kExclamation);
     const std::pair<const char*, const char*> masters[] = {
         {kMasterOptionsFileName, kOptionsFileName},
         {"NATAL.ORB", "NATAL.ORB"},
@@ -61,11 +60,10 @@ std::optional<Problem> SeedSettings(const DataFolders& folders) {
         QFile copy(from);
         if (!copy.copy(to) ||
             !QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner))
-            return Problem{"Warning!",
-                           "Cannot copy " + QDir::toNativeSeparators(from).toStdString() + " to " +
+            return Warning("Cannot copy " + QDir::toNativeSeparators(from).toStdString() + " to " +
                                QDir::toNativeSeparators(to).toStdString() + ": " +
                                copy.errorString().toStdString(),
-                           Icon::kExclamation};
+                           Icon::kExclamation);
     }
     return std::nullopt;
 }

@@ -42,8 +42,6 @@
 namespace orvantis {
 namespace {
 
-constexpr const char* kWarning = "Warning!";
-
 struct HouseItem {
     const char* name;
     const char* caption;
@@ -278,7 +276,7 @@ void MainWindow::LoadOptions() {
     const auto master =
         ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
-        env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
+        env_.notifier->Notify(Warning(*message, Icon::kExclamation));
     LoadHomeZone(text.value_or(""));
 }
 
@@ -286,13 +284,12 @@ void MainWindow::LoadHomeZone(std::string_view options_text) {
     const std::string name = ReadHomeZoneName(options_text);
     home_zone_ = NamedZone::Find(name);
     if (!name.empty() && !home_zone_) {
-        env_.notifier->Notify({kWarning,
-                               "The home time zone \"" + name + "\" on line 131 of " +
-                                   kOptionsFileName +
-                                   " is not a time zone of the tz database; the zone of line 18 "
-                                   "is used. Please correct the name (for example "
-                                   "Europe/London) or put 0 there.",
-                               Icon::kExclamation});
+        env_.notifier->Notify(
+            Warning("The home time zone \"" + name + "\" on line 131 of " + kOptionsFileName +
+                        " is not a time zone of the tz database; the zone of line 18 "
+                        "is used. Please correct the name (for example "
+                        "Europe/London) or put 0 there.",
+                    Icon::kExclamation));
     }
 }
 
@@ -496,8 +493,8 @@ bool MainWindow::WriteSettingsIniFile() {
         WriteFileWhole(DataPath(kIniFileName), QByteArray::fromStdString(text), &reason);
     if (!written) {
         env_.notifier->Notify(
-            {kWarning, "The settings file ORVANTIS.INI could not be saved: " + reason.toStdString(),
-             Icon::kExclamation});
+            Warning("The settings file ORVANTIS.INI could not be saved: " + reason.toStdString(),
+                    Icon::kExclamation));
     }
     return written;
 }
@@ -564,9 +561,8 @@ void MainWindow::mnuPrintChartwheel_Click() {
         }
     }
     if (failure) {
-        env_.notifier->Notify({kWarning,
-                               "The chartwheel was not printed: " + failure->toStdString() + ".",
-                               Icon::kExclamation});
+        env_.notifier->Notify(Warning(
+            "The chartwheel was not printed: " + failure->toStdString() + ".", Icon::kExclamation));
     }
 }
 

@@ -168,7 +168,7 @@ FieldFault ParseWhole(std::string_view field, std::int16_t& value) {
 }
 
 Problem TableWarning(const std::string& text) {
-    return {"Warning!", text, Icon::kExclamation};
+    return Warning(text, Icon::kExclamation);
 }
 
 const char* kFallbackNote = " The wheel uses its built-in values for the entries concerned.";

@@ -28,7 +28,6 @@
 namespace orvantis {
 namespace {
 
-constexpr const char* kWarning = "Warning!";
 constexpr const char* kFillBirthHour = "Please fill in a value for birth hour.";
 
 // Keeps the messages of a computation until the busy pointer is gone, so that a message box
@@ -133,7 +132,7 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     // From now on the main window computes election charts.
     if (uncheck_running) uncheck_running();
     LoadFromRecord();
-    ShowElectionAngles();
+    ShowRecordAngles();
 
     choose_fold_ = [this](const std::string& question, const AmbiguousTime& times) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Time Zone"),
@@ -158,8 +157,9 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
         connect(box, &QLineEdit::textChanged, this, [this] { ShowZoneOffset(); });
     connect(ui_.optPM, &QRadioButton::toggled, this, [this] { ShowZoneOffset(); });
 
-    // Connected after loading: filling the boxes from the record is not typing.
-    connect(ui_.txtBirthHour, &QLineEdit::textChanged, this, [this] { txtBirthHour_Change(); });
+    // On the finished entry, not on each keystroke: "07" passes through "0" on its way.
+    connect(ui_.txtBirthHour, &QLineEdit::editingFinished, this,
+            [this] { txtBirthHour_Validate(/*report_empty=*/true); });
     connect(ui_.optEast, &QRadioButton::clicked, this, [this] { optEast_Click(); });
     connect(ui_.optWest, &QRadioButton::clicked, this, [this] { optWest_Click(); });
     connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -367,10 +367,10 @@ void ElectionWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void ElectionWindow::txtBirthHour_Change() {
+void ElectionWindow::txtBirthHour_Validate(bool report_empty) {
     const QString text = ui_.txtBirthHour->text();
     if (text.isEmpty()) {
-        notifier_.Notify({kWarning, kFillBirthHour, Icon::kInformation});
+        if (report_empty) notifier_.Notify(Warning(kFillBirthHour, Icon::kInformation));
         return;
     }
     // Only a plain whole number is an hour to normalise: pasted text is left to the checks, which
@@ -380,12 +380,16 @@ void ElectionWindow::txtBirthHour_Change() {
         if (!IsAsciiDigit(c.unicode())) return;
     const int value = text.toInt();
     if (value == 0) {
+        // Hour 0 of a 24-hour clock is midnight: 12 A.M.
+        ui_.optAM->setChecked(true);
         ui_.txtBirthHour->setText(QStringLiteral("12"));
     } else if (value > 12 && value < 24) {
         // A 24-hour clock hour: 15 is 3 P.M. Beyond 23 the number is no hour, and the checks
         // refuse it rather than count it down to some afternoon hour.
         ui_.optPM->setChecked(true);
         ui_.txtBirthHour->setText(QString::number(value - 12));
+    } else if (value <= 12) {
+        ui_.txtBirthHour->setText(QString::number(value));  // "07" reads 7
     }
 }
 
@@ -463,6 +467,9 @@ void ElectionWindow::ShowZoneOffset() {
 }
 
 bool ElectionWindow::StoreElectionData() {
+    // OK and New Angles finish the entry too (Enter in the hour box reaches OK directly); an
+    // empty hour is left to the checks' own message.
+    txtBirthHour_Validate(/*report_empty=*/false);
     chart_.InputError = 0;
     auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
     // A zone name: the offset in force at the typed moment, or the reason there is none.
@@ -496,12 +503,26 @@ void ElectionWindow::Command4_Click() {
     // record beside the typed values would belong to a chart nobody asked for.
     if (!StoreElectionData()) return;
     HeldMessages messages;
-    {
-        BusyPointer busy;
-        const ChartRequest request{house_system_, /*running=*/false, {}, date_order_};
-        if (ComputeChart(chart_, election_, options_, request, messages)) ShowElectionAngles();
-    }
+    ShowRecordAngles(messages);
     messages.SendTo(notifier_);
+}
+
+void ElectionWindow::ShowRecordAngles(Notifier& notifier) {
+    BusyPointer busy;
+    const ChartRequest request{house_system_, /*running=*/false, {}, date_order_};
+    if (ComputeChart(chart_, election_, options_, request, notifier)) {
+        ShowElectionAngles();
+    } else {
+        for (QLabel* value : {ui_.Label5, ui_.Label3, ui_.Label4}) value->clear();
+    }
+}
+
+void ElectionWindow::ShowRecordAngles() {
+    // The chart on display may be another moment's (the running clock's, or the one kept after
+    // New Angles and Cancel): the angles are computed for the record the boxes show. A record
+    // the present house system refuses shows no angles; OK reports it.
+    HeldMessages unused;
+    ShowRecordAngles(unused);
 }
 
 void ElectionWindow::StepMC(int mc_step) {

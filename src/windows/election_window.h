@@ -60,7 +60,9 @@ private:
     void StepMC(int mc_step);
     void optEast_Click();
     void optWest_Click();
-    void txtBirthHour_Change();
+    // The hour as finished (leaving the box, OK, New Angles): 0 is 12 A.M., 13 to 23 the P.M.
+    // hours, an empty box is reported when report_empty.
+    void txtBirthHour_Validate(bool report_empty);
 
     ElectionEntry TypedEntry() const;
     std::optional<LocalDateTime> TypedLocalTime() const;
@@ -69,6 +71,9 @@ private:
     // it was refused, and then the record keeps its previous values.
     bool StoreElectionData();
     void ShowElectionAngles();
+    // Computes the chart of the record into the window's chart and shows its angles.
+    void ShowRecordAngles(Notifier& notifier);
+    void ShowRecordAngles();
     void ShowMediumTime();
     void ShowShownAngles();
 

@@ -76,8 +76,8 @@ HelpX* HelpX::ShowHelpFile(QPointer<HelpX>& viewer, const QString& app_path,
     const QString path = app_path + QLatin1Char('/') + help_file_name;
     const std::optional<std::string> bytes = ReadTextFile(QFile::encodeName(path).toStdString());
     if (!bytes) {
-        notifier.Notify(Problem{"Warning!", (help_file_name + " Help File Not Found").toStdString(),
-                                Icon::kExclamation});
+        notifier.Notify(
+            Warning((help_file_name + " Help File Not Found").toStdString(), Icon::kExclamation));
         return nullptr;
     }
     auto* shown = new HelpX(help_file_name, HelpTextFromFile(*bytes), parent);

@@ -17,8 +17,7 @@ std::optional<std::string> ReadWholeFile(const QString& path) {
 }
 
 Problem OptionsFileNotFound() {
-    return Problem{"Warning!", std::string(kOptionsFileName) + " File Not Found",
-                   Icon::kExclamation};
+    return Warning(std::string(kOptionsFileName) + " File Not Found", Icon::kExclamation);
 }
 
 }  // namespace
@@ -92,7 +91,7 @@ bool Options::RestoreDefaultSettings() {
     // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,
     // write-protected file or folder) leaves the old file as it was.
     if (!master || !WriteFileWhole(path, QByteArray::fromStdString(*master))) {
-        notifier_.Notify(Problem{"Warning!", kRestoreFailed, Icon::kInformation});
+        notifier_.Notify(Warning(kRestoreFailed, Icon::kInformation));
         return false;
     }
     return LoadFile(path);

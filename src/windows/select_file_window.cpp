@@ -196,7 +196,7 @@ QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, 
     QFile file(current);
     if (!QFileInfo(current).isFile() || !file.open(QIODevice::ReadOnly)) {
         const char* what = QFileInfo::exists(current) ? " File Cannot Be Read" : " File Not Found";
-        notifier.Notify(Problem{"Warning!", current.toStdString() + what, Icon::kExclamation});
+        notifier.Notify(Warning(current.toStdString() + what, Icon::kExclamation));
         return {};
     }
     file.close();

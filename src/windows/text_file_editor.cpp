@@ -24,7 +24,7 @@ constexpr int kWindowHeight = 453;
 constexpr int kMargin = 16;
 
 Problem Warning(const QString& text) {
-    return Problem{"Warning!", text.toStdString(), Icon::kExclamation};
+    return Warning(text.toStdString(), Icon::kExclamation);
 }
 
 }  // namespace

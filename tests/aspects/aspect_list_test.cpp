@@ -35,7 +35,7 @@ TEST(ListAspects, ZeroOrbsListOnlyExactAspectsInWindowOrder) {
     EXPECT_EQ(Triples(ListAspects(KnownChart(), OrbValues{})), expected);
 }
 
-TEST(ListAspects, TheNodeOppositionIsListedTwiceWhateverTheChart) {
+TEST(ListAspects, TheNodeOppositionIsListedTwiceUnderAnyOrbOfZeroOrMore) {
     std::array<double, 16> L{};
     for (int i = 1; i <= 15; ++i) L[static_cast<std::size_t>(i)] = 7.3 * i * i;
     L[kNode] = 359.5, L[kOppositeNode] = 179.5;
@@ -47,6 +47,9 @@ TEST(ListAspects, TheNodeOppositionIsListedTwiceWhateverTheChart) {
     };
     EXPECT_EQ(count(kNode, kOppositeNode), 1);
     EXPECT_EQ(count(kOppositeNode, kNode), 1);
+    OrbValues negative;
+    negative.fill(-1.0f);  // a negative orb admits no aspect, the node opposition included
+    EXPECT_TRUE(ListAspects(L, negative).empty());
 }
 
 TEST(ListAspects, EveryAspectAppearsOnceInEachOrder) {

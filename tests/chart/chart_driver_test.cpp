@@ -100,7 +100,7 @@ TEST(NowMode, HomeDataChecksReportEachFailureAndKeepThePreviousChart) {
     EXPECT_TRUE(n.problems.empty());
 }
 
-TEST(NowMode, LatitudeLimitAppliesOnlyToQuadrantSystems) {
+TEST(NowMode, LatitudeLimitAppliesToQuadrantSystemsAndThePoleToAll) {
     OptionValues o = HomeOptions();
     RecordingNotifier n;
     ChartState chart;
@@ -113,6 +113,9 @@ TEST(NowMode, LatitudeLimitAppliesOnlyToQuadrantSystems) {
     n.problems.clear();
     EXPECT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0), 'I'), n));
     EXPECT_TRUE(n.problems.empty());
+    o[22] = 90;  // no Ascendant at the pole, whatever the house system
+    EXPECT_FALSE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 11, 0), 'M'), n));
+    EXPECT_THAT(n.Texts(), ElementsAre(kLatitudeTooHigh));
 }
 
 // 9:15 A.M. on 5 March 2024, zone 0, at the place given.

@@ -64,12 +64,22 @@ TEST(ElectionValidation, EachOutOfRangeFieldIsRefusedByItsGroup) {
     EXPECT_THAT(with([](auto& e) { e.zone = ""; }), ElementsAre(3));
 }
 
-TEST(ElectionValidation, LatitudeLimitYieldsToMeridianAndMorinus) {
+// Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it is no place.
+TEST(ElectionValidation, LatitudeLimitYieldsToMeridianAndMorinusUpToThePole) {
+    const std::tuple<const char*, const char*, std::vector<int>, std::vector<int>> cases[] = {
+        {"67", "0", {7}, {}},
+        {"89", "59", {7}, {}},
+        {"90", "0", {7}, {7}},
+        {"90", "1", {7, 12}, {7, 12}},
+        {"91", "0", {7, 12}, {7, 12}}};
     auto e = Good();
-    e.lat_deg = "67", e.lat_min = "0";
-    EXPECT_THAT(Groups(e, 'P'), ElementsAre(7));
-    EXPECT_THAT(Groups(e, 'M'), IsEmpty());
-    EXPECT_THAT(Groups(e, 'I'), IsEmpty());
+    for (const auto& [degrees, minutes, placidus, meridian] : cases) {
+        e.lat_deg = degrees, e.lat_min = minutes;
+        EXPECT_EQ(Groups(e, 'P'), placidus) << degrees;
+        EXPECT_EQ(Groups(e, 'M'), meridian) << degrees;
+        EXPECT_EQ(Groups(e, 'I'), meridian) << degrees;
+    }
+    e.lat_deg = "67";
     RecordingNotifier n;
     EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
     EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
@@ -82,7 +92,9 @@ TEST(ElectionValidation, DaysThatDoNotExistAreRefused) {
     };
     for (const Case c : {Case{"2", "30", "2024", false}, Case{"2", "29", "2023", false},
                          Case{"2", "29", "2024", true}, Case{"2", "29", "1900", false},
-                         Case{"4", "31", "2024", false}}) {
+                         Case{"4", "31", "2024", false}, Case{"10", "4", "1582", true},
+                         Case{"10", "5", "1582", false}, Case{"10", "14", "1582", false},
+                         Case{"10", "15", "1582", true}}) {
         auto e = Good();
         e.month = c.month, e.day = c.day, e.year = c.year;
         EXPECT_EQ(Groups(e), c.exists ? std::vector<int>{} : std::vector<int>{13}) << c.day;

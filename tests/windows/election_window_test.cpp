@@ -175,21 +175,31 @@ TEST_F(ElectionWindowTest, KeyFiltersLetDigitsThroughAndTheZoneItsSignAndPoint) 
     }
 }
 
-TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClock) {
-    Open();
-    window_->findChild<QRadioButton*>("optAM")->setChecked(true);
-    Type("txtBirthHour", "0");
-    EXPECT_EQ(Box("txtBirthHour")->text(), "12");
-    EXPECT_TRUE(window_->findChild<QRadioButton*>("optAM")->isChecked());
-    Type("txtBirthHour", "13");
-    EXPECT_EQ(Box("txtBirthHour")->text(), "1");
-    EXPECT_TRUE(window_->findChild<QRadioButton*>("optPM")->isChecked());
-    Type("txtBirthHour", "99");  // no hour of any clock: left for the checks
-    EXPECT_EQ(Box("txtBirthHour")->text(), "99");
+// The hour is normalised once typed (on leaving the box, or by OK), never between keystrokes:
+// "07" passes through "0". Hour 0 is midnight, 12 A.M., whatever was selected before.
+TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClockWhenFinished) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"07", "7", true},  {"0", "12", false}, {"00", "12", false}, {"13", "1", true},
+        {"12", "12", true}, {"99", "99", true}};  // 99 is no hour: left for the checks
+    for (const auto& [typed, finished, pm] : cases) {
+        Open();  // with P.M. selected
+        Type("txtBirthHour", typed);
+        EXPECT_EQ(Box("txtBirthHour")->text(), typed);
+        emit Box("txtBirthHour")->editingFinished();  // the box is left
+        EXPECT_EQ(Box("txtBirthHour")->text(), finished) << typed;
+        EXPECT_EQ(window_->findChild<QRadioButton*>("optPM")->isChecked(), pm) << typed;
+    }
     EXPECT_TRUE(notifier_.problems.empty());
+    Open();
+    Type("txtBirthHour", "00");
+    Click("cmdOK");  // OK finishes the entry too
+    EXPECT_EQ(std::tie(record_.ElectHour, record_.ElectPM), std::make_tuple(12, 0));
 
+    Open();
     Box("txtBirthHour")->selectAll();
     QTest::keyClick(Box("txtBirthHour"), Qt::Key_Backspace);
+    EXPECT_TRUE(notifier_.problems.empty());
+    emit Box("txtBirthHour")->editingFinished();
     EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{kFillHour});
 }
 
@@ -231,7 +241,9 @@ TEST_F(ElectionWindowTest, RefusalKeepsTheWindowOpenWithTheTypedValues) {
         {{{"txtLongMin", "60"}}, {kError}},
         {{{"txtLatMin", "60"}}, {kError}},
         {{{"txtLatDeg", "66"}, {"txtLatMin", "1"}}, {kLatitude}},
-        {{{"txtLatDeg", "91"}, {"txtLatMin", "0"}}, {kError}, false, 'M'},
+        {{{"txtLatDeg", "91"}, {"txtLatMin", "0"}}, {kLatitude, kError}, false, 'M'},
+        {{{"txtLatDeg", "90"}, {"txtLatMin", "0"}}, {kLatitude}, false, 'I'},     // the pole
+        {{{"txtMonth", "10"}, {"txtDay", "10"}, {"txtYear", "1582"}}, {kError}},  // skipped
         {{{"txtMonth", "13"}, {"txtBirthMinute", "60"}, {"txtLatDeg", "67"}},
          {kLatitude, kError, kError}},
         {{{"txtLongDeg", ""}, {"txtLatMin", ""}, {"txtTZ", "-14"}},
@@ -269,7 +281,7 @@ TEST_F(ElectionWindowTest, BoundaryValuesAreAccepted) {
         {{{"txtTZ", "-2"}, {"txtLatDeg", "66"}, {"txtLatMin", "0"}, {"txtBirthHour", "12"}}, {}},
         {{{"txtTZ", "-13"}, {"txtMonth", "2"}, {"txtDay", "29"}, {"txtYear", "2024"}}, {}, true},
         {{{"txtLatDeg", "67"}, {"txtLatMin", "0"}}, {}, false, 'M'},
-        {{{"txtLatDeg", "90"}, {"txtLatMin", "0"}}, {}, false, 'I'},
+        {{{"txtLatDeg", "89"}, {"txtLatMin", "59"}}, {}, false, 'I'},
         {{{"txtYear", "1"}, {"txtTZ", " -0 "}, {"txtEvent", "New moon"}}, {}},
     };
     const ElectionData original = record_;
@@ -383,6 +395,17 @@ TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedData) {
     Click("Command4");
     EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{kError});
     EXPECT_EQ(Label("Label5")->text(), shown);
+}
+
+// The chart on display may be another moment's: the running clock's, or the one kept after New
+// Angles and Cancel. The angles shown are those of the record the boxes show.
+TEST_F(ElectionWindowTest, TheAnglesShownBelongToTheFieldsShown) {
+    ElectionData other = record_;
+    other.ElectYear = 1990;
+    chart_ = ChartOf(other);
+    Open();
+    EXPECT_EQ(Label("Label5")->text().toStdString(),
+              FormatZodiacPosition(ChartOf(record_).PlanetLong[kMCBody]));
 }
 
 TEST_F(ElectionWindowTest, FifteenPlusStepsMoveTheMCFifteenMinutesAndTheTimeOneMinute) {
