@@ -68,13 +68,13 @@ std::variant<EventsRequest, UsageError> ReadEventsRequest(const ChartCommand& co
     return request;
 }
 
-std::string EventsJson(const std::vector<Event>& events, float zone_hours) {
+std::string EventsJson(const std::vector<Event>& events, const HomeZoneAt& zone_at) {
     std::string json = "[";
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Event& e = events[i];
         json += i ? ",\n  " : "\n  ";
         json += "{\"kind\": " + JsonString(EventKindWord(e.kind));
-        json += Member("ut", IsoUtc(e.ut)) + Member("local", IsoLocal(e.ut, zone_hours));
+        json += Member("ut", IsoUtc(e.ut)) + Member("local", IsoLocal(e.ut, zone_at(e.ut)));
         json += Member("body", BodyWord(e.body));
         switch (e.kind) {
             case EventKind::kIngress:
@@ -100,14 +100,14 @@ std::string EventsJson(const std::vector<Event>& events, float zone_hours) {
     return json + (events.empty() ? "]\n" : "\n]\n");
 }
 
-std::string EventsTable(const std::vector<Event>& events, float zone_hours) {
+std::string EventsTable(const std::vector<Event>& events, const HomeZoneAt& zone_at) {
     std::string table;
     for (const Event& e : events) {
         char line[160];
         std::string words = EventWords(e);
         if (e.kind == EventKind::kVoid) words += " until " + IsoUtc(e.end);
         std::snprintf(line, sizeof line, "%s  %s  %-7s  %s\n", IsoUtc(e.ut).c_str(),
-                      IsoLocal(e.ut, zone_hours).c_str(), EventKindWord(e.kind), words.c_str());
+                      IsoLocal(e.ut, zone_at(e.ut)).c_str(), EventKindWord(e.kind), words.c_str());
         table += line;
     }
     return table;

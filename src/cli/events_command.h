@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/chart_command.h"
+#include "events/event_text.h"
 #include "events/events.h"
 
 namespace orvantis {
@@ -25,9 +26,9 @@ std::variant<EventsRequest, UsageError> ReadEventsRequest(const ChartCommand& co
 
 // One JSON array: an object per event with "kind", "ut", "local", "body" and, as the kind needs,
 // "sign", "other" and "aspect", "phase", "direction", or "end".
-std::string EventsJson(const std::vector<Event>& events, float zone_hours);
+std::string EventsJson(const std::vector<Event>& events, const HomeZoneAt& zone_at);
 
 // One line per event: UT, home clock, kind and the event in words.
-std::string EventsTable(const std::vector<Event>& events, float zone_hours);
+std::string EventsTable(const std::vector<Event>& events, const HomeZoneAt& zone_at);
 
 }  // namespace orvantis

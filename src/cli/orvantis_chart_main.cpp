@@ -171,9 +171,10 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
 }
 
 // --events: the events from the home place's options, over the span the command names.
-int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier& notifier) {
+int RunEvents(const ChartCommand& command, const OptionValues& options, const HomeZoneAt& zone_at,
+              Notifier& notifier) {
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const auto read = ReadEventsRequest(command, now, options[kOptionHomeZone]);
+    const auto read = ReadEventsRequest(command, now, zone_at(now));
     if (const auto* usage = std::get_if<UsageError>(&read)) {
         std::fprintf(stderr, "orvantis-chart: %s\n", usage->message.c_str());
         return kRefused;
@@ -182,8 +183,8 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier
     const auto& request = std::get<EventsRequest>(read);
     const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
                                    EventSettingsFromOptions(options), request.kinds);
-    const std::string text = command.json ? EventsJson(events, options[kOptionHomeZone])
-                                          : EventsTable(events, options[kOptionHomeZone]);
+    const std::string text =
+        command.json ? EventsJson(events, zone_at) : EventsTable(events, zone_at);
     std::fputs(text.c_str(), stdout);
     return 0;
 }
@@ -228,13 +229,6 @@ int main(int argc, char** argv) {
     if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
 
     StderrNotifier notifier;
-    if (command.events) return RunEvents(command, options, notifier);
-
-    ChartRequest request;
-    request.house_system =
-        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
-    request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    request.running = !command.date.has_value();
 
     // The home zone by name: --tz without --date, else line 131 of the options.
     const std::string home_name =
@@ -245,6 +239,18 @@ int main(int argc, char** argv) {
                      home_name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
         if (command.tz) return kRefused;
     }
+    if (command.events) {
+        const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
+            return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
+        };
+        return RunEvents(command, options, zone_at, notifier);
+    }
+
+    ChartRequest request;
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
+    request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    request.running = !command.date.has_value();
     if (home_zone) request.home_zone = {home_zone->Name(), home_zone->HoursAt(request.now)};
 
     ElectionData election;

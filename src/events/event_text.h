@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,10 @@ std::string CountdownText(long long seconds);
 // The home zone of the options (hours, west positive) as an offset from UT to the home clock,
 // east positive, in whole minutes; held within -13 .. 12 hours as the home clock holds it.
 std::chrono::minutes ZoneOffset(float zone_hours);
+
+// The home zone in force at an instant (hours, west positive): a named zone changes its offset
+// with summer time, so every event is shown on the clock of its own moment.
+using HomeZoneAt = std::function<float(std::chrono::sys_seconds)>;
 
 // "2024-03-20T03:06:21Z", and the same moment on the home clock with its offset,
 // "2024-03-19T22:06:21-05:00".

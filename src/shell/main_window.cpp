@@ -94,6 +94,10 @@ void MainWindow::Form_Load() {
     OrbFilePath_ = DataPath("NATAL.ORB");
     LoadOptions();
     CaptionPrefix_ = BuildCaptionPrefix(OwnerName_, options_);
+    events_.zone_at = [this](std::chrono::sys_seconds at) {
+        const HomeZone zone = HomeZoneAt(at);
+        return zone.name.empty() ? options_[kOptionHomeZone] : zone.hours;
+    };
 
     wheel_ = new WheelView(*this);
     setCentralWidget(wheel_);

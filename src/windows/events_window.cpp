@@ -44,8 +44,9 @@ bool UnderWay(const Event& e, sys_seconds now) {
 }
 
 // The moment on the home clock: "Sat 06 Dec 23:14" or "Sat 06 Dec 11:14 PM".
-QString HomeClockText(sys_seconds at, float zone, int time_format) {
-    const auto offset = std::chrono::duration_cast<std::chrono::seconds>(ZoneOffset(zone));
+QString HomeClockText(sys_seconds at, const EventsFeed& feed, int time_format) {
+    const auto offset =
+        std::chrono::duration_cast<std::chrono::seconds>(ZoneOffset(feed.ZoneAt(at)));
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(
         at.time_since_epoch().count(), Qt::OffsetFromUTC, static_cast<int>(offset.count()));
     return QLocale::c().toString(moment, time_format == 1 ? QStringLiteral("ddd dd MMM  HH:mm")
@@ -58,10 +59,10 @@ QString Countdown(const Event& e, sys_seconds now) {
     return UnderWay(e, now) ? "ends " + text : text;
 }
 
-QString Words(const Event& e, float zone, int time_format) {
+QString Words(const Event& e, const EventsFeed& feed, int time_format) {
     QString words = QString::fromStdString(EventWords(e));
     if (e.kind == EventKind::kVoid)
-        words += " until " + HomeClockText(e.end, zone, time_format).section("  ", 1);
+        words += " until " + HomeClockText(e.end, feed, time_format).section("  ", 1);
     return words;
 }
 
@@ -69,7 +70,7 @@ QString Words(const Event& e, float zone, int time_format) {
 
 bool EventsFeed::Update(sys_seconds now) {
     const EventSettings settings = EventSettingsFromOptions(options_);
-    const std::chrono::minutes offset = ZoneOffset(options_[kOptionHomeZone]);
+    const std::chrono::minutes offset = ZoneOffset(ZoneAt(now));
     if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_)
         return false;
     EventKinds voids;
@@ -109,9 +110,8 @@ QString NextEventLine(const EventsFeed& feed, sys_seconds now, int time_format) 
         return QString("No events of the chosen kinds in the next %1 days")
             .arg(kEventsAhead.count());
     const Event& next = *found;
-    const QString when = UnderWay(next, now)
-                             ? "until " + HomeClockText(next.end, feed.Zone(), time_format)
-                             : HomeClockText(next.ut, feed.Zone(), time_format);
+    const QString when = UnderWay(next, now) ? "until " + HomeClockText(next.end, feed, time_format)
+                                             : HomeClockText(next.ut, feed, time_format);
     return "Next: " + QString::fromStdString(EventGlyphs(next)) + "   " + when + "   " +
            Countdown(next, now);
 }
@@ -205,14 +205,14 @@ void EventsWindow::Fill(sys_seconds now) {
     list_->setRowCount(static_cast<int>(rows_.size()));
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         const Event& e = rows_[static_cast<std::size_t>(row)];
-        const QString texts[kColumnCount] = {HomeClockText(e.ut, feed_.Zone(), time_format_),
+        const QString texts[kColumnCount] = {HomeClockText(e.ut, feed_, time_format_),
                                              QString::fromStdString(EventGlyphs(e)),
-                                             Words(e, feed_.Zone(), time_format_), QString()};
+                                             Words(e, feed_, time_format_), QString()};
         for (int column = 0; column < kColumnCount; ++column)
             list_->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
     list_->resizeColumnsToContents();
-    const QString offset = QString::fromStdString(IsoLocal(now, feed_.Zone())).right(6);
+    const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).right(6);
     note_->setText(
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count()));
     UpdateCountdowns(now);

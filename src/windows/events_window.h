@@ -9,6 +9,7 @@
 #include <chrono>
 #include <vector>
 
+#include "events/event_text.h"
 #include "events/events.h"
 #include "settings/option_lines.h"
 
@@ -40,7 +41,11 @@ public:
     std::vector<Event> Shown() const;
 
     EventKinds shown_kinds = AllEventKinds();
-    float Zone() const { return options_[kOptionHomeZone]; }
+    // The home zone in force at an instant; without a named zone, option 18.
+    HomeZoneAt zone_at;
+    float ZoneAt(std::chrono::sys_seconds at) const {
+        return zone_at ? zone_at(at) : options_[kOptionHomeZone];
+    }
 
 private:
     const OptionValues& options_;

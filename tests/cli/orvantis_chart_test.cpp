@@ -211,6 +211,12 @@ TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
     EXPECT_THAT(phases.out,
                 ::testing::HasSubstr(
                     "2025-01-13T22:28:22Z  2025-01-13T22:28:22+00:00  phase    Full moon\n"));
+    // A named home zone shows each event on the clock of its own moment: summer time from the
+    // 30th of March 2025 in London.
+    const Outcome london =
+        Chart("--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle");
+    EXPECT_THAT(london.out, ::testing::HasSubstr("+00:00  angle"));
+    EXPECT_THAT(london.out, ::testing::HasSubstr("+01:00  angle"));
     for (const char* bad :
          {"--events --from 2025-02-30", "--events --days 0", "--events --kinds moon",
           "--from 2025-01-01", "--events --date 2025-01-01 --time 10:00"})
