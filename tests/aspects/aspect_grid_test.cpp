@@ -11,8 +11,8 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/chart_state.h"
-#include "known_chart.h"
 #include "recording_surface.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "chart_fixture.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <tuple>
 
-#include "chart_fixture.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {

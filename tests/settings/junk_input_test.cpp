@@ -44,8 +44,7 @@ std::vector<std::string> JunkTexts() {
 
 TEST(JunkInput, EveryReaderSurvivesAndKeepsItsRanges) {
     for (const std::string& text : JunkTexts()) {
-        (void)LenientNumber(text);
-        (void)ReadIniScaleAndChart(text);
+        EXPECT_FALSE(std::isnan(LenientNumber(text)));
         const WindowGeometry g = ReadIniWindowGeometry(text);
         EXPECT_TRUE(std::isfinite(g.top) && std::isfinite(g.left));
         EXPECT_GT(g.height, 0);

@@ -8,6 +8,7 @@
 
 #include "chart/angles.h"
 #include "chart/time_scales.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {
@@ -15,26 +16,15 @@ namespace {
 // A chart after the time step, with the two angles where the driver puts them.
 ChartState ChartAt(int day, int month, int year, float clock, const char* am_pm, float zone,
                    float longitude, float latitude) {
-    ChartState chart;
-    chart.ChartDay = static_cast<std::int16_t>(day);
-    chart.ChartMonth = static_cast<std::int16_t>(month);
-    chart.ChartYear = static_cast<std::int16_t>(year);
-    chart.ChartClock = clock;
-    chart.ChartAmPm = am_pm;
-    chart.ChartZone = zone;
-    chart.ChartLong = longitude;
-    chart.ChartLat = latitude;
-    chart.LatDirection = latitude < 0 ? "SOUTH" : "NORTH";
+    ChartState chart = testing_support::ChartAt(
+        {day, month, year, clock, std::string(am_pm) == "P.M.", zone, longitude, latitude});
     EXPECT_EQ(ComputeTimeAndAngles(chart), ComputeStatus::kOk);
     chart.PlanetLong[kMCBody] = chart.MC;
     chart.PlanetLong[kAscendantBody] = chart.Ascendant;
     return chart;
 }
 
-double Distance(double a, double b) {
-    const double d = std::fabs(Reduce360(a) - Reduce360(b));
-    return std::min(d, 360.0 - d);
-}
+const auto Distance = testing_support::ArcDistance;
 
 double ObliquityOf(const ChartState& chart) {
     return DegToRad(ObliquityDegreesAt(chart.CenturiesT));
