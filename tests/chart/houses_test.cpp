@@ -99,18 +99,6 @@ TEST(SiderealTimeText, TwoDigitsEachWithTheirLetters) {
     EXPECT_EQ(c.SiderealTimeText, "23H  59M  05S ");
 }
 
-TEST(SetHouseSystemCaption, NamesTheSystem) {
-    ChartState c;
-    const std::pair<char, const char*> names[] = {
-        {'R', "Regiomontanus"}, {'I', "Morinus"}, {'X', ""}};
-    for (const auto& [letter, name] : names) {
-        c.HouseSystem = letter;
-        c.CaptionLines[7] = "previous";
-        SetHouseSystemCaption(c);
-        EXPECT_EQ(c.CaptionLines[7], name);
-    }
-}
-
 std::string HouseOf(const ChartState& c, int body) {
     return c.HouseOfPlanet.substr(10 * (body - 1), 10);
 }
