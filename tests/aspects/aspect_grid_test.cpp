@@ -110,15 +110,5 @@ TEST(PrintAspectGrid, AgreesWithTheAspectListAndColoursByGroup) {
     }
 }
 
-TEST(AspectGroupColourOption, SevenGroups) {
-    const std::pair<int, int> groups[] = {
-        {kConjunction, 124}, {kSextile, 125},    {kTrine, 125},       {kSquare, 126},
-        {kOpposition, 126},  {kQuincunx, 127},   {kSemisquare, 128},  {kSesquiquadrate, 128},
-        {kQuintile, 129},    {kBiquintile, 129}, {kSemisextile, 130}, {kDecile, 130},
-        {kNovile, 130},      {kTredecile, 130},  {kSeptile, 130},     {kNoAspect, 0},
-    };
-    for (const auto& [kind, option] : groups) EXPECT_EQ(AspectGroupColourOption(kind), option);
-}
-
 }  // namespace
 }  // namespace orvantis
