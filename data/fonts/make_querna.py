@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Builds the glyph font querna.ttf (face "QUERNA") that the wheel, the aspect window and the
-printed page draw with.
+"""Builds the glyph font querna.ttf (family "QUERNA", a Regular and a Bold face in one TrueType
+collection) that the wheel, the aspect window and the printed page draw with.
 
-The outlines come from DejaVu Sans (Debian package fonts-dejavu-core); the symbols Unicode has
-no character for, and the few DejaVu symbols whose strokes are much lighter than the rest, are
-drawn here from circles, bars and letters. The single-byte codes the program prints are mapped
-as the Latin-1 code points of the same value, so the byte 224 printed as Latin-1 text shows the
-Sun.
+The outlines come from DejaVu Sans and DejaVu Sans Bold (Debian package fonts-dejavu-core); the
+symbols Unicode has no character for, and the few DejaVu symbols whose strokes are much lighter
+than the rest, are drawn here from circles, bars and letters. Each symbol is mapped at its
+Unicode code point (U+F000 + code where Unicode has none), which the program draws through, and
+its single-byte code is mapped as the Latin-1 code point of the same value, so the byte 224
+printed as Latin-1 text shows the Sun as well.
 
     make_querna.py --output BUILD/querna.ttf [--dejavu-dir /usr/share/fonts/truetype/dejavu]
 
@@ -29,6 +30,7 @@ from fontTools.pens.roundingPen import RoundingPen
 from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont, newTable
+from fontTools.ttLib.ttCollection import TTCollection
 
 UNITS_PER_EM = 2048  # DejaVu's own grid, so its outlines are copied without rounding
 CAP = 1493  # cap height of DejaVu Sans; the symbols are drawn to this height
@@ -375,9 +377,9 @@ def quincunx():
 # The font
 
 
-def build(dejavu_dir):
-    sans = Source(os.path.join(dejavu_dir, "DejaVuSans.ttf"))
-    bold = Source(os.path.join(dejavu_dir, "DejaVuSans-Bold.ttf"))
+def build_symbols(sans, bold):
+    """(code, glyph name, outline, Unicode code point or None) of every symbol; the outlines are
+    centred in their advance later."""
 
     # Abbreviations drawn as one glyph: bold capitals at 72 % of their height and 55 % of their
     # width, so the vertical stems come out near the symbols' stroke, two letters fit one
@@ -385,93 +387,106 @@ def build(dejavu_dir):
     def abbreviation(text, spacing=-30.0):
         return letters(bold, text, 0.55, 0.72, spacing)
 
-    # (code, glyph name, outline) of every symbol; outlines are centred in their advance below.
     symbols = []
     signs = ["aries", "taurus", "gemini", "cancer", "leo", "virgo", "libra", "scorpio",
              "sagittarius", "capricorn", "aquarius", "pisces"]
     for i, name in enumerate(signs):
-        symbols.append((192 + i, name, sans.outline(chr(0x2648 + i))))
+        symbols.append((192 + i, name, sans.outline(chr(0x2648 + i)), 0x2648 + i))
     bodies = [
-        ("sun", sun()),
-        ("mercury", sans.outline("\u263F")),
-        ("venus", sans.outline("\u2640")),
-        ("mars", sans.outline("\u2642")),
-        ("jupiter", sans.outline("\u2643")),
-        ("saturn", sans.outline("\u2644")),
-        ("uranus", sans.outline("\u2645")),
-        ("neptune", sans.outline("\u2646")),
-        ("pluto", sans.outline("\u2647")),
-        ("moon", moon()),
-        ("node", sans.outline("\u260A")),
-        ("opposite_node", sans.outline("\u260B")),
-        ("fortune", part_of_fortune()),
-        ("ascendant", abbreviation("AC")),
-        ("midheaven", abbreviation("MC")),
+        ("sun", sun(), 0x2609),
+        ("mercury", sans.outline("\u263F"), 0x263F),
+        ("venus", sans.outline("\u2640"), 0x2640),
+        ("mars", sans.outline("\u2642"), 0x2642),
+        ("jupiter", sans.outline("\u2643"), 0x2643),
+        ("saturn", sans.outline("\u2644"), 0x2644),
+        ("uranus", sans.outline("\u2645"), 0x2645),
+        ("neptune", sans.outline("\u2646"), 0x2646),
+        ("pluto", sans.outline("\u2647"), 0x2647),
+        ("moon", moon(), 0x263D),
+        ("node", sans.outline("\u260A"), 0x260A),
+        ("opposite_node", sans.outline("\u260B"), 0x260B),
+        ("fortune", part_of_fortune(), 0x2297),  # circled times, the usual stand-in
+        ("ascendant", abbreviation("AC"), None),
+        ("midheaven", abbreviation("MC"), None),
     ]
-    for i, (name, shape) in enumerate(bodies):
-        symbols.append((224 + i, name, shape))
+    for i, (name, shape, unicode) in enumerate(bodies):
+        symbols.append((224 + i, name, shape, unicode))
     aspects = [
-        ("conjunction", sans.outline("\u260C")),
-        ("sextile", sextile()),
-        ("square", square()),
-        ("trine", trine()),
-        ("opposition", sans.outline("\u260D")),
-        ("parallel", parallel()),
-        ("semisextile", semisextile()),
-        ("semisquare", semisquare()),
-        ("sesquiquadrate", sesquiquadrate()),
-        ("quincunx", quincunx()),
-        ("decile", abbreviation("D")),
-        ("novile", abbreviation("N")),
-        ("quintile", abbreviation("Q")),
-        ("tredecile", abbreviation("tD")),
-        ("biquintile", abbreviation("bQ")),
-        ("septile", abbreviation("S7")),
+        ("conjunction", sans.outline("\u260C"), 0x260C),
+        ("sextile", sextile(), 0x26B9),
+        ("square", square(), 0x25A1),
+        ("trine", trine(), 0x25B3),
+        ("opposition", sans.outline("\u260D"), 0x260D),
+        ("parallel", parallel(), 0x2225),
+        ("semisextile", semisextile(), 0x26BA),
+        ("semisquare", semisquare(), 0x2220),  # the angle sign, as astrologers write it
+        ("sesquiquadrate", sesquiquadrate(), 0x26BC),
+        ("quincunx", quincunx(), 0x26BB),
+        ("decile", abbreviation("D"), None),
+        ("novile", abbreviation("N"), None),
+        ("quintile", abbreviation("Q"), None),
+        ("tredecile", abbreviation("tD"), None),
+        ("biquintile", abbreviation("bQ"), None),
+        ("septile", abbreviation("S7"), None),
     ]
-    for i, (name, shape) in enumerate(aspects):
-        symbols.append((161 + i, name, shape))
+    for i, (name, shape, unicode) in enumerate(aspects):
+        symbols.append((161 + i, name, shape, unicode))
+    return symbols
 
+
+def build(text_source, symbols):
+    """The glyphs of one face: the printable ASCII characters of text_source and the symbols.
+
+    Each symbol is mapped at its Unicode code point, or at U+F000 + its code where Unicode has no
+    character for it, and that is the code point the program draws it through: a PDF names every
+    glyph by the lowest code point that maps to it, so the glyph itself is mapped nowhere below.
+    The single-byte code (the Latin-1 code point of the byte), which the options, the data files
+    and older documents use, maps to a second glyph that only references the first."""
     glyph_order = []
     glyphs = {}
     advances = {}
     cmap = {}
 
-    def add(name, shape, advance, code):
-        rounded = TTGlyphPen(None)
-        shape.replay(RoundingPen(Cu2QuPen(rounded, max_err=1.0, reverse_direction=False)))
-        glyphs[name] = rounded.glyph()
-        box = bounds(shape)
-        advances[name] = (int(advance), int(round(box[0])) if box else 0)
+    def add(name, glyph, advance, left_side_bearing, code):
+        glyphs[name] = glyph
+        advances[name] = (int(advance), int(left_side_bearing))
         glyph_order.append(name)
         if code is not None:
             cmap[code] = name
+
+    def add_outline(name, shape, advance, code):
+        rounded = TTGlyphPen(None)
+        shape.replay(RoundingPen(Cu2QuPen(rounded, max_err=1.0, reverse_direction=False)))
+        box = bounds(shape)
+        add(name, rounded.glyph(), advance, round(box[0]) if box else 0, code)
 
     # .notdef: an empty box, as most fonts have.
     notdef = RecordingPen()
     add_contour(notdef, rect(150, 0, 1050, CAP))
     add_contour(notdef, rect(150 + STROKE, STROKE, 1050 - STROKE, CAP - STROKE), hole=True)
-    add(".notdef", notdef, 1200, None)
+    add_outline(".notdef", notdef, 1200, None)
 
-    # Plain text: the printable ASCII characters of DejaVu Sans with their own metrics, so the
-    # caption lines and the retrograde mark "R" print in this face as well.
+    # Plain text: the printable ASCII characters with their own metrics, so the caption lines,
+    # the digits and the retrograde mark "R" print in this face as well.
     for code in range(0x20, 0x7F):
         ch = chr(code)
         name = "space" if code == 0x20 else f"ascii{code:02X}"
-        add(name, sans.outline(ch), sans.advance(ch), code)
+        add_outline(name, text_source.outline(ch), text_source.advance(ch), code)
 
-    for code, name, shape in symbols:
+    for code, name, shape, unicode in symbols:
         box = bounds(shape)
         width = box[2] - box[0]
         advance = max(SYMBOL_ADVANCE, round(width + 2 * SYMBOL_MARGIN))
-        centred = transformed(shape, 1.0, round((advance - width) / 2.0 - box[0]), 0.0)
-        add(name, centred, advance, code)
-
-    # The same glyphs again at U+F000 + byte, the private-use block symbol fonts use: U+00AD, the
-    # quintile's Latin-1 code point, is the soft hyphen, which text layout hides.
-    for code, name in list(cmap.items()):
+        left = round((advance - width) / 2.0 - box[0])
+        add_outline(name, transformed(shape, 1.0, left, 0.0), advance, None)
         cmap[PRIVATE_USE_BASE + code] = name
+        if unicode is not None:
+            cmap[unicode] = name
+        pen = TTGlyphPen(glyphs)
+        pen.addComponent(name, (1, 0, 0, 1, 0, 0))
+        add(f"{name}.byte", pen.glyph(), advance, advances[name][1], code)
 
-    return glyph_order, glyphs, advances, cmap, sans
+    return glyph_order, glyphs, advances, cmap
 
 
 def timestamp():
@@ -481,8 +496,12 @@ def timestamp():
     return FIXED_TIMESTAMP
 
 
-def write_font(path, dejavu_dir):
-    glyph_order, glyphs, advances, cmap, sans = build(dejavu_dir)
+def make_face(sans, text_source, symbols, bold):
+    """One face of the family QUERNA: Regular, or Bold with the letters and digits of DejaVu
+    Sans Bold (the symbols are the same in both)."""
+    glyph_order, glyphs, advances, cmap = build(text_source, symbols)
+    style = "Bold" if bold else "Regular"
+    ps_name = "QUERNA-Bold" if bold else "QUERNA"
 
     fb = FontBuilder(UNITS_PER_EM, isTTF=True)
     fb.font.recalcTimestamp = False
@@ -490,7 +509,8 @@ def write_font(path, dejavu_dir):
     fb.setupCharacterMap(cmap)
     fb.setupGlyf(glyphs)
     fb.setupHorizontalMetrics(advances)
-    # Vertical metrics of DejaVu Sans, so lines of caption text are spaced as in that face.
+    # Vertical metrics of DejaVu Sans in both faces, so bold and regular text share one line
+    # height and the lines of caption text are spaced as in that face.
     hhea = sans.font["hhea"]
     fb.setupHorizontalHeader(ascent=hhea.ascent, descent=hhea.descent, lineGap=hhea.lineGap)
 
@@ -500,15 +520,16 @@ def write_font(path, dejavu_dir):
     fb.setupNameTable({
         "copyright": copyright_notice + "\nQUERNA: symbols added and redrawn from DejaVu Sans.",
         "familyName": "QUERNA",
-        "styleName": "Regular",
-        "uniqueFontIdentifier": f"QUERNA {VERSION}",
-        "fullName": "QUERNA",
+        "styleName": style,
+        "uniqueFontIdentifier": f"{ps_name} {VERSION}",
+        "fullName": "QUERNA Bold" if bold else "QUERNA",
         "version": f"Version {VERSION}",
-        "psName": "QUERNA",
+        "psName": ps_name,
         "typographicFamily": "QUERNA",
-        "typographicSubfamily": "Regular",
-        "description": "Astrological glyphs at single-byte codes: signs 192-203, bodies 224-238, "
-                       "aspects 161-176, digits and plain ASCII text.",
+        "typographicSubfamily": style,
+        "description": "Astrological glyphs at their Unicode code points (U+F000 + code where "
+                       "Unicode has none) and at single-byte codes: signs 192-203, bodies "
+                       "224-238, aspects 161-176, digits and plain ASCII text.",
         "licenseDescription": licence,
         "licenseInfoURL": source_names.getDebugName(14) or "",
     })
@@ -519,12 +540,16 @@ def write_font(path, dejavu_dir):
         sTypoLineGap=os2.sTypoLineGap,
         usWinAscent=os2.usWinAscent,
         usWinDescent=os2.usWinDescent,
-        usWeightClass=400,
+        usWeightClass=700 if bold else 400,
+        fsSelection=(1 << 5) if bold else (1 << 6),  # BOLD or REGULAR
         fsType=0,  # installable: the program registers the file while it runs
         achVendID="NONE",
         ulCodePageRange1=1,  # Latin 1
-        ulUnicodeRange1=(1 << 0) | (1 << 1),  # Basic Latin, Latin-1 Supplement
-        sxHeight=round(bounds(sans.outline("x"))[3]),
+        # Basic Latin, Latin-1 Supplement, Geometric Shapes, Miscellaneous Symbols,
+        # Mathematical Operators, Private Use Area.
+        ulUnicodeRange1=(1 << 0) | (1 << 1) | (1 << 31),
+        ulUnicodeRange2=(1 << (38 - 32)) | (1 << (45 - 32)) | (1 << (60 - 32)),
+        sxHeight=round(bounds(text_source.outline("x"))[3]),
         sCapHeight=CAP,
         usDefaultChar=0,
         usBreakChar=32,
@@ -532,15 +557,28 @@ def write_font(path, dejavu_dir):
     )
     fb.setupPost(underlinePosition=sans.font["post"].underlinePosition,
                  underlineThickness=sans.font["post"].underlineThickness)
-    fb.font["head"].created = fb.font["head"].modified = timestamp()
-    fb.font["head"].fontRevision = float(VERSION)
+    head = fb.font["head"]
+    head.created = head.modified = timestamp()
+    head.fontRevision = float(VERSION)
+    head.macStyle = 1 if bold else 0
     # Smooth, unhinted rendering at every size: the outlines carry no instructions.
     gasp = newTable("gasp")
     gasp.gaspRange = {0xFFFF: 0x000A}
     fb.font["gasp"] = gasp
+    return fb.font
 
+
+def write_font(path, dejavu_dir):
+    sans = Source(os.path.join(dejavu_dir, "DejaVuSans.ttf"))
+    bold = Source(os.path.join(dejavu_dir, "DejaVuSans-Bold.ttf"))
+    symbols = build_symbols(sans, bold)
+    # Both faces in one file, so registering querna.ttf gives the wheel's bold degree digits a
+    # real bold face instead of a synthesised one.
+    collection = TTCollection()
+    collection.fonts = [make_face(sans, sans, symbols, False),
+                        make_face(sans, bold, symbols, True)]
     tmp = path + ".tmp"
-    fb.save(tmp)
+    collection.save(tmp)
     os.replace(tmp, path)
 
 

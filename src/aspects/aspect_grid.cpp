@@ -98,7 +98,7 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
     g.x0 = (scale.right - scale.left) / 2 - options[121];
     g.y0 = (scale.bottom - scale.top) / 2 +
            std::fabs(dc.TextHeight(BodyGlyph(1))) * options[119] * kPitch;
-    const std::string cell_glyph(1, static_cast<char>(174));
+    const std::string cell_glyph = AspectGlyph(kTredecile);
     g.width = dc.TextWidth(cell_glyph);
     g.height = dc.TextHeight(cell_glyph);
 

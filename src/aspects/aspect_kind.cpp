@@ -30,14 +30,6 @@ std::string_view AspectName(int kind) {
     return kNames[static_cast<std::size_t>(kind)];
 }
 
-std::string AspectGlyph(int kind) {
-    return std::string(1, static_cast<char>(kind + 159));
-}
-
-std::string BodyGlyph(int body) {
-    return std::string(1, static_cast<char>(body + 223));
-}
-
 double AspectDistance(double longitude1, double longitude2) {
     // Each longitude and their difference are brought within a turn first (fmod is exact, so
     // longitudes already in 0..360 give the plain difference): a longitude a turn or more away

@@ -2,16 +2,16 @@
 // aspect window, the printed aspect grid and the aspect lines inside the wheel.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "aspects/orb_file.h"
 #include "settings/option_values.h"
+#include "wheel/glyph_codes.h"
 
 namespace orvantis {
 
-// Kind 1 is "no aspect"; kind 7 is never produced. The glyph of kind k is character k + 159 of
-// the glyph font.
+// Kind 1 is "no aspect"; kind 7 is never produced. AspectGlyph (wheel/glyph_codes.h) gives the
+// glyph of a kind.
 enum AspectKind : int {
     kNoAspect = 1,
     kConjunction = 2,
@@ -38,10 +38,6 @@ constexpr bool IsAspect(int kind) {
 
 // The usual name of the angle of kind ("conjunction" .. "septile"), "" for any other number.
 std::string_view AspectName(int kind);
-
-// One character of the glyph font: the aspect glyph (kind + 159) or the body glyph (body + 223).
-std::string AspectGlyph(int kind);
-std::string BodyGlyph(int body);
 
 // The distance of two longitudes in degrees (any finite values), folded to 0..180: 181 degrees
 // apart counts as 179.

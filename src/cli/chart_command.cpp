@@ -1,39 +1,15 @@
 #include "cli/chart_command.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 namespace orvantis {
-
-const char* const kChartCommandUsage =
-    "usage: orvantis-chart [options]\n"
-    "Prints the chart of the present moment at the home place of OPTIONS.OPT, or of the\n"
-    "election moment and place given.\n"
-    "\n"
-    "  --date YYYY-MM-DD   local clock date of an election chart (with --time)\n"
-    "  --time HH:MM        local clock time, 24-hour (with --date)\n"
-    "  --zone H            time zone in hours, west positive (5 is New York, -1 Paris)\n"
-    "  --long D.MMx        longitude, degrees.minutes and E or W (12.3E is 12 30' east)\n"
-    "  --lat D.MMx         latitude, degrees.minutes and N or S\n"
-    "  --event TEXT        event name of the election chart\n"
-    "  --house P|R|K|C|O|E|M|I   house system (default: option 27)\n"
-    "  --zodiac 0|1|2      tropical, sidereal SVP, sidereal ayanamsa (default: option 123)\n"
-    "  --node 0|1          mean or true node (default: option 29)\n"
-    "  --json              print one JSON object instead of a table\n"
-    "  --aspects           list the aspects\n"
-    "  --orbs FILE         the orb file of --aspects and of the PDF's aspect grid\n"
-    "  --png FILE          render the wheel into a PNG image\n"
-    "  --size WxH          image size for --png (default 1024x768)\n"
-    "  --layout american|european   wheel layout for --png (default: ORVANTIS.INI)\n"
-    "  --pdf FILE          write the full printed page as a PDF\n"
-    "  --data-dir DIR      folder of OPTIONS.OPT and the other data files\n"
-    "  --help              this text\n"
-    "\n"
-    "Exit status: 0 done, 2 refused input or a chart that cannot be computed, 1 other failures.\n";
 
 namespace {
 
@@ -60,70 +36,176 @@ bool ParseSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
+// What an option does with its value; a refused value gives the message to show.
+using ApplyOption = std::function<std::optional<std::string>(ChartCommand&, const std::string&)>;
+
+// One option: its names (a one-letter name first), the placeholder of its value (empty for a
+// switch), its line in the help text, and what it does.
+struct ChartOption {
+    std::vector<const char*> names;
+    const char* value;
+    const char* help;
+    ApplyOption apply;
+};
+
+template <class Field>
+ApplyOption Text(Field ChartCommand::*field) {
+    return [field](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+        c.*field = v;
+        return std::nullopt;
+    };
+}
+
+ApplyOption Switch(bool ChartCommand::*field) {
+    return [field](ChartCommand& c, const std::string&) -> std::optional<std::string> {
+        c.*field = true;
+        return std::nullopt;
+    };
+}
+
+ApplyOption Number(std::optional<int> ChartCommand::*field, int low, int high,
+                   const char* refusal) {
+    return [=](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+        const auto n = SmallNumber(v, low, high);
+        if (!n) return refusal;
+        c.*field = *n;
+        return std::nullopt;
+    };
+}
+
+// Every option of the command, in the order of the help text. Adding an option is one entry here
+// (and its field in ChartCommand).
+std::vector<ChartOption> ChartOptions() {
+    return {
+        {{"date"},
+         "YYYY-MM-DD",
+         "local clock date of an election chart (with --time)",
+         Text(&ChartCommand::date)},
+        {{"time"}, "HH:MM", "local clock time, 24-hour (with --date)", Text(&ChartCommand::time)},
+        {{"zone"},
+         "H",
+         "time zone in hours, west positive (5 is New York, -1 Paris)",
+         Text(&ChartCommand::zone)},
+        {{"long"},
+         "D.MMx",
+         "longitude, degrees.minutes and E or W (12.3E is 12 30' east)",
+         Text(&ChartCommand::longitude)},
+        {{"lat"}, "D.MMx", "latitude, degrees.minutes and N or S", Text(&ChartCommand::latitude)},
+        {{"event"}, "TEXT", "event name of the election chart", Text(&ChartCommand::event)},
+        {{"house"},
+         "P|R|K|C|O|E|M|I",
+         "house system (default: option 27)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             if (v.size() != 1 || std::string_view("PRKCOEMI").find(v[0]) == std::string::npos)
+                 return "--house takes one of P R K C O E M I";
+             c.house = v[0];
+             return std::nullopt;
+         }},
+        {{"zodiac"},
+         "0|1|2",
+         "tropical, sidereal SVP, sidereal ayanamsa (default: option 123)",
+         Number(&ChartCommand::zodiac, 0, 2, "--zodiac takes 0, 1 or 2")},
+        {{"node"},
+         "0|1",
+         "mean or true node (default: option 29)",
+         Number(&ChartCommand::node, 0, 1, "--node takes 0 or 1")},
+        {{"json"}, "", "print one JSON object instead of a table", Switch(&ChartCommand::json)},
+        {{"aspects"}, "", "list the aspects", Switch(&ChartCommand::aspects)},
+        {{"orbs"},
+         "FILE",
+         "the orb file of --aspects and of the PDF's aspect grid",
+         Text(&ChartCommand::orbs)},
+        {{"png"}, "FILE", "render the wheel into a PNG image", Text(&ChartCommand::png)},
+        {{"size"},
+         "WxH",
+         "image size for --png (default 1024x768)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             if (!ParseSize(v, c.png_width, c.png_height))
+                 return "--size takes WIDTHxHEIGHT, each 16 to 8192";
+             return std::nullopt;
+         }},
+        {{"layout"},
+         "american|european",
+         "wheel layout for --png (default: ORVANTIS.INI)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             if (v != "american" && v != "european") return "--layout takes american or european";
+             c.layout = v == "european" ? 1 : 0;
+             return std::nullopt;
+         }},
+        {{"pdf"}, "FILE", "write the full printed page as a PDF", Text(&ChartCommand::pdf)},
+        {{"data-dir"},
+         "DIR",
+         "folder of OPTIONS.OPT and the other data files",
+         Text(&ChartCommand::data_dir)},
+        {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
+        {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
+    };
+}
+
+// Arguments travel through Qt as Latin-1, each byte the character of the same number, so that
+// values come back byte for byte whatever their encoding (an event name may be any 8-bit text).
+QString Bytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string Bytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+std::string Synopsis(const ChartOption& option) {
+    std::string synopsis;
+    for (const char* name : option.names)
+        synopsis += (synopsis.empty() ? "" : ", ") + std::string(name[1] ? "--" : "-") + name;
+    if (*option.value) synopsis += std::string(" ") + option.value;
+    return synopsis;
+}
+
 }  // namespace
 
-std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args) {
-    ChartCommand c;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) return std::nullopt;
-            return args[++i];
-        };
-        const auto needs_value = [&] { return UsageError{a + " needs a value"}; };
+std::string ChartCommandUsage() {
+    std::string usage =
+        "usage: orvantis-chart [options]\n"
+        "Prints the chart of the present moment at the home place of OPTIONS.OPT, or of the\n"
+        "election moment and place given.\n\n";
+    const auto options = ChartOptions();
+    std::size_t width = 0;
+    for (const auto& option : options) width = std::max(width, Synopsis(option).size());
+    for (const auto& option : options) {
+        const std::string synopsis = Synopsis(option);
+        usage +=
+            "  " + synopsis + std::string(width + 3 - synopsis.size(), ' ') + option.help + "\n";
+    }
+    return usage +
+           "\nExit status: 0 done, 2 refused input or a chart that cannot be computed, 1 other "
+           "failures.\n";
+}
 
-        if (a == "--help" || a == "-h") {
-            c.help = true;
-        } else if (a == "--json") {
-            c.json = true;
-        } else if (a == "--aspects") {
-            c.aspects = true;
-        } else if (a == "--date" || a == "--time" || a == "--zone" || a == "--long" ||
-                   a == "--lat" || a == "--event" || a == "--data-dir" || a == "--png" ||
-                   a == "--orbs" || a == "--pdf") {
-            auto v = value();
-            if (!v) return needs_value();
-            if (a == "--date") c.date = *v;
-            if (a == "--time") c.time = *v;
-            if (a == "--zone") c.zone = *v;
-            if (a == "--long") c.longitude = *v;
-            if (a == "--lat") c.latitude = *v;
-            if (a == "--event") c.event = *v;
-            if (a == "--data-dir") c.data_dir = *v;
-            if (a == "--png") c.png = *v;
-            if (a == "--orbs") c.orbs = *v;
-            if (a == "--pdf") c.pdf = *v;
-        } else if (a == "--house") {
-            auto v = value();
-            if (!v) return needs_value();
-            if (v->size() != 1 || std::string("PRKCOEMI").find((*v)[0]) == std::string::npos)
-                return UsageError{"--house takes one of P R K C O E M I"};
-            c.house = (*v)[0];
-        } else if (a == "--zodiac" || a == "--node") {
-            auto v = value();
-            if (!v) return needs_value();
-            const auto n = SmallNumber(*v, 0, a == "--zodiac" ? 2 : 1);
-            if (!n)
-                return UsageError{a == "--zodiac" ? "--zodiac takes 0, 1 or 2"
-                                                  : "--node takes 0 or 1"};
-            (a == "--zodiac" ? c.zodiac : c.node) = *n;
-        } else if (a == "--size") {
-            auto v = value();
-            if (!v) return needs_value();
-            if (!ParseSize(*v, c.png_width, c.png_height))
-                return UsageError{"--size takes WIDTHxHEIGHT, each 16 to 8192"};
-        } else if (a == "--layout") {
-            auto v = value();
-            if (!v) return needs_value();
-            if (*v == "american")
-                c.layout = 0;
-            else if (*v == "european")
-                c.layout = 1;
-            else
-                return UsageError{"--layout takes american or european"};
-        } else {
-            return UsageError{"unknown option " + a};
-        }
+std::string ChartCommandVersion() {
+    return "orvantis-chart " ORVANTIS_VERSION "\n";
+}
+
+std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args) {
+    const auto options = ChartOptions();
+    QCommandLineParser parser;
+    std::vector<QCommandLineOption> declared;
+    for (const auto& option : options) {
+        QStringList names;
+        for (const char* name : option.names) names << QString::fromLatin1(name);
+        declared.emplace_back(names, QString::fromLatin1(option.help),
+                              QString::fromLatin1(option.value));
+        parser.addOption(declared.back());
+    }
+    QStringList arguments{QStringLiteral("orvantis-chart")};
+    for (const auto& arg : args) arguments << Bytes(arg);
+    if (!parser.parse(arguments)) return UsageError{Bytes(parser.errorText())};
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return UsageError{"Unexpected argument '" + Bytes(extra.front()) + "'."};
+
+    ChartCommand c;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (!parser.isSet(declared[i])) continue;
+        // A value given twice: the last one counts, as in most programs.
+        const std::string value = *options[i].value ? Bytes(parser.value(declared[i])) : "";
+        if (auto refusal = options[i].apply(c, value)) return UsageError{std::move(*refusal)};
     }
     if (c.date.has_value() != c.time.has_value())
         return UsageError{"--date and --time go together"};

@@ -13,6 +13,7 @@ namespace orvantis {
 
 struct ChartCommand {
     bool help = false;
+    bool version = false;
     bool json = false;
     std::string data_dir;  // empty: the program's own directory
     // The election record; with neither date nor time the chart is for the present moment.
@@ -34,7 +35,14 @@ struct UsageError {
     std::string message;
 };
 
+// The arguments after the program name. Options take their value as "--date 2024-03-05" or
+// "--date=2024-03-05"; an unknown option or a missing value gets Qt's standard message. Needs no
+// application object.
 std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args);
+
+// The text of --help and of --version.
+std::string ChartCommandUsage();
+std::string ChartCommandVersion();
 
 // A field of the command line that cannot be an election value at all.
 struct FieldError {
@@ -47,7 +55,5 @@ struct FieldError {
 // A.M., 12:xx is 12:xx P.M.).
 std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& command,
                                                            const OptionValues& options);
-
-extern const char* const kChartCommandUsage;
 
 }  // namespace orvantis

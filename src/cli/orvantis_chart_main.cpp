@@ -135,7 +135,11 @@ int main(int argc, char** argv) {
     }
     ChartCommand command = std::get<ChartCommand>(parsed);
     if (command.help) {
-        std::fputs(kChartCommandUsage, stdout);
+        std::fputs(ChartCommandUsage().c_str(), stdout);
+        return 0;
+    }
+    if (command.version) {
+        std::fputs(ChartCommandVersion().c_str(), stdout);
         return 0;
     }
 

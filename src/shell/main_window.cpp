@@ -402,15 +402,17 @@ void MainWindow::mnuOptionsOptions_Click() {
     auto* editor = orvantis::Options::Open(options_window_, env_.app_path, options_, CaptionPrefix_,
                                            OwnerName_, *env_.notifier, this);
     if (!editor) return;
+    // A member function, not a lambda: Qt refuses a unique connection to a lambda, and the
+    // editor brought forward again is already connected.
+    connect(editor, &orvantis::Options::OptionsSaved, this, &MainWindow::ShowSavedOptions,
+            Qt::UniqueConnection);
+}
+
+void MainWindow::ShowSavedOptions() {
     // Saved options show at once in the caption and the wheel; the chart itself follows at its
     // next computation.
-    connect(
-        editor, &orvantis::Options::OptionsSaved, this,
-        [this] {
-            setWindowTitle(CaptionText());
-            wheel_->update();
-        },
-        Qt::UniqueConnection);
+    setWindowTitle(CaptionText());
+    wheel_->update();
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {

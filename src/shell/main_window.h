@@ -92,6 +92,7 @@ private:
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
+    void ShowSavedOptions();
     void mnuAspects_Click();
     void mnuElectionsData_Click();
     void mnuOrbsChange_Click();

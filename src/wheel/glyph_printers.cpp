@@ -27,11 +27,11 @@ void PrintUnitsBold(WheelPaint& p) {
 }
 
 void PrintBodyGlyph(WheelPaint& p, int body) {
-    p.dc.Print(std::string(1, BodyCode(body)));
+    p.dc.Print(BodyGlyph(body));
 }
 
 void PrintSignGlyph(WheelPaint& p, int sign) {
-    p.dc.Print(std::string(1, SignCode(sign)));
+    p.dc.Print(SignGlyph(sign));
 }
 
 void AdjustDigitHeight(WheelPaint& p) {

@@ -4,23 +4,10 @@
 
 #include <string>
 
+#include "wheel/glyph_codes.h"
 #include "wheel/wheel_work.h"
 
 namespace orvantis {
-
-// Character codes of the glyph font.
-inline char DigitCode(int digit) {
-    return static_cast<char>('0' + digit);
-}
-inline char SignCode(int sign) {
-    return static_cast<char>(sign + 191);
-}  // 1 Aries .. 12
-inline char BodyCode(int body) {
-    return static_cast<char>(body + 223);
-}  // 1 Sun .. 15 MC
-inline char AspectCode(int kind) {
-    return static_cast<char>(kind + 159);
-}  // 2 .. 17
 
 // The tens digit of DigitValue, truncated toward zero; a leading zero is printed (7 gives "0").
 void GTENSX(WheelPaint& p);

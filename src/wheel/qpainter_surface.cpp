@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "wheel/glyph_codes.h"
+
 namespace orvantis {
 namespace {
 
@@ -18,11 +20,11 @@ constexpr double kMinimumPoints = 1;  // an options file without sizes still dra
 }  // namespace
 
 QString GlyphFontText(std::string_view codes) {
-    // The glyph font's codes are single bytes 0..255, i.e. Latin-1 code points, except 173:
-    // U+00AD is the soft hyphen, which Qt's text layout never draws, so the quintile goes by the
-    // font's private-use copy of the same glyph.
-    QString text = QString::fromLatin1(codes.data(), static_cast<qsizetype>(codes.size()));
-    text.replace(QChar(0x00AD), QChar(0xF0AD));
+    // Every glyph's code point lies in the Basic Multilingual Plane: one UTF-16 unit each.
+    QString text;
+    text.reserve(static_cast<qsizetype>(codes.size()));
+    for (const char code : codes)
+        text.append(QChar(static_cast<char16_t>(GlyphCodePoint(static_cast<unsigned char>(code)))));
     return text;
 }
 

@@ -49,7 +49,8 @@ private:
     QFontMetricsF metrics_;
 };
 
-// Text of glyph-font codes (single bytes) as the characters Qt draws them with.
+// Text of glyph-font codes (single bytes) as the characters Qt draws them with: each byte's
+// GlyphCodePoint.
 QString GlyphFontText(std::string_view codes);
 
 // The whole paint cycle on a painter: scale, surface, context and paint in one call. Returns

@@ -1,5 +1,7 @@
 #include "windows/orbs_edit_window.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace orvantis {
@@ -16,6 +18,19 @@ OrbsEdit::OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* pa
 }
 
 OrbsEdit* OrbsEdit::Open(const QString& orb_file_path, Notifier& notifier, QWidget* parent) {
+    // Two editors of one file would each save over the other's edits: the open one comes
+    // forward instead, its text (and any unsaved change) kept. A closed editor lingers until
+    // its deferred deletion; only a visible one counts.
+    const QString path = QFileInfo(orb_file_path).absoluteFilePath();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* open = qobject_cast<OrbsEdit*>(window);
+        if (open && open->isVisible() && QFileInfo(open->path_).absoluteFilePath() == path) {
+            open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
+    }
     auto* editor = new OrbsEdit(orb_file_path, notifier, parent);
     if (!editor->LoadFile(orb_file_path)) {
         delete editor;

@@ -14,8 +14,9 @@ class OrbsEdit : public TextFileEditor {
 
 public:
     // Loads the orb file at orb_file_path into a new editor and shows it (not modal); the
-    // editor deletes itself when closed. A missing or unreadable file is reported through
-    // notifier and no window opens (nullptr). notifier must outlive the window.
+    // editor deletes itself when closed. One editor per file: when one is open for that file it
+    // is brought to the front and returned, its text not reloaded. A missing or unreadable file is
+    // reported through notifier and no window opens (nullptr). notifier must outlive the window.
     static OrbsEdit* Open(const QString& orb_file_path, Notifier& notifier,
                           QWidget* parent = nullptr);
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <QStyle>
+#include <algorithm>
 
 #include "chart/problem.h"
 
@@ -21,6 +23,16 @@ constexpr int kWindowWidth = 381;
 constexpr int kWindowHeight = 173;
 
 constexpr int kPathRole = Qt::UserRole;
+
+// A deep folder list may grow the window this far and no farther.
+constexpr int kMaxListWidth = 480;
+
+// Wide enough for the longest entry beside a vertical scroll bar, so no name is cut off.
+void FitToContent(QListWidget* list) {
+    const int scroll_bar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() + scroll_bar;
+    list->setMinimumWidth(std::min(width, kMaxListWidth));
+}
 
 }  // namespace
 
@@ -100,6 +112,7 @@ void SelectFIle::FillFolderList() {
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
         item->setData(kPathRole, JoinFolderAndFile(folder_, name));
     }
+    FitToContent(dirList_);
 }
 
 void SelectFIle::FillFileList() {
@@ -108,20 +121,37 @@ void SelectFIle::FillFileList() {
     for (const QString& name : names) {
         if (MatchesFilePattern(name, pattern_)) filList_->addItem(name);
     }
+    FitToContent(filList_);
+}
+
+QStringList VolumeRoots(const QStringList& mounted, const QString& home) {
+    QStringList roots{QStringLiteral("/")};
+    for (const QString& path : mounted + QStringList{home}) {
+        const QString clean = QDir::cleanPath(path);
+        if (!path.isEmpty() && !roots.contains(clean)) roots << clean;
+    }
+    return roots;
+}
+
+int VolumeOf(const QStringList& roots, const QString& folder) {
+    int best = 0;
+    for (int i = 1; i < roots.size(); ++i) {
+        const bool inside =
+            folder == roots[i] || folder.startsWith(JoinFolderAndFile(roots[i], {}));
+        if (inside && roots[i].size() > roots[best].size()) best = i;
+    }
+    return best;
 }
 
 void SelectFIle::FillVolumeList() {
-    drvList_->clear();
+    QStringList mounted;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady()) drvList_->addItem(volume.rootPath());
+        if (volume.isValid() && volume.isReady()) mounted << volume.rootPath();
     }
-    const QString root = QStorageInfo(folder_).rootPath();
-    int index = drvList_->findText(root);
-    if (index < 0 && !root.isEmpty()) {
-        drvList_->addItem(root);
-        index = drvList_->count() - 1;
-    }
-    drvList_->setCurrentIndex(index);
+    const QStringList roots = VolumeRoots(mounted, QDir::homePath());
+    drvList_->clear();
+    drvList_->addItems(roots);
+    drvList_->setCurrentIndex(VolumeOf(roots, folder_));
 }
 
 void SelectFIle::PreselectFile(const QString& current_path) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QListWidget;
@@ -20,6 +21,13 @@ QString JoinFolderAndFile(const QString& folder, const QString& name);
 // True when name matches a wildcard pattern such as "*.ORB", ignoring case: users' orb files
 // are named in any case.
 bool MatchesFilePattern(const QString& name, const QString& pattern);
+
+// The volume list: the root folder first, then the mounted volumes and the user's home, each
+// once. A bare root or a container may list no mounts at all; the list is never empty.
+QStringList VolumeRoots(const QStringList& mounted, const QString& home);
+
+// The index in roots of the deepest root that holds folder (0, the root folder, when none does).
+int VolumeOf(const QStringList& roots, const QString& folder);
 
 class SelectFIle : public QDialog {
     Q_OBJECT

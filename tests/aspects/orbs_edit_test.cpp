@@ -80,6 +80,19 @@ TEST_F(OrbsEditTest, SaveWritesCrLfLinesAndKeepsTheWindowOpen) {
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
+// A second editor of the file would save over the first one's edits: the open one comes back.
+TEST_F(OrbsEditTest, ReopeningBringsTheOpenEditorOfThatFileForward) {
+    editor_ = OrbsEdit::Open(path_, notifier_);
+    editor_->txtContent()->setPlainText("9\n");
+    EXPECT_EQ(OrbsEdit::Open(dir_.filePath(QStringLiteral("./NATAL.ORB")), notifier_), editor_);
+    EXPECT_EQ(editor_->txtContent()->toPlainText(), "9\n");
+    const QString other = dir_.filePath(QStringLiteral("WIDE.ORB"));
+    Write(other, kOriginal);
+    const QPointer<OrbsEdit> second = OrbsEdit::Open(other, notifier_);
+    EXPECT_NE(second, editor_);
+    delete second;
+}
+
 TEST_F(OrbsEditTest, QuitClosesWithoutSaving) {
     editor_ = OrbsEdit::Open(path_, notifier_);
     editor_->txtContent()->setPlainText("0\n");

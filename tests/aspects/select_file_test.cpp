@@ -58,6 +58,10 @@ protected:
 TEST_F(SelectFileTest, ListsAndPreselectsOrbFilesWhateverTheirCase) {
     SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
     EXPECT_EQ(Items(chooser.filList()), (QStringList{"NATAL.ORB", "tight.orb", "Wide.Orb"}));
+    chooser.show();  // both lists wide enough for their longest entry
+    for (const QListWidget* list : {chooser.filList(), chooser.dirList()})
+        EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0))
+            << list->objectName().toStdString();
     // A name not listed, or listed only as its last characters, leaves the first entry selected.
     const std::pair<const char*, int> cases[] = {{"WIDE.ORB", 2}, {"ELSEWHERE.ORB", 0}};
     for (const auto& [name, row] : cases) {
@@ -113,6 +117,24 @@ TEST_F(SelectFileTest, TheFolderListOpensSubfoldersAndParents) {
     // The entry of the parent folder goes back up.
     emit folders->itemActivated(folders->item(folders->currentRow() - 1));
     EXPECT_EQ(chooser.Folder(), QDir(dir_.path()).absolutePath());
+}
+
+// A bare root or a container may have no mount table: the root folder and home stay offered.
+TEST(VolumeRoots, AlwaysOfferTheRootAndHomeOnceAndPickTheDeepestHolder) {
+    EXPECT_EQ(VolumeRoots({}, "/home/ann"), (QStringList{"/", "/home/ann"}));
+    const QStringList roots = VolumeRoots({"/", "/media/usb/", "/home"}, "/home/ann");
+    EXPECT_EQ(roots, (QStringList{"/", "/media/usb", "/home", "/home/ann"}));
+    const std::pair<const char*, int> cases[] = {
+        {"/home/ann/charts", 3}, {"/home/annex", 2}, {"/media/usb", 1}, {"/etc", 0}};
+    for (const auto& [folder, index] : cases) EXPECT_EQ(VolumeOf(roots, folder), index) << folder;
+}
+
+TEST_F(SelectFileTest, TheVolumeListChangesTheFolder) {
+    SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
+    QComboBox* volumes = chooser.drvList();
+    ASSERT_GE(volumes->findText(QDir::homePath()), 0);
+    emit volumes->activated(volumes->findText(QStringLiteral("/")));
+    EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
 }
 
 TEST_F(SelectFileTest, SelectNewOrbFileRunsTheChooserOnTheCurrentOrbFile) {

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +23,7 @@
 #include "recording_notifier.h"
 #include "settings/text_lines.h"
 #include "shell/menu_table.h"
+#include "windows/text_file_editor.h"
 
 namespace orvantis {
 namespace {
@@ -227,10 +230,18 @@ TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {
 TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
     auto w = Open();
     Item(*w, "mnuOptionsOptions")->trigger();
-    bool editor_shown = false;
+    Item(*w, "mnuOptionsOptions")->trigger();  // the open editor comes forward, still wired
+    TextFileEditor* editor = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        editor_shown |= top->isVisible() && top->windowTitle() == "Edit: OPTIONS.OPT";
-    EXPECT_TRUE(editor_shown);
+        if (top->isVisible() && top->windowTitle() == "Edit: OPTIONS.OPT")
+            editor = qobject_cast<TextFileEditor*>(top);
+    ASSERT_NE(editor, nullptr);
+    // Save shows the new options at once: here the zodiac of the caption.
+    QStringList lines = editor->txtContent()->toPlainText().split('\n');
+    lines[122] = "1";
+    editor->txtContent()->setPlainText(lines.join('\n'));
+    editor->findChild<QPushButton*>("btnSave")->click();
+    EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("(Sidereal zodiac - SVP)"));
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
     auto again = Open();
     notifier_.problems.clear();
