@@ -17,7 +17,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
     exit 2
 fi
 
-all_targets=(fuzz_text_readers fuzz_chart_command fuzz_compute_chart)
+all_targets=(fuzz_text_readers fuzz_chart_command)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 
