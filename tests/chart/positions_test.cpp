@@ -1,8 +1,8 @@
 // Conformance: the full-precision body longitudes and cusps of a few charts in every house
-// system, as this program computed them when the table was made (ORVANTIS_REGENERATE=1 writes
-// golden/positions.txt anew; review the diff). The Swiss Ephemeris envelope admits our series'
-// error; this table catches a change in a series term or in the order of evaluation at the last
-// digits.
+// system and both sidereal zodiacs, as this program computed them when the table was made
+// (ORVANTIS_REGENERATE=1 writes golden/positions.txt anew; review the diff). The Swiss Ephemeris
+// envelope admits our series' error; this table catches a change in a series term or in the order
+// of evaluation at the last digits.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,7 +33,7 @@ constexpr Moment kMoments[] = {
 };
 
 // One line a moment and system: the fifteen body longitudes, then the twelve cusps.
-std::string Line(const Moment& m, char system) {
+std::string Line(const Moment& m, char system, float zodiac = 0) {
     ElectionData e;
     e.ElectMonth = m.month, e.ElectDay = m.day, e.ElectYear = m.year;
     e.ElectHour = m.hour, e.ElectMinute = m.minute, e.ElectPM = m.pm, e.ElectZone = m.zone;
@@ -41,8 +41,10 @@ std::string Line(const Moment& m, char system) {
     e.ElectLatDeg = m.lat_deg, e.ElectLatMin = m.lat_min, e.ElectSouth = m.south;
     ChartState chart;
     RecordingNotifier notifier;
-    EXPECT_TRUE(ComputeChart(chart, e, OptionValues{}, {system, false, {}, 0}, notifier));
-    std::string line = std::to_string(m.year) + " " + system;
+    OptionValues options{};
+    options[123] = zodiac;  // the zodiac line: 0 tropical, 1 SVP, 2 ayanamsa
+    EXPECT_TRUE(ComputeChart(chart, e, options, {system, false, {}, 0}, notifier));
+    std::string line = std::to_string(m.year) + " " + system + std::to_string(int(zodiac));
     char number[32];
     for (int b = 1; b <= kBodyCount; ++b) {
         std::snprintf(number, sizeof number, " %.17g", chart.PlanetLong[b]);
@@ -57,8 +59,10 @@ std::string Line(const Moment& m, char system) {
 
 TEST(Positions, EveryBodyAndCuspAsComputedBefore) {
     std::string computed;
-    for (const Moment& m : kMoments)
+    for (const Moment& m : kMoments) {
         for (char system : std::string_view("PRKCOEMI")) computed += Line(m, system) + "\n";
+        for (float zodiac : {1.0f, 2.0f}) computed += Line(m, 'P', zodiac) + "\n";
+    }
     const std::string path = POSITIONS_FILE;
     if (std::getenv("ORVANTIS_REGENERATE") != nullptr) std::ofstream(path) << computed;
     std::ifstream file(path);
