@@ -154,6 +154,10 @@ def main():
     args = parser.parse_args()
 
     repo = git(os.path.dirname(os.path.abspath(__file__)), "rev-parse", "--show-toplevel").strip()
+    # Resolved once: HEAD may move while the faults are being planted.
+    args.ref = git(repo, "rev-parse", "--short", args.ref).strip()
+    if args.tests_from:
+        args.tests_from = git(repo, "rev-parse", "--short", args.tests_from).strip()
     chosen = range(1, len(FAULTS) + 1)
     if args.only:
         chosen = [int(n) for n in args.only.split(",")]
@@ -201,7 +205,7 @@ def main():
         sys.exit(f"the untouched tree does not build and pass ({state} {failing}); see {log}")
 
     described = f"{args.ref}" + (f" with tests from {args.tests_from}" if args.tests_from else "")
-    print(f"Planted faults in {described} ({git(repo, 'rev-parse', '--short', args.ref).strip()})")
+    print(f"Planted faults in {described}")
     counts = {}
     for n in chosen:
         f = FAULTS[n - 1]
