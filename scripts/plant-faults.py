@@ -189,6 +189,9 @@ def main():
     env = dict(os.environ, CCACHE_BASEDIR=scratch, CCACHE_NOHASHDIR="1")
     configure = ["cmake", "-S", src, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                  "-DORVANTIS_WERROR=ON", "-DORVANTIS_BENCHMARKS=OFF"]
+    # Every fault relinks every test; lld does that several times faster than the default.
+    if shutil.which("ld.lld"):
+        configure.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
     build_cmd = ["cmake", "--build", build, "-j2"]
     test_cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "120"]
 
