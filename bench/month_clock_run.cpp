@@ -216,7 +216,7 @@ int main(int argc, char** argv) {
     clock.now = start + milliseconds{5};
     CountingNotifier notifier;
     ShellEnvironment env;
-    env.app_path = folder.path();
+    env.folders = {folder.path(), folder.path()};
     env.owner_file_text = std::string(kOwner) + "\r\n";
     env.clock = &clock;
     env.notifier = &notifier;

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     NoMessages notifier;
     ShellEnvironment env;
-    env.app_path = dir.path();
+    env.folders = {dir.path(), dir.path()};
     env.clock = &clock;
     env.notifier = &notifier;
     MainWindow window(env);

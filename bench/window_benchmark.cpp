@@ -35,7 +35,7 @@ struct Fixture {
              {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "querna.ttf"})
             QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/" + name, dir.filePath(name));
         ShellEnvironment env;
-        env.app_path = dir.path();
+        env.folders = {dir.path(), dir.path()};
         env.clock = &clock;
         env.notifier = &notifier;
         env.start_timer = false;

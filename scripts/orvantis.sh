@@ -19,11 +19,12 @@ esac
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     libswe-dev
     python3 python3-fonttools fonts-dejavu-core
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 as_root() {

@@ -183,6 +183,12 @@ def main():
             shutil.rmtree(os.path.join(src, part), ignore_errors=True)
         extract(repo, args.tests_from, src, ["tests", "fuzz"])
     open(log, "w").close()
+    # git archive gives every file its commit's time; a build folder left by an interrupted run
+    # could then hold a faulty object that looks newer than its restored source.
+    now = time.time()
+    for folder, _, files in os.walk(src):
+        for name in files:
+            os.utime(os.path.join(folder, name), (now, now))
 
     # ccache hits across runs need the same paths: the scratch folder is fixed and the base
     # folder makes the hashes independent of it.

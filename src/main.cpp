@@ -1,6 +1,7 @@
 // Orvantis: the astrological clock. One instance per user; the window shows the live chart.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include "settings/system_locale_regional.h"
 #include "settings/text_lines.h"
 #include "shell/clock.h"
+#include "shell/data_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "windows/message_box_notifier.h"
@@ -34,6 +36,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvantis");
+    QApplication::setWindowIcon(QIcon(":/org.orvantis.Orvantis.svg"));
+    // Names the launcher of the running window (Wayland app id, taskbar grouping).
+    QGuiApplication::setDesktopFileName("org.orvantis.Orvantis");
 
     SingleInstanceGuard guard(SingleInstanceGuard::DefaultLockPath());
     if (!guard.Acquired()) {
@@ -46,7 +51,8 @@ int main(int argc, char** argv) {
     SystemClock clock;
     MessageBoxNotifier notifier;
     ShellEnvironment environment;
-    environment.app_path = QCoreApplication::applicationDirPath();
+    environment.folders = SystemDataFolders(QCoreApplication::applicationDirPath());
+    if (const auto problem = SeedSettings(environment.folders)) notifier.Notify(*problem);
     environment.owner_file_text = ReadTextFile("MYNAME").value_or("");
     environment.regional = ReadRegionalFormats(SystemLocaleRegional());
     environment.clock = &clock;

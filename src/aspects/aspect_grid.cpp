@@ -12,33 +12,38 @@ namespace {
 constexpr int kGridBodies = 15;
 constexpr double kPitch = 1.25;
 
-// Where the cells of the grid lie: the top-left corner of the glyph of cell (p, q) and the
-// borders between cells, in user units.
+// Where the cells of the grid lie: the centre of cell (p, q) and the borders between cells, in
+// user units.
 struct GridGeometry {
     double x0 = 0, y0 = 0;  // anchor
     double width = 0;       // text width of glyph 174
     double height = 0;      // its text height, signed like the scale (negative with y up)
 
-    // Top-left corner of the glyph printed in cell (row p, column q), 1-based.
-    Point Glyph(int p, int q) const {
-        return {x0 + (q - 1) * kPitch * width + width / 3,
-                y0 + (p - 1) * kPitch * height + height / 4};
+    // Centre of cell (row p, column q), 1-based: the centre of glyph 174 printed with its
+    // top-left corner inset a third of its width and a quarter of its height into the cell.
+    Point Centre(int p, int q) const {
+        return {x0 + (q - 1) * kPitch * width + width / 3 + width / 2,
+                y0 + (p - 1) * kPitch * height + height / 4 + height / 2};
     }
     // Border k (0..15) between columns k and k + 1, and between rows k and k + 1. The borders
     // are offset so that each cell is centred on its glyph.
-    double BorderX(int k) const {
-        return x0 + k * kPitch * width + (width / 3 + width / 2) - kPitch * width / 2;
-    }
-    double BorderY(int k) const {
-        return y0 + k * kPitch * height + (height / 4 + height / 2) - kPitch * height / 2;
-    }
+    double BorderX(int k) const { return Centre(1, k + 1).x - kPitch * width / 2; }
+    double BorderY(int k) const { return Centre(k + 1, 1).y - kPitch * height / 2; }
 };
 
-void PrintAt(DrawingContext& dc, Point at, const std::string& s, Colour c) {
-    dc.CurrentX = at.x;
-    dc.CurrentY = at.y;
+// Prints a glyph centred in cell (p, q), at the grid's size or, when the glyph is wider than
+// glyph 174 (the MC, the opposition), smaller by as much: every glyph keeps a margin of an
+// eighth of the cell's width and height on either side, as glyph 174 does.
+void PrintInCell(DrawingContext& dc, const GridGeometry& g, int p, int q, const std::string& glyph,
+                 Colour c, double points) {
+    dc.FontSize = points;
+    const double width = dc.TextWidth(glyph);
+    if (width > g.width) dc.FontSize = points * g.width / width;
+    const Point centre = g.Centre(p, q);
+    dc.CurrentX = centre.x - dc.TextWidth(glyph) / 2;
+    dc.CurrentY = centre.y - dc.TextHeight(glyph) / 2;
     dc.ForeColor = c;
-    dc.Print(s);
+    dc.Print(glyph);
 }
 
 // The staircase around the lower triangle with its diagonal: row p holds columns 1..p.
@@ -103,9 +108,10 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
     g.height = dc.TextHeight(cell_glyph);
 
     DrawGridLines(dc, g);
+    const double points = options[120];
     for (int p = 1; p <= kGridBodies; ++p) {
-        PrintAt(dc, g.Glyph(p, p), BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]),
-                Colour{});
+        PrintInCell(dc, g, p, p, BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]),
+                    Colour{}, points);
     }
 
     for (int p = 1; p <= kGridBodies; ++p) {
@@ -115,7 +121,7 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
             const int kind = ClassifyAspect(body_longitude[a], body_longitude[b], orbs);
             if (!IsAspect(kind)) continue;
             const auto option = static_cast<std::size_t>(AspectGroupColourOption(kind));
-            PrintAt(dc, g.Glyph(p, q), AspectGlyph(kind), PaletteColour(options[option]));
+            PrintInCell(dc, g, p, q, AspectGlyph(kind), PaletteColour(options[option]), points);
         }
     }
 }

@@ -118,7 +118,7 @@ std::vector<ChartOption> ChartOptions() {
         {{"png"}, "FILE", "render the wheel into a PNG image", Text(&ChartCommand::png)},
         {{"size"},
          "WxH",
-         "image size for --png (default 1024x768)",
+         "image size for --png, window size for --page half (default 1024x768)",
          [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
              if (!ParseSize(v, c.png_width, c.png_height))
                  return "--size takes WIDTHxHEIGHT, each 16 to 8192";
@@ -132,10 +132,26 @@ std::vector<ChartOption> ChartOptions() {
              c.layout = v == "european" ? 1 : 0;
              return std::nullopt;
          }},
-        {{"pdf"}, "FILE", "write the full printed page as a PDF", Text(&ChartCommand::pdf)},
+        {{"pdf"}, "FILE", "write the printed page as a PDF", Text(&ChartCommand::pdf)},
+        {{"page"},
+         "full|half",
+         "the full page, or the window's wheel on the upper half (default full)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             if (v != "full" && v != "half") return "--page takes full or half";
+             c.page = v == "half" ? PrintedPage::kHalf : PrintedPage::kFull;
+             return std::nullopt;
+         }},
+        {{"paper"},
+         "a4|letter",
+         "paper of the PDF (default: letter in US locales, else a4)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             if (v != "a4" && v != "letter") return "--paper takes a4 or letter";
+             c.paper = v == "letter" ? Paper::kLetter : Paper::kA4;
+             return std::nullopt;
+         }},
         {{"data-dir"},
          "DIR",
-         "folder of OPTIONS.OPT and the other data files",
+         "read every file from DIR (installed, the default is ~/.config/orvantis)",
          Text(&ChartCommand::data_dir)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
@@ -214,6 +230,7 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             "--zone, --long, --lat and --event describe an election chart: give "
             "--date and --time too"};
     if (c.orbs && !c.aspects && !c.pdf) return UsageError{"--orbs goes with --aspects or --pdf"};
+    if ((c.page || c.paper) && !c.pdf) return UsageError{"--page and --paper go with --pdf"};
     return c;
 }
 

@@ -11,6 +11,10 @@
 
 namespace orvantis {
 
+// The printed page a PDF holds, and its paper.
+enum class PrintedPage { kFull, kHalf };
+enum class Paper { kA4, kLetter };
+
 struct ChartCommand {
     bool help = false;
     bool version = false;
@@ -28,6 +32,8 @@ struct ChartCommand {
     bool aspects = false;
     std::optional<std::string> orbs;
     std::optional<std::string> pdf;
+    std::optional<PrintedPage> page;  // default: the full page
+    std::optional<Paper> paper;       // default: Letter in US locales, else A4
 };
 
 // A command line that cannot be run, with the text to show.

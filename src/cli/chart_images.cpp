@@ -32,10 +32,22 @@ std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs in
     return std::nullopt;
 }
 
-std::optional<std::string> WriteWheelPdf(const std::string& path, const WheelInputs& inputs) {
-    const auto failure = WritePdfFile(
-        QString::fromLocal8Bit(path.c_str()), DefaultPageLayout(),
-        [&](QPainter& painter, const QRectF& paper) { PaintFullPage(painter, paper, inputs); });
+std::optional<std::string> WriteWheelPdf(const std::string& path, WheelInputs inputs,
+                                         const PdfPage& page) {
+    const QPageLayout layout = page.paper ? PaperPageLayout(*page.paper) : DefaultPageLayout();
+    PagePainter paint;
+    if (page.half) {
+        if (const auto scale = StartScaleFor(page.window.width(), page.window.height()))
+            inputs.StartScale = *scale;
+        paint = [&](QPainter& painter, const QRectF& paper) {
+            PaintHalfPage(painter, paper, inputs, QSizeF(page.window));
+        };
+    } else {
+        paint = [&](QPainter& painter, const QRectF& paper) {
+            PaintFullPage(painter, paper, inputs);
+        };
+    }
+    const auto failure = WritePdfFile(QString::fromLocal8Bit(path.c_str()), layout, paint);
     if (failure) return failure->toStdString();
     return std::nullopt;
 }

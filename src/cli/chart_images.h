@@ -1,6 +1,8 @@
-// The wheel as files: the window's wheel as a PNG image, the full printed page as a PDF.
+// The wheel as files: the window's wheel as a PNG image, a printed page as a PDF.
 #pragma once
 
+#include <QPageSize>
+#include <QSize>
 #include <optional>
 #include <string>
 
@@ -13,7 +15,16 @@ namespace orvantis {
 std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs inputs, int width,
                                          int height);
 
-// Writes the full printed page (the inputs carry the page style) as a one-page PDF.
-std::optional<std::string> WriteWheelPdf(const std::string& path, const WheelInputs& inputs);
+// Which printed page a PDF holds, and on which paper.
+struct PdfPage {
+    bool half = false;  // the window's picture on the upper half; otherwise the full page
+    std::optional<QPageSize::PageSizeId> paper;  // default: Letter in US locales, else A4
+    QSize window{1024, 768};                     // the window the half page shows
+};
+
+// Writes a one-page PDF. The inputs carry the page's style: PrinterPageWheelStyle for the full
+// page, WindowWheelStyle(true) for the half page, whose StartScale is set from `page.window`.
+std::optional<std::string> WriteWheelPdf(const std::string& path, WheelInputs inputs,
+                                         const PdfPage& page);
 
 }  // namespace orvantis

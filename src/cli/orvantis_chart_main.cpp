@@ -19,6 +19,7 @@
 #include "settings/ini_file.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
+#include "shell/data_folders.h"
 #include "shell/font_registration.h"
 #include "wheel/drawing_tables_file.h"
 
@@ -76,13 +77,14 @@ const char* FaultDetail(int group) {
 }
 
 // Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
-int WriteImages(const ChartCommand& command, const std::string& data_dir, const ChartState& chart,
+int WriteImages(const ChartCommand& command, const std::string& data_dir,
+                const std::string& shipped_dir, const ChartState& chart,
                 const OptionValues& options, Notifier& notifier, int argc, char** argv) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    const QString dir = QString::fromLocal8Bit(data_dir.c_str());
+    const QString dir = QString::fromLocal8Bit(shipped_dir.c_str());
     FontRegistration font(dir + "/querna.ttf");
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(dir);
@@ -115,7 +117,13 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir, const 
         }
     }
     if (command.pdf) {
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(PrinterPageWheelStyle()))) {
+        PdfPage page;
+        page.half = command.page == PrintedPage::kHalf;
+        if (command.paper)
+            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
+        page.window = QSize(command.png_width, command.png_height);
+        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
+        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
             std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
                          failure->c_str());
             return kFailed;
@@ -143,7 +151,15 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const std::string data_dir = command.data_dir.empty() ? ProgramDirectory() : command.data_dir;
+    // --data-dir names one folder for every file; else the program's own folder (a build folder)
+    // or the user's settings folder, seeded from the installed files.
+    const QString given = QString::fromLocal8Bit(command.data_dir.c_str());
+    const DataFolders folders =
+        given.isEmpty() ? SystemDataFolders(QString::fromLocal8Bit(ProgramDirectory().c_str()))
+                        : DataFolders{given, given};
+    if (const auto problem = SeedSettings(folders)) StderrNotifier().Notify(*problem);
+    const std::string data_dir = folders.settings.toLocal8Bit().toStdString();
+    const std::string shipped_dir = folders.shipped.toLocal8Bit().toStdString();
     const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
     if (!options_text) {
         std::fprintf(stderr, "Warning! OPTIONS.OPT File Not Found\n(looked in %s)\n",
@@ -197,7 +213,8 @@ int main(int argc, char** argv) {
     }
 
     if (command.png || command.pdf) {
-        if (const int status = WriteImages(command, data_dir, chart, options, notifier, argc, argv))
+        if (const int status =
+                WriteImages(command, data_dir, shipped_dir, chart, options, notifier, argc, argv))
             return status;
     }
 

@@ -23,4 +23,30 @@ OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values) {
     return reading;
 }
 
+std::optional<std::string> ReadStartupOptions(std::optional<std::string_view> options_text,
+                                              std::optional<std::string_view> master_text,
+                                              OptionValues& values) {
+    values.fill(0.0f);
+    const int own = options_text ? ReadOptionsFile(*options_text, values).lines_read : 0;
+    OptionValues master{};
+    const int master_lines = master_text ? ReadOptionsFile(*master_text, master).lines_read : 0;
+    for (int line = own + 1; line <= master_lines; ++line) values[line] = master[line];
+
+    const std::string what = options_text ? std::string(kOptionsFileName) + " ends after line " +
+                                                std::to_string(own) + "."
+                                          : std::string(kOptionsFileName) + " File Not Found";
+    if (own < master_lines) {
+        const std::string lines =
+            own == 0 ? "every line"
+                     : "lines " + std::to_string(own + 1) + " to " + std::to_string(master_lines);
+        return what + "\nThe default settings of " + kMasterOptionsFileName + " are used for " +
+               lines + ".";
+    }
+    if (!master_text && own < kOptionCount) {
+        return what + "\n" + kMasterOptionsFileName + " was not found either: " +
+               (own == 0 ? "every option is 0." : "the later options are 0.");
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvantis

@@ -2,6 +2,8 @@
 // characters; the rest of each line is free text.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "settings/option_values.h"
@@ -25,5 +27,14 @@ struct OptionsReading {
 // the previous values after the options editor saved). A value beyond single precision is
 // stored as 0, like text without digits.
 OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values);
+
+// The options the program starts with: OPTIONS.OPT read into values (all 0 before), then every
+// line it lacks (no file at all, or a file cut short or ended by an empty line early) taken from
+// the master copy OPTIONS.MAS, so a damaged file never leaves colours and sizes at 0. Returns
+// the message for the user when anything was missing, saying what was used instead; nullopt
+// when OPTIONS.OPT had every line the master has.
+std::optional<std::string> ReadStartupOptions(std::optional<std::string_view> options_text,
+                                              std::optional<std::string_view> master_text,
+                                              OptionValues& values);
 
 }  // namespace orvantis

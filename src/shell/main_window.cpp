@@ -80,7 +80,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load() {
     Timer1_.stop();
     BusyPointer busy;
-    font_ = std::make_unique<FontRegistration>(DataPath("querna.ttf"));
+    font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
     LoadingGeometry_ = false;
     const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
@@ -106,7 +106,7 @@ void MainWindow::Form_Load() {
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     mnuElectionsRunning_->setChecked(true);
 
-    const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.app_path);
+    const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
     for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
     election_ = LoadElectionDataFromNow(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
@@ -190,21 +190,18 @@ void MainWindow::createActions() {
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
-    on("mnuHelpAbout", [this] { About::Open(about_window_, this); });
+    on("mnuHelpAbout", [this] { About::Open(about_window_, env_.folders.settings, this); });
 }
 
 QString MainWindow::DataPath(const char* file_name) const {
-    return env_.app_path + "/" + QString::fromLatin1(file_name);
+    return env_.folders.settings + "/" + QString::fromLatin1(file_name);
 }
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    if (!text) {
-        // Every option then reads 0: Placidus, tropical, the home place at 0°, 0°.
-        env_.notifier->Notify({kWarning, "OPTIONS.OPT File Not Found", Icon::kExclamation});
-        return;
-    }
-    ReadOptionsFile(*text, options_);
+    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    if (const auto message = ReadStartupOptions(text, master, options_))
+        env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
 }
 
 void MainWindow::ApplyIniGeometry() {
@@ -213,8 +210,12 @@ void MainWindow::ApplyIniGeometry() {
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));
     };
-    move(pixels(g.left), pixels(g.top));
-    resize(pixels(g.width), pixels(g.height));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    const QRect saved(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    const QRect shown = OnNearestScreen(saved, screens);
+    move(shown.topLeft());
+    resize(shown.size());
 }
 
 bool MainWindow::Running() const {
@@ -288,7 +289,8 @@ void MainWindow::mnuAspects_Click() {
 }
 
 void MainWindow::mnuOrbsChange_Click() {
-    const QString chosen = SelectNewOrbFile(env_.app_path, OrbFilePath_, *env_.notifier, this);
+    const QString chosen =
+        SelectNewOrbFile(env_.folders.settings, OrbFilePath_, *env_.notifier, this);
     if (chosen.isEmpty()) return;
     OrbFilePath_ = chosen;  // until the next chart computation
     mnuAspects_Click();
@@ -399,8 +401,9 @@ void MainWindow::mnuFileExit_Click() {
 
 void MainWindow::mnuOptionsOptions_Click() {
     // The editor checks that OPTIONS.OPT exists ("OPTIONS.OPT File Not Found" otherwise).
-    auto* editor = orvantis::Options::Open(options_window_, env_.app_path, options_, CaptionPrefix_,
-                                           OwnerName_, *env_.notifier, this);
+    auto* editor =
+        orvantis::Options::Open(options_window_, env_.folders.settings, env_.folders.shipped,
+                                options_, CaptionPrefix_, OwnerName_, *env_.notifier, this);
     if (!editor) return;
     // A member function, not a lambda: Qt refuses a unique connection to a lambda, and the
     // editor brought forward again is already connected.
@@ -416,7 +419,7 @@ void MainWindow::ShowSavedOptions() {
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
-    HelpX::ShowHelpFile(help_window_, env_.app_path, help_file_name, *env_.notifier, this);
+    HelpX::ShowHelpFile(help_window_, env_.folders.shipped, help_file_name, *env_.notifier, this);
 }
 
 void MainWindow::mnuPrintChartwheel_Click() {
@@ -465,9 +468,9 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
 }
 
 MainWindow::PagePainter MainWindow::HalfPagePainter() {
-    const QImage image = MonochromeWindowImage(MakeWheelInputs(WindowWheelStyle()), wheel_->size());
-    return
-        [image](QPainter& painter, const QRectF& paper) { PaintHalfPage(painter, paper, image); };
+    return [this, size = QSizeF(wheel_->size())](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, MakeWheelInputs(WindowWheelStyle(true)), size);
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@
 #include "settings/option_values.h"
 #include "settings/regional_formats.h"
 #include "shell/clock.h"
+#include "shell/data_folders.h"
 #include "shell/font_registration.h"
 #include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
@@ -35,7 +36,7 @@ class CWAspect;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
-    QString app_path;              // the program's folder: data files, font, INI file
+    DataFolders folders;           // the user's files and the shipped ones
     std::string owner_file_text;   // the text of MYNAME ("" when there is none)
     RegionalFormats regional;      // date order and clock style
     const Clock* clock = nullptr;  // the present moment

@@ -4,10 +4,23 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "wheel/qpainter_surface.h"
 
 namespace orvantis {
+namespace {
+
+// The window's proportions, as wide as the paper and at most half as high, at the top.
+QRectF HalfPageRect(const QRectF& paper, QSizeF window_size) {
+    if (window_size.isEmpty()) return {};
+    const double scale =
+        std::min(paper.width() / window_size.width(), paper.height() / 2 / window_size.height());
+    const QSizeF size = window_size * scale;
+    return {QPointF(paper.left() + (paper.width() - size.width()) / 2, paper.top()), size};
+}
+
+}  // namespace
 
 void PaintFullPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs) {
     painter.save();
@@ -17,39 +30,30 @@ void PaintFullPage(QPainter& painter, const QRectF& paper, const WheelInputs& in
     painter.restore();
 }
 
-QImage MonochromeWindowImage(const WheelInputs& window_inputs, QSize size) {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    WheelInputs inputs = window_inputs;
-    inputs.style = WindowWheelStyle(true);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintWheelOn(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), inputs);
-    return image;
+void PaintHalfPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs,
+                   QSizeF window_size) {
+    const QRectF target = HalfPageRect(paper, window_size);
+    if (target.isEmpty()) return;
+    painter.save();
+    // The window's picture ends at the window's edges: a caption or label reaching beyond them
+    // is cut there as on the screen.
+    painter.setClipRect(target);
+    PaintWheelOn(painter, target, inputs);
+    painter.restore();
 }
 
-void PaintHalfPage(QPainter& painter, const QRectF& paper, const QImage& window_image) {
-    if (window_image.isNull()) return;
-    const double scale =
-        std::min(paper.width() / window_image.width(), paper.height() / 2 / window_image.height());
-    const QSizeF size(window_image.width() * scale, window_image.height() * scale);
-    const QRectF target(QPointF(paper.left() + (paper.width() - size.width()) / 2, paper.top()),
-                        size);
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, window_image);
-    painter.restore();
+QPageLayout PaperPageLayout(QPageSize::PageSizeId paper) {
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
 }
 
 QPageLayout DefaultPageLayout() {
     const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    return PaperPageLayout(us ? QPageSize::Letter : QPageSize::A4);
 }
 
 std::optional<QString> WritePdfFile(const QString& path, const QPageLayout& layout,
-                                    const std::function<void(QPainter&, const QRectF&)>& paint) {
+                                    const PagePainter& paint) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     {

@@ -3,7 +3,6 @@
 // the page), and the PDF file that carries either.
 #pragma once
 
-#include <QImage>
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
@@ -16,25 +15,31 @@ class QPainter;
 
 namespace orvantis {
 
+// Paints one printed page into the given rectangle of the painter's device (device units).
+using PagePainter = std::function<void(QPainter&, const QRectF&)>;
+
 // Paints the full page into `paper` (device units of the painter). The inputs carry the page's
 // style (PrinterPageWheelStyle) and, for the grid, print_aspect_grid.
 void PaintFullPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs);
 
-// The window's wheel redrawn in monochrome (white background, black spokes and aspect lines;
-// glyphs, labels and circles keep their colours) into an image of the window's size.
-QImage MonochromeWindowImage(const WheelInputs& window_inputs, QSize size);
+// Paints the window's picture across the top of `paper`: the window's wheel in monochrome (white
+// background, black spokes and aspect lines; glyphs, labels and circles keep their colours) as
+// vectors at the device's resolution, in a rectangle of the window's proportions as wide as the
+// paper and at most half as high; about half a page for a landscape window. Nothing is drawn
+// outside that rectangle. The inputs are the window's, made with WindowWheelStyle(true) (the
+// aspect lines take their colours from the style they were attached with).
+void PaintHalfPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs,
+                   QSizeF window_size);
 
-// Paints that image across the width of `paper`, at the top, keeping its proportions: about half
-// a page for a landscape window.
-void PaintHalfPage(QPainter& painter, const QRectF& paper, const QImage& window_image);
-
-// A4, or US Letter where the system locale measures in US units; portrait, 10 mm margins.
+// A4 or US Letter, portrait, 10 mm margins.
+QPageLayout PaperPageLayout(QPageSize::PageSizeId paper);
+// A4, or US Letter where the system locale measures in US units.
 QPageLayout DefaultPageLayout();
 
 // Writes one page to a PDF file: the page goes to a temporary file beside `path` that replaces
 // the file only when written whole, so a failure leaves nothing half-written under the user's
 // name. Returns the reason when it failed.
 std::optional<QString> WritePdfFile(const QString& path, const QPageLayout& layout,
-                                    const std::function<void(QPainter&, const QRectF&)>& paint);
+                                    const PagePainter& paint);
 
 }  // namespace orvantis

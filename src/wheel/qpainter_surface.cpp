@@ -15,9 +15,43 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
-constexpr double kMinimumPoints = 1;  // an options file without sizes still draws
+constexpr double kMinimumPoints = 1;   // an options file without sizes still draws
+constexpr double kTextContrast = 4.5;  // WCAG 2 minimum for text
+constexpr double kLineContrast = 3.0;  // WCAG 2 minimum for graphics
+constexpr Colour kWhite{255, 255, 255};
+
+double RelativeLuminance(Colour c) {
+    auto linear = [](std::uint8_t channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+Colour Scaled(Colour c, double factor) {
+    auto channel = [factor](std::uint8_t v) {
+        return static_cast<std::uint8_t>(std::floor(v * factor));  // down: never lighter
+    };
+    return {channel(c.r), channel(c.g), channel(c.b)};
+}
 
 }  // namespace
+
+double ContrastRatio(Colour a, Colour b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Colour DarkenedForWhite(Colour c, double ratio) {
+    if (ContrastRatio(c, kWhite) >= ratio) return c;
+    // Bisection on the common factor: the luminance falls as the factor does.
+    double light = 1, dark = 0;
+    for (int step = 0; step < 30; ++step) {
+        const double mid = (light + dark) / 2;
+        (ContrastRatio(Scaled(c, mid), kWhite) >= ratio ? dark : light) = mid;
+    }
+    return Scaled(c, dark);
+}
 
 QString GlyphFontText(std::string_view codes) {
     // Every glyph's code point lies in the Basic Multilingual Plane: one UTF-16 unit each.
@@ -58,13 +92,17 @@ void QPainterSurface::Clear(Colour background) {
     painter_.fillRect(target_, ToQColor(background));
 }
 
+QColor QPainterSurface::Ink(Colour c, double least_contrast) const {
+    return ToQColor(on_paper_ ? DarkenedForWhite(c, least_contrast) : c);
+}
+
 void QPainterSurface::Line(Point from, Point to, Colour c) {
-    painter_.setPen(QPen(ToQColor(c), pen_width_, Qt::SolidLine, Qt::FlatCap));
+    painter_.setPen(QPen(Ink(c, kLineContrast), pen_width_, Qt::SolidLine, Qt::FlatCap));
     painter_.drawLine(Map(from), Map(to));
 }
 
 void QPainterSurface::Circle(Point centre, double radius, Colour c) {
-    painter_.setPen(QPen(ToQColor(c), pen_width_));
+    painter_.setPen(QPen(Ink(c, kLineContrast), pen_width_));
     painter_.setBrush(Qt::NoBrush);
     const double r = DeviceLength(radius);
     painter_.drawEllipse(Map(centre), r, r);
@@ -79,7 +117,7 @@ void QPainterSurface::SetFont(const FontSpec& f) {
 }
 
 void QPainterSurface::Text(Point at, std::string_view s, Colour c) {
-    painter_.setPen(ToQColor(c));
+    painter_.setPen(Ink(c, kTextContrast));
     const QPointF top_left = Map(at);
     painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), GlyphFontText(s));
 }
@@ -91,6 +129,7 @@ Extent QPainterSurface::TextExtent(std::string_view s) const {
 WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in) {
     const UserScale scale = WheelUserScale(in, {target.width(), target.height()});
     QPainterSurface surface(painter, target, scale);
+    surface.SetOnPaper(in.style.PrinterOutput || in.style.MonochromeDrawing);
     // The window's font sizes are designed for the 1024 x 768 preset (1024 pixels across 608
     // units); in a smaller or larger window the text grows and shrinks with the wheel, so the
     // labels keep their places between the rings. The printed page keeps its sizes in points.

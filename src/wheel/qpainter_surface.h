@@ -31,12 +31,18 @@ public:
 
     // Every font size is multiplied by this (1 unless set).
     void SetFontScale(double scale) { font_scale_ = scale; }
+    // On paper, colours too light to read on white are darkened: text to a contrast of 4.5:1,
+    // lines and circles to 3:1 (the WCAG minimums for text and for graphics). The screen keeps
+    // the options' palette. Off unless set; Clear is never changed.
+    void SetOnPaper(bool on_paper) { on_paper_ = on_paper; }
 
     // Device position of a user point, and device length of a user length.
     QPointF Map(Point p) const;
     double DeviceLength(double user_length) const { return user_length * unit_; }
 
 private:
+    QColor Ink(Colour c, double least_contrast) const;
+
     QPainter& painter_;
     QRectF target_;
     UserScale scale_;
@@ -45,9 +51,16 @@ private:
     Point user_centre_;
     double pen_width_ = 1;
     double font_scale_ = 1;
+    bool on_paper_ = false;
     QFont font_;
     QFontMetricsF metrics_;
 };
+
+// The WCAG 2 contrast ratio of two colours, 1 (the same) to 21 (black on white).
+double ContrastRatio(Colour a, Colour b);
+// c with its channels scaled down together (its hue kept) to the lightest colour whose contrast
+// with white is at least `ratio` (at most 21); c itself when it already is.
+Colour DarkenedForWhite(Colour c, double ratio);
 
 // Text of glyph-font codes (single bytes) as the characters Qt draws them with: each byte's
 // GlyphCodePoint.

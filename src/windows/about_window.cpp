@@ -1,5 +1,6 @@
 #include "windows/about_window.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
@@ -41,7 +42,7 @@ std::array<LetteringCopy, kLetteringShadowCopies + 1> RaisedLetteringCopies() {
     return copies;
 }
 
-About::About(QWidget* parent) : QWidget(parent, Qt::Window) {
+About::About(const QString& settings_folder, QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About"));
@@ -62,19 +63,24 @@ About::About(QWidget* parent) : QWidget(parent, Qt::Window) {
         CentredLabel(QStringLiteral("Free software: see the License Agreement"), this));
     layout->addWidget(
         CentredLabel(QStringLiteral("Computes charts with analytic series; no warranty"), this));
+    layout->addSpacing(4);
+    auto* folder = CentredLabel(
+        QStringLiteral("Your files: ") + QDir::toNativeSeparators(settings_folder), this);
+    folder->setObjectName(QStringLiteral("lblSettingsFolder"));
+    layout->addWidget(folder);
     layout->addStretch();
     setCursor(Qt::PointingHandCursor);
     resize(QSize(kWindowWidth, kWindowHeight).expandedTo(sizeHint()));
 }
 
-About* About::Open(QPointer<About>& about, QWidget* parent) {
+About* About::Open(QPointer<About>& about, const QString& settings_folder, QWidget* parent) {
     if (about && about->isVisible()) {
         about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
         about->raise();
         about->activateWindow();
         return about;
     }
-    auto* shown = new About(parent);
+    auto* shown = new About(settings_folder, parent);
     shown->show();
     about = shown;
     return shown;

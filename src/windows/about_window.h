@@ -27,9 +27,11 @@ class About : public QWidget {
 public:
     // Help > About: brings the About window held in about to the front if it is open, else
     // shows a new one (not modal, deleted when closed), stores it in about and returns it.
-    static About* Open(QPointer<About>& about, QWidget* parent = nullptr);
+    // settings_folder is the folder of the user's files, which the window names.
+    static About* Open(QPointer<About>& about, const QString& settings_folder,
+                       QWidget* parent = nullptr);
 
-    explicit About(QWidget* parent = nullptr);
+    explicit About(const QString& settings_folder, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

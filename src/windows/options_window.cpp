@@ -23,10 +23,12 @@ Problem OptionsFileNotFound() {
 
 }  // namespace
 
-Options::Options(const QString& app_path, OptionValues& options, std::string& caption_prefix,
-                 const std::string& owner_name, Notifier& notifier, QWidget* parent)
+Options::Options(const QString& settings_dir, const QString& shipped_dir, OptionValues& options,
+                 std::string& caption_prefix, const std::string& owner_name, Notifier& notifier,
+                 QWidget* parent)
     : TextFileEditor(notifier, parent),
-      app_path_(app_path),
+      options_path_(settings_dir + QLatin1Char('/') + QLatin1String(kOptionsFileName)),
+      master_path_(shipped_dir + QLatin1Char('/') + QLatin1String(kMasterOptionsFileName)),
       options_(options),
       caption_prefix_(caption_prefix),
       owner_name_(owner_name),
@@ -43,14 +45,11 @@ Options::Options(const QString& app_path, OptionValues& options, std::string& ca
     connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString Options::DataPath(const char* file_name) const {
-    return app_path_ + QLatin1Char('/') + QLatin1String(file_name);
-}
-
-Options* Options::Open(QPointer<Options>& editor, const QString& app_path, OptionValues& options,
+Options* Options::Open(QPointer<Options>& editor, const QString& settings_dir,
+                       const QString& shipped_dir, OptionValues& options,
                        std::string& caption_prefix, const std::string& owner_name,
                        Notifier& notifier, QWidget* parent) {
-    const QString path = app_path + QLatin1Char('/') + QLatin1String(kOptionsFileName);
+    const QString path = settings_dir + QLatin1Char('/') + QLatin1String(kOptionsFileName);
     if (!ReadWholeFile(path)) {
         notifier.Notify(OptionsFileNotFound());
         return nullptr;
@@ -62,7 +61,8 @@ Options* Options::Open(QPointer<Options>& editor, const QString& app_path, Optio
         editor->activateWindow();
         return editor;
     }
-    auto* opened = new Options(app_path, options, caption_prefix, owner_name, notifier, parent);
+    auto* opened = new Options(settings_dir, shipped_dir, options, caption_prefix, owner_name,
+                               notifier, parent);
     if (!opened->LoadFile(path)) {
         delete opened;
         return nullptr;
@@ -73,7 +73,7 @@ Options* Options::Open(QPointer<Options>& editor, const QString& app_path, Optio
 }
 
 bool Options::Save() {
-    const QString path = DataPath(kOptionsFileName);
+    const QString& path = options_path_;
     if (!SaveFile(path)) return false;
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
@@ -87,8 +87,8 @@ bool Options::Save() {
 }
 
 bool Options::RestoreDefaultSettings() {
-    const QString path = DataPath(kOptionsFileName);
-    const std::optional<std::string> master = ReadWholeFile(DataPath(kMasterOptionsFileName));
+    const QString& path = options_path_;
+    const std::optional<std::string> master = ReadWholeFile(master_path_);
     // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,
     // write-protected file or folder) leaves the old file as it was.
     if (!master || !WriteFileWhole(path, QByteArray::fromStdString(*master))) {

@@ -20,14 +20,16 @@ class Options : public TextFileEditor {
     Q_OBJECT
 
 public:
-    // Options > Options. When app_path/OPTIONS.OPT cannot be read the message "OPTIONS.OPT File
-    // Not Found" ("Warning!", exclamation icon) goes to notifier and nothing opens (nullptr).
-    // Otherwise the editor held in editor is brought to the front if one is open (its text is
-    // not reloaded, so unsaved changes stay); else a new editor is loaded from the file, shown
-    // (not modal, deleted when closed), stored in editor and returned.
-    // options, caption_prefix, owner_name and notifier belong to the main window and must
-    // outlive the editor: Save changes the first two.
-    static Options* Open(QPointer<Options>& editor, const QString& app_path, OptionValues& options,
+    // Options > Options on settings_dir/OPTIONS.OPT, with the master OPTIONS.MAS in shipped_dir
+    // (the same folder when run from the build folder). When OPTIONS.OPT cannot be read the message
+    // "OPTIONS.OPT File Not Found" ("Warning!", exclamation icon) goes to notifier and nothing
+    // opens (nullptr). Otherwise the editor held in editor is brought to the front if one is open
+    // (its text is not reloaded, so unsaved changes stay); else a new editor is loaded from the
+    // file, shown (not modal, deleted when closed), stored in editor and returned. options,
+    // caption_prefix, owner_name and notifier belong to the main window and must outlive the
+    // editor: Save changes the first two.
+    static Options* Open(QPointer<Options>& editor, const QString& settings_dir,
+                         const QString& shipped_dir, OptionValues& options,
                          std::string& caption_prefix, const std::string& owner_name,
                          Notifier& notifier, QWidget* parent = nullptr);
 
@@ -54,11 +56,12 @@ signals:
     void OptionsSaved();
 
 private:
-    Options(const QString& app_path, OptionValues& options, std::string& caption_prefix,
-            const std::string& owner_name, Notifier& notifier, QWidget* parent);
-    QString DataPath(const char* file_name) const;
+    Options(const QString& settings_dir, const QString& shipped_dir, OptionValues& options,
+            std::string& caption_prefix, const std::string& owner_name, Notifier& notifier,
+            QWidget* parent);
 
-    QString app_path_;
+    QString options_path_;
+    QString master_path_;
     OptionValues& options_;
     std::string& caption_prefix_;
     const std::string& owner_name_;

@@ -1,10 +1,9 @@
-// The printed aspect grid, recorded on a surface with a fixed text extent (8 × 10 units).
+// The printed aspect grid, recorded on a surface whose glyph widths follow the glyph font.
 #include "aspects/aspect_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -27,29 +26,54 @@ OptionValues GridOptions() {
     return o;
 }
 
-// Row and column of a printed glyph, from the anchor (page width / 2 − 200 = 49.5, page height
-// / 2 + 10 × 10 × 1.25 = −192.25), the pitch (10 across, 12.5 down) and the inset (8/3, 2.5).
+// Glyph widths in ems as in the glyph font: the opposition and the MC are wider than glyph 174,
+// by which the grid measures its cells. Sizes follow the font's points, as on a real device.
+class GlyphFontSurface : public RecordingSurface {
+public:
+    Extent TextExtent(std::string_view s) const override { return ExtentAt(s, font.points); }
+    static Extent ExtentAt(std::string_view s, double points) {
+        double ems = 0;
+        for (const char c : s)
+            ems += c == AspectCode(kOpposition) ? 1.0 : c == BodyCode(kMCBody) ? 1.2 : 0.9;
+        return {ems * points, 1.2 * points};
+    }
+};
+
 struct Cell {
     int row, column;
     std::string glyph;
     Colour colour;
-    friend bool operator<(const Cell& a, const Cell& b) {
-        return std::tie(a.row, a.column, a.glyph) < std::tie(b.row, b.column, b.glyph);
-    }
 };
 
-Cell CellOf(const RecordingSurface::TextCall& t) {
-    const double column = (t.at.x - 49.5 - 8.0 / 3) / 10 + 1;
-    const double row = (t.at.y - (-192.25) + 2.5) / -12.5 + 1;
-    EXPECT_NEAR(column, std::round(column), 1e-9) << "off the column pitch";
-    EXPECT_NEAR(row, std::round(row), 1e-9) << "off the row pitch";
-    return {static_cast<int>(std::lround(row)), static_cast<int>(std::lround(column)), t.text,
-            t.colour};
+// The cell of every printed glyph, counted from the borders the grid drew; each glyph's text
+// box must lie inside its cell.
+std::vector<Cell> CellsOf(const GlyphFontSurface& surface) {
+    std::vector<double> columns, rows;  // x of the vertical borders, y of the horizontal ones
+    for (const auto& l : surface.lines)
+        (l.from.x == l.to.x ? columns : rows).push_back(l.from.x == l.to.x ? l.from.x : l.from.y);
+    std::sort(columns.begin(), columns.end());
+    std::sort(rows.begin(), rows.end(), std::greater<>());  // top to bottom
+    std::vector<Cell> cells;
+    for (const auto& t : surface.texts) {
+        const Extent e = GlyphFontSurface::ExtentAt(t.text, t.font.points);
+        // The borders left of and above the glyph's top-left corner number its cell.
+        const auto column = std::upper_bound(columns.begin(), columns.end(), t.at.x);
+        const auto row = std::upper_bound(rows.begin(), rows.end(), t.at.y, std::greater<>());
+        const bool inside_grid = column != columns.begin() && column != columns.end() &&
+                                 row != rows.begin() && row != rows.end();
+        EXPECT_TRUE(inside_grid);
+        if (!inside_grid) continue;
+        EXPECT_LE(t.at.x + e.width, *column) << "wider than its cell";
+        EXPECT_GE(t.at.y - e.height, *row) << "taller than its cell";
+        cells.push_back({static_cast<int>(row - rows.begin()),
+                         static_cast<int>(column - columns.begin()), t.text, t.colour});
+    }
+    return cells;
 }
 
-RecordingSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
+GlyphFontSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
                        const OptionValues& options) {
-    RecordingSurface surface;
+    GlyphFontSurface surface;
     DrawingContext dc(surface, kPage);
     PrintAspectGrid(dc, L, orbs, options);
     return surface;
@@ -58,14 +82,12 @@ RecordingSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
 TEST(PrintAspectGrid, NothingWhenTheGridIsSwitchedOff) {
     OptionValues options = GridOptions();
     options[122] = 0;
-    const RecordingSurface surface = Print(KnownChart(), OrbValues{}, options);
+    const GlyphFontSurface surface = Print(KnownChart(), OrbValues{}, options);
     EXPECT_TRUE(surface.lines.empty() && surface.texts.empty());
 }
 
 TEST(PrintAspectGrid, BodiesOnTheDiagonalAndOneGlyphPerAspectBelowIt) {
-    const RecordingSurface surface = Print(KnownChart(), OrbValues{}, GridOptions());
-    std::vector<Cell> cells;
-    for (const auto& t : surface.texts) cells.push_back(CellOf(t));
+    const std::vector<Cell> cells = CellsOf(Print(KnownChart(), OrbValues{}, GridOptions()));
     ASSERT_EQ(cells.size(), 15u + 4u);
     for (int p = 1; p <= 15; ++p) {
         const Cell& c = cells[static_cast<std::size_t>(p - 1)];
@@ -91,11 +113,11 @@ TEST(PrintAspectGrid, AgreesWithTheAspectListAndColoursByGroup) {
     OrbValues orbs{};
     ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
     const OptionValues options = GridOptions();
-    const RecordingSurface surface = Print(KnownChart(), orbs, options);
+    const std::vector<Cell> cells = CellsOf(Print(KnownChart(), orbs, options));
     const auto list = ListAspects(KnownChart(), orbs);
-    ASSERT_EQ(surface.texts.size(), 15 + list.size() / 2);
-    for (std::size_t n = 15; n < surface.texts.size(); ++n) {
-        const Cell c = CellOf(surface.texts[n]);
+    ASSERT_EQ(cells.size(), 15 + list.size() / 2);
+    for (std::size_t n = 15; n < cells.size(); ++n) {
+        const Cell& c = cells[n];
         EXPECT_GT(c.row, c.column) << "outside the lower triangle";
         const int kind = static_cast<unsigned char>(c.glyph.at(0)) - 159;
         const int a = kAspectBodyOrder[static_cast<std::size_t>(c.row)];
@@ -107,6 +129,17 @@ TEST(PrintAspectGrid, AgreesWithTheAspectListAndColoursByGroup) {
                   1);
         EXPECT_EQ(c.colour,
                   PaletteColour(options[static_cast<std::size_t>(AspectGroupColourOption(kind))]));
+    }
+}
+
+// With one kind's orb at 180 degrees every pair shows that kind's glyph: all glyphs in all cells.
+TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
+    for (int kind = kConjunction; kind <= kSeptile; ++kind) {
+        if (kind == 7) continue;  // never classified
+        SCOPED_TRACE(AspectName(kind));
+        OrbValues orbs{};
+        orbs[static_cast<std::size_t>(kind - 1)] = 180;
+        EXPECT_EQ(CellsOf(Print(KnownChart(), orbs, GridOptions())).size(), 15u + 105u);
     }
 }
 

@@ -37,7 +37,9 @@ TEST(ChartCommandLine, ReadsEveryOptionWithItsValueAfterASpaceOrAnEqualsSign) {
                                                               {"--size", "640x480"},
                                                               {"--layout", "european"},
                                                               {"--orbs", "X.ORB"},
-                                                              {"--pdf", "p.pdf"}}) {
+                                                              {"--pdf", "p.pdf"},
+                                                              {"--page", "half"},
+                                                              {"--paper", "letter"}}) {
             if (joined)
                 args.push_back(option + "=" + value);
             else
@@ -52,6 +54,7 @@ TEST(ChartCommandLine, ReadsEveryOptionWithItsValueAfterASpaceOrAnEqualsSign) {
         EXPECT_EQ(std::tie(*c.house, *c.zodiac, *c.node, c.png_width, c.png_height, *c.layout),
                   std::make_tuple('K', 2, 1, 640, 480, 1));
         EXPECT_TRUE(c.json && c.aspects && !c.help && !c.version);
+        EXPECT_TRUE(c.page == PrintedPage::kHalf && c.paper == Paper::kLetter);
     }
     EXPECT_TRUE(Parsed({"-h"}).help && Parsed({"--help"}).help);
     EXPECT_TRUE(Parsed({"-v"}).version && Parsed({"--version"}).version);
@@ -69,6 +72,9 @@ TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
         {{"--node=-1"}, "--node takes 0 or 1"},
         {{"--size", "10x10"}, "--size takes WIDTHxHEIGHT, each 16 to 8192"},
         {{"--layout", "French"}, "--layout takes american or european"},
+        {{"--pdf", "p.pdf", "--page", "quarter"}, "--page takes full or half"},
+        {{"--pdf", "p.pdf", "--paper", "A5"}, "--paper takes a4 or letter"},
+        {{"--paper", "a4"}, "--page and --paper go with --pdf"},
         {{"--json", "--bogus"}, "Unknown option 'bogus'."},
         {{"--json=yes"}, "Unexpected value after '--json'."},
         {{"--date"}, "Missing value after '--date'."},

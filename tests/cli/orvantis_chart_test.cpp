@@ -171,6 +171,15 @@ TEST_F(ChartCommandRun, WheelImageAndPrintedPage) {
     // One A4 or Letter page, in points.
     EXPECT_THAT(pdf, ::testing::AnyOf(::testing::HasSubstr("/MediaBox [0 0 595"),
                                       ::testing::HasSubstr("/MediaBox [0 0 612")));
+
+    // The half page on the paper asked for, in vectors.
+    ASSERT_EQ(Chart("--date 2000-01-01 --time 12:00 --page half --paper letter --pdf " +
+                    (dir_ / "h.pdf").string())
+                  .status,
+              0);
+    const std::string half = FileText(dir_ / "h.pdf");
+    EXPECT_THAT(half, ::testing::HasSubstr("/MediaBox [0 0 612"));
+    EXPECT_THAT(half, ::testing::Not(::testing::HasSubstr("/Subtype /Image")));
 }
 
 TEST_F(ChartCommandRun, UnwritablePdfIsReportedAndLeavesNothingBehind) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace orvantis {
@@ -64,6 +65,40 @@ TEST(ReadOptionsFile, ReadsAtMost130Lines) {
 
     const OptionsReading then_empty = ReadOptionsFile(Lines(130, "3") + "\r\n6\r\n", v);
     EXPECT_FALSE(then_empty.lines_left_over);
+}
+
+// A missing or cut-short OPTIONS.OPT takes the lines it lacks from OPTIONS.MAS, and says so.
+TEST(ReadStartupOptions, TakesTheLinesTheFileLacksFromTheMaster) {
+    const std::string master = Lines(130, "7");
+    struct Case {
+        std::optional<std::string> own, master;
+        float line_2, line_100;
+        const char* message;  // "" for none
+    };
+    const Case cases[] = {
+        {Lines(130, "3"), master, 3, 3, ""},
+        {std::nullopt, master, 7, 7,
+         "OPTIONS.OPT File Not Found\nThe default settings of OPTIONS.MAS are used for every "
+         "line."},
+        {Lines(57, "3"), master, 3, 7,
+         "OPTIONS.OPT ends after line 57.\nThe default settings of OPTIONS.MAS are used for lines "
+         "58 to 130."},
+        {"3\r\n3\r\n\r\n3\r\n", master, 3, 7,
+         "OPTIONS.OPT ends after line 2.\nThe default settings of OPTIONS.MAS are used for lines 3 "
+         "to 130."},
+        {Lines(57, "3"), std::nullopt, 3, 0,
+         "OPTIONS.OPT ends after line 57.\nOPTIONS.MAS was not found either: the later options are "
+         "0."},
+        {Lines(130, "3"), std::nullopt, 3, 3, ""},
+    };
+    for (const Case& c : cases) {
+        OptionValues v;
+        v.fill(9.0f);
+        const auto message = ReadStartupOptions(c.own, c.master, v);
+        EXPECT_EQ(message.value_or(""), c.message);
+        EXPECT_EQ(v[2], c.line_2) << c.message;
+        EXPECT_EQ(v[100], c.line_100) << c.message;
+    }
 }
 
 }  // namespace

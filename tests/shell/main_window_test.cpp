@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,7 +56,7 @@ protected:
 
     std::unique_ptr<MainWindow> Open() {
         ShellEnvironment env;
-        env.app_path = dir_.path();
+        env.folders = {dir_.path(), dir_.path()};
         env.owner_file_text = "Ann Example\r\n";
         env.clock = &clock_;
         env.notifier = &notifier_;
@@ -208,6 +209,16 @@ TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
 }
 
+TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
+    SetOption(33, "1");
+    QFile ini(dir_.filePath("ORVANTIS.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("OrvantisLeft=450000\r\nOrvantisTop=600\r\n");
+    ini.close();
+    auto w = Open();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowWritesTheIniFileToo) {
     auto w = Open();
     w->show();
@@ -243,7 +254,9 @@ TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
     editor->findChild<QPushButton*>("btnSave")->click();
     EXPECT_THAT(w->windowTitle().toStdString(), ::testing::HasSubstr("(Sidereal zodiac - SVP)"));
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
-    auto again = Open();
+    auto again = Open();  // starts on the master's values, and says so
+    EXPECT_THAT(notifier_.Texts(), ::testing::Contains(::testing::HasSubstr("OPTIONS.MAS")));
+    EXPECT_EQ(again->Options()[72], w->Options()[72]);
     notifier_.problems.clear();
     Item(*again, "mnuOptionsOptions")->trigger();
     EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));

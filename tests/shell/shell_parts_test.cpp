@@ -22,6 +22,23 @@ TEST(StartScale, FollowsTheShorterSideAndKeepsTheOldScaleForADegenerateArea) {
     EXPECT_EQ(StartScaleFor(640, 0), std::nullopt);
 }
 
+// Two screens side by side; a window saved on a monitor since unplugged comes back.
+TEST(OnNearestScreen, KeepsAGrabbableWindowAndBringsALostOneBack) {
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const std::pair<QRect, QRect> cases[] = {
+        {QRect(100, 50, 700, 600), QRect(100, 50, 700, 600)},
+        {QRect(-600, 1000, 700, 600), QRect(-600, 1000, 700, 600)},  // caption partly shown
+        {QRect(2000, 0, 700, 600), QRect(2000, 0, 700, 600)},        // on the second screen
+        {QRect(2000, -300, 700, 600), QRect(2000, 0, 700, 600)},     // caption above the top
+        {QRect(30000, 200, 700, 600), QRect(2500, 200, 700, 600)},
+        {QRect(-5000, 5000, 700, 600), QRect(0, 480, 700, 600)},
+        {QRect(30000, 0, 4000, 3000), QRect(1920, 0, 1280, 1024)},  // shrunk to the screen
+    };
+    for (const auto& [saved, shown] : cases)
+        EXPECT_EQ(OnNearestScreen(saved, screens), shown) << saved.x();
+    EXPECT_EQ(OnNearestScreen(QRect(30000, 0, 9, 9), {}), QRect(30000, 0, 9, 9));
+}
+
 TEST(SingleInstance, SecondStartIsRefusedUntilTheFirstEnds) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("orvantis.lock");

@@ -1,5 +1,6 @@
 // The QPainter surface on a QImage: y up, text hanging from its top-left corner, sizes in
-// points measured on the device, and a whole wheel that leaves ink.
+// points measured on the device, colours readable on paper, and a whole wheel that leaves ink;
+// the half page as vectors on the upper half of the paper.
 #include "wheel/qpainter_surface.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,9 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
+#include "wheel/printed_page.h"
 #include "wheel_charts.h"
 
 namespace orvantis {
@@ -110,6 +113,63 @@ TEST(QPainterSurface, WholeWheelLeavesInkInsideTheImage) {
     EXPECT_TRUE(work.BodyDrawn[kSun]);
     // Inside the inner ring nothing is drawn without aspect lines.
     EXPECT_TRUE(Ink(image.copy(512 - 100, 384 - 100, 200, 200)).isEmpty());
+}
+
+// On paper every palette colour reads on white: text at 4.5:1 or more, darkened no further than
+// needed and in its own hue; colours that already read stay as they are.
+TEST(DarkenedForWhite, PaletteColoursReachTheContrastAndKeepTheirHue) {
+    const Colour white{255, 255, 255};
+    for (int n = 0; n <= 14; ++n) {
+        SCOPED_TRACE(n);
+        const Colour c = PaletteColour(n);
+        const Colour d = DarkenedForWhite(c, 4.5);
+        EXPECT_GE(ContrastRatio(d, white), 4.5);
+        if (ContrastRatio(c, white) >= 4.5) {
+            EXPECT_EQ(d, c);
+            continue;
+        }
+        EXPECT_LT(ContrastRatio(d, white), 4.6);  // the lightest that reads, not black
+        const int peak = std::max({c.r, c.g, c.b});
+        for (const auto& [from, to] : {std::pair{c.r, d.r}, {c.g, d.g}, {c.b, d.b}})
+            EXPECT_NEAR(to, from * std::max({d.r, d.g, d.b}) / double(peak), 1.0);
+    }
+}
+
+// The half page is the window's wheel drawn as vectors: no image in the PDF, the glyph font
+// embedded, and all ink on the upper half of the paper.
+TEST(PrintedPage, HalfPageIsVectorsOnTheUpperHalf) {
+    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
+    if (!QFile::exists(font)) GTEST_SKIP() << "querna.ttf not built";
+    ASSERT_GE(QFontDatabase::addApplicationFont(font), 0);
+    test::HandChart hc;
+    ASSERT_TRUE(test::NamedHandChart("crowded", hc));
+    const OptionValues options = test::TestOptions();
+    const DrawingTables tables = BuiltInDrawingTables();
+    WheelInputs in{hc.chart, hc.shown, options, tables};
+    in.StartScale = 304;
+    in.style = WindowWheelStyle(true);
+    const auto paint = [&](QPainter& painter, const QRectF& paper) {
+        PaintHalfPage(painter, paper, in, QSizeF(640, 480));
+    };
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("half.pdf");
+    ASSERT_FALSE(WritePdfFile(pdf, PaperPageLayout(QPageSize::A4), paint));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_FALSE(bytes.contains("/Subtype /Image"));
+    EXPECT_TRUE(bytes.contains("/FontFile2"));
+
+    QImage page = White(210, 297);  // A4 at one pixel a millimetre
+    {
+        QPainter painter(&page);
+        paint(painter, QRectF(0, 0, 210, 297));
+    }
+    const QRect ink = Ink(page);
+    EXPECT_LT(ink.top(), 20);
+    EXPECT_GT(ink.width(), 150);
+    EXPECT_LE(ink.bottom(), 297 / 2);
 }
 
 TEST(QPainterSurface, QuintileGlyphIsDrawn) {

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "recording_notifier.h"
 #include "settings/options_file.h"
 #include "shell/menu_table.h"
+#include "windows/about_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
 
@@ -75,7 +78,8 @@ protected:
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
     Options* Open() {
-        return Options::Open(editor_, dir_.path(), options_, caption_prefix_, owner_, notifier_);
+        return Options::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_, owner_,
+                             notifier_);
     }
     QStringList Entries() const {
         return QDir(dir_.path())
@@ -323,6 +327,22 @@ TEST_F(HelpTextsTest, LicenseIsTheMitLicenceOfTheRepository) {
     ASSERT_FALSE(root.isEmpty());
     EXPECT_EQ(QByteArray::fromStdString(help), root.replace("\r\n", "\n").replace("\n", "\r\n"));
     EXPECT_NE(Text("REVISION.HLP").find("2.25"), std::string::npos);
+}
+
+TEST(AboutWindow, OpensOnceAndClosesOnAClickOnALabel) {
+    QPointer<About> about;
+    const QString folder = QStringLiteral("/home/user/.config/orvantis");
+    About* window = About::Open(about, folder, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(About::Open(about, folder, nullptr), window);
+    const auto labels = window->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 5);
+    EXPECT_TRUE(window->findChild<QLabel*>("lblSettingsFolder")->text().endsWith(folder));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(labels[2], &press);
+    DeleteClosedWindows();
+    EXPECT_TRUE(about.isNull());
 }
 
 }  // namespace

@@ -207,7 +207,8 @@ struct Session {
         delete orbs_editor.data();
     }
     void OpenOptions() {
-        Options::Open(options_editor, folder.dir.path(), options, caption_prefix, owner, notifier);
+        Options::Open(options_editor, folder.dir.path(), folder.dir.path(), options, caption_prefix,
+                      owner, notifier);
     }
 };
 
@@ -237,7 +238,7 @@ const Site kSites[] = {
     {"ORVANTIS.INI", "The settings file ORVANTIS.INI could not be saved",
      [](Session& s) {
          ShellEnvironment env;
-         env.app_path = s.folder.dir.path();
+         env.folders = {s.folder.dir.path(), s.folder.dir.path()};
          env.clock = &s.clock;
          env.notifier = &s.notifier;
          env.start_timer = false;
