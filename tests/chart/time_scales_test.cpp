@@ -65,6 +65,7 @@ TEST(TimeScales, SouthernCaptionIsTwelveHoursAhead) {
     const double n = north.SidHours * 3600 + north.SidMinutes * 60 + north.SidSeconds;
     const double s = south.SidHours * 3600 + south.SidMinutes * 60 + south.SidSeconds;
     EXPECT_NEAR(std::fmod(s - n + 86400, 86400), 43200, 1);
+    EXPECT_NEAR(n, RadToDeg(north.RAMC) * 240, 1);  // the north shows the houses' own RAMC
     EXPECT_DOUBLE_EQ(south.NegLatRadians, DegToRad(DmmToDecimal(33.52f)));
     EXPECT_DOUBLE_EQ(north.NegLatRadians, -south.NegLatRadians);
     ChartState equator = ChartAt({5, 3, 2024, 3.15f, true});  // kept as a tiny latitude
