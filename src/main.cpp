@@ -1,10 +1,12 @@
 // Orvantis: the astrological clock. One instance per user; the window shows the live chart.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "settings/system_locale_regional.h"
 #include "settings/text_lines.h"
@@ -18,14 +20,43 @@ using namespace orvantis;
 
 namespace {
 
+// -h/--help and -v/--version answer on the terminal, with or without a display. Every other
+// argument is Qt's (-platform, -style, -reverse ...), so an unknown one is no error here.
+std::optional<int> AnswerTerminalOptions(int argc, char** argv) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({"h", "help"}, "this text");
+    const QCommandLineOption version({"v", "version"}, "the program's version");
+    parser.addOptions({help, version});
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    if (parser.isSet(version)) {
+        std::puts("orvantis " ORVANTIS_VERSION);
+        return 0;
+    }
+    if (!parser.isSet(help)) return std::nullopt;
+    std::fputs(
+        "usage: orvantis [-h | --help] [-v | --version] [Qt options]\n"
+        "The astrological clock: the chart wheel of the present moment at the home place.\n"
+        "Its Help menu explains every command; orvantis-chart prints charts on the terminal.\n",
+        stdout);
+    return 0;
+}
+
+// A variable set to nothing (DISPLAY= in a script) names no display either.
 bool DisplayAvailable() {
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-           std::getenv("QT_QPA_PLATFORM");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = AnswerTerminalOptions(argc, argv)) return *status;
     if (!DisplayAvailable()) {
         std::fputs(
             "Orvantis needs a desktop display, and none was found.\n"

@@ -106,12 +106,17 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
     const std::string cell_glyph = AspectGlyph(kTredecile);
     g.width = dc.TextWidth(cell_glyph);
     g.height = dc.TextHeight(cell_glyph);
+    // A grid that would run past the bottom or the right edge of the page's scale (a large
+    // offset or font, or paper shorter than A4 such as Letter) is moved back onto the page.
+    const double up = scale.top > scale.bottom ? 1 : -1;
+    g.y0 += up * std::max(0.0, up * (scale.bottom - g.BorderY(kGridBodies)));
+    g.x0 -= std::max(0.0, g.BorderX(kGridBodies) - scale.right);
 
     DrawGridLines(dc, g);
     const double points = options[120];
     for (int p = 1; p <= kGridBodies; ++p) {
-        PrintInCell(dc, g, p, p, BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]),
-                    Colour{}, points);
+        PrintInCell(dc, g, p, p, BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]), Colour{},
+                    points);
     }
 
     for (int p = 1; p <= kGridBodies; ++p) {

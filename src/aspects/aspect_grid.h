@@ -18,7 +18,8 @@ namespace orvantis {
 // (p = q) and the aspect of bodies p and q in cell (p, q) below it, so each pair appears once.
 // The cell pitch is 1.25 times the width and height of glyph 174 at option 120 points; the grid
 // starts at x = page width / 2 − option 121 and y = page height / 2 + |height of the Sun glyph|
-// × option 119 × 1.25. Each glyph stands where glyph 174 inset a third of its width and a
+// × option 119 × 1.25, moved up or left as far as it would run past the bottom or right edge of
+// the page's scale. Each glyph stands where glyph 174 inset a third of its width and a
 // quarter of its height into the cell would, centred on the same point, and is printed smaller
 // when it is wider than glyph 174, so every glyph stays inside its cell. Cell borders are drawn
 // around the triangle, centred on the glyphs.

@@ -199,7 +199,8 @@ QString MainWindow::DataPath(const char* file_name) const {
 
 void MainWindow::LoadOptions() {
     const auto text = ReadFile(DataPath(kOptionsFileName));
-    const auto master = ReadFile(DataPath(kMasterOptionsFileName));
+    const auto master =
+        ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
         env_.notifier->Notify({kWarning, *message, Icon::kExclamation});
 }

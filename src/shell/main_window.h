@@ -103,6 +103,7 @@ private:
     PagePainter FullPagePainter();
     PagePainter HalfPagePainter();
     void ShowHelpFile(const char* help_file_name);
+    // The user's file of that name, in the settings folder.
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();
 

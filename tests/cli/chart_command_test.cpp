@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <sstream>
 #include <tuple>
 
 #include "cli/chart_report.h"
@@ -94,6 +97,25 @@ TEST(ChartCommandLine, HelpListsEveryOption) {
                                "-v, --version", "Exit status"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     EXPECT_EQ(ChartCommandVersion().rfind("orvantis-chart 2.", 0), 0u);
+}
+
+// The manual page is written by hand: every option of the help text must be in it.
+TEST(ChartCommandLine, ManualPageDescribesEveryOption) {
+    std::ifstream in(ORVANTIS_DATA_DIR "/../desktop/orvantis-chart.1");
+    const std::string page(std::istreambuf_iterator<char>(in), {});
+    ASSERT_FALSE(page.empty());
+    std::istringstream help(ChartCommandUsage());
+    int options = 0;
+    for (std::string line; std::getline(help, line);) {
+        const auto dashes = line.find("--");
+        if (line.rfind("  -", 0) != 0 || dashes == std::string::npos) continue;
+        const std::string name = line.substr(dashes + 2, line.find(' ', dashes) - dashes - 2);
+        std::string escaped;  // roff writes a dash as \-
+        for (char c : "--" + name) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(page.find(escaped), std::string::npos) << name;
+        ++options;
+    }
+    EXPECT_GT(options, 20);
 }
 
 ElectionEntry EntryFor(std::vector<std::string> args, OptionValues options = {}) {

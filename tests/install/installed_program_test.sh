@@ -24,10 +24,15 @@ stray=$(cd "$prefix" && find . -type f | grep -Ev '^\./bin/orvantis(-chart)?$|^\
 
 snapshot() { (cd "$prefix" && find . -printf '%p %s %m %T@\n' | sort); }
 before=$(snapshot)
-# A clean environment: no display, no runtime folder, the user's home only.
+# A clean environment: no display, no runtime folder, the user's home only (and the sanitizers'
+# settings of a sanitizer build).
+sanitizers=()
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizers+=("$name=${!name}")
+done
 chart() {
     (cd "$work" && env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-        LANG=C.UTF-8 "$prefix/bin/orvantis-chart" "$@")
+        LANG=C.UTF-8 "${sanitizers[@]}" "$prefix/bin/orvantis-chart" "$@")
 }
 
 out=$(chart --date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N 2>&1) ||

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <chrono>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "fake_clock.h"
@@ -54,9 +56,10 @@ protected:
         for (const auto& l : lines) file.write((l + "\r\n").c_str());
     }
 
-    std::unique_ptr<MainWindow> Open() {
+    // By default the folder serves as both, as a build folder does.
+    std::unique_ptr<MainWindow> Open(std::optional<DataFolders> folders = std::nullopt) {
         ShellEnvironment env;
-        env.folders = {dir_.path(), dir_.path()};
+        env.folders = folders.value_or(DataFolders{dir_.path(), dir_.path()});
         env.owner_file_text = "Ann Example\r\n";
         env.clock = &clock_;
         env.notifier = &notifier_;
@@ -207,6 +210,21 @@ TEST_F(MainWindowTest, ExitWritesTheIniFileThatTheNextStartReads) {
     auto again = Open();
     EXPECT_EQ(again->TypeChart(), 1);
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolder) {
+    const DataFolders installed{dir_.filePath("home/.config/orvantis"), dir_.path()};
+    ASSERT_EQ(SeedSettings(installed), std::nullopt);
+    QFile::remove(dir_.filePath("OPTIONS.OPT"));  // the shipped folder holds only the master
+    {
+        auto w = Open(installed);
+        ShowActive(*w);
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        w->mnuFileExit_Click();
+    }
+    EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
+    EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
+    EXPECT_FALSE(QFile::exists(dir_.filePath("ORVANTIS.INI")));
 }
 
 TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {

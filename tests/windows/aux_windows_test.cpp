@@ -149,7 +149,11 @@ TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
 TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningValuesStay) {
     const OptionValues before = options_;
     const std::string prefix_before = caption_prefix_;
-    Options* editor = Open();
+    // Installed, the master is among the shipped files, apart from the user's OPTIONS.OPT.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));
+    ASSERT_TRUE(QFile::rename(Path("OPTIONS.MAS"), Path("share/OPTIONS.MAS")));
+    Options* editor = Options::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
+                                    owner_, notifier_);
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("half typed\n");
 
@@ -161,7 +165,7 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
     EXPECT_EQ(options_, before);
     EXPECT_EQ(caption_prefix_, prefix_before);
-    EXPECT_EQ(Entries(), QStringList({"OPTIONS.MAS", "OPTIONS.OPT"}));
+    EXPECT_EQ(Entries(), QStringList({"OPTIONS.OPT", "share"}));
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
