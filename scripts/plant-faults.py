@@ -140,7 +140,8 @@ def write(path, text):
 
 
 def failed_tests(output):
-    return sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)))
+    failed = sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)))
+    return failed or [line.strip() for line in output.splitlines() if "rror" in line][:2]
 
 
 def main():
@@ -173,7 +174,7 @@ def main():
 
     scratch = os.path.abspath(args.scratch)
     src, build = os.path.join(scratch, "tree"), os.path.join(scratch, "build")
-    log = os.path.join(scratch, "log.txt")
+    log = scratch + ".log"  # beside the scratch folder, so it outlives it
     shutil.rmtree(src, ignore_errors=True)
     os.makedirs(src)
     os.makedirs(build, exist_ok=True)
