@@ -140,7 +140,8 @@ def write(path, text):
 
 
 def failed_tests(output):
-    failed = sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)))
+    summary = output.partition("The following tests FAILED:")[2]
+    failed = sorted(set(re.findall(r"^\s*\d+ - (\S+)", summary, re.MULTILINE)))
     return failed or [line.strip() for line in output.splitlines() if "rror" in line][:2]
 
 
