@@ -4,6 +4,7 @@
 #include <swephexp.h>
 
 #include "chart/chart_driver.h"
+#include "ephemeris/ephemeris.h"
 
 namespace {
 
@@ -40,6 +41,17 @@ void BM_ComputeChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeChart);
+
+// The bodies at one moment, as a search over time calls it again and again.
+void BM_BodyLongitudesAt(benchmark::State& state) {
+    double jd = 2461380.9458;  // 2026 December 6, 10:42 UT
+    for (auto _ : state) {
+        const BodyLongitudes bodies = BodyLongitudesAt(jd);
+        benchmark::DoNotOptimize(bodies.longitude.data());
+        jd += 1.0 / 1440.0;
+    }
+}
+BENCHMARK(BM_BodyLongitudesAt);
 
 // The peer: the same bodies at both moments, both nodes, and the Placidus cusps.
 void BM_SwissEphemerisPeer(benchmark::State& state) {

@@ -37,7 +37,7 @@ fi
 build=build-fuzz
 echo "== building the fuzz targets in $build"
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVANTIS_FUZZ=ON -DORVANTIS_TESTS=OFF -DORVANTIS_BENCHMARKS=OFF -DORVANTIS_WERROR=ON \
+    -DORVANTIS_FUZZ=ON -DORVANTIS_TESTS=OFF -DORVANTIS_WERROR=ON \
     >/dev/null
 cmake --build "$build" -j 2 --target "${targets[@]}"
 

@@ -19,7 +19,7 @@ esac
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev libqt6svg6
+    qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     libswe-dev
     python3 python3-fonttools fonts-dejavu-core
@@ -68,7 +68,7 @@ build build -DORVANTIS_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== the suite again under AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer"
-build build-asan -DORVANTIS_WERROR=ON -DORVANTIS_SANITIZE=ON -DORVANTIS_BENCHMARKS=OFF
+build build-asan -DORVANTIS_WERROR=ON -DORVANTIS_SANITIZE=ON
 # Qt and fontconfig free what they allocate on this platform, so leaks are checked unsuppressed.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

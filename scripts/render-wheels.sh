@@ -58,6 +58,20 @@ for chart in ordinary stellium crowded aries intercepted conjunct empty; do
     done
 done
 
+# The look-at set: the Greenwich chart, Placidus at 60 degrees north and six bodies in
+# Capricorn, in both layouts at four window shapes from 640 x 480 to 3840 x 2160.
+north="date=2023-07-01 time=09:00 zone=-2 lon=24.56E lat=60.10N house=P"
+capricorn="date=2020-01-12 time=12:00 zone=5 lon=74.00W lat=40.43N"
+for chart in greenwich north capricorn; do
+    eval "args=\$$chart"
+    for layout in 0 1; do
+        for size in 640x480 1024x768 800x800 3840x2160; do
+            # shellcheck disable=SC2086
+            run "look-$chart-layout$layout-$size" $args layout=$layout size=$size
+        done
+    done
+done
+
 # Window sizes, the monochrome copy for the half-page print and the printed page (A4 at 150 dpi).
 for size in 640x480 800x600 1024x768 1280x720 1920x1080; do
     # shellcheck disable=SC2086

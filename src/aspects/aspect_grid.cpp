@@ -65,27 +65,27 @@ void DrawGridLines(DrawingContext& dc, const GridGeometry& g) {
 int AspectGroupColourOption(int kind) {
     switch (kind) {
         case kConjunction:
-            return 124;
+            return kOptionGridConjunctionColour;
         case kSextile:
         case kTrine:
-            return 125;
+            return kOptionGridSextileTrineColour;
         case kSquare:
         case kOpposition:
-            return 126;
+            return kOptionGridSquareOppositionColour;
         case kQuincunx:
-            return 127;
+            return kOptionGridQuincunxColour;
         case kSemisquare:
         case kSesquiquadrate:
-            return 128;
+            return kOptionGridSemisquareColour;
         case kQuintile:
         case kBiquintile:
-            return 129;
+            return kOptionGridQuintileColour;
         case kSemisextile:
         case kDecile:
         case kNovile:
         case kTredecile:
         case kSeptile:
-            return 130;
+            return kOptionGridMinorColour;
         default:
             return 0;
     }
@@ -93,16 +93,16 @@ int AspectGroupColourOption(int kind) {
 
 void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_longitude,
                      const OrbValues& orbs, const OptionValues& options) {
-    if (options[122] == 0) return;
+    if (options[kOptionPrintGrid] == 0) return;
     dc.FontName = "QUERNA";
-    dc.FontSize = options[120];
+    dc.FontSize = options[kOptionGridFontSize];
     dc.FontBold = false;
 
     const UserScale& scale = dc.Scale();
     GridGeometry g;
-    g.x0 = (scale.right - scale.left) / 2 - options[121];
+    g.x0 = (scale.right - scale.left) / 2 - options[kOptionGridRightDistance];
     g.y0 = (scale.bottom - scale.top) / 2 +
-           std::fabs(dc.TextHeight(BodyGlyph(1))) * options[119] * kPitch;
+           std::fabs(dc.TextHeight(BodyGlyph(1))) * options[kOptionGridOffset] * kPitch;
     const std::string cell_glyph = AspectGlyph(kTredecile);
     g.width = dc.TextWidth(cell_glyph);
     g.height = dc.TextHeight(cell_glyph);
@@ -113,7 +113,7 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
     g.x0 -= std::max(0.0, g.BorderX(kGridBodies) - scale.right);
 
     DrawGridLines(dc, g);
-    const double points = options[120];
+    const double points = options[kOptionGridFontSize];
     for (int p = 1; p <= kGridBodies; ++p) {
         PrintInCell(dc, g, p, p, BodyGlyph(kAspectBodyOrder[static_cast<std::size_t>(p)]), Colour{},
                     points);

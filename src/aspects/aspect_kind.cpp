@@ -65,11 +65,11 @@ int ClassifyAspect(double longitude1, double longitude2, const OrbValues& orbs) 
 int ClassifyWheelAspect(double longitude1, double longitude2, const OptionValues& options) {
     const auto d = static_cast<float>(AspectDistance(longitude1, longitude2));
     int kind = kNoAspect;
-    if (Within(d, 60.0, options[2])) kind = kSextile;
-    if (Within(d, 90.0, options[3])) kind = kSquare;
-    if (Within(d, 120.0, options[4])) kind = kTrine;
-    if (OppositionWithin(d, options[5])) kind = kOpposition;
-    if (Within(d, 150.0, options[10])) kind = kQuincunx;
+    if (Within(d, 60.0, options[kOptionSextileOrb])) kind = kSextile;
+    if (Within(d, 90.0, options[kOptionSquareOrb])) kind = kSquare;
+    if (Within(d, 120.0, options[kOptionTrineOrb])) kind = kTrine;
+    if (OppositionWithin(d, options[kOptionOppositionOrb])) kind = kOpposition;
+    if (Within(d, 150.0, options[kOptionQuincunxOrb])) kind = kQuincunx;
     return kind;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "aspects/orb_file.h"
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 #include "wheel/glyph_codes.h"
 
 namespace orvantis {

@@ -1,32 +1,41 @@
 #include "aspects/aspect_lines.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
 #include "aspects/aspect_kind.h"
-#include "chart/angles.h"
+#include "astro/angles.h"
 
 namespace orvantis {
 namespace {
 
+// The lines end on the inner ring all round: the y squeeze of the old non-square screen units
+// would leave them short of it at the top and bottom.
 constexpr double kInnerRadius = 120.0;
-// The wheel's y components are squeezed by this factor so the lines end at the glyph ring.
-constexpr double kYFactor = 0.96;
+// Where along its line an aspect glyph may sit, tried in this order when the middle is taken.
+constexpr std::array<double, 7> kGlyphSpots{0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
 
 Colour LineColour(int kind, const OptionValues& options, AspectLineTarget target) {
     if (target.monochrome_drawing && !target.printer_output) return Colour{};
-    const int base = target.printer_output ? 112 : 97;
+    const bool page = target.printer_output;
     switch (kind) {
         case kSextile:
         case kTrine:
-            return PaletteColour(options[static_cast<std::size_t>(base)]);
+            return PaletteColour(
+                options[page ? kOptionPageSextileTrineColour : kOptionSextileTrineColour]);
         case kSquare:
         case kOpposition:
-            return PaletteColour(options[static_cast<std::size_t>(base + 1)]);
+            return PaletteColour(
+                options[page ? kOptionPageSquareOppositionColour : kOptionSquareOppositionColour]);
         default:  // quincunx
-            return PaletteColour(options[static_cast<std::size_t>(base + 2)]);
+            return PaletteColour(options[page ? kOptionPageQuincunxColour : kOptionQuincunxColour]);
     }
 }
 
 Point GlyphEnd(double display_angle) {
-    return {kInnerRadius * CosDeg(display_angle), kYFactor * kInnerRadius * SinDeg(display_angle)};
+    return {kInnerRadius * CosDeg(display_angle), kInnerRadius * SinDeg(display_angle)};
 }
 
 }  // namespace
@@ -35,9 +44,10 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                      const std::array<double, 16>& body_display_angle, const OptionValues& options,
                      AspectLineTarget target) {
     dc.FontName = "QUERNA";
-    dc.FontSize = options[77];
+    dc.FontSize = options[kOptionAspectGlyphSize];
     dc.FontBold = false;
     const Colour fore = dc.ForeColor;
+    std::vector<Box> placed;
     // Each unordered pair once: the distance is symmetric, so the second visit of a pair would
     // only draw the same line and glyph again.
     for (std::size_t i = 1; i <= 10; ++i) {
@@ -52,11 +62,27 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
             const Point to = GlyphEnd(body_display_angle[j]);
             dc.Line(from, to, c);
 
+            // The glyph goes to the first spot along the line where it covers no other aspect
+            // glyph and stays inside the ring; with none free it is left out.
             const std::string glyph = AspectGlyph(kind);
-            dc.CurrentX = (from.x + to.x) / 2 - dc.TextWidth(glyph) / 2;
-            dc.CurrentY = (from.y + to.y) / 2 - dc.TextHeight(glyph) / 2;
-            dc.ForeColor = c;
-            dc.Print(glyph);
+            const Extent e = dc.Measure(glyph);
+            for (const double t : kGlyphSpots) {
+                const Point at{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
+                const Box box{at.x - e.width / 2, at.y - e.height / 2, at.x + e.width / 2,
+                              at.y + e.height / 2};
+                const bool inside =
+                    std::hypot(std::max(std::abs(box.x0), std::abs(box.x1)),
+                               std::max(std::abs(box.y0), std::abs(box.y1))) < kInnerRadius;
+                const bool clear = std::none_of(placed.begin(), placed.end(),
+                                                [&](const Box& b) { return Overlap(b, box); });
+                if (!inside || !clear) continue;
+                placed.push_back(box);
+                dc.CurrentX = box.x0;
+                dc.CurrentY = box.y1;
+                dc.ForeColor = c;
+                dc.Print(glyph);
+                break;
+            }
         }
     }
     dc.ForeColor = fore;

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 #include "wheel/surface.h"
 
 namespace orvantis {
@@ -15,13 +15,14 @@ struct AspectLineTarget {
     bool monochrome_drawing = false;
 };
 
-// Draws a line inside the inner circle (radius 120, y squeezed by 0.96) between each pair of
+// Draws a line inside the inner circle (radius 120) between each pair of
 // the bodies Sun .. Pluto and the Moon (1..10) that forms a sextile, square, trine, opposition
 // or quincunx under the option orbs (ClassifyWheelAspect), with the aspect glyph centred on its
-// midpoint in the glyph font at option 77 points. The end points lie at the angles where the
-// glyphs were drawn (body_display_angle, screen degrees counterclockwise from 3 o'clock), not at
-// the exact longitudes (body_longitude, degrees). Colours: sextile and trine option 97, square
-// and opposition 98, quincunx 99 (on the printed page 112, 113, 114; black for the half-page
+// midpoint in the glyph font at option 77 points, or moved along the line where another aspect
+// glyph is in the way (left out when the whole line is taken). The end points lie at the angles
+// where the glyphs were drawn (body_display_angle, screen degrees counterclockwise from 3 o'clock),
+// not at the exact longitudes (body_longitude, degrees). Colours: sextile and trine option 97,
+// square and opposition 98, quincunx 99 (on the printed page 112, 113, 114; black for the half-page
 // print). Each pair is drawn once; the glyph takes its line's colour. Leaves the context's font
 // at the glyph font and its current position after the last glyph; ForeColor is kept.
 void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_longitude,

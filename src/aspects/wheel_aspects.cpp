@@ -17,4 +17,16 @@ void AttachAspects(WheelInputs& inputs, const OptionValues& options, const OrbVa
     };
 }
 
+WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& shown,
+                                const OptionValues& options, const DrawingTables& tables,
+                                const OrbValues& orbs, int start_scale, int type_chart,
+                                const WheelStyle& style) {
+    WheelInputs inputs{chart, shown, options, tables};
+    inputs.StartScale = start_scale;
+    inputs.TypeChart = type_chart;
+    inputs.style = style;
+    AttachAspects(inputs, options, orbs);
+    return inputs;
+}
+
 }  // namespace orvantis

@@ -12,4 +12,12 @@ namespace orvantis {
 // outlive every paint with these inputs; set the inputs' style first.
 void AttachAspects(WheelInputs& inputs, const OptionValues& options, const OrbValues& orbs);
 
+// What the window, the printed page and orvantis-chart paint from: the chart and its displayed
+// copy, options, drawing tables, scale, layout and style, with the aspect steps attached. Every
+// reference must outlive the paints.
+WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& shown,
+                                const OptionValues& options, const DrawingTables& tables,
+                                const OrbValues& orbs, int start_scale, int type_chart,
+                                const WheelStyle& style);
+
 }  // namespace orvantis

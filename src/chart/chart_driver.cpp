@@ -6,17 +6,17 @@
 #include <cmath>
 #include <cstdio>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
+#include "astro/calendar.h"
 #include "chart/houses.h"
 #include "chart/time_scales.h"
 #include "ephemeris/ephemeris.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
 
 constexpr const char* kWarning = "Warning!";
-constexpr std::array<const char*, 13> kMonthAbbreviations = {
-    "", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string Format(const char* pattern, double value) {
     char buffer[64];
@@ -46,16 +46,12 @@ int TwelveHour(int hour24) {
     return hour24 > 12 ? hour24 - 12 : hour24;
 }
 
-float Option(const OptionValues& options, int line) {
-    return options[line];
-}
-
 void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_t date_order) {
     chart.ChartTitle = e.ElectEvent + " - election chart";
     chart.ChartMonth = e.ElectMonth;
     chart.ChartDay = e.ElectDay;
     chart.ChartYear = e.ElectYear;
-    chart.TimeOfDay = e.ElectHour + e.ElectMinute / 100.0;
+    chart.ChartClock = static_cast<float>(e.ElectHour + e.ElectMinute / 100.0);
     chart.ChartAmPm = e.ElectPM == 1 ? "P.M." : "A.M.";
     chart.ChartDateText = DateText(e.ElectMonth, e.ElectDay, e.ElectYear, date_order);
     chart.ChartZone = e.ElectZone;
@@ -66,19 +62,20 @@ void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_
 }
 
 void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
-    const HomeClock clock = HomeClockAt(request.now, Option(options, 18));
+    const HomeLocation home = HomePlace(options);
+    const HomeClock clock = HomeClockAt(request.now, home.zone);
     chart.ChartTitle = "Now";
     chart.ChartMonth = static_cast<std::int16_t>(clock.month);
     chart.ChartDay = static_cast<std::int16_t>(clock.day);
     chart.ChartYear = static_cast<std::int16_t>(clock.year);
-    chart.TimeOfDay = TwelveHour(clock.hour24) + clock.minute / 100.0;
+    chart.ChartClock = static_cast<float>(TwelveHour(clock.hour24) + clock.minute / 100.0);
     chart.ChartAmPm = clock.hour24 >= 12 ? "P.M." : "A.M.";
     chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
-    chart.ChartZone = Option(options, 18);
-    chart.ChartLong = static_cast<float>(Option(options, 19) + Option(options, 20) / 100.0);
-    if (Option(options, 21) == -1) chart.ChartLong = -chart.ChartLong;
-    chart.ChartLat = static_cast<float>(Option(options, 22) + Option(options, 23) / 100.0);
-    if (Option(options, 24) == -1) chart.ChartLat = -chart.ChartLat;
+    chart.ChartZone = home.zone;
+    chart.ChartLong = static_cast<float>(home.long_degrees + home.long_minutes / 100.0);
+    if (!home.west) chart.ChartLong = -chart.ChartLong;
+    chart.ChartLat = static_cast<float>(home.lat_degrees + home.lat_minutes / 100.0);
+    if (home.south) chart.ChartLat = -chart.ChartLat;
 }
 
 bool AllFinite(const ChartState& chart) {
@@ -101,7 +98,7 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
         shift = -Reduce360(chart.Ayanamsa);
     else
         return;
-    for (int i = 1; i <= 13; ++i) chart.Cusps[i] = Reduce360(chart.Cusps[i] + shift);
+    for (int i = 1; i <= 12; ++i) chart.Cusps[i] = Reduce360(chart.Cusps[i] + shift);
     for (int i = 1; i <= kBodyCount; ++i)
         chart.PlanetLong[i] = Reduce360(chart.PlanetLong[i] + shift);
     chart.TrueNodeLongitude = Reduce360(chart.TrueNodeLongitude + shift);
@@ -131,7 +128,7 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
 
 bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier& notifier) {
     if (house_system == 'M' || house_system == 'I') return true;
-    const float degrees = Option(options, 22), minutes = Option(options, 23);
+    const float degrees = options[kOptionHomeLatDeg], minutes = options[kOptionHomeLatMin];
     if (degrees > 66 || (degrees == 66 && minutes > 0)) {
         notifier.Notify({kWarning, kLatitudeTooHigh, Icon::kInformation});
         return false;
@@ -145,20 +142,21 @@ void ReportHomeDataError(Notifier& notifier) {
 
 bool CheckHomeData(const OptionValues& options, Notifier& notifier) {
     bool ok = true;
-    const float zone = Option(options, 18);
-    if (!(zone >= -13 && zone <= 12)) ok = false, ReportHomeDataError(notifier);
-    if (!(Option(options, 19) <= 180 && Option(options, 20) <= 59))
+    const HomeLocation home = HomePlace(options);
+    if (!(home.zone >= -13 && home.zone <= 12)) ok = false, ReportHomeDataError(notifier);
+    if (!(home.long_degrees <= 180 && home.long_minutes <= 59))
         ok = false, ReportHomeDataError(notifier);
-    if (!(Option(options, 23) <= 59)) ok = false, ReportHomeDataError(notifier);
+    if (!(home.lat_minutes <= 59)) ok = false, ReportHomeDataError(notifier);
     return ok;
 }
 
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options) {
-    const HomeClock clock = HomeClockAt(now, Option(options, 18));
+    const HomeLocation home = HomePlace(options);
+    const HomeClock clock = HomeClockAt(now, home.zone);
     // A hand-edited options file can hold any single (3e38, 99999): values beyond the 16-bit
     // range are held at its ends instead of overflowing; the election checks refuse them.
-    const auto whole = [&](int line) {
-        const double value = std::nearbyint(Option(options, line));
+    const auto whole = [](float option) {
+        const double value = std::nearbyint(option);
         return static_cast<std::int16_t>(std::clamp(value, -32768.0, 32767.0));
     };
     ElectionData e;
@@ -169,29 +167,29 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
     e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour24));
     e.ElectMinute = static_cast<std::int16_t>(clock.minute);
     e.ElectPM = clock.hour24 >= 12 ? 1 : 0;
-    e.ElectZone = Option(options, 18);
-    e.ElectLongDeg = whole(19);
-    e.ElectLongMin = whole(20);
-    e.ElectLatDeg = whole(22);
-    e.ElectLatMin = whole(23);
-    e.ElectWest = Option(options, 21) == 0 ? 1 : 0;
-    e.ElectSouth = Option(options, 24) == 0 ? 0 : 1;
+    e.ElectZone = home.zone;
+    e.ElectLongDeg = whole(home.long_degrees);
+    e.ElectLongMin = whole(home.long_minutes);
+    e.ElectLatDeg = whole(home.lat_degrees);
+    e.ElectLatMin = whole(home.lat_minutes);
+    e.ElectWest = home.west ? 1 : 0;
+    e.ElectSouth = home.south ? 1 : 0;
     return e;
 }
 
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options) {
     std::string prefix = owner_name + " Orvantis ";
-    const float zodiac = Option(options, 123);
+    const float zodiac = options[kOptionZodiac];
     if (zodiac == 0) prefix += "(Tropical zodiac) - ";
     if (zodiac == 1) prefix += "(Sidereal zodiac - SVP) - ";
     if (zodiac == 2) prefix += "(Sidereal zodiac - Ayanamsa) - ";
     return prefix;
 }
 
-char HouseLetterForOption(float option27) {
+char HouseLetterForOption(float start_house_system) {
     constexpr std::array<char, 9> kLetters = {'P', 'P', 'R', 'K', 'C', 'O', 'E', 'M', 'I'};
     for (int n = 2; n <= 8; ++n)
-        if (option27 == n) return kLetters[n];
+        if (start_house_system == n) return kLetters[n];
     return 'P';
 }
 
@@ -199,9 +197,8 @@ void BuildCaptionLines(ChartState& chart) {
     auto& lines = chart.CaptionLines;
     lines[1] = chart.ChartTitle;
     char date[32];
-    const int month = chart.ChartMonth >= 1 && chart.ChartMonth <= 12 ? chart.ChartMonth : 0;
     std::snprintf(date, sizeof date, "%02d %s %04d", static_cast<int>(chart.ChartDay),
-                  kMonthAbbreviations[month], static_cast<int>(chart.ChartYear));
+                  MonthAbbreviation(chart.ChartMonth), static_cast<int>(chart.ChartYear));
     lines[2] = date;
     lines[3] = Format("%.2f", chart.ChartClock) + " " + chart.ChartAmPmShown + " (" +
                PlainNumber(chart.ChartZone) + ")";
@@ -222,43 +219,72 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
             return false;
         }
     }
+    // A refused chart leaves the previous one whole.
+    const auto refuse = [&] {
+        notifier.Notify({kWarning, kNonFiniteChart, Icon::kExclamation});
+        chart.InputError = 1;
+        return false;
+    };
 
-    // Work on a copy so that a refused chart leaves the previous one whole.
-    ChartState next = chart;
-    next.CaptionLines = {};
+    ChartState next;
+    next.InputError = chart.InputError;
     next.HouseSystem = request.house_system;
     if (request.running)
         SetMomentFromNow(next, options, request);
     else
         SetMomentFromElection(next, election, request.date_order);
-
-    next.ChartClock = static_cast<float>(next.TimeOfDay);
     next.ChartAmPmShown = next.ChartAmPm;
     next.LongDirection = next.ChartLong < 0 ? "EAST" : "WEST";
     next.LatDirection = next.ChartLat < 0 ? "SOUTH" : "NORTH";
-    next.TrueNodeLongitude = kTrueNodeUnset;
 
-    bool finite = ComputeTimeAndAngles(next) == ComputeStatus::kOk;
-    finite = finite && ComputeHouseCusps(next) == ComputeStatus::kOk;
-    const double chart_moment_t = next.CenturiesT;
-    finite = finite && ComputeEphemeris(next) == ComputeStatus::kOk;
-    next.CenturiesT = chart_moment_t;  // the chart's own moment, not the day after
-    if (!finite || !AllFinite(next)) {
-        notifier.Notify({kWarning, kNonFiniteChart, Icon::kExclamation});
-        chart.InputError = 1;
-        return false;
-    }
+    const TimeAndAngles t = ComputeTimeAndAngles({next.ChartDay, next.ChartMonth, next.ChartYear,
+                                                  next.ChartClock, next.ChartAmPm == "P.M.",
+                                                  next.ChartZone, next.ChartLong, next.ChartLat});
+    if (t.status != ComputeStatus::kOk) return refuse();
+    const HouseCusps houses = ComputeHouseCusps(t, request.house_system);
+    if (houses.status != ComputeStatus::kOk) return refuse();
+    const Ephemeris ephemeris = ComputeEphemeris(t.JulianDayNumber, t.UTFraction);
+    if (ephemeris.status != ComputeStatus::kOk) return refuse();
 
-    PlaceBodiesInHouses(next);
-    if (Option(options, 29) == 1) {
-        next.PlanetLong[kNode] = next.TrueNodeLongitude;
-        next.PlanetLong[kOppositeNode] = Reduce360(next.TrueNodeLongitude + 180.0);
-        PlaceBodiesInHouses(next);
+    next.JulianDayNumber = t.JulianDayNumber;
+    next.CenturiesT = t.CenturiesT;
+    next.UTFraction = t.UTFraction;
+    next.SiderealDays = t.SiderealDays;
+    next.RAMC = t.RAMC;
+    next.Obliquity = t.Obliquity;
+    next.ObliquityDeg = t.ObliquityDeg;
+    next.LatRadians = t.LatRadians;
+    next.SidHours = t.SidHours;
+    next.SidMinutes = t.SidMinutes;
+    next.SidSeconds = t.SidSeconds;
+    next.SiderealTimeText = FormatSiderealTime(t.SidHours, t.SidMinutes, t.SidSeconds);
+    next.Ascendant = t.Ascendant;
+    next.MC = t.MC;
+    next.Cusps = houses.Cusps;
+    next.CuspsStd = houses.CuspsStd;
+
+    auto& body = next.PlanetLong;
+    std::copy(ephemeris.PlanetLong.begin(), ephemeris.PlanetLong.end(), body.begin());
+    std::copy(ephemeris.PlanetLongNext.begin(), ephemeris.PlanetLongNext.end(),
+              next.PlanetLongNext.begin());
+    body[kFortune] = Reduce360(body[kMoon] + t.Ascendant - body[kSun]);
+    // The Ascendant itself: in Morinus and Meridian houses the 1st cusp is another point.
+    body[kAscendantBody] = t.Ascendant;
+    body[kMCBody] = t.MC;
+    next.RetroMarks = ephemeris.RetroMarks;
+    next.SvpOffset = ephemeris.SvpOffset;
+    next.Ayanamsa = ephemeris.Ayanamsa;
+    next.TrueNodeLongitude = ephemeris.TrueNode;
+    if (!AllFinite(next)) return refuse();
+
+    next.HouseOfPlanet = PlaceBodiesInHouses(next.Cusps, body, chart.HouseOfPlanet);
+    if (options[kOptionTrueNode] == 1) {
+        body[kNode] = next.TrueNodeLongitude;
+        body[kOppositeNode] = Reduce360(next.TrueNodeLongitude + 180.0);
+        next.HouseOfPlanet = PlaceBodiesInHouses(next.Cusps, body, next.HouseOfPlanet);
     }
-    ApplyZodiac(next, Option(options, 123));
+    ApplyZodiac(next, options[kOptionZodiac]);
     BuildCaptionLines(next);
-    next.LongitudeValue = next.ChartLong;
-    next.LatitudeValue = next.ChartLat;
     next.ChartReady = 1;
     chart = std::move(next);
     return true;

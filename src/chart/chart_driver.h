@@ -47,8 +47,9 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
 // OwnerName, " Orvantis " and the zodiac text of option 123.
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
 
-// The House item checked at start-up by option 27: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I, else P.
-char HouseLetterForOption(float option27);
+// The House item checked at start-up by kOptionStartHouseSystem: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I,
+// else P.
+char HouseLetterForOption(float start_house_system);
 
 // Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system.
 void BuildCaptionLines(ChartState& chart);

@@ -14,37 +14,19 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/bodies.h"
+
 namespace orvantis {
 
-inline constexpr int kBodyCount = 15;
-
-enum Body : int {
-    kSun = 1,
-    kMercury,
-    kVenus,
-    kMars,
-    kJupiter,
-    kSaturn,
-    kUranus,
-    kNeptune,
-    kPluto,
-    kMoon,
-    kNode,
-    kOppositeNode,
-    kFortune,
-    kAscendantBody,
-    kMCBody,
-};
-
 // The display position (1..12) of the cusp of house 1..12: houses 10, 11, 12 come first.
-constexpr int CuspPosition(int house) { return house <= 9 ? house + 3 : house - 9; }
+constexpr int CuspPosition(int house) {
+    return house <= 9 ? house + 3 : house - 9;
+}
 
 // The house (1..12) whose cusp stands at display position 1..12.
-constexpr int HouseAtPosition(int position) { return position <= 3 ? position + 9 : position - 3; }
-
-// What a computation step reports. A non-finite result (a pole, a house formula without a
-// solution) is refused by the driver instead of being drawn.
-enum class ComputeStatus { kOk, kNonFinite };
+constexpr int HouseAtPosition(int position) {
+    return position <= 3 ? position + 9 : position - 3;
+}
 
 struct ChartState {
     // Moment and place, as the driver set them.
@@ -52,37 +34,33 @@ struct ChartState {
     std::int16_t ChartMonth = 1, ChartDay = 1, ChartYear = 2000;
     std::string ChartDateText;
     float ChartClock = 12.0f;  // local clock, H.MM on the 12-hour clock
-    double TimeOfDay = 0;      // after the time step: Universal Time as a fraction of the day
     std::string ChartAmPm = "A.M.", ChartAmPmShown = "A.M.";
     float ChartZone = 0;  // hours, west positive
     float ChartLong = 0;  // D.MM, west positive
     float ChartLat = 0;   // D.MM, north positive
     std::string LongDirection = "WEST", LatDirection = "NORTH";
-    double LongitudeValue = 0, LatitudeValue = 0;
 
     // Time scales and angles.
     char HouseSystem = 'P';  // P R K C O E M I
     double JulianDayNumber = 0;
-    double CenturiesT = 0;  // Julian centuries from JD 2415020.0
-    double UTFraction = 0;
+    double CenturiesT = 0;  // Julian centuries from JD 2415020.0 to the chart moment (UT)
+    double UTFraction = 0;  // Universal Time as a fraction of the civil day
     double SiderealDays = 0;
     double RAMC = 0;          // radians
-    double Obliquity = 0;     // radians, held NEGATED (-ε) after the time step
-    double ObliquityDeg = 0;  // degrees, positive
-    double LatRadians = 0;
-    double NegLatRadians = 0;  // -φ, 1e-05 when φ is exactly 0
+    double Obliquity = 0;     // ε, radians
+    double ObliquityDeg = 0;  // ε, degrees
+    double LatRadians = 0;    // φ, north positive
     double SidHours = 0, SidMinutes = 0, SidSeconds = 0;
     std::string SiderealTimeText;
     double Ascendant = 0, MC = 0;  // degrees
 
     // Houses and bodies.
-    std::array<double, 14> Cusps{};     // display order, 1..12 (13 carried along)
+    std::array<double, 14> Cusps{};     // display order, 1..12
     std::array<double, 14> CuspsStd{};  // house order, 1..12
     std::array<double, 16> PlanetLong{};
-    std::array<double, 16> PlanetLongNext{};
+    std::array<double, 16> PlanetLongNext{};        // bodies 1..10 a day later
     std::string RetroMarks = std::string(15, ' ');  // "R" at position i-1 for body i
-    // Ten characters a body ("10TH HOUSE"); the last 20 characters keep the start-up filler.
-    std::string HouseOfPlanet = std::string(130, ' ') + "---- --------- -----";
+    std::array<int, 16> HouseOfPlanet{};            // house 1..12 of body 1..15; 0 before a chart
     double SvpOffset = 0, Ayanamsa = 0;
     double TrueNodeLongitude = 0;
 

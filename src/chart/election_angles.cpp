@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/time_scales.h"
 
 namespace orvantis {

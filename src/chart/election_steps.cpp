@@ -1,6 +1,6 @@
 #include "chart/election_steps.h"
 
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 
 namespace orvantis {
 namespace {

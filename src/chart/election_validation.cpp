@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 #include "chart/chart_driver.h"
 
 namespace orvantis {

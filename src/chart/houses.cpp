@@ -3,33 +3,22 @@
 #include <cmath>
 #include <cstdio>
 
-#include "chart/angles.h"
-#include "settings/lenient_number.h"
+#include "astro/angles.h"
 
 namespace orvantis {
 namespace {
 
-// Four-character labels of the display positions 1..12 (houses 10, 11, 12, 1 .. 9).
-constexpr std::string_view kHouseLabels = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
-constexpr std::size_t kHouseFieldWidth = 10;  // a label and " HOUSE"
+using Cusps = std::array<double, 14>;
 
-// The value the time step keeps in NegLatRadians for the equator.
-constexpr double kEquatorMark = 1e-05;
+// The latitude Placidus takes for the equator: a tenth of a thousandth of a radian south, so
+// that tan φ · tan δ is never 0 (kept on purpose: charts at the equator come out as they always
+// have).
+constexpr double kPlacidusEquator = -1e-05;
 
-// What the house formulas need. The chart keeps -ε and -φ; the formulas here are written with
-// the true obliquity and latitude, so both are negated back once, on the way in.
-struct Sphere {
-    double ramc;       // α, radians
-    double obliquity;  // ε, radians, positive
-    double latitude;   // φ, radians, north positive
-};
-
-// Placidus keeps the equator as a latitude of 1e-05 radians, so that tan φ · tan δ is never 0;
-// the other systems divide by nothing that vanishes there and take the equator as it is, so
-// that at latitude 0 Koch, Regiomontanus and Meridian agree exactly.
-Sphere SphereOf(const ChartState& chart, bool keep_equator_mark = false) {
-    const bool equator = chart.NegLatRadians == kEquatorMark && !keep_equator_mark;
-    return {chart.RAMC, -chart.Obliquity, equator ? 0.0 : -chart.NegLatRadians};
+// The other systems divide by nothing that vanishes at the equator and take it as it is, so that
+// at latitude 0 Koch, Regiomontanus and Meridian agree exactly.
+HouseSphere SphereOf(const TimeAndAngles& t) {
+    return {t.RAMC, t.Obliquity, t.LatRadians};
 }
 
 // The quadrant correction after an arctangent: add π when c is negative, then again when s is.
@@ -45,14 +34,14 @@ double ToLongitude(double radians) {
 
 // The ecliptic point rising on a horizon whose pole height p has tan p = tan_pole, when the
 // eastern point of that horizon has right ascension h (its oblique ascension).
-double RisingCusp(const Sphere& s, double h, double tan_pole) {
+double RisingCusp(const HouseSphere& s, double h, double tan_pole) {
     const double c = std::atan(
         std::sin(h) / (std::cos(h) * std::cos(s.obliquity) - tan_pole * std::sin(s.obliquity)));
     return ToLongitude(QuadrantFix(c, std::sin(h)));
 }
 
 // The ecliptic point setting on that horizon when its western point has right ascension h.
-double SettingCusp(const Sphere& s, double h, double tan_pole) {
+double SettingCusp(const HouseSphere& s, double h, double tan_pole) {
     const double c = std::atan(
         std::sin(h) / (std::cos(h) * std::cos(s.obliquity) + tan_pole * std::sin(s.obliquity)));
     return ToLongitude(QuadrantFix(c, std::sin(h)));
@@ -64,22 +53,23 @@ double ArcCos(double x) {
     return a < 0 ? a + kPi : a;
 }
 
-void Placidus(ChartState& chart) {
-    auto& c = chart.CuspsStd;
-    c[4] = chart.MC + 180.0;
-    c[1] = chart.Ascendant;
-    const double a = chart.RAMC;
-    c[5] = PlacidusCusp(chart, a + DegToRad(30.0), 3.0, PlacidusForm::kDiurnal) + 180.0;
-    c[6] = PlacidusCusp(chart, a + DegToRad(60.0), 1.5, PlacidusForm::kDiurnal) + 180.0;
-    c[2] = PlacidusCusp(chart, a + DegToRad(120.0), 1.5, PlacidusForm::kNocturnal);
-    c[3] = PlacidusCusp(chart, a + DegToRad(150.0), 3.0, PlacidusForm::kNocturnal);
+void Placidus(const TimeAndAngles& t, Cusps& c) {
+    HouseSphere s = SphereOf(t);
+    if (s.latitude == 0.0) s.latitude = kPlacidusEquator;
+    c[4] = t.MC + 180.0;
+    c[1] = t.Ascendant;
+    const double a = t.RAMC;
+    c[5] = PlacidusCusp(s, a + DegToRad(30.0), 3.0, PlacidusForm::kDiurnal) + 180.0;
+    c[6] = PlacidusCusp(s, a + DegToRad(60.0), 1.5, PlacidusForm::kDiurnal) + 180.0;
+    c[2] = PlacidusCusp(s, a + DegToRad(120.0), 1.5, PlacidusForm::kNocturnal);
+    c[3] = PlacidusCusp(s, a + DegToRad(150.0), 3.0, PlacidusForm::kNocturnal);
     for (int n = 1; n <= 6; ++n) c[n] = Reduce360(c[n]);
     for (int n = 7; n <= 12; ++n) c[n] = Reduce360(c[n - 6] + 180.0);
 }
 
 // Koch: the MC's semi-arc trisected in oblique ascension; houses 4 to 9 set where 10 to 3 rise.
-void Koch(ChartState& chart) {
-    const Sphere s = SphereOf(chart);
+void Koch(const TimeAndAngles& t, Cusps& cusps) {
+    const HouseSphere s = SphereOf(t);
     const double tan_phi = std::tan(s.latitude);
     const double ad =
         RadToDeg(ArcSin(std::sin(s.ramc) * tan_phi * std::tan(s.obliquity)));  // of the MC
@@ -89,23 +79,23 @@ void Koch(ChartState& chart) {
         const bool rising = a < 180.0;
         const double k = rising ? a / 90.0 - 1.0 : a / 90.0 - 3.0;
         const double h = DegToRad(Reduce360(ramc_degrees + a + k * ad));
-        chart.CuspsStd[i] = rising ? RisingCusp(s, h, tan_phi) : SettingCusp(s, h, tan_phi);
+        cusps[i] = rising ? RisingCusp(s, h, tan_phi) : SettingCusp(s, h, tan_phi);
     }
 }
 
 // Regiomontanus: the equator divided equally, each house circle with its own pole height.
-void Regiomontanus(ChartState& chart) {
-    const Sphere s = SphereOf(chart);
+void Regiomontanus(const TimeAndAngles& t, Cusps& cusps) {
+    const HouseSphere s = SphereOf(t);
     const double tan_phi = std::tan(s.latitude);
     for (int i = 1; i <= 12; ++i) {
         const double a = DegToRad(30.0 * i + 60.0);
-        chart.CuspsStd[i] = RisingCusp(s, s.ramc + a, tan_phi * std::sin(a));
+        cusps[i] = RisingCusp(s, s.ramc + a, tan_phi * std::sin(a));
     }
 }
 
 // Campanus: the prime vertical divided equally.
-void Campanus(ChartState& chart) {
-    const Sphere s = SphereOf(chart);
+void Campanus(const TimeAndAngles& t, Cusps& cusps) {
+    const HouseSphere s = SphereOf(t);
     const double tan_phi = std::tan(s.latitude);
     for (int i = 1; i <= 12; ++i) {
         // The millionth of a degree keeps the tangent away from its poles at 90° and 270°.
@@ -113,29 +103,27 @@ void Campanus(ChartState& chart) {
         double x = std::atan(std::tan(a) * std::cos(s.latitude));
         if (x < 0) x += kPi;
         if (std::sin(a) < 0) x += kPi;
-        chart.CuspsStd[i] = RisingCusp(s, s.ramc + x, tan_phi * std::sin(x));
+        cusps[i] = RisingCusp(s, s.ramc + x, tan_phi * std::sin(x));
     }
 }
 
 // Porphyry: each ecliptic quadrant between the angles divided in three.
-void Porphyry(ChartState& chart) {
-    auto& c = chart.CuspsStd;
-    double q1 = chart.Ascendant - chart.MC;  // from the MC to the Ascendant
+void Porphyry(const TimeAndAngles& t, Cusps& c) {
+    double q1 = t.Ascendant - t.MC;  // from the MC to the Ascendant
     if (q1 < 0) q1 += 360.0;
-    for (int i = 1; i <= 2; ++i) c[4 + i] = Reduce360(chart.MC + 180.0 + i * q1 / 3.0);
-    c[4] = Reduce360(chart.MC + 180.0);
-    double q2 = c[4] - chart.Ascendant;  // from the Ascendant to the IC
+    for (int i = 1; i <= 2; ++i) c[4 + i] = Reduce360(t.MC + 180.0 + i * q1 / 3.0);
+    c[4] = Reduce360(t.MC + 180.0);
+    double q2 = c[4] - t.Ascendant;  // from the Ascendant to the IC
     if (q2 < 0) q2 += 360.0;
-    c[1] = chart.Ascendant;
-    for (int i = 1; i <= 3; ++i) c[1 + i] = Reduce360(chart.Ascendant + i * q2 / 3.0);
+    c[1] = t.Ascendant;
+    for (int i = 1; i <= 3; ++i) c[1 + i] = Reduce360(t.Ascendant + i * q2 / 3.0);
     for (int i = 1; i <= 6; ++i) c[i + 6] = Reduce360(c[i] + 180.0);
 }
 
 // Equal: 30° steps from the Ascendant all round, so house 10 is the Ascendant + 270°, not the
 // MC. Written in display order.
-void Equal(ChartState& chart) {
-    auto& d = chart.Cusps;
-    d[4] = chart.Ascendant;
+void Equal(const TimeAndAngles& t, Cusps& d) {
+    d[4] = t.Ascendant;
     for (int n = 5; n <= 12; ++n) d[n] = Reduce360(d[n - 1] + 30.0);
     d[1] = Reduce360(d[12] + 30.0);
     d[2] = d[1] + 30.0;
@@ -143,23 +131,23 @@ void Equal(ChartState& chart) {
 }
 
 // Meridian: the equator divided equally and carried to the ecliptic by hour circles.
-void Meridian(ChartState& chart) {
-    const Sphere s = SphereOf(chart);
+void Meridian(const TimeAndAngles& t, Cusps& cusps) {
+    const HouseSphere s = SphereOf(t);
     for (int i = 1; i <= 12; ++i) {
         const double h = s.ramc + DegToRad(30.0 * i + 60.0);
         const double c = std::atan(std::sin(h) / (std::cos(h) * std::cos(s.obliquity)));
-        chart.CuspsStd[i] = ToLongitude(QuadrantFix(c, std::sin(h)));
+        cusps[i] = ToLongitude(QuadrantFix(c, std::sin(h)));
     }
 }
 
 // Morinus: the equator divided equally and carried to the ecliptic by circles through the
 // ecliptic poles.
-void Morinus(ChartState& chart) {
-    const Sphere s = SphereOf(chart);
+void Morinus(const TimeAndAngles& t, Cusps& cusps) {
+    const HouseSphere s = SphereOf(t);
     for (int i = 1; i <= 12; ++i) {
         const double h = s.ramc + DegToRad(30.0 * i + 60.0);
         const double y = std::sin(h) * std::cos(s.obliquity);
-        chart.CuspsStd[i] = ToLongitude(QuadrantFix(std::atan(y / std::cos(h)), y));
+        cusps[i] = ToLongitude(QuadrantFix(std::atan(y / std::cos(h)), y));
     }
 }
 
@@ -172,11 +160,11 @@ std::string TwoDigits(double value) {
 
 }  // namespace
 
-double PlacidusCusp(const ChartState& chart, double start_ra, double divisor, PlacidusForm form) {
-    const Sphere s = SphereOf(chart, /*keep_equator_mark=*/true);
+double PlacidusCusp(const HouseSphere& s, double start_ra, double divisor, PlacidusForm form) {
     const double tan_product = std::tan(s.latitude) * std::tan(s.obliquity);
     double h = start_ra;
-    // Ten fixed iterations and no convergence test: the reference charts were made this way.
+    // Ten fixed iterations, no convergence test: a chart comes out the same on every run and
+    // machine.
     for (int i = 0; i < 10; ++i) {
         const double t = tan_product * std::sin(h);  // tan φ · tan δ of the point at h
         if (form == PlacidusForm::kDiurnal) {
@@ -189,72 +177,69 @@ double PlacidusCusp(const ChartState& chart, double start_ra, double divisor, Pl
     return ToLongitude(QuadrantFix(c, std::sin(h)));
 }
 
-ComputeStatus ComputeHouseCusps(ChartState& chart) {
-    chart.SiderealTimeText = FormatSiderealTime(chart.SidHours, chart.SidMinutes, chart.SidSeconds);
-
-    switch (chart.HouseSystem) {
+HouseCusps ComputeHouseCusps(const TimeAndAngles& t, char system) {
+    HouseCusps h;
+    switch (system) {
         case 'P':
-            Placidus(chart);
+            Placidus(t, h.CuspsStd);
             break;
         case 'K':
-            Koch(chart);
+            Koch(t, h.CuspsStd);
             break;
         case 'C':
-            Campanus(chart);
+            Campanus(t, h.CuspsStd);
             break;
         case 'O':
-            Porphyry(chart);
+            Porphyry(t, h.CuspsStd);
             break;
         case 'E':
-            Equal(chart);
+            Equal(t, h.Cusps);
             break;
         case 'M':
-            Meridian(chart);
+            Meridian(t, h.CuspsStd);
             break;
         case 'I':
-            Morinus(chart);
+            Morinus(t, h.CuspsStd);
             break;
         default:
-            Regiomontanus(chart);
+            Regiomontanus(t, h.CuspsStd);
             break;
     }
 
     for (int house = 1; house <= 12; ++house) {
-        if (chart.HouseSystem == 'E') {
+        if (system == 'E') {
             // Equal works in display order; its house-order copy is kept in step as well.
-            chart.CuspsStd[house] = Reduce360(chart.Cusps[CuspPosition(house)]);
+            h.CuspsStd[house] = Reduce360(h.Cusps[CuspPosition(house)]);
         } else {
-            chart.Cusps[CuspPosition(house)] = chart.CuspsStd[house];
+            h.Cusps[CuspPosition(house)] = h.CuspsStd[house];
         }
     }
     bool finite = true;
     for (int n = 1; n <= 12; ++n) {
-        chart.Cusps[n] = Reduce360(chart.Cusps[n]);
-        finite = finite && std::isfinite(chart.Cusps[n]);
+        h.Cusps[n] = Reduce360(h.Cusps[n]);
+        finite = finite && std::isfinite(h.Cusps[n]);
     }
-    return finite ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    h.status = finite ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    return h;
 }
 
-void PlaceBodiesInHouses(ChartState& chart) {
-    std::string& field = chart.HouseOfPlanet;
-    if (field.size() < kBodyCount * kHouseFieldWidth) {
-        field.resize(kBodyCount * kHouseFieldWidth, ' ');
-    }
+std::array<int, 16> PlaceBodiesInHouses(const Cusps& cusps,
+                                        const std::array<double, 16>& longitudes,
+                                        std::array<int, 16> houses) {
     for (int p = 1; p <= kBodyCount; ++p) {
-        const std::size_t at = (p - 1) * kHouseFieldWidth;
-        field.replace(at + 4, 6, " HOUSE");
         // A tenth of an arc second on: a body exactly on a cusp belongs to the house the cusp
         // opens. Reduced so that a body within that tenth below 360° still finds the house
         // beginning at or after 0° (the unreduced sum would belong to no house).
-        const double x = Reduce360(chart.PlanetLong[p] + 1.0 / 36000.0);
+        const double x = Reduce360(longitudes[p] + 1.0 / 36000.0);
         for (int h = 1; h <= 12; ++h) {
-            const double from = chart.Cusps[h];
-            const double to = chart.Cusps[h == 12 ? 1 : h + 1];
+            const double from = cusps[h];
+            const double to = cusps[h == 12 ? 1 : h + 1];
             const bool inside = from > to ? (from <= x && x < 360.0) || (0.0 <= x && x < to)
                                           : from <= x && x < to;  // equal cusps hold nothing
-            if (inside) field.replace(at, 4, kHouseLabels.substr(4 * (h - 1), 4));
+            if (inside) houses[p] = HouseAtPosition(h);
         }
     }
+    return houses;
 }
 
 void SetHouseSystemCaption(ChartState& chart) {
@@ -286,13 +271,6 @@ std::string_view HouseSystemName(char letter) {
         default:
             return "";
     }
-}
-
-int HouseOfBody(const ChartState& chart, int body) {
-    const std::size_t start = static_cast<std::size_t>(10 * body - 10);
-    if (body < 1 || start >= chart.HouseOfPlanet.size()) return 0;
-    const double house = LenientNumber(std::string_view(chart.HouseOfPlanet).substr(start, 2));
-    return house >= 1 && house <= 12 ? static_cast<int>(house) : 0;
 }
 
 }  // namespace orvantis

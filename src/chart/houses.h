@@ -1,24 +1,34 @@
 // The eight house systems, the house of every body and the house captions.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "chart/chart_state.h"
+#include "chart/time_scales.h"
 
 namespace orvantis {
 
-// Reads HouseSystem, RAMC, Obliquity (negated), NegLatRadians, Ascendant, MC and the sidereal
-// time parts; writes SiderealTimeText, CuspsStd and Cusps. kNonFinite when a cusp has no
-// solution (beyond the polar circles).
-ComputeStatus ComputeHouseCusps(ChartState& chart);
+// The cusps of one chart in both orders. Degrees in [0, 360); index 0 and 13 are unused.
+struct HouseCusps {
+    std::array<double, 14> Cusps{};  // display order: position 1..12 holds house 10, 11, 12, 1 .. 9
+    std::array<double, 14> CuspsStd{};  // house order: index n is house n
+    // kNonFinite when a cusp has no solution (Placidus and Koch beyond the polar circles).
+    ComputeStatus status = ComputeStatus::kOk;
+};
 
-// Reads PlanetLong and Cusps; writes HouseOfPlanet.
-void PlaceBodiesInHouses(ChartState& chart);
+// The cusps of house system P, R, K, C, O, E, M or I (any other letter computes Regiomontanus)
+// from the RAMC, ε, φ, MC and Ascendant of the time step.
+HouseCusps ComputeHouseCusps(const TimeAndAngles& angles, char system);
 
-// The house 1..12 of body 1..15 as its house text reads (" 1ST HOUSE", "10TH HOUSE"); 0 when
-// the body has no house yet.
-int HouseOfBody(const ChartState& chart, int body);
+// The house 1..12 of every body 1..15 for the display-order cusps: a body belongs to the house
+// whose cusp lies at or (by a tenth of an arc second) just above it, so a body exactly on a cusp
+// is in the house the cusp opens. A body that no house holds (equal cusps) keeps its entry of
+// `houses`.
+std::array<int, 16> PlaceBodiesInHouses(const std::array<double, 14>& cusps,
+                                        const std::array<double, 16>& longitudes,
+                                        std::array<int, 16> houses);
 
 // Writes CaptionLines[7]: the name of HouseSystem, empty for an unknown letter.
 void SetHouseSystemCaption(ChartState& chart);
@@ -27,12 +37,18 @@ void SetHouseSystemCaption(ChartState& chart);
 // below it (houses 2, 3).
 enum class PlacidusForm { kDiurnal, kNocturnal };
 
+// What the house formulas read: radians, the latitude north positive.
+struct HouseSphere {
+    double ramc = 0;       // α
+    double obliquity = 0;  // ε
+    double latitude = 0;   // φ
+};
+
 // The ecliptic longitude in degrees [0, 360) of a Placidus cusp: the point whose right ascension
 // H satisfies H = RAMC + A(H) / divisor (diurnal, A the semi-diurnal arc) or
 // H = RAMC + π - A(H) / divisor (nocturnal, A the semi-nocturnal arc), found by ten iterations
-// from start_ra (radians). Reads RAMC, Obliquity (negated) and NegLatRadians of the chart. Not
-// finite when the arcs do not exist (beyond the polar circles).
-double PlacidusCusp(const ChartState& chart, double start_ra, double divisor, PlacidusForm form);
+// from start_ra (radians). Not finite when the arcs do not exist (beyond the polar circles).
+double PlacidusCusp(const HouseSphere& sphere, double start_ra, double divisor, PlacidusForm form);
 
 // The sidereal time caption: "05H  07M  09S " for 5, 7, 9 (each part at least two digits).
 // Parts that are not whole numbers in 0..9999 are shown as "--".

@@ -1,9 +1,10 @@
 #include "chart/time_scales.h"
 
 #include <cmath>
+#include <initializer_list>
 
-#include "chart/angles.h"
-#include "chart/calendar.h"
+#include "astro/angles.h"
+#include "astro/calendar.h"
 
 namespace orvantis {
 namespace {
@@ -15,32 +16,31 @@ double Sign(double x) {
 // Universal Time as a fraction of the local civil day from the 12-hour clock (H.MM), its
 // A.M./P.M. text and the zone (hours, west positive). The hour 12 stands for 0: 12:30 A.M. is
 // half an hour after midnight and 12:30 P.M. half an hour after noon.
-double UniversalTimeFraction(double clock, const std::string& am_pm, double zone) {
+double UniversalTimeFraction(double clock, bool pm, double zone) {
     if (std::floor(clock) == 12.0) clock -= 12.0;
     double fraction = (DmmToDecimal(clock) + zone) / 24.0;
-    if (am_pm == "P.M.") fraction += 0.5;
+    if (pm) fraction += 0.5;
     return fraction;
 }
 
-// Greenwich sidereal time in days (only the fraction matters) from T and the time of day. T
-// already contains the time of day, so the daily gain of sidereal over solar time comes from the
-// T term: 6h38m45.836s + 8640184.54 s T + 0.0929 s T², plus the solar hours of the day.
-double SiderealDaysAt(double centuries, double time_of_day) {
-    const double st0_hours =
-        (23925.836 + 8640184.54 * centuries + 0.0929 * centuries * centuries) / 3600.0;
-    return (time_of_day * 24.0 + st0_hours) / 24.0;
-}
-
-bool AllFinite(const ChartState& c) {
-    for (double v : {c.TimeOfDay, c.JulianDayNumber, c.CenturiesT, c.SiderealDays, c.RAMC,
-                     c.Obliquity, c.ObliquityDeg, c.MC, c.Ascendant, c.LatRadians, c.NegLatRadians,
-                     c.SidHours, c.SidMinutes, c.SidSeconds}) {
+bool AllFinite(const TimeAndAngles& t) {
+    for (double v : {t.UTFraction, t.JulianDayNumber, t.CenturiesT, t.SiderealDays, t.RAMC,
+                     t.Obliquity, t.ObliquityDeg, t.MC, t.Ascendant, t.LatRadians, t.SidHours,
+                     t.SidMinutes, t.SidSeconds}) {
         if (!std::isfinite(v)) return false;
     }
     return true;
 }
 
 }  // namespace
+
+// T already contains the time of day, so the daily gain of sidereal over solar time comes from
+// the T term: 6h38m45.836s + 8640184.54 s T + 0.0929 s T², plus the solar hours of the day.
+double SiderealDaysAt(double centuries, double time_of_day) {
+    const double st0_hours =
+        (23925.836 + 8640184.54 * centuries + 0.0929 * centuries * centuries) / 3600.0;
+    return (time_of_day * 24.0 + st0_hours) / 24.0;
+}
 
 double ObliquityDegreesAt(double t) {
     return 23.4522944 - 0.0130125 * t - 1.639e-06 * t * t + 5.03e-07 * t * t * t;
@@ -54,60 +54,52 @@ double MidheavenDegrees(double ramc, double obliquity) {
 
 // The Ascendant through the zenith: the zenith (right ascension RAMC, declination φ) is turned
 // from equatorial to ecliptic coordinates about the equinox axis; the eastern point where the
-// ecliptic meets the horizon lies 90° beyond the zenith's ecliptic longitude. negated_obliquity
-// is -ε as the chart keeps it.
-double AscendantDegrees(double ramc, double latitude, double negated_obliquity) {
+// ecliptic meets the horizon lies 90° beyond the zenith's ecliptic longitude.
+double AscendantDegrees(double ramc, double latitude, double obliquity) {
     const XY zenith_meridian = XYFromPolar(latitude, 1.0);
     const double z0 = zenith_meridian.y;
     const double r0 = zenith_meridian.x;
     const XY equatorial = XYFromPolar(ramc, r0);
     const Polar yz = PolarFromXY(equatorial.y, z0);
-    const XY rotated = XYFromPolar(yz.angle + negated_obliquity, yz.radius);
+    const XY rotated = XYFromPolar(yz.angle - obliquity, yz.radius);
     double zenith_longitude = PolarFromXY(equatorial.x, rotated.x).angle;
     if (zenith_longitude < 0) zenith_longitude += 2.0 * kPi;
     return Reduce360(RadToDeg(zenith_longitude) + 90.0);
 }
 
-ComputeStatus ComputeTimeAndAngles(ChartState& chart) {
-    chart.TimeOfDay = UniversalTimeFraction(chart.ChartClock, chart.ChartAmPm, chart.ChartZone);
-    chart.LongitudeValue = std::fabs(static_cast<double>(chart.ChartLong));
-    chart.LatitudeValue = std::fabs(static_cast<double>(chart.ChartLat));
-    chart.LatRadians = DegToRad(Sign(chart.ChartLat) * DmmToDecimal(chart.LatitudeValue));
+TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
+    TimeAndAngles t;
+    t.UTFraction = UniversalTimeFraction(m.clock, m.pm, m.zone);
+    const double latitude_dmm = std::fabs(static_cast<double>(m.latitude));
+    t.LatRadians = DegToRad(Sign(m.latitude) * DmmToDecimal(latitude_dmm));
 
-    chart.JulianDayNumber = JulianDayNumberOf(chart.ChartDay, chart.ChartMonth, chart.ChartYear);
-    chart.CenturiesT = (chart.JulianDayNumber - 2415020.0 + chart.TimeOfDay - 0.5) / 36525.0;
+    t.JulianDayNumber = JulianDayNumberOf(m.day, m.month, m.year);
+    t.CenturiesT = (t.JulianDayNumber - 2415020.0 + t.UTFraction - 0.5) / 36525.0;
 
-    chart.SiderealDays = SiderealDaysAt(chart.CenturiesT, chart.TimeOfDay);
-    chart.UTFraction = chart.TimeOfDay;
-    const double gst = (chart.SiderealDays - std::floor(chart.SiderealDays)) * 24.0 * 15.0;
+    t.SiderealDays = SiderealDaysAt(t.CenturiesT, t.UTFraction);
+    const double gst = (t.SiderealDays - std::floor(t.SiderealDays)) * 24.0 * 15.0;
     // Longitude is positive west: west of Greenwich the local sidereal time is behind.
-    const double lst = Reduce360(gst - Sign(chart.ChartLong) * DmmToDecimal(chart.LongitudeValue));
-    chart.RAMC = DegToRad(lst);
+    const double longitude_dmm = std::fabs(static_cast<double>(m.longitude));
+    const double lst = Reduce360(gst - Sign(m.longitude) * DmmToDecimal(longitude_dmm));
+    t.RAMC = DegToRad(lst);
 
-    chart.Obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
-    chart.ObliquityDeg = RadToDeg(chart.Obliquity);
-    chart.MC = MidheavenDegrees(chart.RAMC, chart.Obliquity);
-    // From here on the chart keeps -ε: the houses and the ephemeris are written for it.
-    chart.Obliquity = -chart.Obliquity;
-    chart.Ascendant = AscendantDegrees(chart.RAMC, chart.LatRadians, chart.Obliquity);
+    t.Obliquity = DegToRad(ObliquityDegreesAt(t.CenturiesT));
+    t.ObliquityDeg = RadToDeg(t.Obliquity);
+    t.MC = MidheavenDegrees(t.RAMC, t.Obliquity);
+    t.Ascendant = AscendantDegrees(t.RAMC, t.LatRadians, t.Obliquity);
 
     // The caption shows the sidereal time of the upper meridian of the hemisphere: south of the
     // equator that is twelve hours ahead of the one the houses use.
-    double shown = RadToDeg(chart.RAMC);
-    if (chart.LatRadians < 0) shown = Reduce360(shown + 180.0);
+    double shown = RadToDeg(t.RAMC);
+    if (t.LatRadians < 0) shown = Reduce360(shown + 180.0);
     const double hours = shown / 15.0;
-    chart.SidHours = std::floor(hours);
+    t.SidHours = std::floor(hours);
     const double minutes = (hours - std::floor(hours)) * 60.0;
-    chart.SidSeconds = std::floor((minutes - std::floor(minutes)) * 60.0);
-    chart.SidMinutes = std::floor(minutes);
+    t.SidSeconds = std::floor((minutes - std::floor(minutes)) * 60.0);
+    t.SidMinutes = std::floor(minutes);
 
-    const double latitude_degrees =
-        DmmToDecimal(chart.LatitudeValue) * (chart.LatDirection == "SOUTH" ? -1.0 : 1.0);
-    chart.NegLatRadians = -DegToRad(latitude_degrees);
-    // The houses divide by functions of the latitude: the equator is taken as 1e-05 radians.
-    if (chart.NegLatRadians == 0.0) chart.NegLatRadians = 1e-05;
-
-    return AllFinite(chart) ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    t.status = AllFinite(t) ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    return t;
 }
 
 }  // namespace orvantis

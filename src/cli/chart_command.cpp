@@ -9,6 +9,8 @@
 #include <functional>
 #include <string_view>
 
+#include "settings/option_lines.h"
+
 namespace orvantis {
 
 namespace {
@@ -132,6 +134,14 @@ std::vector<ChartOption> ChartOptions() {
              c.layout = v == "european" ? 1 : 0;
              return std::nullopt;
          }},
+        {{"svg"},
+         "FILE",
+         "render the wheel as SVG (same size and layout as --png)",
+         Text(&ChartCommand::svg)},
+        {{"wheel-items"},
+         "FILE",
+         "write what the wheel drew as one JSON object (boxes in pixels)",
+         Text(&ChartCommand::wheel_items)},
         {{"pdf"}, "FILE", "write the printed page as a PDF", Text(&ChartCommand::pdf)},
         {{"page"},
          "full|half",
@@ -153,6 +163,22 @@ std::vector<ChartOption> ChartOptions() {
          "DIR",
          "read every file from DIR (installed, the default is ~/.config/orvantis)",
          Text(&ChartCommand::data_dir)},
+        {{"events"},
+         "",
+         "list the events of the sky instead (with --json as a JSON array)",
+         Switch(&ChartCommand::events)},
+        {{"from"},
+         "YYYY-MM-DD",
+         "first day of --events, from 00:00 UT (default: today at home)",
+         Text(&ChartCommand::from)},
+        {{"days"},
+         "N",
+         "number of days of --events, 1 to 3660 (default 30)",
+         Text(&ChartCommand::days)},
+        {{"kinds"},
+         "LIST",
+         "ingress,station,aspect,phase,void,angle (default: all)",
+         Text(&ChartCommand::kinds)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
     };
@@ -231,6 +257,11 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             "--date and --time too"};
     if (c.orbs && !c.aspects && !c.pdf) return UsageError{"--orbs goes with --aspects or --pdf"};
     if ((c.page || c.paper) && !c.pdf) return UsageError{"--page and --paper go with --pdf"};
+    if (!c.events && (c.from || c.days || c.kinds))
+        return UsageError{"--from, --days and --kinds go with --events"};
+    if (c.events && (c.date || c.aspects || c.png || c.pdf))
+        return UsageError{
+            "--events lists events from the home place: no --date, --aspects, --png or --pdf"};
     return c;
 }
 
@@ -344,7 +375,8 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
     e.pm = *hour24 >= 12;
     e.minute = time.substr(colon + 1);
 
-    e.zone = c.zone.value_or(ZoneText(options[18]));
+    const HomeLocation home = HomePlace(options);
+    e.zone = c.zone.value_or(ZoneText(home.zone));
 
     if (c.longitude) {
         const auto p = SplitPacked(*c.longitude, "EW");
@@ -353,9 +385,9 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
         e.long_min = p->minutes;
         e.west = p->direction == 'W';
     } else {
-        e.long_deg = WholeText(options[19]);
-        e.long_min = WholeText(options[20]);
-        e.west = options[21] == 0;
+        e.long_deg = WholeText(home.long_degrees);
+        e.long_min = WholeText(home.long_minutes);
+        e.west = home.west;
     }
     if (c.latitude) {
         const auto p = SplitPacked(*c.latitude, "SN");
@@ -364,9 +396,9 @@ std::variant<ElectionEntry, FieldError> BuildElectionEntry(const ChartCommand& c
         e.lat_min = p->minutes;
         e.south = p->direction == 'S';
     } else {
-        e.lat_deg = WholeText(options[22]);
-        e.lat_min = WholeText(options[23]);
-        e.south = options[24] != 0;
+        e.lat_deg = WholeText(home.lat_degrees);
+        e.lat_min = WholeText(home.lat_minutes);
+        e.south = home.south;
     }
     return e;
 }

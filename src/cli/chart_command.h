@@ -32,8 +32,12 @@ struct ChartCommand {
     bool aspects = false;
     std::optional<std::string> orbs;
     std::optional<std::string> pdf;
-    std::optional<PrintedPage> page;  // default: the full page
-    std::optional<Paper> paper;       // default: Letter in US locales, else A4
+    std::optional<PrintedPage> page;              // default: the full page
+    std::optional<Paper> paper;                   // default: Letter in US locales, else A4
+    std::optional<std::string> svg, wheel_items;  // the window's wheel as SVG; what it drew
+    // The events of the sky instead of a chart (see cli/events_command.h).
+    bool events = false;
+    std::optional<std::string> from, days, kinds;
 };
 
 // A command line that cannot be run, with the text to show.

@@ -1,35 +1,79 @@
 #include "cli/chart_images.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 
 #include "shell/window_geometry.h"
+#include "wheel/drawing_list.h"
 #include "wheel/printed_page.h"
 #include "wheel/qpainter_surface.h"
 
 namespace orvantis {
+namespace {
+
+// Writes bytes whole or not at all.
+std::optional<std::string> SaveWhole(const std::string& path, const QByteArray& bytes) {
+    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const std::string reason = file.errorString().toStdString();
+        file.cancelWriting();
+        return reason.empty() ? "the file could not be written" : reason;
+    }
+    if (!file.commit()) return file.errorString().toStdString();
+    return std::nullopt;
+}
+
+void SetScaleFor(WheelInputs& inputs, int width, int height) {
+    if (const auto scale = StartScaleFor(width, height)) inputs.StartScale = *scale;
+}
+
+}  // namespace
 
 std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs inputs, int width,
-                                         int height) {
-    if (const auto scale = StartScaleFor(width, height)) inputs.StartScale = *scale;
+                                         int height, const std::optional<std::string>& items_path) {
+    SetScaleFor(inputs, width, height);
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
+    WheelWork work;
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
+        work = PaintWheelOn(painter, QRectF(0, 0, width, height), inputs);
+    }
+    if (!path.empty()) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return "the image could not be encoded";
+        if (auto failure = SaveWhole(path, png)) return failure;
+    }
+    if (!items_path) return std::nullopt;
+    const DrawingList list = MakeDrawingList(inputs, work, {double(width), double(height)});
+    return SaveWhole(*items_path, QByteArray::fromStdString(DrawingListJson(list)));
+}
+
+std::optional<std::string> WriteWheelSvg(const std::string& path, WheelInputs inputs, int width,
+                                         int height) {
+    SetScaleFor(inputs, width, height);
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setResolution(96);  // one pixel a CSS pixel
+    generator.setTitle(QStringLiteral("Chart wheel"));
+    {
+        QPainter painter(&generator);
         PaintWheelOn(painter, QRectF(0, 0, width, height), inputs);
     }
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    if (!image.save(&file, "PNG") || !file.flush()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason.empty() ? "the image could not be written" : reason;
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return std::nullopt;
+    return SaveWhole(path, svg);
 }
 
 std::optional<std::string> WriteWheelPdf(const std::string& path, WheelInputs inputs,

@@ -1,4 +1,5 @@
-// The wheel as files: the window's wheel as a PNG image, a printed page as a PDF.
+// The wheel as files: the window's wheel as a PNG image or SVG drawing, what it drew as a JSON
+// drawing list, a printed page as a PDF.
 #pragma once
 
 #include <QPageSize>
@@ -11,8 +12,14 @@
 namespace orvantis {
 
 // Paints the wheel as the window draws it at width x height pixels and saves it as PNG (whole
-// or not at all). The inputs' StartScale is set from the size. Returns the reason of a failure.
+// or not at all; an empty path saves none); with items_path also the drawing list of that very
+// paint as JSON. The inputs' StartScale is set from the size. Returns the reason of a failure.
 std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs inputs, int width,
+                                         int height,
+                                         const std::optional<std::string>& items_path = {});
+
+// The same wheel as an SVG drawing of width x height pixels.
+std::optional<std::string> WriteWheelSvg(const std::string& path, WheelInputs inputs, int width,
                                          int height);
 
 // Which printed page a PDF holds, and on which paper.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/houses.h"
 
 namespace orvantis {
@@ -98,7 +98,7 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
                            chart.RetroMarks[b - 1] == 'R'
                        ? "true"
                        : "false") +
-                  ", \"house\": " + std::to_string(HouseOfBody(chart, b)) + "}" +
+                  ", \"house\": " + std::to_string(chart.HouseOfPlanet[b]) + "}" +
                   (b < kBodyCount ? ",\n" : "\n");
     }
     member("bodies", bodies + "  ]");
@@ -121,7 +121,7 @@ std::string ChartTable(const ChartState& chart) {
                            chart.RetroMarks[b - 1] == 'R';
         std::snprintf(row, sizeof row, "%-16s %-12s %2d°%02d'  %5d  %s\n", BodyName(b),
                       s.sign >= 1 && s.sign <= 12 ? kSignNames[s.sign] : "?", s.degree, s.minute,
-                      HouseOfBody(chart, b), retro ? "R" : "");
+                      chart.HouseOfPlanet[b], retro ? "R" : "");
         t += row;
     }
     t += "\n";

@@ -16,7 +16,9 @@
 #include "cli/chart_command.h"
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
+#include "cli/events_command.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
 #include "shell/data_folders.h"
@@ -97,21 +99,30 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
 
     OrbValues orbs{};
-    if (command.pdf && options[122] != 0) {
+    if (command.pdf && options[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
             notifier.Notify(*problem);
     }
+    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs{chart, shown, options, tables.tables};
-        inputs.TypeChart = type_chart;
-        inputs.style = style;
-        AttachAspects(inputs, options, orbs);
-        return inputs;
+        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
+                                   style);
     };
-    if (command.png) {
-        if (const auto failure = WriteWheelPng(*command.png, inputs_for(WindowWheelStyle()),
+    if (command.png || command.wheel_items) {
+        // The drawing list describes the PNG's paint; without --png no image is saved.
+        const std::string png = command.png.value_or("");
+        if (const auto failure =
+                WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
+                              command.png_height, command.wheel_items)) {
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n",
+                         (png.empty() ? *command.wheel_items : png).c_str(), failure->c_str());
+            return kFailed;
+        }
+    }
+    if (command.svg) {
+        if (const auto failure = WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
                                                command.png_width, command.png_height)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.png->c_str(),
+            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.svg->c_str(),
                          failure->c_str());
             return kFailed;
         }
@@ -129,6 +140,24 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
             return kFailed;
         }
     }
+    return 0;
+}
+
+// --events: the events from the home place's options, over the span the command names.
+int RunEvents(const ChartCommand& command, const OptionValues& options, Notifier& notifier) {
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const auto read = ReadEventsRequest(command, now, options[kOptionHomeZone]);
+    if (const auto* usage = std::get_if<UsageError>(&read)) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", usage->message.c_str());
+        return kRefused;
+    }
+    if (!CheckHomeData(options, notifier)) return kRefused;
+    const auto& request = std::get<EventsRequest>(read);
+    const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
+                                   EventSettingsFromOptions(options), request.kinds);
+    const std::string text = command.json ? EventsJson(events, options[kOptionHomeZone])
+                                          : EventsTable(events, options[kOptionHomeZone]);
+    std::fputs(text.c_str(), stdout);
     return 0;
 }
 
@@ -168,15 +197,18 @@ int main(int argc, char** argv) {
     }
     OptionValues options{};
     ReadOptionsFile(*options_text, options);
-    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
-    if (command.node) options[29] = static_cast<float>(*command.node);
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
+
+    StderrNotifier notifier;
+    if (command.events) return RunEvents(command, options, notifier);
 
     ChartRequest request;
-    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date.has_value();
 
-    StderrNotifier notifier;
     ElectionData election;
     if (command.date) {
         const auto entry = BuildElectionEntry(command, options);
@@ -212,7 +244,7 @@ int main(int argc, char** argv) {
         aspects = ListAspects(chart.PlanetLong, orbs);
     }
 
-    if (command.png || command.pdf) {
+    if (command.png || command.pdf || command.svg || command.wheel_items) {
         if (const int status =
                 WriteImages(command, data_dir, shipped_dir, chart, options, notifier, argc, argv))
             return status;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/orbits.h"
 #include "ephemeris/sun.h"
@@ -23,14 +23,6 @@ double PlutoDrift(double julian_day_number) {
     return (julian_day_number - 2433283.0) * 1.33 / 36525.0;
 }
 
-// Sun .. Moon at one moment, by body number (index 0 unused), and the Moon's nodes.
-struct BodySet {
-    std::array<double, 11> longitude{};
-    double mean_node = 0;
-    double true_node = 0;
-    ComputeStatus status = ComputeStatus::kOk;
-};
-
 // The three time arguments of one moment: Julian centuries from 1900 January 0.5 for the Sun and
 // Moon and for Jupiter .. Pluto, from J2000 for Mercury, Venus and Mars.
 struct TimeArguments {
@@ -39,12 +31,18 @@ struct TimeArguments {
     double outer;
 };
 
-void Merge(ComputeStatus status, BodySet& set) {
+TimeArguments ArgumentsAt(double julian_day_number, double ut_fraction) {
+    const double t1900 = (julian_day_number - 2415020.0 + ut_fraction - 0.5) / 36525.0;
+    const double t2000 = (julian_day_number - 2451545.0 + ut_fraction - 0.5) / 36525.0;
+    return {t1900, t2000, t1900};
+}
+
+void Merge(ComputeStatus status, BodyLongitudes& set) {
     if (status != ComputeStatus::kOk) set.status = status;
 }
 
-BodySet ComputeBodies(const TimeArguments& t, double julian_day_number) {
-    BodySet set;
+BodyLongitudes ComputeBodies(const TimeArguments& t, double julian_day_number) {
+    BodyLongitudes set;
     set.longitude[kSun] = Reduce360(ComputeSun(t.sun_moon));
     const MoonPosition moon = ComputeMoon(t.sun_moon);
     set.longitude[kMoon] = Reduce360(moon.MoonLongitude);
@@ -70,47 +68,27 @@ BodySet ComputeBodies(const TimeArguments& t, double julian_day_number) {
         if (body == kPluto) longitude += PlutoDrift(julian_day_number);
         set.longitude[body] = Reduce360(longitude);
     }
+    bool finite = std::isfinite(set.mean_node) && std::isfinite(set.true_node);
+    for (int body = kSun; body <= kMoon; ++body)
+        finite = finite && std::isfinite(set.longitude[body]);
+    if (!finite) set.status = ComputeStatus::kNonFinite;
     return set;
 }
 
-// SvpOffset and Ayanamsa at the chart moment, with nutation in longitude from the Moon's mean
-// node and the Sun's mean longitude.
-void ComputeSiderealOffsets(ChartState& chart) {
-    const double t = chart.CenturiesT;
-    const double julian_date = chart.JulianDayNumber + chart.TimeOfDay - 0.5;
+// SvpOffset and Ayanamsa at the moment, with nutation in longitude from the Moon's mean node and
+// the Sun's mean longitude; t in Julian centuries from JD 2415020.0.
+void ComputeSiderealOffsets(double t, double julian_date, Ephemeris& e) {
     const double sun_mean_longitude = 279.696678 + 36000.768925 * t + 0.0003025 * t * t;
     const double node = 259.183275 - 1934.142008 * t + 0.002078 * t * t + 0.0000022 * t * t * t;
-    const double NutationLongitude =
+    const double nutation_longitude =
         (-(17.2327 + 0.01737 * t) * SinDeg(node) - 1.273 * SinDeg(2.0 * sun_mean_longitude)) /
         3600.0;
     // 360° less 84038.27″ at 1900 advanced by the general precession; this nutation term has no
     // T part.
-    chart.SvpOffset = Reduce360((17.2327 * SinDeg(node) + 1.273 * SinDeg(2.0 * sun_mean_longitude) -
-                                 (5025.64 + 1.11 * t) * t - 84038.27) /
-                                3600.0);
-    chart.Ayanamsa =
-        22.46045833333 + (julian_date - 2415020.0) / 365.25 / 71.61 + NutationLongitude;
-}
-
-void SetRetroMarks(ChartState& chart) {
-    chart.RetroMarks = std::string(kBodyCount, ' ');
-    for (int body = kMercury; body <= kPluto; ++body) {
-        if (IsRetrograde(chart.PlanetLong[body], chart.PlanetLongNext[body])) {
-            chart.RetroMarks[body - 1] = 'R';
-        }
-    }
-}
-
-bool OutputsFinite(const ChartState& chart) {
-    bool finite = std::isfinite(chart.SvpOffset) && std::isfinite(chart.Ayanamsa) &&
-                  std::isfinite(chart.TrueNodeLongitude);
-    for (int body = kSun; body <= kBodyCount; ++body) {
-        finite = finite && std::isfinite(chart.PlanetLong[body]);
-    }
-    for (int body = kSun; body <= kMoon; ++body) {
-        finite = finite && std::isfinite(chart.PlanetLongNext[body]);
-    }
-    return finite;
+    e.SvpOffset = Reduce360((17.2327 * SinDeg(node) + 1.273 * SinDeg(2.0 * sun_mean_longitude) -
+                             (5025.64 + 1.11 * t) * t - 84038.27) /
+                            3600.0);
+    e.Ayanamsa = 22.46045833333 + (julian_date - 2415020.0) / 365.25 / 71.61 + nutation_longitude;
 }
 
 }  // namespace
@@ -126,36 +104,41 @@ bool IsRetrograde(double now, double next) {
     return now > next;
 }
 
-ComputeStatus ComputeEphemeris(ChartState& chart) {
-    const double t = chart.CenturiesT;
-    ComputeSiderealOffsets(chart);
+BodyLongitudes BodyLongitudesAt(double julian_day_number, double ut_fraction) {
+    return ComputeBodies(ArgumentsAt(julian_day_number, ut_fraction), julian_day_number);
+}
 
-    // Mercury to Mars take centuries from J2000. The outer group recomputes T from the day number
-    // and the time of day, as the time step defines it.
-    const double t2000 = (chart.JulianDayNumber - 2451545.0 + chart.TimeOfDay - 0.5) / 36525.0;
-    const double t_outer = (chart.JulianDayNumber - 2415020.0 + chart.TimeOfDay - 0.5) / 36525.0;
-    const TimeArguments now{t, t2000, t_outer};
-    const TimeArguments next{t + kOneDay, t2000 + kOneDay, t_outer + kOneDay};
-    const BodySet first = ComputeBodies(now, chart.JulianDayNumber);
-    const BodySet second = ComputeBodies(next, chart.JulianDayNumber);
+BodyLongitudes BodyLongitudesAt(double jd_ut) {
+    const double julian_day_number = std::floor(jd_ut + 0.5);
+    return BodyLongitudesAt(julian_day_number, jd_ut + 0.5 - julian_day_number);
+}
+
+Ephemeris ComputeEphemeris(double julian_day_number, double ut_fraction) {
+    Ephemeris e;
+    const TimeArguments now = ArgumentsAt(julian_day_number, ut_fraction);
+    ComputeSiderealOffsets(now.sun_moon, julian_day_number + ut_fraction - 0.5, e);
+
+    // A day later in every time argument at once, so that both move by exactly 1/36525.
+    const TimeArguments next{now.sun_moon + kOneDay, now.inner + kOneDay, now.outer + kOneDay};
+    const BodyLongitudes first = ComputeBodies(now, julian_day_number);
+    const BodyLongitudes second = ComputeBodies(next, julian_day_number);
 
     for (int body = kSun; body <= kMoon; ++body) {
-        chart.PlanetLong[body] = first.longitude[body];
-        chart.PlanetLongNext[body] = second.longitude[body];
+        e.PlanetLong[body] = first.longitude[body];
+        e.PlanetLongNext[body] = second.longitude[body];
     }
-    if (chart.TrueNodeLongitude == kTrueNodeUnset) chart.TrueNodeLongitude = first.true_node;
-    chart.PlanetLong[kNode] = first.mean_node;
-    chart.PlanetLong[kOppositeNode] = Reduce360(first.mean_node + 180.0);
-    chart.PlanetLong[kFortune] =
-        Reduce360(chart.PlanetLong[kMoon] + chart.Ascendant - chart.PlanetLong[kSun]);
-    chart.PlanetLong[kAscendantBody] = chart.Cusps[4];
-    chart.PlanetLong[kMCBody] = chart.MC;
-    SetRetroMarks(chart);
+    e.TrueNode = first.true_node;
+    e.PlanetLong[kNode] = first.mean_node;
+    e.PlanetLong[kOppositeNode] = Reduce360(first.mean_node + 180.0);
+    for (int body = kMercury; body <= kPluto; ++body) {
+        if (IsRetrograde(e.PlanetLong[body], e.PlanetLongNext[body])) e.RetroMarks[body - 1] = 'R';
+    }
 
-    if (first.status != ComputeStatus::kOk || second.status != ComputeStatus::kOk) {
-        return ComputeStatus::kNonFinite;
-    }
-    return OutputsFinite(chart) ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    bool finite = first.status == ComputeStatus::kOk && second.status == ComputeStatus::kOk &&
+                  std::isfinite(e.SvpOffset) && std::isfinite(e.Ayanamsa) &&
+                  std::isfinite(e.PlanetLong[kOppositeNode]);
+    e.status = finite ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
+    return e;
 }
 
 }  // namespace orvantis

@@ -1,27 +1,48 @@
-// Geocentric longitudes of the Sun, Moon and planets for the chart moment and a day later.
+// Geocentric ecliptic longitudes of the Sun, Moon and planets for a moment and a day later.
 #pragma once
 
-#include "chart/chart_state.h"
+#include <array>
+#include <string>
+
+#include "astro/bodies.h"
 
 namespace orvantis {
 
-// The value the chart driver puts in TrueNodeLongitude before each chart: "not yet set".
-inline constexpr double kTrueNodeUnset = -100.0;
+// The bodies at one moment. Longitudes in degrees [0, 360), by body number: 1 Sun, 2..9
+// Mercury .. Pluto, 10 Moon (the Sun and Moon apparent, the planets geometric; equinox of date).
+struct BodyLongitudes {
+    std::array<double, 11> longitude{};  // index 0 unused
+    double mean_node = 0;                // the Moon's mean ascending node
+    double true_node = 0;                // the Moon's true ascending node
+    // kNonFinite when a value is not finite or Kepler's equation did not settle.
+    ComputeStatus status = ComputeStatus::kOk;
+};
 
-// Reads JulianDayNumber, TimeOfDay, CenturiesT (Julian centuries from JD 2415020.0, the chart
-// moment in UT), Ascendant, MC, Cusps[4] and TrueNodeLongitude. Writes, all in degrees:
-//   PlanetLong[1..15]     the body table, each in [0, 360): Sun .. Pluto and the Moon
-//                         (apparent geocentric longitudes), mean node, its opposite point, Part
-//                         of Fortune, Ascendant (Cusps[4]) and MC
-//   PlanetLongNext[1..10] the Sun .. Moon one day later (11..15 are left untouched)
-//   RetroMarks            'R' at [i - 1] for each planet i = 2..9 moving backwards over that day
-//   SvpOffset, Ayanamsa   the two sidereal offsets (SvpOffset reduced, Ayanamsa not)
-//   TrueNodeLongitude     the true node in [0, 360), only when it holds kTrueNodeUnset on entry
-// CenturiesT is read, not written: it still holds the chart moment on return, which is what the
-// chart driver reports. Obliquity is not used. Every time argument is UT; no ΔT is applied.
-// kNonFinite when any written value is not finite or Kepler's equation does not settle (the
-// outputs are then written but must not be shown); kOk otherwise.
-ComputeStatus ComputeEphemeris(ChartState& chart);
+// The bodies at the moment `ut_fraction` (Universal Time as a fraction of the day, may lie
+// outside [0, 1)) of the civil day with the whole Julian day number `julian_day_number`; the
+// time step gives both. No ΔT is applied: every time argument is UT. Valid over 1900 to 2099.
+BodyLongitudes BodyLongitudesAt(double julian_day_number, double ut_fraction);
+
+// The same for a Julian date in UT (JD 2451545.0 is 2000 January 1, 12:00 UT), split into the
+// day number and the fraction of the civil day at Greenwich. Cheap enough to call thousands of
+// times in a search over time.
+BodyLongitudes BodyLongitudesAt(double jd_ut);
+
+// The ephemeris of a chart.
+struct Ephemeris {
+    std::array<double, 13> PlanetLong{};      // 1..10 the bodies, 11 mean node, 12 opposite point
+    std::array<double, 11> PlanetLongNext{};  // 1..10 the bodies one day (1/36525 century) later
+    std::string RetroMarks = std::string(kBodyCount, ' ');  // 'R' at [i - 1]: planet i = 2..9
+                                                            // moves backwards over that day
+    double SvpOffset = 0;  // sidereal offset of the first kind, degrees [0, 360)
+    double Ayanamsa = 0;   // sidereal offset of the second kind, degrees, not reduced
+    double TrueNode = 0;   // the Moon's true node, degrees [0, 360)
+    ComputeStatus status = ComputeStatus::kOk;
+};
+
+// The chart's bodies now and a day later, the retrograde marks and the sidereal offsets, for the
+// moment of BodyLongitudesAt(julian_day_number, ut_fraction).
+Ephemeris ComputeEphemeris(double julian_day_number, double ut_fraction);
 
 // Whether a body at longitude `now` and at `next` a day later (degrees, [0, 360)) is retrograde:
 // the motion is taken the short way round, so 359°30′ then 0°18′ is direct. No motion is direct.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "ephemeris/elements.h"
 #include "ephemeris/perturbations.h"
 #include "ephemeris/pluto.h"

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "chart/chart_state.h"
+#include "astro/bodies.h"
 
 namespace orvantis {
 

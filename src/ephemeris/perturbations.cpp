@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "ephemeris/series.h"
 
 namespace orvantis {

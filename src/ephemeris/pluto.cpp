@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "ephemeris/series.h"
 
 namespace orvantis {

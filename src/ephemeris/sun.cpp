@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "ephemeris/series.h"
 
 namespace orvantis {

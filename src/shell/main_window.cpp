@@ -5,12 +5,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -18,9 +20,11 @@
 
 #include "aspects/aspect_window.h"
 #include "aspects/wheel_aspects.h"
+#include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "settings/ini_file.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
@@ -42,8 +46,6 @@ namespace orvantis {
 namespace {
 
 constexpr const char* kWarning = "Warning!";
-constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // What the commands of the menu table do, where a table says it best.
 const std::pair<const char*, char> kHouseLetters[] = {
@@ -57,10 +59,11 @@ const std::pair<const char*, void (*)(ElectionData&)> kSteps[] = {
     {"mnuUpdateAddMinute", AddMinute}, {"mnuUpdateSubMinute", SubtractMinute},
 };
 const std::pair<const char*, const char*> kHelpFiles[] = {
-    {"mnuHelpOrvantis", "ORVANTIS.HLP"}, {"mnuHelpOptions", "OPTIONS.HLP"},
-    {"mnuHelpSelect", "SELECT.HLP"},     {"mnuHelpAboutWindow", "ABOUT.HLP"},
-    {"mnuHelpHints", "HINTS.HLP"},       {"mnuShortcutKeys", "SHORTCUT.HLP"},
-    {"mnuHelpLicense", "LICENSE.HLP"},   {"mnuHelpRevisions", "REVISION.HLP"},
+    {"mnuHelpOrvantis", "ORVANTIS.HLP"},  {"mnuHelpOptions", "OPTIONS.HLP"},
+    {"mnuHelpSelect", "SELECT.HLP"},      {"mnuHelpEvents", "EVENTS.HLP"},
+    {"mnuHelpAboutWindow", "ABOUT.HLP"},  {"mnuHelpHints", "HINTS.HLP"},
+    {"mnuShortcutKeys", "SHORTCUT.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
+    {"mnuHelpRevisions", "REVISION.HLP"},
 };
 
 std::optional<std::string> ReadFile(const QString& path) {
@@ -101,8 +104,12 @@ void MainWindow::Form_Load() {
 
     wheel_ = new WheelView(*this);
     setCentralWidget(wheel_);
+    next_event_ = new QLabel(this);
+    next_event_->setObjectName("lblNextEvent");
+    statusBar()->addWidget(next_event_, 1);
+    statusBar()->hide();
     createActions();
-    const char letter = HouseLetterForOption(options_[27]);
+    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     mnuElectionsRunning_->setChecked(true);
 
@@ -113,7 +120,7 @@ void MainWindow::Form_Load() {
                                         options_);
     RecomputeSequence();
 
-    if (options_[33] != 0) {
+    if (options_[kOptionKeepGeometry] != 0) {
         LoadingGeometry_ = true;
         ApplyIniGeometry();
         LoadingGeometry_ = false;
@@ -131,7 +138,8 @@ void MainWindow::Form_Load() {
     if (env_.start_timer) {
         ScheduleNextTick();
         // The title window comes up over the shown main window, once the event loop runs.
-        if (options_[48] == 1) QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
+        if (options_[kOptionTitleWindow] == 1)
+            QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
     }
 }
 
@@ -172,6 +180,13 @@ void MainWindow::createActions() {
     on("mnuFileExit", &MainWindow::mnuFileExit_Click);
     mnuAspects_ = item("mnuAspects");
     on("mnuAspects", &MainWindow::mnuAspects_Click);
+    on("mnuEventsShow", &MainWindow::mnuEvents_Click);
+    QAction* event_line = item("mnuEventsStatusBar");
+    event_line->setCheckable(true);
+    connect(event_line, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        TickEvents();
+    });
     mnuElectionsRunning_ = item("mnuElectionsRunning");
     mnuElectionsRunning_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
@@ -257,7 +272,7 @@ void MainWindow::UpdateDisplayedChart() {
 
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && options_[33] == 0 && !LoadingGeometry_) {
+    if (normal && options_[kOptionKeepGeometry] == 0 && !LoadingGeometry_) {
         move(x(), 0);
         SizingWindow_ = true;
         resize(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
@@ -310,19 +325,37 @@ void MainWindow::Timer1_Timer() {
     // The first tick of every new minute recomputes, so a late or coalesced tick never skips
     // a minute.
     if (Running() && computed_minute_ != minute) RecomputeSequence();
+    TickEvents();
+}
+
+// The events count down with this clock; nothing is computed while neither shows them.
+void MainWindow::TickEvents() {
+    const bool line = statusBar()->isVisibleTo(this);
+    if (!events_window_ && !line) return;
+    const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
+    const bool recomputed = events_.Update(now);
+    if (events_window_) events_window_->Tick(now, recomputed);
+    if (line) next_event_->setText(NextEventLine(events_, now, env_.regional.TimeFormat));
+}
+
+void MainWindow::mnuEvents_Click() {
+    EventsWindow::Open(events_window_, events_,
+                       std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                       env_.regional.TimeFormat, env_.folders.shipped, *env_.notifier, this);
 }
 
 QString MainWindow::CaptionText() const {
-    const HomeClock clock =
-        HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()), options_[18]);
+    const HomeClock clock = HomeClockAt(std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
+                                        options_[kOptionHomeZone]);
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
-                      kMonths[clock.month], clock.year, clock.hour24, clock.minute, clock.second);
+                      MonthAbbreviation(clock.month), clock.year, clock.hour24, clock.minute,
+                      clock.second);
     } else {
         const int hour = clock.hour24 % 12 == 0 ? 12 : clock.hour24 % 12;
         std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.day,
-                      kMonths[clock.month], clock.year, hour, clock.minute, clock.second,
+                      MonthAbbreviation(clock.month), clock.year, hour, clock.minute, clock.second,
                       clock.hour24 >= 12 ? "PM" : "AM");
     }
     return QString::fromLatin1(CaptionPrefix_.c_str()) + QString::fromLatin1(text);
@@ -357,12 +390,8 @@ void MainWindow::SetTypeChart(int type_chart) {
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
-    WheelInputs inputs{chart_, shown_, options_, tables_};
-    inputs.StartScale = StartScale_;
-    inputs.TypeChart = TypeChart_;
-    inputs.style = style;
-    AttachAspects(inputs, options_, OrbValues_);
-    return inputs;
+    return AssembleWheelInputs(chart_, shown_, options_, tables_, OrbValues_, StartScale_,
+                               TypeChart_, style);
 }
 
 bool MainWindow::WriteSettingsIniFile() {
@@ -459,7 +488,7 @@ void MainWindow::mnuPrintChartwheel_Click() {
 
 MainWindow::PagePainter MainWindow::FullPagePainter() {
     // The printed grid reads the orb file at the moment of printing.
-    if (options_[122] != 0) {
+    if (options_[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
             env_.notifier->Notify(*problem);
     }

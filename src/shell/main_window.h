@@ -21,10 +21,12 @@
 #include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/wheel_inputs.h"
+#include "windows/events_window.h"
 
 class QAction;
 class QPainter;
 class QActionGroup;
+class QLabel;
 
 namespace orvantis {
 
@@ -98,6 +100,8 @@ private:
     void mnuElectionsData_Click();
     void mnuOrbsChange_Click();
     void mnuPrintChartwheel_Click();
+    void mnuEvents_Click();
+    void TickEvents();
     // Paints one printed page into the given rectangle of the painter's device.
     using PagePainter = std::function<void(QPainter&, const QRectF&)>;
     PagePainter FullPagePainter();
@@ -110,6 +114,7 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
+    EventsFeed events_{options_};  // the coming events, while their window or line is shown
     ChartState chart_;
     DisplayedChart shown_;
     ElectionData election_;
@@ -132,6 +137,8 @@ private:
     QPointer<HelpX> help_window_;
     QPointer<About> about_window_;
     QPointer<CWAspect> aspect_window_;
+    QPointer<EventsWindow> events_window_;
+    QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;

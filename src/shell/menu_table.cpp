@@ -16,6 +16,10 @@ const MenuCommand kHouse[] = {
     {"mnuHouseMeridian", "&Meridian", Qt::CTRL | Qt::Key_F8},
     {"mnuHouseMorinus", "Mor&inus", Qt::CTRL | Qt::Key_F9},
 };
+const MenuCommand kEvents[] = {
+    {"mnuEventsShow", "&Coming events", Qt::Key_F10},
+    {"mnuEventsStatusBar", "Next event in &status bar"},
+};
 const MenuCommand kElect[] = {
     {"mnuElectionsRunning", "&Running", Qt::Key_F11},
     {"mnuSplit0", "-"},
@@ -43,6 +47,7 @@ const MenuCommand kHelp[] = {
     {"mnuSplit1", "-"},
     {"mnuHelpOptions", "&Options Window"},
     {"mnuHelpSelect", "&Select A File Window"},
+    {"mnuHelpEvents", "&Events Window"},
     {"mnuHelpAboutWindow", "A&bout Window"},
     {"mnuSplit2", "-"},
     {"mnuHelpHints", "&Hints"},
@@ -54,10 +59,11 @@ const MenuCommand kHelp[] = {
     {"mnuHelpAbout", "Abo&ut"},
 };
 
-const std::array<MenuBarEntry, 9> kMenuBar = {{
+const std::array<MenuBarEntry, 10> kMenuBar = {{
     {"mnuFile", "&File", kFile},
     {"mnuHouseSystem", "&House", kHouse},
     {"mnuAspects", "&Aspects", {}},
+    {"mnuEvents", "E&vents", kEvents},
     {"mnuElections", "&Elect", kElect},
     {"mnuUpdate", "&Update", kUpdate},
     {"mnuOrbs", "&Orbs", kOrbs},

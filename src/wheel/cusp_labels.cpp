@@ -1,76 +1,21 @@
 #include "wheel/cusp_labels.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
+#include "wheel/planet_placement.h"
 
 namespace orvantis {
 namespace {
 
-// Just outside the outer ring (236 × 0.91984662 = 217.08).
-constexpr double kLabelRadius = 236 * 0.91984662;
-constexpr std::array<double, 5> kItemOffset{0, 6, 16, 24, 31};
-
-struct CuspLabelPlace {
-    std::array<Point, 5> item;  // degree tens, degree units, sign, minute tens, minute units
-};
-
-CuspLabelPlace FixedPlace(const WheelPaint& p, int position) {
-    CuspLabelPlace place;
-    const int base = 10 * position - 10;
-    for (int k = 0; k < 5; ++k)
-        place.item[k] = {p.in.tables.CaptionEntry(base + 2 * k),
-                         p.in.tables.CaptionEntry(base + 2 * k + 1)};
-    return place;
-}
-
-CuspLabelPlace ComputedPlace(const WheelPaint& p, double cusp) {
-    double theta = cusp - p.CuspOfHouse(7);
-    if (theta < 0) theta += 360;
-    if (theta >= 360) theta -= 360;
-    double x = kLabelRadius * CosDeg(theta) + 4;
-    const double y = kLabelRadius * SinDeg(theta) + 4;
-    if ((80 < theta && theta < 100) || (260 < theta && theta < 280))
-        x += p.style().cusp_near_vertical_shift;
-    else if (100 <= theta && theta <= 260)
-        x += p.style().cusp_left_half_shift;
-    CuspLabelPlace place;
-    for (int k = 0; k < 5; ++k) place.item[k] = {x + kItemOffset[k], y};
-    return place;
-}
-
-void PrintCuspLabel(WheelPaint& p, const CuspLabelPlace& place, double cusp) {
-    const WheelStyle& st = p.style();
-    const SignDegreeMinute pos = SplitLongitude(cusp);
-    DrawingContext& dc = p.dc;
-
-    dc.FontSize = p.Option(st.cusp_degree_size);
-    dc.ForeColor = p.OptionColour(st.cusp_degree_colour);
-    p.work.DigitValue = pos.degree;
-    dc.CurrentX = place.item[0].x;
-    dc.CurrentY = place.item[0].y;
-    PrintTensBold(p);
-    dc.CurrentX = place.item[1].x;
-    dc.CurrentY = place.item[1].y;
-    PrintUnitsBold(p);
-
-    dc.CurrentX = place.item[2].x;
-    dc.CurrentY = place.item[2].y;
-    dc.FontSize = p.Option(st.cusp_sign_size);
-    dc.ForeColor = p.OptionColour(st.cusp_sign_colour);
-    PrintSignGlyph(p, pos.sign);
-
-    dc.FontSize = p.Option(st.cusp_minute_size);
-    dc.ForeColor = p.OptionColour(st.cusp_minute_colour);
-    p.work.DigitValue = pos.minute;
-    dc.CurrentX = place.item[3].x;
-    dc.CurrentY = place.item[3].y;
-    GTENSX(p);
-    dc.CurrentX = place.item[4].x;
-    dc.CurrentY = place.item[4].y;
-    GUNITS(p);
-}
+constexpr double kLabelGap = 2;     // between the outer ring and a label, units
+constexpr double kItemGap = 0.5;    // between the cells of a cusp label
+constexpr double kNudgeStep = 1.5;  // degrees a crowded label moves along the ring per try
+constexpr int kNudgeTries = 24;
 
 // Cusps by house, v(1..12), from the display order.
 std::array<double, 13> CuspsByHouse(const DisplayedChart& shown) {
@@ -79,15 +24,96 @@ std::array<double, 13> CuspsByHouse(const DisplayedChart& shown) {
     return v;
 }
 
+// Screen angle of the spoke of house 1..12.
+double SpokeAngle(const WheelPaint& p, int house) {
+    if (!p.EuropeanWithChart()) return ((house - 7 + 12) % 12) * 30.0;
+    return Reduce360(p.CuspOfHouse(house) - p.CuspOfHouse(7));
+}
+
+struct CuspCell {
+    int size_option = 0, colour_option = 0;
+    bool bold = false;
+    Extent extent{};
+};
+
+// Boxes already taken outside the ring by cusp labels and intercepted signs.
+using Taken = std::vector<Box>;
+
+bool Free(const Taken& taken, const Box& box) {
+    return std::none_of(taken.begin(), taken.end(), [&](const Box& t) { return Overlap(t, box); });
+}
+
+// The centre of a block of extent e just outside the outer ring, as near the angle theta as
+// the labels already placed allow: it moves along the ring away from them.
+Point PlaceOutside(Extent e, double theta, const Taken& taken) {
+    for (int k = 0; k <= 2 * kNudgeTries; ++k) {
+        const double a = theta + (k % 2 == 1 ? 1 : -1) * ((k + 1) / 2) * kNudgeStep;
+        const double r = ClearOutside(e, a, kOuterRing + kLabelGap);
+        const Point c{r * CosDeg(a), r * SinDeg(a)};
+        if (Free(taken, CentredBox(c, e))) return c;
+    }
+    const double r = ClearOutside(e, theta, kOuterRing + kLabelGap);
+    return {r * CosDeg(theta), r * SinDeg(theta)};
+}
+
+// Degrees in bold, sign glyph, minutes: one row read left to right, centred outside the ring
+// on the spoke of its house.
+void PrintCuspLabel(WheelPaint& p, int house, double theta, double cusp, Taken& taken) {
+    const WheelStyle& st = p.style();
+    const SignDegreeMinute pos = SplitLongitude(cusp);
+    DrawingContext& dc = p.dc;
+    std::array<CuspCell, 5> cells{{{st.cusp_degree_size, st.cusp_degree_colour, true, {}},
+                                   {st.cusp_degree_size, st.cusp_degree_colour, true, {}},
+                                   {st.cusp_sign_size, st.cusp_sign_colour, false, {}},
+                                   {st.cusp_minute_size, st.cusp_minute_colour, false, {}},
+                                   {st.cusp_minute_size, st.cusp_minute_colour, false, {}}}};
+    Extent block{};
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        dc.FontSize = p.Option(cells[k].size_option);
+        dc.FontBold = cells[k].bold;
+        cells[k].extent = dc.Measure(k == 2 ? std::string(1, SignCode(pos.sign)) : "0");
+        dc.FontBold = false;
+        block.width += cells[k].extent.width + (k > 0 ? kItemGap : 0);
+        block.height = std::max(block.height, cells[k].extent.height);
+    }
+    const Point centre = PlaceOutside(block, theta, taken);
+    taken.push_back(CentredBox(centre, block));
+
+    dc.Tag = {ItemKind::CuspLabel, 0, house};
+    double x = centre.x - block.width / 2;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        dc.FontSize = p.Option(cells[k].size_option);
+        dc.ForeColor = p.OptionColour(cells[k].colour_option);
+        dc.CurrentX = x;
+        dc.CurrentY = centre.y + cells[k].extent.height / 2;
+        p.work.DigitValue = k < 2 ? pos.degree : pos.minute;
+        switch (k) {
+            case 0:
+                PrintTensBold(p);
+                break;
+            case 1:
+                PrintUnitsBold(p);
+                break;
+            case 2:
+                PrintSignGlyph(p, pos.sign);
+                break;
+            case 3:
+                GTENSX(p);
+                break;
+            default:
+                GUNITS(p);
+                break;
+        }
+        x += cells[k].extent.width + kItemGap;
+    }
+}
+
 }  // namespace
 
 void PutDataOnHouseCusps(WheelPaint& p) {
-    for (int i = 1; i <= 12; ++i) {
-        const double cusp = p.work.CuspCopy[i];
-        // The Ascendant (position 4) and Descendant (10) never move in the European wheel.
-        const bool fixed = !p.EuropeanWithChart() || i == 4 || i == 10;
-        PrintCuspLabel(p, fixed ? FixedPlace(p, i) : ComputedPlace(p, cusp), cusp);
-    }
+    p.work.OutsideTaken.clear();
+    for (int house = 1; house <= 12; ++house)
+        PrintCuspLabel(p, house, SpokeAngle(p, house), p.CuspOfHouse(house), p.work.OutsideTaken);
 }
 
 std::array<int, 13> InterceptedSigns(const DisplayedChart& shown) {
@@ -117,18 +143,17 @@ void MarkInterceptedSigns(WheelPaint& p) {
         if (p.EuropeanWithChart()) {
             double span = v[j] - v[i];
             if (span < -180) span += 360;
-            theta = v[i] - v[7] + span / 2;
-            if (theta < 0)
-                theta += 360;
-            else if (theta >= 360)
-                theta -= 360;
+            theta = Reduce360(v[i] - v[7] + span / 2);
         } else {
             theta = ((i - 7 + 12) % 12) * 30 + 15;
         }
-        double x = kLabelRadius * CosDeg(theta) + 4;
-        if (90 < theta && theta < 270) x -= 20;
-        p.dc.CurrentX = x;
-        p.dc.CurrentY = kLabelRadius * SinDeg(theta) + 4;
+        const std::string glyph(1, SignCode(intercepted[i]));
+        const Extent e = p.dc.Measure(glyph);
+        const Point centre = PlaceOutside(e, theta, p.work.OutsideTaken);
+        p.work.OutsideTaken.push_back(CentredBox(centre, e));
+        p.dc.Tag = {ItemKind::Intercepted, 0, 0, intercepted[i]};
+        p.dc.CurrentX = centre.x - e.width / 2;
+        p.dc.CurrentY = centre.y + e.height / 2;
         PrintSignGlyph(p, intercepted[i]);
     }
 }
@@ -148,7 +173,13 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.PrintLine(p.in.chart.CaptionLines[n]);
         dc.CurrentX = left;
     }
-    if (st.sidereal_caption_line && p.Option(123) != 0) dc.PrintLine("Sidereal");
+    if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
+    // A house that could not hold all its bodies says which ones are missing.
+    if (!p.work.LeftOut.empty()) {
+        std::string line = "Left out:";
+        for (const int id : p.work.LeftOut) line += std::string(" ") + BodyCaptionName(id);
+        dc.PrintLine(line);
+    }
 }
 
 }  // namespace orvantis

@@ -8,10 +8,9 @@
 
 namespace orvantis {
 
-// Labels of the twelve cusps (degrees in bold, sign glyph, minutes). Fixed positions from the
-// caption table for the American wheel, before the first chart, and for the Ascendant and
-// Descendant of the European wheel; the other European cusps are labelled just outside the
-// outer ring at their true angle.
+// Labels of the twelve cusps (degrees in bold, sign glyph, minutes), each one row read left to
+// right just outside the outer ring on its house's spoke, moved along the ring when a label
+// already placed is in the way. Measured from the fonts, so the ring never strikes them through.
 void PutDataOnHouseCusps(WheelPaint& p);
 
 // The sign lying wholly inside house 1..12, 0 for none: a house whose cusps are exactly two
@@ -22,7 +21,7 @@ std::array<int, 13> InterceptedSigns(const DisplayedChart& shown);
 void MarkInterceptedSigns(WheelPaint& p);
 
 // The chart's seven caption lines from the top-left corner (the page adds "Sidereal" under a
-// sidereal chart).
+// sidereal chart), and a line naming any body a crowded house could not hold.
 void PlaceWheelCaptions(WheelPaint& p);
 
 }  // namespace orvantis

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "chart/chart_state.h"
 
 namespace orvantis {

@@ -1,8 +1,9 @@
 #include "wheel/paint_cycle.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/cusp_labels.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
@@ -10,12 +11,13 @@
 namespace orvantis {
 namespace {
 
-constexpr double kInnerRing = 120;
-constexpr double kOuterRing = 217;
-// The reference wheels squeezed the spokes' y components by 0.9675 (116.1 for 120, 209.9475 for
-// 217) to meet circles drawn on screen units that were not square. Our units are square, and
-// the squeeze left the top and bottom spokes 7 units short of the outer ring and poking into
-// the inner one, so the spokes run from ring to ring.
+// Room the user scale keeps around the outer ring for the cusp labels: above and below, and
+// left and right, where a label lies along the ring.
+constexpr double kLabelRoomAbove = 21;
+constexpr double kLabelRoomBeside = 45;
+// The spokes run from ring to ring. Squeezing their y components by 0.9675 (116.1 for 120,
+// 209.9475 for 217), as for circles on screen units that are not square, left the top and bottom
+// spokes 7 units short of the outer ring and poking into the inner one: our units are square.
 constexpr double kInnerSpokeY = kInnerRing;
 constexpr double kOuterSpokeY = kOuterRing;
 
@@ -33,23 +35,32 @@ WheelStyle PrinterPageWheelStyle() {
     s.clear_background = false;
     s.circles_before_spokes = true;
     s.background_colour = 0;  // not used: the page keeps its paper
-    s.ring_colour = 115;
-    s.spoke_colour = 116;
-    s.wheel_font_size = 79;
-    s.cusp_degree_size = 79, s.cusp_sign_size = 80, s.cusp_minute_size = 81;
-    s.cusp_degree_colour = 104, s.cusp_sign_colour = 105, s.cusp_minute_colour = 106;
-    s.intercepted_size = 80, s.intercepted_colour = 105;
-    s.body_measure_size = 82;
-    s.glyph_size = 82, s.degree_size = 83, s.sign_size = 84, s.minute_size = 85, s.retro_size = 86;
-    s.glyph_colour = 107, s.degree_colour = 108, s.sign_colour = 109, s.minute_colour = 110,
-    s.retro_colour = 111;
-    s.sign_extra_width = 64, s.digit_extra_width = 65, s.sign_extra_height = 66,
-    s.digit_extra_height = 67;
+    s.ring_colour = kOptionPageRingColour;
+    s.spoke_colour = kOptionPageSpokeColour;
+    s.wheel_font_size = kOptionPageCuspDegreeSize;
+    s.cusp_degree_size = kOptionPageCuspDegreeSize, s.cusp_sign_size = kOptionPageCuspSignSize,
+    s.cusp_minute_size = kOptionPageCuspMinuteSize;
+    s.cusp_degree_colour = kOptionPageCuspDegreeColour,
+    s.cusp_sign_colour = kOptionPageCuspSignColour,
+    s.cusp_minute_colour = kOptionPageCuspMinuteColour;
+    s.intercepted_size = kOptionPageCuspSignSize, s.intercepted_colour = kOptionPageCuspSignColour;
+    s.body_measure_size = kOptionPageGlyphSize;
+    s.glyph_size = kOptionPageGlyphSize, s.degree_size = kOptionPageDegreeSize,
+    s.sign_size = kOptionPageSignSize, s.minute_size = kOptionPageMinuteSize,
+    s.retro_size = kOptionPageRetroSize;
+    s.glyph_colour = kOptionPageGlyphColour, s.degree_colour = kOptionPageDegreeColour,
+    s.sign_colour = kOptionPageSignColour, s.minute_colour = kOptionPageMinuteColour,
+    s.retro_colour = kOptionPageRetroColour;
+    s.sign_extra_width = kOptionPageSignExtraWidth,
+    s.digit_extra_width = kOptionPageDigitExtraWidth,
+    s.sign_extra_height = kOptionPageSignExtraHeight,
+    s.digit_extra_height = kOptionPageDigitExtraHeight;
     s.glyph_step_has_extras = true;
-    s.digit_height_threshold = 85;
-    s.aspect_colours = {112, 113, 114};
-    s.caption_size = 78, s.caption_colour = 103;
-    s.caption_top_offset = 40;
+    s.digit_height_threshold = kOptionPageMinuteSize;
+    s.aspect_colours = {kOptionPageSextileTrineColour, kOptionPageSquareOppositionColour,
+                        kOptionPageQuincunxColour};
+    s.caption_size = kOptionPageCaptionSize, s.caption_colour = kOptionPageCaptionColour;
+    s.caption_top_offset = kOptionPageCaptionTop;
     s.caption_inset = 30;
     s.sidereal_caption_line = true;
     s.vertical_step_factor = 480.0 / 600.0;
@@ -68,10 +79,13 @@ double WheelPaint::CuspOfHouse(int house) const {
 }
 
 UserScale WindowUserScale(int start_scale, Extent area) {
-    const double s = start_scale;
     // A degenerate area keeps a usable scale instead of dividing by zero.
     const double ratio =
         area.width > 0 && area.height > 0 ? std::abs(area.height / area.width) : 1.0;
+    // The wheel and its cusp labels always fit, whatever the window's shape: a square or
+    // portrait window would otherwise cut off the Ascendant and Descendant labels.
+    const double s = std::max({static_cast<double>(start_scale), kOuterRing + kLabelRoomBeside,
+                               (kOuterRing + kLabelRoomAbove) / ratio});
     return {-s, s * ratio, s, -s * ratio};
 }
 
@@ -131,10 +145,43 @@ void ComputeHouseSizes(WheelPaint& p) {
     for (int i = 1; i <= 12; ++i) w.CuspCopy[i] = p.in.shown.HouseCusps[i];
     for (int i = 1; i <= 11; ++i) {
         w.HouseSize[i] = Reduce360(w.CuspCopy[i + 1] - w.CuspCopy[i]);
-        // Kept from the reference program: a size of exactly 277.5 degrees reads as 7.5.
+        // Kept on purpose, so placements stay as users know them: a size of exactly 277.5
+        // degrees reads as 7.5.
         if (w.HouseSize[i] == 277.5) w.HouseSize[i] = 7.5;
     }
     w.HouseSize[12] = Reduce360(w.CuspCopy[1] - w.CuspCopy[12]);
+}
+
+double FitInside(Extent e, double theta, double limit) {
+    // The farthest corner (r|cos| + w/2, r|sin| + h/2) on the circle: a quadratic in r.
+    const double b = e.width * std::abs(CosDeg(theta)) + e.height * std::abs(SinDeg(theta));
+    const double c = (e.width * e.width + e.height * e.height) / 4 - limit * limit;
+    return (-b + std::sqrt(std::max(0.0, b * b - 4 * c))) / 2;
+}
+
+double ClearOutside(Extent e, double theta, double limit) {
+    const double cx = std::abs(CosDeg(theta)), cy = std::abs(SinDeg(theta));
+    const auto nearest = [&](double r) {
+        return std::hypot(std::max(0.0, r * cx - e.width / 2),
+                          std::max(0.0, r * cy - e.height / 2));
+    };
+    double lo = 0, hi = limit + e.width + e.height;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (lo + hi) / 2;
+        (nearest(mid) < limit ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+Box CentredBox(Point c, Extent e) {
+    return {c.x - e.width / 2, c.y - e.height / 2, c.x + e.width / 2, c.y + e.height / 2};
+}
+
+void PrintCentred(DrawingContext& dc, Point c, std::string_view s) {
+    const Extent e = dc.Measure(s);
+    dc.CurrentX = c.x - e.width / 2;
+    dc.CurrentY = c.y + e.height / 2;
+    dc.Print(s);
 }
 
 WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
@@ -158,30 +205,19 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     PutDataOnHouseCusps(p);
     MarkInterceptedSigns(p);
 
-    dc.FontName = "QUERNA";
-    dc.FontSize = p.Option(st.body_measure_size);
-    dc.FontBold = false;
-    const std::string fortune(1, BodyCode(kFortune));
-    work.FortuneGlyphWidth = dc.TextWidth(fortune);
-    work.FortuneGlyphHeight = std::abs(dc.TextHeight(fortune));
-    work.DigitWidth = dc.TextWidth("0");
-    work.DigitHeight = std::abs(dc.TextHeight("0"));
-    if (st.glyph_step_has_extras) {
-        work.FortuneGlyphWidth += p.Option(st.sign_extra_width);
-        work.FortuneGlyphHeight += p.Option(st.sign_extra_height);
-        work.DigitWidth += p.Option(st.digit_extra_width);
-        work.DigitHeight += p.Option(st.digit_extra_height);
-    }
-
     work.WheelRing = 1;
     SetupAndDisplayPlanets(p);
 
-    // Step 12: the aspect lines inside the inner ring, drawn by the aspects subsystem.
-    if (p.Option(47) == 1 && in.draw_aspect_lines) in.draw_aspect_lines(dc, work.BodyDisplayAngle);
+    dc.Tag = {ItemKind::AspectGlyph};
+    if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
+        in.draw_aspect_lines(dc, work.BodyDisplayAngle);
 
+    dc.Tag = {ItemKind::Caption};
     PlaceWheelCaptions(p);
 
-    if (st.PrinterOutput && p.Option(122) != 0 && in.print_aspect_grid) in.print_aspect_grid(dc);
+    if (st.PrinterOutput && p.Option(kOptionPrintGrid) != 0 && in.print_aspect_grid)
+        in.print_aspect_grid(dc);
+    work.Items = std::move(dc.Drawn);
     return work;
 }
 

@@ -1,52 +1,43 @@
-// Placing the fifteen body glyphs on the wheel without overlaps, each with its position in the
-// sign (degrees, sign glyph, minutes, retrograde mark) printed beside it toward the centre.
+// Placing the fifteen body glyphs on the wheel, each with its position in the sign (degrees,
+// sign glyph, minutes, retrograde mark) stacked beside it toward the centre.
 //
-// American wheel: every house is an equal 30-degree sector with seven 4-degree slots; a body
-// takes the slot of its share of the true house, crowded houses shift their bodies along.
-// European wheel: bodies sit at their true angle and crowded glyphs are pushed 4 degrees apart.
+// Every body belongs at a true angle: its longitude's angle on the European wheel, its share of
+// the house's fixed 30-degree sector on the American wheel. Within each house the glyphs keep
+// zodiac order and sit as near their true angles as the room their glyph and label need allows;
+// a cluster spreads around its own centre, and nothing crosses a cusp. A European house too
+// narrow for its bodies shares the room of its neighbours; a body that still finds no room is
+// left out and named in the captions. A tick on the outer ring marks every true angle, and a
+// leader joins it to a glyph that had to move.
 #pragma once
 
-#include "chart/houses.h"
+#include <vector>
+
 #include "wheel/wheel_work.h"
 
 namespace orvantis {
 
-// The constant slot tables, index = house 1..12.
-inline constexpr std::array<int, 13> kHouseSlotStart{0, 180, 209, 240, 272, 304, 335,
-                                                     4, 34,  65,  95,  124, 153};
-inline constexpr std::array<int, 13> kHouseRadius{0,   217, 212, 201, 196, 194, 197,
-                                                  199, 202, 206, 208, 212, 217};
-
-
-// SortedLongitude/SortedBodyId in ascending longitude by an exchange sort; clears HouseBodyCount.
-void SortPlanets(WheelPaint& p);
-// SortedHouse and HouseBodyCount; rotates the sorted tables so that a house spanning 0° Aries
-// forms one run; clears SlotTaken.
-void CountBodiesPerHouse(WheelPaint& p);
-
-// Where SetupAndDisplayPlanets put one body.
-struct PlacedBody {
-    int id = 0;
-    int house = 0;
-    double theta = 0;   // screen angle, degrees
-    double radius = 0;  // of the glyph's top-left corner
+// One body of a run of neighbouring glyphs: where it belongs, how much it resists moving and
+// the angular half-width (degrees) of its glyph and label.
+struct Seat {
+    double target = 0;
+    double weight = 1;
+    double half = 0;
 };
 
-// Places every body (highest longitude first) and draws it.
+// Angles (degrees) for the seats of one run, in the given order, inside [lo, hi]: each seat's
+// half-width plus pad clear of its neighbours and of the ends, and the weighted squared
+// distances to the targets as small as possible (a crowded cluster spreads around its own
+// centre). Empty when the run does not fit.
+std::vector<double> PlaceRun(const std::vector<Seat>& run, double lo, double hi, double pad);
+
+// Whether a label at screen angle theta reads from the glyph inward: items further in are
+// further right or lower, so the degrees go next to the glyph; otherwise the minutes do.
+bool LabelReadsInward(double theta);
+
+// Places and draws every body; fills BodyTrueAngle, BodyDisplayAngle, BodyDrawn and LeftOut.
 void SetupAndDisplayPlanets(WheelPaint& p);
-// Draws one placed body: its glyph and its label.
-void PutPlanetsInChartwheel(WheelPaint& p, const PlacedBody& body);
 
-// The label's running position (x, y) moves one step toward the centre along the body's
-// direction; the vertical step is scaled by the style's factor. The current position follows.
-struct LabelCursor {
-    double x = 0, y = 0;
-    double theta = 0;
-};
-void StepLabelInward(WheelPaint& p, LabelCursor& at);
-void StepLabelByGlyph(WheelPaint& p, LabelCursor& at);
-
-// True when the label reads outward-in (degrees next to the glyph).
-bool LabelReadsOutwardIn(const WheelPaint& p, double theta, int house);
+// English name of body 1..15, for the caption of bodies left out.
+const char* BodyCaptionName(int body);
 
 }  // namespace orvantis

@@ -15,6 +15,8 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// No text smaller than this many device pixels: minute digits stay legible in a small window.
+constexpr double kMinimumTextPixels = 10;
 constexpr double kMinimumPoints = 1;   // an options file without sizes still draws
 constexpr double kTextContrast = 4.5;  // WCAG 2 minimum for text
 constexpr double kLineContrast = 3.0;  // WCAG 2 minimum for graphics
@@ -97,12 +99,13 @@ QColor QPainterSurface::Ink(Colour c, double least_contrast) const {
 }
 
 void QPainterSurface::Line(Point from, Point to, Colour c) {
-    painter_.setPen(QPen(Ink(c, kLineContrast), pen_width_, Qt::SolidLine, Qt::FlatCap));
+    painter_.setPen(
+        QPen(Ink(c, kLineContrast), pen_width_ * line_scale_, Qt::SolidLine, Qt::FlatCap));
     painter_.drawLine(Map(from), Map(to));
 }
 
 void QPainterSurface::Circle(Point centre, double radius, Colour c) {
-    painter_.setPen(QPen(Ink(c, kLineContrast), pen_width_));
+    painter_.setPen(QPen(Ink(c, kLineContrast), pen_width_ * line_scale_));
     painter_.setBrush(Qt::NoBrush);
     const double r = DeviceLength(radius);
     painter_.drawEllipse(Map(centre), r, r);
@@ -110,7 +113,9 @@ void QPainterSurface::Circle(Point centre, double radius, Colour c) {
 
 void QPainterSurface::SetFont(const FontSpec& f) {
     font_ = QFont(QString::fromStdString(f.face));
-    font_.setPointSizeF(std::max(kMinimumPoints, f.points * font_scale_));
+    const int dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
+    font_.setPointSizeF(
+        std::max({kMinimumPoints, kMinimumTextPixels * 72.0 / dpi, f.points * font_scale_}));
     font_.setBold(f.bold);
     painter_.setFont(font_);
     metrics_ = QFontMetricsF(font_, painter_.device());
@@ -136,7 +141,10 @@ WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInput
     if (!in.style.PrinterOutput) {
         const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
         const double reference_unit = 1024.0 / 608.0 * dpi / 96.0;
-        surface.SetFontScale(std::clamp(surface.DeviceLength(1) / reference_unit, 0.5, 3.0));
+        const double scale = std::clamp(surface.DeviceLength(1) / reference_unit, 0.5, 3.0);
+        surface.SetFontScale(scale);
+        // Lines grow with the wheel too, so a large window looks like the preset enlarged.
+        surface.SetLineScale(std::max(1.0, scale));
     }
     DrawingContext dc(surface, scale);
     return PaintWheel(dc, in);

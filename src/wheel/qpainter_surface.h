@@ -31,6 +31,8 @@ public:
 
     // Every font size is multiplied by this (1 unless set).
     void SetFontScale(double scale) { font_scale_ = scale; }
+    // Every line width is multiplied by this (1 unless set).
+    void SetLineScale(double scale) { line_scale_ = scale; }
     // On paper, colours too light to read on white are darkened: text to a contrast of 4.5:1,
     // lines and circles to 3:1 (the WCAG minimums for text and for graphics). The screen keeps
     // the options' palette. Off unless set; Clear is never changed.
@@ -51,6 +53,7 @@ private:
     Point user_centre_;
     double pen_width_ = 1;
     double font_scale_ = 1;
+    double line_scale_ = 1;
     bool on_paper_ = false;
     QFont font_;
     QFontMetricsF metrics_;

@@ -1,5 +1,6 @@
 #include "wheel/surface.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -59,12 +60,31 @@ void DrawingContext::Print(std::string_view s) {
     if (s.empty()) return;
     ApplyFont();
     surface_.Text({CurrentX, CurrentY}, s, ForeColor);
-    CurrentX += surface_.TextExtent(s).width;
+    const Extent e = surface_.TextExtent(s);
+    KeepCell(s, e);
+    CurrentX += e.width;
+}
+
+void DrawingContext::KeepCell(std::string_view s, Extent e) {
+    if (s.empty()) return;
+    // The cell hangs from the current position away from the top of the scale.
+    const double down = scale_.top > scale_.bottom ? -e.height : e.height;
+    Box box{CurrentX, CurrentY + std::min(0.0, down), CurrentX + e.width,
+            CurrentY + std::max(0.0, down)};
+    Drawn.push_back({Tag, box, FontSize});
+}
+
+Extent DrawingContext::Measure(std::string_view s) {
+    ApplyFont();
+    return surface_.TextExtent(s);
 }
 
 void DrawingContext::PrintLine(std::string_view s) {
     ApplyFont();
-    if (!s.empty()) surface_.Text({CurrentX, CurrentY}, s, ForeColor);
+    if (!s.empty()) {
+        surface_.Text({CurrentX, CurrentY}, s, ForeColor);
+        KeepCell(s, surface_.TextExtent(s));
+    }
     // An empty line still advances by one line height, as the platform does.
     CurrentY += TextHeight(s.empty() ? std::string_view("0") : s);
     CurrentX = scale_.left;
@@ -79,6 +99,26 @@ double DrawingContext::TextHeight(std::string_view s) {
     ApplyFont();
     const double height = surface_.TextExtent(s).height;
     return scale_.top > scale_.bottom ? -height : height;
+}
+
+std::string_view ItemKindName(ItemKind kind) {
+    switch (kind) {
+        case ItemKind::Glyph:
+            return "glyph";
+        case ItemKind::Label:
+            return "label";
+        case ItemKind::CuspLabel:
+            return "cusp_label";
+        case ItemKind::Intercepted:
+            return "intercepted";
+        case ItemKind::AspectGlyph:
+            return "aspect_glyph";
+        case ItemKind::Caption:
+            return "caption";
+        case ItemKind::Leader:
+            return "leader";
+    }
+    return "";
 }
 
 }  // namespace orvantis

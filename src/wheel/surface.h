@@ -1,6 +1,6 @@
 // The drawing surface: everything the wheel, the cusp labels, the captions and the aspect lines
 // may do on a window, an image or a printed page, and the drawing context that gives the
-// drawing procedures the platform's user scale, current text position, colours and font.
+// drawing procedures a user scale, a current text position, colours and a font.
 //
 // Coordinates are absolute user coordinates throughout: the context keeps the user scale and the
 // current position, so a surface holds no position of its own and a recording surface sees the
@@ -11,6 +11,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "wheel/drawn_items.h"
 
 namespace orvantis {
 
@@ -37,7 +40,7 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The user rectangle a surface shows, as the platform's Scale (left, top)-(right, bottom):
+// The user rectangle a surface shows, given by its corners (left, top)-(right, bottom):
 // the wheel puts its centre at (0, 0) with top > bottom, so y grows upward.
 struct UserScale {
     double left = -1, top = 1, right = 1, bottom = -1;
@@ -53,7 +56,7 @@ public:
     // A true circle: the radius is measured along the x axis of the user scale.
     virtual void Circle(Point centre, double radius, Colour c) = 0;
     virtual void SetFont(const FontSpec& f) = 0;
-    // Prints s with the TOP-LEFT corner of its text cell at `at` (the platform's Print).
+    // Prints s with the TOP-LEFT corner of its text cell at `at`.
     virtual void Text(Point at, std::string_view s, Colour c) = 0;
     // The cell of s in the current font (full line height, advance width), user units.
     virtual Extent TextExtent(std::string_view s) const = 0;
@@ -65,10 +68,9 @@ public:
 // whole number first; anything outside 0..15 gives black rather than failing mid-paint.
 Colour PaletteColour(double n);
 
-// The drawing state of the platform's drawing procedures on top of a Surface: user scale,
-// current position, fore and back colour, font. Fields carry the platform's property names so
-// the drawing procedures read as their description; font changes reach the surface lazily, at
-// the next print or measurement.
+// The drawing state of the drawing procedures on top of a Surface: user scale, current
+// position, fore and back colour, font (ForeColor, CurrentX, FontSize ...). Font changes reach
+// the surface lazily, at the next print or measurement.
 class DrawingContext {
 public:
     DrawingContext(Surface& surface, const UserScale& scale);
@@ -91,6 +93,12 @@ public:
     void Line(Point from, Point to, Colour c);
     void Circle(Point centre, double radius, Colour c);
 
+    // What the next prints are; every print is kept in Drawn with this tag and its cell.
+    ItemTag Tag{};
+    std::vector<DrawnItem> Drawn;
+    // Keeps an item that is not a print (a leader line).
+    void Record(const DrawnItem& item) { Drawn.push_back(item); }
+
     // Print s; — prints at the current position and advances CurrentX by the width of s.
     void Print(std::string_view s);
     // Print s — prints at the current position, then moves to the start of the next line:
@@ -102,9 +110,12 @@ public:
     // "y − TextHeight / 2" moves a text's top-left corner half a line UP and centres it on y.
     double TextWidth(std::string_view s);
     double TextHeight(std::string_view s);
+    // Width and height (both >= 0) of s in the current font, user units.
+    Extent Measure(std::string_view s);
 
 private:
     void ApplyFont();
+    void KeepCell(std::string_view s, Extent e);
 
     Surface& surface_;
     UserScale scale_;

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "chart/chart_state.h"
-#include "settings/option_values.h"
+#include "settings/option_lines.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/surface.h"
 
@@ -22,23 +22,30 @@ struct WheelStyle {
     bool clear_background = true;    // the page keeps its paper; window and image are cleared
     bool circles_before_spokes = false;
 
-    int background_colour = 100;  // option lines
-    int ring_colour = 101;
-    int spoke_colour = 102;
-    int wheel_font_size = 69;
-    int cusp_degree_size = 69, cusp_sign_size = 70, cusp_minute_size = 71;
-    int cusp_degree_colour = 89, cusp_sign_colour = 90, cusp_minute_colour = 91;
-    int intercepted_size = 70, intercepted_colour = 90;
-    int body_measure_size = 72;
-    int glyph_size = 72, degree_size = 73, sign_size = 74, minute_size = 75, retro_size = 76;
-    int glyph_colour = 92, degree_colour = 93, sign_colour = 94, minute_colour = 95,
-        retro_colour = 96;
-    int sign_extra_width = 60, digit_extra_width = 61, sign_extra_height = 62,
-        digit_extra_height = 63;
+    // Option lines.
+    int background_colour = kOptionBackgroundColour;
+    int ring_colour = kOptionRingColour;
+    int spoke_colour = kOptionSpokeColour;
+    int wheel_font_size = kOptionCuspDegreeSize;
+    int cusp_degree_size = kOptionCuspDegreeSize, cusp_sign_size = kOptionCuspSignSize,
+        cusp_minute_size = kOptionCuspMinuteSize;
+    int cusp_degree_colour = kOptionCuspDegreeColour, cusp_sign_colour = kOptionCuspSignColour,
+        cusp_minute_colour = kOptionCuspMinuteColour;
+    int intercepted_size = kOptionCuspSignSize, intercepted_colour = kOptionCuspSignColour;
+    int body_measure_size = kOptionGlyphSize;
+    int glyph_size = kOptionGlyphSize, degree_size = kOptionDegreeSize, sign_size = kOptionSignSize,
+        minute_size = kOptionMinuteSize, retro_size = kOptionRetroSize;
+    int glyph_colour = kOptionGlyphColour, degree_colour = kOptionDegreeColour,
+        sign_colour = kOptionSignColour, minute_colour = kOptionMinuteColour,
+        retro_colour = kOptionRetroColour;
+    int sign_extra_width = kOptionSignExtraWidth, digit_extra_width = kOptionDigitExtraWidth,
+        sign_extra_height = kOptionSignExtraHeight, digit_extra_height = kOptionDigitExtraHeight;
     bool glyph_step_has_extras = false;  // the page adds the sign extras to the glyph step
-    int digit_height_threshold = 75;     // AdjustDigitHeight
-    std::array<int, 3> aspect_colours{97, 98, 99};  // sextile+trine, square+opposition, quincunx
-    int caption_size = 68, caption_colour = 88;
+    int digit_height_threshold = kOptionMinuteSize;  // AdjustDigitHeight
+    // Sextile and trine, square and opposition, quincunx.
+    std::array<int, 3> aspect_colours{kOptionSextileTrineColour, kOptionSquareOppositionColour,
+                                      kOptionQuincunxColour};
+    int caption_size = kOptionCaptionSize, caption_colour = kOptionCaptionColour;
     int caption_top_offset = 0;  // option line of the captions' distance from the top; 0: none
     double caption_inset = 10;   // from the left edge
     bool sidereal_caption_line = false;  // the page adds "Sidereal" under a sidereal chart
@@ -66,10 +73,10 @@ struct WheelInputs {
     int TypeChart = 0;     // 0 American, 1 European
     WheelStyle style{};
 
-    // Step 12 of the paint, run when option 47 is 1: the aspect lines inside the inner ring
-    // joining the bodies where their glyphs were drawn. Empty: no aspect lines.
+    // Run by the paint after the bodies when kOptionAspectLines is 1: the aspect lines inside the
+    // inner ring joining the bodies where their glyphs were drawn. Empty: no aspect lines.
     std::function<void(DrawingContext&, const BodyAngles& BodyDisplayAngle)> draw_aspect_lines{};
-    // Last step of the printed page, run when option 122 is not 0: the aspect grid below the
+    // Last step of the printed page, run when kOptionPrintGrid is not 0: the aspect grid below the
     // wheel. Empty: no grid.
     std::function<void(DrawingContext&)> print_aspect_grid{};
 };

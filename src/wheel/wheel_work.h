@@ -3,18 +3,13 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <vector>
 
+#include "wheel/drawn_items.h"
 #include "wheel/surface.h"
 #include "wheel/wheel_inputs.h"
 
 namespace orvantis {
-
-inline constexpr int kSlotsPerHouse = 7;
-inline constexpr double kSlotWidth = 4;  // degrees
-// American slots (house - 1) * 7 + slot; room for crowded slots that run past the seventh slot
-// of the last houses.
-inline constexpr int kSlotTableSize = 117;
 
 struct WheelWork {
     // Geometry of the cusps: CuspCopy(i) is cusp position i, HouseSize(i) the size in degrees
@@ -22,26 +17,22 @@ struct WheelWork {
     std::array<double, 13> CuspCopy{};
     std::array<double, 13> HouseSize{};
 
-    // Digit printers and label steps.
+    // Digit printers.
     double DigitValue = 0;
-    double FortuneGlyphWidth = 0, FortuneGlyphHeight = 0;
-    double DigitWidth = 0, DigitHeight = 0;
+    double DigitHeight = 0;
     int WheelRing = 1;
 
-    // Body placement, 1-based.
-    std::array<double, 16> SortedLongitude{};
-    std::array<double, 16> SortedBodyId{};
-    std::array<double, 16> SortedHouse{};
-    std::array<double, 13> HouseBodyCount{};
-    std::array<std::int16_t, kSlotTableSize> SlotTaken{};
-    std::array<double, 16> BodySlot{};
+    // Body placement, 1-based: where each glyph belongs and where it was drawn (screen degrees).
+    std::array<double, 16> BodyTrueAngle{};
     BodyAngles BodyDisplayAngle{};
-    std::array<bool, 16> BodyDrawn{};  // false for a body skipped in a crowded house
-    int RunIndex = 1;
+    std::array<bool, 16> BodyDrawn{};  // false for a body without a house or left out
+    std::vector<int> LeftOut;          // bodies a crowded house could not hold, named in a caption
 
-    // Working copies of the constant slot tables, index = house.
-    std::array<int, 13> HouseSlotStart{};
-    std::array<int, 13> HouseRadius{};
+    // Boxes of the cusp labels and intercepted signs outside the outer ring.
+    std::vector<Box> OutsideTaken;
+
+    // Everything printed, in paint order (user units).
+    std::vector<DrawnItem> Items;
 };
 
 // One paint in progress: where it draws, what it reads, and its working tables. The drawing
@@ -59,5 +50,19 @@ struct WheelPaint {
     // The house cusp (longitude) of house 1..12.
     double CuspOfHouse(int house) const;
 };
+
+// Ring radii in wheel units.
+inline constexpr double kInnerRing = 120;
+inline constexpr double kOuterRing = 217;
+
+// Radius at which a box of extent e centred on the ray at screen angle theta (degrees) just
+// fits inside a circle of radius limit (its farthest corner on the circle).
+double FitInside(Extent e, double theta, double limit);
+// Radius at which such a box just clears a circle of radius limit (its nearest point on it).
+double ClearOutside(Extent e, double theta, double limit);
+// The box of extent e centred at c.
+Box CentredBox(Point c, Extent e);
+// Prints s on dc with its cell centred at c.
+void PrintCentred(DrawingContext& dc, Point c, std::string_view s);
 
 }  // namespace orvantis

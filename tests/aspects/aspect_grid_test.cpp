@@ -10,11 +10,13 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/chart_state.h"
-#include "recording_surface.h"
 #include "support/chart_fixture.h"
+#include "support/recording_surface.h"
 
 namespace orvantis {
 namespace {
+
+using test::RecordingSurface;
 
 // The printed page's scale for an American wheel (S = 265).
 const UserScale kPage{16 - 265, 265 / 0.8 - 68, 265 - 15, -265 / 0.8 - 40};

@@ -10,10 +10,12 @@
 
 #include "aspects/aspect_kind.h"
 #include "chart/chart_state.h"
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace orvantis {
 namespace {
+
+using test::RecordingSurface;
 
 constexpr double kPiDeg = 3.1415926535 / 180;
 
@@ -37,7 +39,7 @@ struct Scene {
 };
 
 Point End(double display_angle) {
-    return {120 * std::cos(display_angle * kPiDeg), 0.96 * 120 * std::sin(display_angle * kPiDeg)};
+    return {120 * std::cos(display_angle * kPiDeg), 120 * std::sin(display_angle * kPiDeg)};
 }
 
 bool Near(Point a, Point b) {

@@ -1,5 +1,5 @@
 // The angle and number helpers: reduction, D.MM, polar conversion, the sign/degree/minute split.
-#include "chart/angles.h"
+#include "astro/angles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Julian day numbers, leap years and month lengths, Gregorian from 15 October 1582.
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 
 #include <gtest/gtest.h>
 

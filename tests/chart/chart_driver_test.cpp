@@ -7,9 +7,10 @@
 #include <cmath>
 #include <tuple>
 
-#include "chart/angles.h"
-#include "chart/calendar.h"
+#include "astro/angles.h"
+#include "astro/calendar.h"
 #include "recording_notifier.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
@@ -230,6 +231,24 @@ TEST(ElectionData, HomePlaceBeyondSixteenBitsIsHeldAtTheEnds) {
     const auto e = LoadElectionDataFromNow(Utc(2024, 12, 31, 4, 59), o);
     EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectLatDeg, e.ElectLatMin),
               std::make_tuple(32767, 32767, -32768, -32768));
+}
+
+// One rule for the clock's chart and the election record: east only for -1 on line 21, south
+// only for -1 on line 24 (a hand-edited 1 once put the record east and the chart west).
+TEST(HomePlace, EastAndSouthOnlyForMinusOne) {
+    for (const float side : {-1.0f, 0.0f, 1.0f}) {
+        OptionValues o = HomeOptions();
+        o[kOptionHomeLongEast] = side, o[kOptionHomeLatSouth] = side;
+        const bool minus_one = side == -1;
+        const auto e = LoadElectionDataFromNow(Utc(2024, 3, 5, 12, 0), o);
+        EXPECT_EQ(e.ElectWest, minus_one ? 0 : 1) << side;
+        EXPECT_EQ(e.ElectSouth, minus_one ? 1 : 0) << side;
+        ChartState chart;
+        RecordingNotifier notifier;
+        ASSERT_TRUE(ComputeChart(chart, {}, o, NowAt(Utc(2024, 3, 5, 12, 0)), notifier));
+        EXPECT_EQ(chart.LongDirection, minus_one ? "EAST" : "WEST") << side;
+        EXPECT_EQ(chart.LatDirection, minus_one ? "SOUTH" : "NORTH") << side;
+    }
 }
 
 TEST(Captions, PrefixNamesTheZodiac) {

@@ -4,20 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {
 
+using testing_support::AnglesAt;
 using testing_support::ArcDistance;
-using testing_support::ChartWithAngles;
 
 constexpr double kArcMinute = 1 / 60.0;
 
-ChartState HousesAt(double ramc, double latitude, char system, double obliquity = 23 + 26 / 60.0) {
-    ChartState c = ChartWithAngles(ramc, latitude, obliquity, system);
-    EXPECT_EQ(ComputeHouseCusps(c), ComputeStatus::kOk);
+HouseCusps HousesAt(double ramc, double latitude, char system, double obliquity = 23 + 26 / 60.0) {
+    const HouseCusps c = ComputeHouseCusps(AnglesAt(ramc, latitude, obliquity), system);
+    EXPECT_EQ(c.status, ComputeStatus::kOk);
     return c;
 }
 
@@ -40,7 +41,7 @@ TEST(HouseCusps, WorkedExampleAtLatitude40) {
         {'C', Dm(29, 53), Dm(70, 19), Dm(135, 43), Dm(157, 27)},
     };
     for (const Row& r : rows) {
-        const ChartState c = HousesAt(0, 40, r.system);
+        const HouseCusps c = HousesAt(0, 40, r.system);
         EXPECT_NEAR(c.CuspsStd[11], r.h11, kArcMinute) << r.system;
         EXPECT_NEAR(c.CuspsStd[12], r.h12, kArcMinute) << r.system;
         EXPECT_NEAR(c.CuspsStd[2], r.h2, kArcMinute) << r.system;
@@ -56,9 +57,8 @@ TEST(HouseCusps, WorkedExampleAtLatitude40) {
 // Swiss Ephemeris checks the values below 50°; here the latitude plays no part up to the pole.
 TEST(HouseCusps, MeridianAndMorinusIgnoreTheLatitude) {
     for (char system : {'M', 'I'}) {
-        const ChartState low = HousesAt(123, 0, system, 23.44);
-        ChartState pole = ChartWithAngles(123, 89.9, 23.44, system);
-        ASSERT_EQ(ComputeHouseCusps(pole), ComputeStatus::kOk);
+        const HouseCusps low = HousesAt(123, 0, system, 23.44);
+        const HouseCusps pole = HousesAt(123, 89.9, system, 23.44);
         for (int n = 1; n <= 12; ++n)
             EXPECT_NEAR(ArcDistance(low.Cusps[n], pole.Cusps[n]), 0, 1e-9);
     }
@@ -66,9 +66,9 @@ TEST(HouseCusps, MeridianAndMorinusIgnoreTheLatitude) {
 
 TEST(HouseCusps, AtTheEquatorKochRegiomontanusCampanusAndMeridianAgree) {
     for (double ramc : {0.0, 37.0, 200.0}) {
-        const ChartState meridian = HousesAt(ramc, 0, 'M');
+        const HouseCusps meridian = HousesAt(ramc, 0, 'M');
         for (char system : {'K', 'R', 'C'}) {
-            const ChartState c = HousesAt(ramc, 0, system);
+            const HouseCusps c = HousesAt(ramc, 0, system);
             for (int n = 1; n <= 12; ++n) {
                 EXPECT_NEAR(ArcDistance(c.Cusps[n], meridian.Cusps[n]), 0, 1e-5)
                     << system << " " << n;
@@ -83,74 +83,70 @@ TEST(HouseCusps, AnUnknownLetterComputesRegiomontanus) {
 
 TEST(HouseCusps, BeyondThePolarCircleTheSemiArcSystemsReportNonFinite) {
     for (char system : {'P', 'K'}) {
-        ChartState c = ChartWithAngles(80, 80, 23.44, system);
-        EXPECT_EQ(ComputeHouseCusps(c), ComputeStatus::kNonFinite) << system;
+        EXPECT_EQ(ComputeHouseCusps(AnglesAt(80, 80, 23.44), system).status,
+                  ComputeStatus::kNonFinite)
+            << system;
     }
 }
 
 TEST(SiderealTimeText, TwoDigitsEachWithTheirLetters) {
     EXPECT_EQ(FormatSiderealTime(5, 7, 9), "05H  07M  09S ");
     EXPECT_EQ(FormatSiderealTime(std::nan(""), 1, 2), "--H  01M  02S ");
-    ChartState c = ChartWithAngles(0, 40, 23.44, 'P');
-    c.SidHours = 23;
-    c.SidMinutes = 59;
-    c.SidSeconds = 5;
-    ComputeHouseCusps(c);
-    EXPECT_EQ(c.SiderealTimeText, "23H  59M  05S ");
 }
 
-std::string HouseOf(const ChartState& c, int body) {
-    return c.HouseOfPlanet.substr(10 * (body - 1), 10);
+std::array<double, 14> CuspsFrom(double first, double step) {
+    std::array<double, 14> cusps{};
+    for (int n = 1; n <= 12; ++n) cusps[n] = Reduce360(first + step * n);
+    return cusps;
 }
 
 TEST(PlaceBodiesInHouses, ABodyOnACuspBelongsToTheHouseItOpens) {
-    ChartState c;
-    for (int n = 1; n <= 12; ++n) c.Cusps[n] = Reduce360(300 + 30 * n);  // house 10 at 330°
-    c.PlanetLong[1] = c.Cusps[4];                                        // exactly on the Ascendant
-    c.PlanetLong[2] = c.Cusps[4] - 1e-4;                                 // just before it
-    c.PlanetLong[3] = 359.0;         // the house spanning 0° Aries (10th: 330° to 0°)
-    c.PlanetLong[4] = 0.0;           // on the cusp at 0°
-    c.PlanetLong[5] = 360.0 - 1e-7;  // within a tenth of a second below 360°
-    c.PlanetLong[6] = 29.999;
-    PlaceBodiesInHouses(c);
-    EXPECT_EQ(c.HouseOfPlanet.substr(0, 60),
-              " 1ST HOUSE12TH HOUSE10TH HOUSE11TH HOUSE11TH HOUSE11TH HOUSE");
-    EXPECT_EQ(c.HouseOfPlanet.size(), 150u);
+    const auto cusps = CuspsFrom(300, 30);  // house 10 at 330°, house 1 at 60°
+    std::array<double, 16> body{};
+    body[1] = cusps[4];         // exactly on the Ascendant
+    body[2] = cusps[4] - 1e-4;  // just before it
+    body[3] = 359.0;            // the house spanning 0° Aries (10th: 330° to 0°)
+    body[4] = 0.0;              // on the cusp at 0°
+    body[5] = 360.0 - 1e-7;     // within a tenth of a second below 360°
+    body[6] = 29.999;
+    const auto houses = PlaceBodiesInHouses(cusps, body, {});
+    EXPECT_EQ(std::vector<int>(houses.begin() + 1, houses.begin() + 7),
+              std::vector<int>({1, 12, 10, 11, 11, 11}));
 }
 
 TEST(PlaceBodiesInHouses, AHouseSpanningAriesHoldsBothSides) {
-    ChartState c;
-    for (int n = 1; n <= 12; ++n) c.Cusps[n] = Reduce360(10 + 30 * n);  // 4th position at 130°
-    c.Cusps[12] = 350;  // house 9 from 350° to house 10 at 40°
-    c.PlanetLong[1] = 359;
-    c.PlanetLong[2] = 1;
-    c.PlanetLong[3] = 349.99;
-    PlaceBodiesInHouses(c);
-    EXPECT_EQ(c.HouseOfPlanet.substr(0, 30), " 9TH HOUSE 9TH HOUSE 8TH HOUSE");
+    auto cusps = CuspsFrom(10, 30);  // 4th position at 130°
+    cusps[12] = 350;                 // house 9 from 350° to house 10 at 40°
+    const std::array<double, 16> body{0, 359, 1, 349.99};
+    const auto houses = PlaceBodiesInHouses(cusps, body, {});
+    EXPECT_EQ(std::vector<int>(houses.begin() + 1, houses.begin() + 4),
+              std::vector<int>({9, 9, 8}));
 }
 
-TEST(PlaceBodiesInHouses, EqualCuspsHoldNothingAndTheLabelStays) {
-    ChartState c;
-    c.Cusps.fill(100);  // every house empty
-    c.PlanetLong[7] = 100;
-    c.HouseOfPlanet.replace(60, 4, " 3RD");
-    PlaceBodiesInHouses(c);
-    EXPECT_EQ(HouseOf(c, 7), " 3RD HOUSE");
-    EXPECT_EQ(HouseOf(c, 1), "     HOUSE");
+TEST(PlaceBodiesInHouses, EqualCuspsHoldNothingAndTheHouseStays) {
+    std::array<double, 14> cusps;
+    cusps.fill(100);  // every house empty
+    std::array<int, 16> previous{};
+    previous[7] = 3;
+    const auto houses = PlaceBodiesInHouses(cusps, {}, previous);
+    EXPECT_EQ(houses[7], 3);
+    EXPECT_EQ(houses[1], 0);
 }
 
 TEST(PlaceBodiesInHouses, AscendantAndMcAreInTheirHousesForTheQuadrantSystems) {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> ramc(0, 360), latitude(-60, 60);
     for (int i = 0; i < 100; ++i) {
+        const TimeAndAngles t = AnglesAt(ramc(random), latitude(random), 23.44);
         for (char system : {'P', 'K', 'R', 'C', 'O'}) {
-            ChartState c = ChartWithAngles(ramc(random), latitude(random), 23.44, system);
-            ASSERT_EQ(ComputeHouseCusps(c), ComputeStatus::kOk);
-            c.PlanetLong[kAscendantBody] = c.Ascendant;
-            c.PlanetLong[kMCBody] = c.MC;
-            PlaceBodiesInHouses(c);
-            EXPECT_EQ(HouseOf(c, kAscendantBody), " 1ST HOUSE") << system;
-            EXPECT_EQ(HouseOf(c, kMCBody), "10TH HOUSE") << system;
+            const HouseCusps c = ComputeHouseCusps(t, system);
+            ASSERT_EQ(c.status, ComputeStatus::kOk);
+            std::array<double, 16> body{};
+            body[kAscendantBody] = t.Ascendant;
+            body[kMCBody] = t.MC;
+            const auto houses = PlaceBodiesInHouses(c.Cusps, body, {});
+            EXPECT_EQ(houses[kAscendantBody], 1) << system;
+            EXPECT_EQ(houses[kMCBody], 10) << system;
         }
     }
 }

@@ -15,7 +15,7 @@
 
 #include <random>
 
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 #include "chart/houses.h"
 #include "support/chart_fixture.h"
 
@@ -27,49 +27,52 @@ namespace orvantis {
 namespace {
 
 using testing_support::ArcDistance;
-using testing_support::ChartAt;
-using testing_support::Moment;
+
+struct RandomChart {
+    ChartMoment moment;
+    TimeAndAngles angles;
+};
 
 constexpr int kMoments = 4000;
 
 // Random civil moments and places: years 1900 to 2100, zone 0, latitudes below 50°.
-std::vector<ChartState> RandomCharts(unsigned seed) {
+std::vector<RandomChart> RandomCharts(unsigned seed) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> year(1900, 2100), month(1, 12), day(1, 28), hour(1, 12),
         sixty(0, 59), coin(0, 1), longitude(0, 179), latitude(0, 49);
-    std::vector<ChartState> charts;
+    std::vector<RandomChart> charts;
     for (int i = 0; i < kMoments; ++i) {
-        Moment m{day(random), month(random), year(random),
-                 static_cast<float>(hour(random) + sixty(random) / 100.0), coin(random) == 1};
+        ChartMoment m{day(random), month(random), year(random),
+                      static_cast<float>(hour(random) + sixty(random) / 100.0), coin(random) == 1};
         m.longitude = static_cast<float>((longitude(random) + sixty(random) / 100.0) *
                                          (coin(random) ? -1 : 1));
         m.latitude = static_cast<float>((latitude(random) + sixty(random) / 100.0) *
                                         (coin(random) ? -1 : 1));
-        ChartState c = ChartAt(m);
-        EXPECT_EQ(ComputeTimeAndAngles(c), ComputeStatus::kOk);
-        charts.push_back(c);
+        const TimeAndAngles t = ComputeTimeAndAngles(m);
+        EXPECT_EQ(t.status, ComputeStatus::kOk);
+        charts.push_back({m, t});
     }
     return charts;
 }
 
-double LatitudeDegrees(const ChartState& c) {
-    return c.NegLatRadians == 1e-05 ? 0.0 : -RadToDeg(c.NegLatRadians);
+double LatitudeDegrees(const TimeAndAngles& c) {
+    return RadToDeg(c.LatRadians);
 }
 
 TEST(SwissEphemeris, HouseFormulasAgreeForTheSameSiderealAngleAndObliquity) {
     // Our letter and the library's: Meridian is its axial rotation system, Morinus its 'M'.
     const std::pair<char, int> systems[] = {{'P', 'P'}, {'K', 'K'}, {'R', 'R'}, {'C', 'C'},
                                             {'O', 'O'}, {'E', 'E'}, {'M', 'X'}, {'I', 'M'}};
-    for (const ChartState& chart : RandomCharts(20240501)) {
+    for (const RandomChart& chart : RandomCharts(20240501)) {
+        const TimeAndAngles& c = chart.angles;
         double cusps[13], ascmc[10];
         for (const auto& [ours, theirs] : systems) {
-            ChartState c = chart;
-            c.HouseSystem = ours;
-            ASSERT_EQ(ComputeHouseCusps(c), ComputeStatus::kOk);
+            const HouseCusps houses = ComputeHouseCusps(c, ours);
+            ASSERT_EQ(houses.status, ComputeStatus::kOk);
             swe_houses_armc(RadToDeg(c.RAMC), LatitudeDegrees(c), c.ObliquityDeg, theirs, cusps,
                             ascmc);
             for (int h = 1; h <= 12; ++h) {
-                ASSERT_LT(ArcDistance(c.Cusps[CuspPosition(h)], cusps[h]) * 60, 0.1)
+                ASSERT_LT(ArcDistance(houses.Cusps[CuspPosition(h)], cusps[h]) * 60, 0.1)
                     << ours << " house " << h << " RAMC " << RadToDeg(c.RAMC) << " latitude "
                     << LatitudeDegrees(c);
             }
@@ -80,8 +83,8 @@ TEST(SwissEphemeris, HouseFormulasAgreeForTheSameSiderealAngleAndObliquity) {
 }
 
 TEST(SwissEphemeris, SiderealTimeObliquityAndAnglesOfRealMoments) {
-    for (const ChartState& c : RandomCharts(7)) {
-        const double jd_ut = c.JulianDayNumber + c.TimeOfDay - 0.5;
+    for (const auto& [moment, c] : RandomCharts(7)) {
+        const double jd_ut = c.JulianDayNumber + c.UTFraction - 0.5;
         double nutation[6];
         char error[256];
         swe_calc(jd_ut + swe_deltat(jd_ut), SE_ECL_NUT, 0, nutation, error);
@@ -93,7 +96,7 @@ TEST(SwissEphemeris, SiderealTimeObliquityAndAnglesOfRealMoments) {
         EXPECT_NEAR(ArcDistance(hours * 15, theirs * 15) * 240, 0, 0.2);  // seconds of time
 
         const double east_longitude =
-            -(c.ChartLong < 0 ? -1 : 1) * DmmToDecimal(std::fabs(c.ChartLong));
+            -(moment.longitude < 0 ? -1 : 1) * DmmToDecimal(std::fabs(moment.longitude));
         double cusps[13], ascmc[10];
         swe_houses(jd_ut, LatitudeDegrees(c), east_longitude, 'P', cusps, ascmc);
         EXPECT_LT(ArcDistance(c.MC, ascmc[1]) * 60, 0.5);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -141,6 +143,48 @@ TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {
     EXPECT_THAT(missing.out, ::testing::HasSubstr("NONE.ORB"));
 }
 
+TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
+    const Outcome run = Chart("--events --from 2025-01-01 --days 40 --json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.substr(0, 2), "[\n");
+    EXPECT_EQ(run.out.substr(run.out.size() - 4), "}\n]\n");
+    EXPECT_THAT(run.out,
+                ::testing::HasSubstr(
+                    "{\"kind\": \"phase\", \"ut\": \"2025-01-13T22:28:22Z\", \"local\": "
+                    "\"2025-01-13T22:28:22+00:00\", \"body\": \"Moon\", \"phase\": \"full\"}"));
+    // Every kind with the members it needs, and nothing else.
+    const std::string moment =
+        "\"ut\": \"2025-0[12]-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ\", \"local\": "
+        "\"2025-0[12]-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\+00:00\", \"body\": \"[A-Za-z ]+\"";
+    const std::regex line(
+        "  \\{\"kind\": \"(ingress|angle)\", " + moment + ", \"sign\": \"[A-Za-z]+\"\\}|" +
+        "  \\{\"kind\": \"station\", " + moment + ", \"direction\": \"(retrograde|direct)\"\\}|" +
+        "  \\{\"kind\": \"aspect\", " + moment +
+        ", \"other\": \"[A-Za-z]+\", \"aspect\": "
+        "\"(conjunction|sextile|square|trine|opposition)\"\\}|" +
+        "  \\{\"kind\": \"phase\", " + moment +
+        ", \"phase\": \"(new|first quarter|full|last quarter)\"\\}|" + "  \\{\"kind\": \"void\", " +
+        moment + ", \"end\": \"2025-0[12]-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ\"\\},?");
+    std::set<std::string> kinds;
+    std::istringstream lines(run.out.substr(2, run.out.size() - 4));
+    for (std::string text; std::getline(lines, text);) {
+        if (!text.empty() && text.back() == ',') text.pop_back();
+        EXPECT_TRUE(std::regex_match(text, line)) << text;
+        kinds.insert(text.substr(12, text.find('"', 12) - 12));
+    }
+    EXPECT_EQ(kinds,
+              (std::set<std::string>{"ingress", "station", "aspect", "phase", "void", "angle"}));
+
+    const Outcome phases = Chart("--events --from 2025-01-01 --days 40 --kinds phase");
+    EXPECT_THAT(phases.out,
+                ::testing::HasSubstr(
+                    "2025-01-13T22:28:22Z  2025-01-13T22:28:22+00:00  phase    Full moon\n"));
+    for (const char* bad :
+         {"--events --from 2025-02-30", "--events --days 0", "--events --kinds moon",
+          "--from 2025-01-01", "--events --date 2025-01-01 --time 10:00"})
+        EXPECT_EQ(Chart(bad).status, 2) << bad;
+}
+
 std::string FileText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -152,8 +196,19 @@ TEST_F(ChartCommandRun, WheelImageAndPrintedPage) {
     fs::copy_file(fs::path(ORVANTIS_BUILD_DIR) / "querna.ttf", dir_ / "querna.ttf");
     const Outcome run =
         Chart("--date 2000-01-01 --time 12:00 --png " + (dir_ / "w.png").string() +
-              " --size 640x480 --layout european --pdf " + (dir_ / "p.pdf").string());
+              " --size 640x480 --layout european --pdf " + (dir_ / "p.pdf").string() + " --svg " +
+              (dir_ / "w.svg").string() + " --wheel-items " + (dir_ / "w.json").string());
     ASSERT_EQ(run.status, 0) << run.out;
+
+    // The drawing list of the same paint, and the same wheel as SVG.
+    const std::string items = FileText(dir_ / "w.json");
+    EXPECT_THAT(items, ::testing::StartsWith("{\"size\":[640.00,480.00],\"center\":[320.00,240.00],"
+                                             "\"layout\":\"european\",\"asc_angle\":180.00,"));
+    int glyphs = 0;
+    for (std::size_t at = 0; (at = items.find("\"kind\":\"glyph\"", at)) != std::string::npos; ++at)
+        ++glyphs;
+    EXPECT_EQ(glyphs, 15);
+    EXPECT_THAT(FileText(dir_ / "w.svg"), ::testing::HasSubstr("viewBox=\"0 0 640 480\""));
 
     const std::string png = FileText(dir_ / "w.png");
     ASSERT_GT(png.size(), 24u);

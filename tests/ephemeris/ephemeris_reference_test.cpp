@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <random>
 
-#include "chart/angles.h"
-#include "chart/chart_state.h"
 #include "ephemeris/ephemeris.h"
 
 namespace orvantis {
@@ -23,22 +21,11 @@ constexpr double kLastJd = 2488069.5;   // 2100 January 1, 0h UT
 struct Reference {
     const char* name;
     int swiss_body;    // SE_* number
-    int body;          // our body index; 0 for the true node (TrueNodeLongitude)
+    int body;          // our body index; 0 for the true node
     double envelope;   // largest allowed |ours - Swiss|, arc minutes
     double worst = 0;  // measured, arc minutes
     double worst_jd = 0;
 };
-
-// A chart record for the Julian day `jd` (UT), as the time step would leave it.
-ChartState ChartAtJulianDate(double jd) {
-    ChartState chart;
-    chart.JulianDayNumber = std::floor(jd + 0.5);
-    chart.TimeOfDay = jd + 0.5 - chart.JulianDayNumber;
-    chart.CenturiesT = (chart.JulianDayNumber - 2415020.0 + chart.TimeOfDay - 0.5) / 36525.0;
-    chart.Obliquity = -DegToRad(23.44);
-    chart.TrueNodeLongitude = kTrueNodeUnset;
-    return chart;
-}
 
 TEST(EphemerisReference, ErrorEnvelopeAgainstSwissEphemeris1900To2100) {
     std::array<Reference, 12> references{{
@@ -61,15 +48,16 @@ TEST(EphemerisReference, ErrorEnvelopeAgainstSwissEphemeris1900To2100) {
     for (int n = 0; n < kMoments; ++n) {
         // A moment on a whole second, so that a failure can be reproduced from the printed day.
         const double jd = std::round(moment(random) * 86400.0) / 86400.0;
-        ChartState chart = ChartAtJulianDate(jd);
-        ASSERT_EQ(ComputeEphemeris(chart), ComputeStatus::kOk) << jd;
+        const BodyLongitudes bodies = BodyLongitudesAt(jd);
+        ASSERT_EQ(bodies.status, ComputeStatus::kOk) << jd;
         for (Reference& ref : references) {
             double xx[6];
             char error[AS_MAXCH];
             const int32 flags = swe_calc_ut(jd, ref.swiss_body, SEFLG_MOSEPH, xx, error);
             ASSERT_GE(flags, 0) << error;
-            const double ours =
-                ref.body == 0 ? chart.TrueNodeLongitude : chart.PlanetLong[ref.body];
+            const double ours = ref.body == 0       ? bodies.true_node
+                                : ref.body == kNode ? bodies.mean_node
+                                                    : bodies.longitude[ref.body];
             const double difference = std::abs(std::remainder(ours - xx[0], 360.0)) * 60.0;
             if (difference > ref.worst) {
                 ref.worst = difference;

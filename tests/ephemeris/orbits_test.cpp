@@ -7,7 +7,8 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
+#include "ephemeris/perturbations.h"
 
 namespace orvantis {
 namespace {

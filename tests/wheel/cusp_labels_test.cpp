@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel_scene.h"
 
@@ -28,23 +28,25 @@ TEST(InterceptedSigns, TwoSignsApartHoldOne) {
 }
 
 TEST(InterceptedSigns, GlyphInTheMiddleOfTheHouseOutsideTheRing) {
-    Scene scene("intercepted");
-    ProcedureRun american(scene, 0);
-    MarkInterceptedSigns(american.p);
-    ASSERT_EQ(scene.surface.texts.size(), 2u);
-    const double r = 236 * 0.91984662;
-    // American: the 4th house sector is 270..300, its middle 285; the 10th at 105 (left half).
-    EXPECT_EQ(scene.surface.texts[0].text, std::string(1, SignCode(7)));
-    EXPECT_NEAR(scene.surface.texts[0].at.x, r * std::cos(285 * kPi / 180) + 4, 1e-9);
-    EXPECT_NEAR(scene.surface.texts[1].at.x, r * std::cos(105 * kPi / 180) + 4 - 20, 1e-9);
-
-    // European: the middle of the true house, 170 - 280 + 30 + 360 = 280 for the 4th.
-    Scene eu("intercepted");
-    ProcedureRun european(eu, 1);
-    MarkInterceptedSigns(european.p);
-    EXPECT_NEAR(eu.surface.texts[0].at.y, r * std::sin(280 * kPi / 180) + 4, 1e-9);
-    // The 10th: 350 to 50 spans 60 degrees over 0° Aries, middle 20 → θ = 350 + 30 - 280 = 100.
-    EXPECT_NEAR(eu.surface.texts[1].at.y, r * std::sin(100 * kPi / 180) + 4, 1e-9);
+    // American: the 4th house sector is 270..300, its middle 285; the 10th at 105. European: the
+    // middle of the true house, 280 for the 4th; the 10th spans 350..50 over 0° Aries, 100.
+    for (const auto& [type_chart, middles] :
+         {std::pair{0, std::array{285.0, 105.0}}, std::pair{1, std::array{280.0, 100.0}}}) {
+        Scene scene("intercepted");
+        ProcedureRun run(scene, type_chart);
+        MarkInterceptedSigns(run.p);
+        ASSERT_EQ(scene.surface.texts.size(), 2u);
+        EXPECT_EQ(scene.surface.texts[0].text, std::string(1, SignCode(7)));
+        for (std::size_t k = 0; k < 2; ++k) {
+            const Box& box = run.dc.Drawn[k].box;
+            const double cx = (box.x0 + box.x1) / 2, cy = (box.y0 + box.y1) / 2;
+            EXPECT_NEAR(std::atan2(cy, cx) * 180 / kPi, std::remainder(middles[k], 360.0), 0.01);
+            // The nearest point of the cell lies outside the outer ring.
+            const double nx = std::max({box.x0, 0.0, -box.x1}),
+                         ny = std::max({box.y0, 0.0, -box.y1});
+            EXPECT_GE(std::hypot(nx, ny), 217);
+        }
+    }
 }
 
 TEST(Captions, SevenLinesFromTheTopLeftCorner) {
@@ -55,13 +57,14 @@ TEST(Captions, SevenLinesFromTheTopLeftCorner) {
     const auto& texts = scene.surface.texts;
     ASSERT_EQ(texts.size(), 6u);  // the empty line prints nothing
     EXPECT_EQ(texts[0].text, "Test chart");
-    EXPECT_DOUBLE_EQ(texts[0].at.x, -304 + 10);
-    EXPECT_DOUBLE_EQ(texts[0].at.y, 228);
-    EXPECT_DOUBLE_EQ(texts[1].at.y, 218);
+    const double left = run.dc.ScaleLeft(), top = run.dc.ScaleTop();
+    EXPECT_DOUBLE_EQ(texts[0].at.x, left + 10);
+    EXPECT_DOUBLE_EQ(texts[0].at.y, top);
+    EXPECT_DOUBLE_EQ(texts[1].at.y, top - 10);
     // Line 4 stands where it would with line 3 filled.
     EXPECT_EQ(texts[2].text, scene.hc.chart.CaptionLines[4]);
-    EXPECT_DOUBLE_EQ(texts[2].at.y, 198);
-    EXPECT_DOUBLE_EQ(texts[5].at.y, 168);
+    EXPECT_DOUBLE_EQ(texts[2].at.y, top - 30);
+    EXPECT_DOUBLE_EQ(texts[5].at.y, top - 60);
 }
 
 TEST(Captions, PrintedPageInsetAndSiderealLine) {

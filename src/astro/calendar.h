@@ -19,4 +19,7 @@ bool IsLeapYear(int year);
 // exist, and the day numbers above read them by the Julian rule.
 int DaysInMonth(int month, int year);
 
+// "Jan" .. "Dec" for month 1..12 (the captions' "dd mmm yyyy"); "" for any other month.
+const char* MonthAbbreviation(int month);
+
 }  // namespace orvantis

@@ -1,4 +1,4 @@
-#include "chart/calendar.h"
+#include "astro/calendar.h"
 
 #include <cmath>
 
@@ -24,6 +24,12 @@ int DaysInMonth(int month, int year) {
     if (month < 1 || month > 12) return 0;
     if (month == 2 && IsLeapYear(year)) return 29;
     return kDays[month - 1];
+}
+
+const char* MonthAbbreviation(int month) {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
 }
 
 }  // namespace orvantis

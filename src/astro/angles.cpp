@@ -1,12 +1,16 @@
-#include "chart/angles.h"
+#include "astro/angles.h"
 
 #include <cmath>
 
 namespace orvantis {
 
-double SinDeg(double degrees) { return std::sin(degrees * kPi / 180.0); }
+double SinDeg(double degrees) {
+    return std::sin(degrees * kPi / 180.0);
+}
 
-double CosDeg(double degrees) { return std::cos(degrees * kPi / 180.0); }
+double CosDeg(double degrees) {
+    return std::cos(degrees * kPi / 180.0);
+}
 
 double Reduce360(double x) {
     double r = x - 360.0 * std::floor(x / 360.0);
@@ -19,18 +23,26 @@ double Reduce360(double x) {
     return r >= 360.0 ? 0.0 : r;
 }
 
-double DegToRad(double degrees) { return degrees * kPi / 180.0; }
+double DegToRad(double degrees) {
+    return degrees * kPi / 180.0;
+}
 
-double RadToDeg(double radians) { return radians * 180.0 / kPi; }
+double RadToDeg(double radians) {
+    return radians * 180.0 / kPi;
+}
 
 double DmmToDecimal(double dmm) {
     const double whole = std::floor(dmm);
     return whole + (dmm - whole) * 100.0 / 60.0;
 }
 
-double ArcSin(double x) { return std::atan(x / std::sqrt(1.0 - x * x)); }
+double ArcSin(double x) {
+    return std::atan(x / std::sqrt(1.0 - x * x));
+}
 
-double ArcCosPositive(double x) { return std::atan(std::sqrt(1.0 - x * x) / x); }
+double ArcCosPositive(double x) {
+    return std::atan(std::sqrt(1.0 - x * x) / x);
+}
 
 XY XYFromPolar(double angle, double radius) {
     if (angle == 0.0) angle = 1.74533e-09;
@@ -45,7 +57,9 @@ Polar PolarFromXY(double x, double y) {
     return p;
 }
 
-double RoundTo2(double x) { return std::floor(x * 100.0 + 0.5) / 100.0; }
+double RoundTo2(double x) {
+    return std::floor(x * 100.0 + 0.5) / 100.0;
+}
 
 SignDegreeMinute SplitLongitude(double longitude) {
     const double whole = std::floor(longitude);

@@ -1,0 +1,171 @@
+#include "events/event_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "aspects/aspect_kind.h"
+#include "chart/chart_state.h"
+
+namespace orvantis {
+namespace {
+
+constexpr std::array<const char*, 16> kBodyWords = {
+    "",          "Sun",     "Mercury", "Venus", "Mars",       "Jupiter",    "Saturn",
+    "Uranus",    "Neptune", "Pluto",   "Moon",  "North Node", "South Node", "Part of Fortune",
+    "Ascendant", "MC"};
+
+constexpr std::array<const char*, 13> kSignWords = {
+    "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+constexpr std::array<const char*, kEventKindCount> kKindWords = {"ingress", "station", "aspect",
+                                                                 "phase",   "void",    "angle"};
+
+constexpr std::array<const char*, 4> kPhaseWords = {"new", "first quarter", "full", "last quarter"};
+
+// Unicode astrological symbols; the angles keep their usual abbreviations.
+constexpr std::array<const char*, 16> kBodyGlyphs = {"",  "☉", "☿", "♀", "♂", "♃", "♄",   "♅",
+                                                     "♆", "♇", "☽", "☊", "☋", "⊗", "Asc", "MC"};
+constexpr std::array<const char*, 13> kSignGlyphs = {"",  "♈", "♉", "♊", "♋", "♌", "♍",
+                                                     "♎", "♏", "♐", "♑", "♒", "♓"};
+// By aspect kind: conjunction 2 .. opposition 6.
+constexpr std::array<const char*, 7> kAspectGlyphs = {"", "", "☌", "⚹", "□", "△", "☍"};
+// New, first quarter (lit on the right), full, last quarter.
+constexpr std::array<const char*, 4> kPhaseGlyphs = {"●", "◐", "○", "◑"};
+
+const char* UnicodeBodyGlyph(int body) {
+    return body >= 1 && body <= kBodyCount ? kBodyGlyphs[body] : "";
+}
+
+const char* UnicodeSignGlyph(int sign) {
+    return sign >= 1 && sign <= 12 ? kSignGlyphs[sign] : "";
+}
+
+std::string PhaseText(LunarPhase phase) {
+    std::string text = PhaseWord(phase);
+    return text + (phase == LunarPhase::kNew || phase == LunarPhase::kFull ? " moon" : "");
+}
+
+// Date and time of a moment already moved to the wanted clock.
+std::string IsoDateTime(std::chrono::sys_seconds at) {
+    using namespace std::chrono;
+    const auto day = floor<days>(at);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> time{at - day};
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::string AspectWord(int kind) {
+    return std::string(AspectName(kind));
+}
+
+}  // namespace
+
+const char* BodyWord(int body) {
+    return body >= 1 && body <= kBodyCount ? kBodyWords[body] : "";
+}
+
+const char* SignWord(int sign) {
+    return sign >= 1 && sign <= 12 ? kSignWords[sign] : "";
+}
+
+const char* EventKindWord(EventKind kind) {
+    return kKindWords[KindBit(kind)];
+}
+
+const char* PhaseWord(LunarPhase phase) {
+    return kPhaseWords[static_cast<std::size_t>(phase)];
+}
+
+std::optional<EventKinds> ParseEventKinds(std::string_view list) {
+    EventKinds kinds;
+    while (true) {
+        const auto comma = list.find(',');
+        const std::string_view word = list.substr(0, comma);
+        bool known = false;
+        for (std::size_t k = 0; k < kKindWords.size(); ++k) {
+            if (word == kKindWords[k]) kinds.set(k), known = true;
+        }
+        if (!known) return std::nullopt;
+        if (comma == std::string_view::npos) return kinds;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+std::string EventWords(const Event& e) {
+    const std::string body = BodyWord(e.body);
+    switch (e.kind) {
+        case EventKind::kIngress:
+        case EventKind::kAngle:
+            return body + " enters " + SignWord(e.sign);
+        case EventKind::kStation:
+            return body + " stations " + (e.retrograde ? "retrograde" : "direct");
+        case EventKind::kAspect:
+            return body + " " + AspectWord(e.aspect) + " " + BodyWord(e.other);
+        case EventKind::kPhase: {
+            std::string text = PhaseText(e.phase);
+            text[0] = static_cast<char>(text[0] - 'a' + 'A');
+            return text;
+        }
+        case EventKind::kVoid:
+            return body + " void of course";
+    }
+    return body;
+}
+
+std::string EventGlyphs(const Event& e) {
+    const std::string body = UnicodeBodyGlyph(e.body);
+    switch (e.kind) {
+        case EventKind::kIngress:
+        case EventKind::kAngle:
+            return body + " enters " + UnicodeSignGlyph(e.sign);
+        case EventKind::kStation:
+            return body + " stations " + (e.retrograde ? "℞" : "D");
+        case EventKind::kAspect:
+            return body + " " + kAspectGlyphs[static_cast<std::size_t>(e.aspect) % 7] + " " +
+                   UnicodeBodyGlyph(e.other);
+        case EventKind::kPhase:
+            return std::string(kPhaseGlyphs[static_cast<std::size_t>(e.phase)]) + " " +
+                   PhaseText(e.phase);
+        case EventKind::kVoid:
+            return body + " void of course";
+    }
+    return body;
+}
+
+std::string CountdownText(long long seconds) {
+    if (seconds <= 0) return "now";
+    const long long minutes = seconds / 60, hours = minutes / 60, days = hours / 24;
+    if (days > 0) return "in " + std::to_string(days) + " d " + std::to_string(hours % 24) + " h";
+    if (hours > 0)
+        return "in " + std::to_string(hours) + " h " + std::to_string(minutes % 60) + " min";
+    if (minutes > 0) return "in " + std::to_string(minutes) + " min";
+    return "in " + std::to_string(seconds) + " s";
+}
+
+std::chrono::minutes ZoneOffset(float zone_hours) {
+    const float zone = std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f);
+    return std::chrono::minutes{-std::lround(static_cast<double>(zone) * 60.0)};
+}
+
+std::string IsoUtc(std::chrono::sys_seconds at) {
+    return IsoDateTime(at) + "Z";
+}
+
+std::string IsoLocal(std::chrono::sys_seconds at, float zone_hours) {
+    const std::chrono::minutes offset = ZoneOffset(zone_hours);
+    const long long minutes = offset.count() < 0 ? -offset.count() : offset.count();
+    char zone[48];
+    std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", offset.count() < 0 ? '-' : '+',
+                  minutes / 60, minutes % 60);
+    return IsoDateTime(at + offset) + zone;
+}
+
+}  // namespace orvantis

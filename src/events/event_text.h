@@ -1,0 +1,49 @@
+// The words and glyphs of the events, for the window, the status bar and the command line.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "events/events.h"
+
+namespace orvantis {
+
+// English names: bodies 1..15 ("Sun" .. "Pluto", "Moon", "North Node", "South Node", "Part of
+// Fortune", "Ascendant", "MC") and signs 1..12 ("Aries" .. "Pisces"); "" for other numbers.
+const char* BodyWord(int body);
+const char* SignWord(int sign);
+
+// "ingress", "station", "aspect", "phase", "void", "angle".
+const char* EventKindWord(EventKind kind);
+
+// "new", "first quarter", "full", "last quarter".
+const char* PhaseWord(LunarPhase phase);
+
+// A comma-separated list of kind words ("ingress,station"); nullopt when a word is not a kind or
+// the list is empty.
+std::optional<EventKinds> ParseEventKinds(std::string_view list);
+
+// The event in words: "Moon enters Leo", "Mercury stations retrograde", "Sun square Saturn",
+// "Full moon", "Moon void of course", "Ascendant enters Leo".
+std::string EventWords(const Event& event);
+
+// The event in glyphs (UTF-8): "☽ enters ♌", "☿ stations ℞", "☉ □ ♄", "○ full moon",
+// "☽ void of course", "Asc enters ♌".
+std::string EventGlyphs(const Event& event);
+
+// A countdown to an event `seconds` ahead: "in 3 d 4 h", "in 2 h 13 min", "in 13 min",
+// "in 45 s"; "now" at 0 or below. Whole units, counted down (2 h 13 min 59 s is "2 h 13 min").
+std::string CountdownText(long long seconds);
+
+// The home zone of the options (hours, west positive) as an offset from UT to the home clock,
+// east positive, in whole minutes; held within -13 .. 12 hours as the home clock holds it.
+std::chrono::minutes ZoneOffset(float zone_hours);
+
+// "2024-03-20T03:06:21Z", and the same moment on the home clock with its offset,
+// "2024-03-19T22:06:21-05:00".
+std::string IsoUtc(std::chrono::sys_seconds at);
+std::string IsoLocal(std::chrono::sys_seconds at, float zone_hours);
+
+}  // namespace orvantis

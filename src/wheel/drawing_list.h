@@ -1,0 +1,32 @@
+// The drawing list of one paint in image pixels (y down): what orvantis-chart --wheel-items
+// writes and what the wheel's property tests read.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "wheel/drawn_items.h"
+#include "wheel/wheel_work.h"
+
+namespace orvantis {
+
+struct DrawingList {
+    double width = 0, height = 0;  // image pixels
+    Point center;                  // the wheel's centre, pixels
+    double pixels_per_unit = 1;
+    int TypeChart = 0;
+    double asc_angle = 0, mc_angle = 0;    // screen degrees of the Ascendant and MC
+    std::array<double, 12> cusp_angles{};  // spokes of houses 1..12, screen degrees
+    std::vector<DrawnItem> items;          // boxes in pixels: (x0, y0) top-left, (x1, y1)
+};
+
+// The list of a window paint on an image of the given size in pixels, from the inputs and the
+// working tables the paint returned (the image's scale is the one the paint used).
+DrawingList MakeDrawingList(const WheelInputs& in, const WheelWork& work, Extent image);
+
+// One JSON object: {"size":[W,H],"center":[x,y],"layout":"american"|"european","asc_angle":a,
+// "mc_angle":a,"cusp_angles":[...],"items":[{"kind":K,"box":[x0,y0,x1,y1],...}]}.
+std::string DrawingListJson(const DrawingList& list);
+
+}  // namespace orvantis

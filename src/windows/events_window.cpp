@@ -1,0 +1,234 @@
+#include "windows/events_window.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "events/event_text.h"
+#include "windows/help_window.h"
+
+namespace orvantis {
+namespace {
+
+using std::chrono::sys_seconds;
+
+// Longer than the Moon's longest stay in a sign: a void of course under way is found whole.
+constexpr std::chrono::days kVoidLookBack{3};
+
+enum Column { kWhenColumn, kGlyphColumn, kWordsColumn, kCountdownColumn, kColumnCount };
+
+struct KindChoice {
+    EventKind kind;
+    const char* name;
+    const char* caption;
+};
+constexpr std::array<KindChoice, kEventKindCount> kKindBoxes = {{
+    {EventKind::kIngress, "chkIngress", "&Ingresses"},
+    {EventKind::kStation, "chkStation", "&Stations"},
+    {EventKind::kAspect, "chkAspect", "As&pects"},
+    {EventKind::kPhase, "chkPhase", "P&hases"},
+    {EventKind::kVoid, "chkVoid", "&Void of course"},
+    {EventKind::kAngle, "chkAngle", "A&ngles"},
+}};
+
+bool UnderWay(const Event& e, sys_seconds now) {
+    return e.kind == EventKind::kVoid && e.ut < now;
+}
+
+// The moment on the home clock: "Sat 06 Dec 23:14" or "Sat 06 Dec 11:14 PM".
+QString HomeClockText(sys_seconds at, float zone, int time_format) {
+    const auto offset = std::chrono::duration_cast<std::chrono::seconds>(ZoneOffset(zone));
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(
+        at.time_since_epoch().count(), Qt::OffsetFromUTC, static_cast<int>(offset.count()));
+    return QLocale::c().toString(moment, time_format == 1 ? QStringLiteral("ddd dd MMM  HH:mm")
+                                                          : QStringLiteral("ddd dd MMM  h:mm AP"));
+}
+
+QString Countdown(const Event& e, sys_seconds now) {
+    const QString text =
+        QString::fromStdString(CountdownText((CountdownTarget(e, now) - now).count()));
+    return UnderWay(e, now) ? "ends " + text : text;
+}
+
+QString Words(const Event& e, float zone, int time_format) {
+    QString words = QString::fromStdString(EventWords(e));
+    if (e.kind == EventKind::kVoid)
+        words += " until " + HomeClockText(e.end, zone, time_format).section("  ", 1);
+    return words;
+}
+
+}  // namespace
+
+bool EventsFeed::Update(sys_seconds now) {
+    const EventSettings settings = EventSettingsFromOptions(options_);
+    const std::chrono::minutes offset = ZoneOffset(options_[kOptionHomeZone]);
+    if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_)
+        return false;
+    EventKinds voids;
+    voids.set(KindBit(EventKind::kVoid));
+    events_ = FindEvents(now - kVoidLookBack, now, settings, voids);
+    std::erase_if(events_, [&](const Event& e) { return e.end <= now; });
+    const std::vector<Event> coming =
+        FindEvents(now, now + kEventsAhead, settings, AllEventKinds());
+    events_.insert(events_.end(), coming.begin(), coming.end());
+
+    due_ = now + kEventsAhead;
+    for (const Event& e : events_) due_ = std::min(due_, CountdownTarget(e, now));
+    due_ += std::chrono::seconds{1};  // passed once its own second is over
+    computed_for_ = settings;
+    computed_offset_ = offset;
+    computed_ = true;
+    return true;
+}
+
+std::vector<Event> EventsFeed::Shown() const {
+    std::vector<Event> shown;
+    for (const Event& e : events_)
+        if (shown_kinds.test(KindBit(e.kind))) shown.push_back(e);
+    return shown;
+}
+
+sys_seconds CountdownTarget(const Event& event, sys_seconds now) {
+    return UnderWay(event, now) ? event.end : event.ut;
+}
+
+QString NextEventLine(const EventsFeed& feed, sys_seconds now, int time_format) {
+    const auto& events = feed.Events();
+    const auto found = std::find_if(events.begin(), events.end(), [&](const Event& e) {
+        return feed.shown_kinds.test(KindBit(e.kind));
+    });
+    if (found == events.end())
+        return QString("No events of the chosen kinds in the next %1 days")
+            .arg(kEventsAhead.count());
+    const Event& next = *found;
+    const QString when = UnderWay(next, now)
+                             ? "until " + HomeClockText(next.end, feed.Zone(), time_format)
+                             : HomeClockText(next.ut, feed.Zone(), time_format);
+    return "Next: " + QString::fromStdString(EventGlyphs(next)) + "   " + when + "   " +
+           Countdown(next, now);
+}
+
+EventsWindow* EventsWindow::Open(QPointer<EventsWindow>& window, EventsFeed& feed, sys_seconds now,
+                                 int time_format, const QString& app_path, Notifier& notifier,
+                                 QWidget* parent) {
+    if (!window) {
+        window = new EventsWindow(feed, time_format, app_path, notifier, parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        feed.Update(now);
+        window->Fill(now);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app_path,
+                           Notifier& notifier, QWidget* parent)
+    : QDialog(parent),
+      feed_(feed),
+      time_format_(time_format),
+      app_path_(app_path),
+      notifier_(notifier),
+      list_(new QTableWidget(0, kColumnCount, this)),
+      note_(new QLabel(this)) {
+    setObjectName("frmEvents");
+    setWindowTitle("Coming Events");
+    setModal(false);
+
+    auto* kinds = new QHBoxLayout;
+    for (const KindChoice& k : kKindBoxes) {
+        auto* box = new QCheckBox(k.caption, this);
+        box->setObjectName(k.name);
+        box->setChecked(feed_.shown_kinds.test(KindBit(k.kind)));
+        connect(box, &QCheckBox::toggled, this, [this, k](bool on) {
+            feed_.shown_kinds.set(KindBit(k.kind), on);
+            Fill(last_tick_);
+        });
+        kind_boxes_[KindBit(k.kind)] = box;
+        kinds->addWidget(box);
+    }
+    kinds->addStretch();
+
+    list_->setObjectName("lstEvents");
+    list_->setHorizontalHeaderLabels({"Home clock", "Event", "In words", "Countdown"});
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setShowGrid(false);
+    list_->setAlternatingRowColors(true);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    // Only the rows in view count down; the others are brought up to date as they come in view.
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { UpdateCountdowns(last_tick_); });
+
+    auto* help = new QPushButton("&Help", this);
+    help->setObjectName("cmdHelp");
+    connect(help, &QPushButton::clicked, this,
+            [this] { HelpX::ShowHelpFile(help_, app_path_, "EVENTS.HLP", notifier_, this); });
+    auto* close_button = new QPushButton("&Close", this);
+    close_button->setObjectName("cmdClose");
+    close_button->setDefault(true);
+    connect(close_button, &QPushButton::clicked, this, &QDialog::close);
+    note_->setObjectName("lblNote");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(note_, 1);
+    buttons->addWidget(help);
+    buttons->addWidget(close_button);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(kinds);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    resize(720, 480);
+}
+
+void EventsWindow::Tick(sys_seconds now, bool recomputed) {
+    if (recomputed)
+        Fill(now);
+    else
+        UpdateCountdowns(now);
+}
+
+void EventsWindow::Fill(sys_seconds now) {
+    last_tick_ = now;
+    rows_ = feed_.Shown();
+    list_->setRowCount(static_cast<int>(rows_.size()));
+    for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+        const Event& e = rows_[static_cast<std::size_t>(row)];
+        const QString texts[kColumnCount] = {HomeClockText(e.ut, feed_.Zone(), time_format_),
+                                             QString::fromStdString(EventGlyphs(e)),
+                                             Words(e, feed_.Zone(), time_format_), QString()};
+        for (int column = 0; column < kColumnCount; ++column)
+            list_->setItem(row, column, new QTableWidgetItem(texts[column]));
+    }
+    list_->resizeColumnsToContents();
+    const QString offset = QString::fromStdString(IsoLocal(now, feed_.Zone())).right(6);
+    note_->setText(
+        QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count()));
+    UpdateCountdowns(now);
+}
+
+void EventsWindow::UpdateCountdowns(sys_seconds now) {
+    last_tick_ = now;
+    if (rows_.empty()) return;
+    const int first = std::max(0, list_->rowAt(0));
+    int last = list_->rowAt(list_->viewport()->height() - 1);
+    if (last < 0) last = static_cast<int>(rows_.size()) - 1;
+    for (int row = first; row <= last; ++row) {
+        QTableWidgetItem* item = list_->item(row, kCountdownColumn);
+        const QString text = Countdown(rows_[static_cast<std::size_t>(row)], now);
+        if (item && item->text() != text) item->setText(text);
+    }
+}
+
+}  // namespace orvantis

@@ -1,0 +1,228 @@
+// The wheel's drawing list over a generated corpus of real charts (moments 1900-2099, latitudes
+// up to 66 degrees north and south, all eight house systems, both layouts, window shapes from
+// 640 x 480 to 3840 x 2160) painted with the glyph font: every property a reader relies on at a
+// glance — zodiac order and house, true angle or a leader, nothing overlapping, nothing cut off,
+// labels reading one way, text large enough.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <map>
+#include <random>
+
+#include "aspects/aspect_lines.h"
+#include "astro/angles.h"
+#include "chart/chart_driver.h"
+#include "chart/houses.h"
+#include "wheel/drawing_list.h"
+#include "wheel/qpainter_surface.h"
+#include "wheel_charts.h"
+
+namespace orvantis::test {
+namespace {
+
+class SilentNotifier : public Notifier {
+public:
+    void Notify(const Problem&) override {}
+};
+
+struct Case {
+    ElectionData when;
+    char system = 'P';
+    int layout = 0;
+    int width = 1024, height = 768;
+};
+
+// Random moments and places; the Greenwich chart of 5 February 1962 (seven bodies in Aquarius)
+// and far-north charts lead.
+std::vector<Case> Corpus() {
+    std::vector<Case> cases;
+    const auto at = [](int y, int mo, int d, int h, int mi, int lon, bool west, int lat,
+                       bool south) {
+        ElectionData e;
+        e.ElectYear = static_cast<std::int16_t>(y), e.ElectMonth = static_cast<std::int16_t>(mo);
+        e.ElectDay = static_cast<std::int16_t>(d);
+        e.ElectHour = static_cast<std::int16_t>(h % 12 == 0 ? 12 : h % 12);
+        e.ElectPM = h >= 12, e.ElectMinute = static_cast<std::int16_t>(mi);
+        e.ElectZone = 0;
+        e.ElectLongDeg = static_cast<std::int16_t>(lon), e.ElectWest = west;
+        e.ElectLatDeg = static_cast<std::int16_t>(lat), e.ElectSouth = south;
+        return e;
+    };
+    const std::array<std::pair<int, int>, 6> sizes{
+        {{640, 480}, {1024, 768}, {800, 800}, {768, 1024}, {1920, 1080}, {3840, 2160}}};
+    const std::string systems = "PRKCOEMI";
+    std::size_t n = 0;
+    for (const ElectionData& e :
+         {at(1962, 2, 5, 0, 0, 0, true, 51, false), at(2024, 12, 21, 12, 0, 25, false, 65, false),
+          at(2020, 1, 12, 17, 0, 74, true, 40, false)})
+        for (int layout = 0; layout < 2; ++layout)
+            for (const char system : std::string("PEI"))
+                cases.push_back({e, system, layout, sizes[n % 6].first, sizes[n % 6].second}), ++n;
+    std::mt19937 random(1962);
+    const auto pick = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    for (int k = 0; k < 60; ++k) {
+        cases.push_back({at(pick(1900, 2099), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59),
+                            pick(0, 179), pick(0, 1) == 1, pick(0, 65), pick(0, 1) == 1),
+                         systems[static_cast<std::size_t>(k % 8)], k / 8 % 2,
+                         sizes[static_cast<std::size_t>(k % 6)].first,
+                         sizes[static_cast<std::size_t>(k % 6)].second});
+    }
+    return cases;
+}
+
+double Angle(const Box& b, Point c) {
+    return std::atan2(c.y - (b.y0 + b.y1) / 2, (b.x0 + b.x1) / 2 - c.x) * 180 / kPi;
+}
+
+// Signed degrees from a to b in -180..180.
+double Turn(double a, double b) {
+    return std::remainder(b - a, 360.0);
+}
+
+TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
+    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
+    ASSERT_GE(QFontDatabase::addApplicationFont(font), 0);
+    const OptionValues options = TestOptions();
+    const DrawingTables tables = BuiltInDrawingTables();
+    int charts = 0;
+    for (const Case& c : Corpus()) {
+        HandChart hc;
+        ChartRequest request;
+        request.house_system = c.system;
+        request.running = false;
+        SilentNotifier notifier;
+        if (!ComputeChart(hc.chart, c.when, options, request, notifier)) continue;
+        ++charts;
+        hc.shown.BodyLongitude = hc.chart.PlanetLong;
+        for (int i = 1; i <= 12; ++i) hc.shown.HouseCusps[i] = hc.chart.Cusps[i];
+        hc.shown.RetroMarksShown = hc.chart.RetroMarks;
+        WheelInputs in{hc.chart, hc.shown, options, tables};
+        in.TypeChart = c.layout;
+        in.StartScale = c.width >= c.height ? int(std::lround(228.0 * c.width / c.height)) : 244;
+        in.draw_aspect_lines = [&](DrawingContext& dc, const BodyAngles& angles) {
+            DrawAspectLines(dc, hc.shown.BodyLongitude, angles, options, {});
+        };
+        // A small image: what falls outside it is clipped, the layout is the full size's.
+        QImage image(64, 64, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const WheelWork work = PaintWheelOn(painter, QRectF(0, 0, c.width, c.height), in);
+        const DrawingList list = MakeDrawingList(in, work, {double(c.width), double(c.height)});
+        const std::string where =
+            std::to_string(c.when.ElectYear) + "-" + std::to_string(c.when.ElectMonth) + "-" +
+            std::to_string(c.when.ElectDay) + " lat " + std::to_string(c.when.ElectLatDeg) + " " +
+            c.system + " layout " + std::to_string(c.layout) + " " + std::to_string(c.width) + "x" +
+            std::to_string(c.height);
+        SCOPED_TRACE(where);
+        const double unit = list.pixels_per_unit;
+        const Point centre = list.center;
+
+        std::map<int, std::vector<const DrawnItem*>> glyphs_by_house;
+        std::map<int, std::map<LabelPart, const DrawnItem*>> labels;
+        std::map<int, bool> leader;
+        std::vector<const DrawnItem*> solid;  // items that must not overlap
+        for (const DrawnItem& item : list.items) {
+            const Box& b = item.box;
+            // Inside the image.
+            EXPECT_TRUE(b.x0 >= -0.01 && b.y0 >= -0.01 && b.x1 <= c.width + 0.01 &&
+                        b.y1 <= c.height + 0.01)
+                << ItemKindName(item.tag.kind) << " " << b.x0 << "," << b.y0;
+            const ItemKind k = item.tag.kind;
+            if (k == ItemKind::Leader) leader[item.tag.body] = true;
+            if (k == ItemKind::Leader || k == ItemKind::Caption) continue;
+            solid.push_back(&item);
+            // Text large enough to read.
+            EXPECT_GE(b.y1 - b.y0, 10) << ItemKindName(k);
+            // Between the rings, or outside the outer one.
+            const double far = std::hypot(std::max(centre.x - b.x0, b.x1 - centre.x),
+                                          std::max(centre.y - b.y0, b.y1 - centre.y));
+            const double near = std::hypot(std::max({b.x0 - centre.x, 0.0, centre.x - b.x1}),
+                                           std::max({b.y0 - centre.y, 0.0, centre.y - b.y1}));
+            if (k == ItemKind::Glyph || k == ItemKind::Label) {
+                EXPECT_LT(far, 217 * unit);
+                EXPECT_GT(near, 120 * unit);
+            } else if (k == ItemKind::AspectGlyph) {
+                EXPECT_LT(far, 120 * unit);
+            } else {
+                EXPECT_GT(near, 217 * unit);
+            }
+            if (k == ItemKind::Glyph) glyphs_by_house[item.tag.house].push_back(&item);
+            if (k == ItemKind::Label) labels[item.tag.body][item.tag.part] = &item;
+        }
+        for (std::size_t i = 0; i < solid.size(); ++i)
+            for (std::size_t j = i + 1; j < solid.size(); ++j) {
+                Box a = solid[i]->box, b = solid[j]->box;
+                a.x0 += 0.01, a.y0 += 0.01, a.x1 -= 0.01, a.y1 -= 0.01;
+                EXPECT_FALSE(Overlap(a, b))
+                    << ItemKindName(solid[i]->tag.kind) << " " << solid[i]->tag.body << " on "
+                    << ItemKindName(solid[j]->tag.kind) << " " << solid[j]->tag.body;
+            }
+
+        int drawn = 0;
+        for (auto& [house, glyphs] : glyphs_by_house) {
+            const double start = list.cusp_angles[static_cast<std::size_t>(house - 1)];
+            const double size =
+                Turn(start, list.cusp_angles[static_cast<std::size_t>(house % 12)]) < 0
+                    ? 360 + Turn(start, list.cusp_angles[static_cast<std::size_t>(house % 12)])
+                    : Turn(start, list.cusp_angles[static_cast<std::size_t>(house % 12)]);
+            const auto within = [&](double a) { return Turn(start + size / 2, a) + size / 2; };
+            // Zodiac order: by where they belong and by where they are drawn alike.
+            auto by_true = glyphs, by_drawn = glyphs;
+            std::stable_sort(by_true.begin(), by_true.end(), [&](auto* a, auto* b) {
+                return within(a->tag.true_angle) < within(b->tag.true_angle);
+            });
+            std::stable_sort(by_drawn.begin(), by_drawn.end(), [&](auto* a, auto* b) {
+                return within(a->tag.drawn_angle) < within(b->tag.drawn_angle);
+            });
+            for (std::size_t i = 0; i < glyphs.size(); ++i)
+                EXPECT_EQ(by_true[i]->tag.true_angle, by_drawn[i]->tag.true_angle)
+                    << "house " << house;
+            for (const DrawnItem* g : glyphs) {
+                ++drawn;
+                const int body = g->tag.body;
+                // In its house's sector, where the house has room for its glyphs.
+                if (c.layout == 0 || size > 6.0 * static_cast<double>(glyphs.size())) {
+                    EXPECT_GE(within(Angle(g->box, centre)), 0) << "body " << body;
+                    EXPECT_LE(within(Angle(g->box, centre)), size) << "body " << body;
+                }
+                const double moved = std::abs(Turn(g->tag.true_angle, g->tag.drawn_angle));
+                // A glyph that moved shows where it belongs.
+                if (moved > 2.05) {
+                    EXPECT_TRUE(leader[body]) << "body " << body;
+                }
+                // The Ascendant and MC stay on their angles, within a glyph's width, in the
+                // systems whose 1st and 10th cusps are those angles.
+                const bool on_cusp = std::string("PRKCO").find(c.system) != std::string::npos;
+                if ((body == kAscendantBody || body == kMCBody) && on_cusp) {
+                    const double r = std::hypot((g->box.x0 + g->box.x1) / 2 - centre.x,
+                                                (g->box.y0 + g->box.y1) / 2 - centre.y);
+                    EXPECT_LE(moved * kPi / 180 * r, g->box.x1 - g->box.x0 + 1) << "body " << body;
+                }
+            }
+        }
+        // Every body is drawn, or named as left out by a house that cannot hold it.
+        EXPECT_EQ(drawn + static_cast<int>(work.LeftOut.size()), 15);
+        for (const int body : work.LeftOut)
+            EXPECT_GE(glyphs_by_house[hc.chart.HouseOfPlanet[body]].size(), 6u);
+
+        // Each label reads degrees, sign, minutes going right and down.
+        for (const auto& [body, parts] : labels) {
+            double last = -1e9;
+            for (const auto& [part, item] : parts) {
+                if (part == LabelPart::Retrograde) continue;
+                const double reading =
+                    (item->box.x0 + item->box.x1) / 2 + (item->box.y0 + item->box.y1) / 2;
+                EXPECT_GT(reading, last) << "body " << body;
+                last = reading;
+            }
+        }
+    }
+    EXPECT_GE(charts, 60);
+}
+
+}  // namespace
+}  // namespace orvantis::test
