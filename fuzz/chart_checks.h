@@ -1,5 +1,4 @@
-// Invariants of a stored election record and of a computed chart, shared by the command-line
-// and the chart computation fuzzers.
+// Invariants of a stored election record and of a computed chart.
 #pragma once
 
 #include <cmath>

@@ -17,10 +17,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
     exit 2
 fi
 
-all_targets=(
-    fuzz_lenient_number fuzz_ini_file fuzz_options_file fuzz_owner_name fuzz_orb_file
-    fuzz_drawing_tables fuzz_help_text fuzz_chart_command fuzz_compute_chart
-)
+all_targets=(fuzz_text_readers fuzz_chart_command)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 

@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <array>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "aspects/aspect_window.h"
 #include "aspects/wheel_aspects.h"
@@ -26,6 +28,7 @@
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "settings/text_lines.h"
+#include "shell/menu_table.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
@@ -42,22 +45,29 @@
 namespace orvantis {
 namespace {
 
-struct HouseItem {
-    const char* name;
-    const char* caption;
-    QKeyCombination shortcut;
-    char letter;
+// What the commands of the menu table do, where a table says it best.
+const std::pair<const char*, char> kHouseLetters[] = {
+    {"mnuHousePlacidus", 'P'}, {"mnuHouseRegiomontanus", 'R'}, {"mnuHouseKoch", 'K'},
+    {"mnuHouseCampanus", 'C'}, {"mnuHousePorphyry", 'O'},      {"mnuHouseEqual", 'E'},
+    {"mnuHouseMeridian", 'M'}, {"mnuHouseMorinus", 'I'},
 };
-const std::array<HouseItem, 8> kHouseItems = {{
-    {"mnuHousePlacidus", "&Placidus", Qt::CTRL | Qt::Key_F2, 'P'},
-    {"mnuHouseRegiomontanus", "&Regiomontanus", Qt::CTRL | Qt::Key_F3, 'R'},
-    {"mnuHouseKoch", "&Koch", Qt::CTRL | Qt::Key_F4, 'K'},
-    {"mnuHouseCampanus", "&Campanus", Qt::CTRL | Qt::Key_F5, 'C'},
-    {"mnuHousePorphyry", "P&orphyry", Qt::CTRL | Qt::Key_F6, 'O'},
-    {"mnuHouseEqual", "&Equal", Qt::CTRL | Qt::Key_F7, 'E'},
-    {"mnuHouseMeridian", "&Meridian", Qt::CTRL | Qt::Key_F8, 'M'},
-    {"mnuHouseMorinus", "Mor&inus", Qt::CTRL | Qt::Key_F9, 'I'},
-}};
+struct StepItem {
+    const char* name;
+    void (*step)(ElectionData&);
+    int direction;  // +1 forward in time, -1 back
+};
+const StepItem kSteps[] = {
+    {"mnuUpdateAddDay", AddDay, +1},       {"mnuUpdateSubDay", SubtractDay, -1},
+    {"mnuUpdateAddHour", AddHour, +1},     {"mnuUpdateSubHour", SubtractHour, -1},
+    {"mnuUpdateAddMinute", AddMinute, +1}, {"mnuUpdateSubMinute", SubtractMinute, -1},
+};
+const std::pair<const char*, const char*> kHelpFiles[] = {
+    {"mnuHelpOrvantis", "ORVANTIS.HLP"},  {"mnuHelpOptions", "OPTIONS.HLP"},
+    {"mnuHelpSelect", "SELECT.HLP"},      {"mnuHelpEvents", "EVENTS.HLP"},
+    {"mnuHelpAboutWindow", "ABOUT.HLP"},  {"mnuHelpHints", "HINTS.HLP"},
+    {"mnuShortcutKeys", "SHORTCUT.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
+    {"mnuHelpRevisions", "REVISION.HLP"},
+};
 
 std::optional<std::string> ReadFile(const QString& path) {
     return ReadTextFile(path.toLocal8Bit().toStdString());
@@ -141,134 +151,68 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::createActions() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    QAction* exit = file->addAction("E&xit", Qt::Key_F12, this, &MainWindow::mnuFileExit_Click);
-    exit->setObjectName("mnuFileExit");
+    for (const MenuBarEntry& entry : MenuBarTable()) {
+        if (entry.commands.empty()) {
+            menuBar()->addAction(entry.caption)->setObjectName(entry.name);
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(entry.caption);
+        menu->setObjectName(entry.name);
+        for (const MenuCommand& command : entry.commands) {
+            QAction* action = std::string_view(command.caption) == "-"
+                                  ? menu->addSeparator()
+                                  : menu->addAction(command.caption);
+            action->setObjectName(command.name);
+            if (command.shortcut != kNoShortcut) action->setShortcut(command.shortcut);
+        }
+    }
+    const auto item = [this](const char* name) { return findChild<QAction*>(name); };
+    const auto on = [&](const char* name, auto handler) {
+        connect(item(name), &QAction::triggered, this, handler);
+    };
 
-    QMenu* house = menuBar()->addMenu("&House");
-    house->setObjectName("mnuHouseSystem");
     houses_ = new QActionGroup(this);
-    for (const HouseItem& item : kHouseItems) {
-        QAction* action = house->addAction(item.caption);
-        action->setObjectName(item.name);
-        action->setShortcut(item.shortcut);
+    for (const auto& [name, letter] : kHouseLetters) {
+        QAction* action = item(name);
         action->setCheckable(true);
-        action->setData(QChar(item.letter));
+        action->setData(QChar(letter));
         houses_->addAction(action);
         // Clicking the checked item keeps it checked and recomputes all the same.
-        connect(action, &QAction::triggered, this, [this, action] {
+        on(name, [this, action] {
             UncheckAllHouses();
             action->setChecked(true);
             RecomputeSequence();
         });
     }
-
-    mnuAspects_ = menuBar()->addAction("&Aspects");
-    mnuAspects_->setObjectName("mnuAspects");
-    connect(mnuAspects_, &QAction::triggered, this, &MainWindow::mnuAspects_Click);
-
-    QMenu* events = menuBar()->addMenu("E&vents");
-    events->setObjectName("mnuEvents");
-    events->addAction("&Coming events", Qt::Key_F10, this, &MainWindow::mnuEvents_Click)
-        ->setObjectName("mnuEventsShow");
-    QAction* event_line = events->addAction("Next event in &status bar");
-    event_line->setObjectName("mnuEventsStatusBar");
+    on("mnuFileExit", &MainWindow::mnuFileExit_Click);
+    mnuAspects_ = item("mnuAspects");
+    on("mnuAspects", &MainWindow::mnuAspects_Click);
+    on("mnuEventsShow", &MainWindow::mnuEvents_Click);
+    QAction* event_line = item("mnuEventsStatusBar");
     event_line->setCheckable(true);
     connect(event_line, &QAction::toggled, this, [this](bool on) {
         statusBar()->setVisible(on);
         TickEvents();
     });
-
-    QMenu* elect = menuBar()->addMenu("&Elect");
-    elect->setObjectName("mnuElections");
-    mnuElectionsRunning_ = elect->addAction("&Running");
-    mnuElectionsRunning_->setObjectName("mnuElectionsRunning");
-    mnuElectionsRunning_->setShortcut(Qt::Key_F11);
+    mnuElectionsRunning_ = item("mnuElectionsRunning");
     mnuElectionsRunning_->setCheckable(true);
-    connect(mnuElectionsRunning_, &QAction::triggered, this, [this](bool running) {
+    on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
     });
-    elect->addSeparator()->setObjectName("mnuSplit0");
-    QAction* data = elect->addAction("&Data");
-    data->setObjectName("mnuElectionsData");
-    data->setShortcut(Qt::Key_F2);
-    connect(data, &QAction::triggered, this, &MainWindow::mnuElectionsData_Click);
-
-    QMenu* update = menuBar()->addMenu("&Update");
-    update->setObjectName("mnuUpdate");
-    const auto step = [&](const char* name, const char* caption, QKeyCombination key,
-                          void (*f)(ElectionData&), int direction) {
-        QAction* a = update->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, [this, f, direction] { StepElection(f, direction); });
-    };
-    step("mnuUpdateAddDay", "&Add a Day", Qt::Key_F3, AddDay, +1);
-    step("mnuUpdateSubDay", "&Go back a day", Qt::Key_F4, SubtractDay, -1);
-    step("mnuUpdateAddHour", "Add an &hour", Qt::Key_F5, AddHour, +1);
-    step("mnuUpdateSubHour", "Go &back an hour", Qt::Key_F6, SubtractHour, -1);
-    step("mnuUpdateAddMinute", "Add a &minute", Qt::Key_F9, AddMinute, +1);
-    step("mnuUpdateSubMinute", "Go bac&k a minute", Qt::SHIFT | Qt::Key_F9, SubtractMinute, -1);
-
-    QMenu* orbs = menuBar()->addMenu("&Orbs");
-    orbs->setObjectName("mnuOrbs");
-    QAction* change = orbs->addAction("&Select new orb file");
-    change->setObjectName("mnuOrbsChange");
-    change->setShortcut(Qt::CTRL | Qt::Key_F11);
-    QAction* edit = orbs->addAction("&Edit orb file");
-    edit->setObjectName("mnuOrbsEdit");
-    edit->setShortcut(Qt::CTRL | Qt::Key_F12);
-    connect(change, &QAction::triggered, this, &MainWindow::mnuOrbsChange_Click);
-    connect(edit, &QAction::triggered, this,
-            [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
-
-    QAction* print = menuBar()->addAction("&Print");
-    print->setObjectName("mnuPrintChartwheel");
-    connect(print, &QAction::triggered, this, &MainWindow::mnuPrintChartwheel_Click);
-
-    QMenu* options = menuBar()->addMenu("Optio&ns");
-    options->setObjectName("mnuOptions");
-    mnuCTAmerican_ = options->addAction("&American");
-    mnuCTAmerican_->setObjectName("mnuCTAmerican");
-    mnuCTAmerican_->setShortcut(Qt::Key_F7);
+    on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
+    for (const StepItem& s : kSteps) on(s.name, [this, s] { StepElection(s.step, s.direction); });
+    on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
+    on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
+    on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
+    mnuCTAmerican_ = item("mnuCTAmerican");
     mnuCTAmerican_->setCheckable(true);
-    connect(mnuCTAmerican_, &QAction::triggered, this, [this] { SetTypeChart(0); });
-    mnuCTEuropean_ = options->addAction("&European");
-    mnuCTEuropean_->setObjectName("mnuCTEuropean");
-    mnuCTEuropean_->setShortcut(Qt::Key_F8);
+    on("mnuCTAmerican", [this] { SetTypeChart(0); });
+    mnuCTEuropean_ = item("mnuCTEuropean");
     mnuCTEuropean_->setCheckable(true);
-    connect(mnuCTEuropean_, &QAction::triggered, this, [this] { SetTypeChart(1); });
-    QAction* options_item = options->addAction("Optio&ns");
-    options_item->setObjectName("mnuOptionsOptions");
-    options_item->setShortcut(Qt::SHIFT | Qt::Key_F2);
-    connect(options_item, &QAction::triggered, this, &MainWindow::mnuOptionsOptions_Click);
-
-    QMenu* help = menuBar()->addMenu("He&lp");
-    help->setObjectName("mnuHelp");
-    const auto help_item = [&](const char* name, const char* caption, const char* file) {
-        QAction* a = help->addAction(caption);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [this, file] { ShowHelpFile(file); });
-        return a;
-    };
-    help_item("mnuHelpOrvantis", "&Orvantis Window", "ORVANTIS.HLP")->setShortcut(Qt::Key_F1);
-    help->addSeparator()->setObjectName("mnuSplit1");
-    help_item("mnuHelpOptions", "&Options Window", "OPTIONS.HLP");
-    help_item("mnuHelpSelect", "&Select A File Window", "SELECT.HLP");
-    help_item("mnuHelpEvents", "&Events Window", "EVENTS.HLP");
-    help_item("mnuHelpAboutWindow", "A&bout Window", "ABOUT.HLP");
-    help->addSeparator()->setObjectName("mnuSplit2");
-    help_item("mnuHelpHints", "&Hints", "HINTS.HLP");
-    help_item("mnuShortcutKeys", "Shortcut &keys", "SHORTCUT.HLP");
-    help_item("mnuHelpLicense", "&License Agreement", "LICENSE.HLP");
-    help->addSeparator()->setObjectName("mnuSplit3");
-    help_item("mnuHelpRevisions", "Re&vision history", "REVISION.HLP");
-    help->addSeparator()->setObjectName("mnuSplit4");
-    QAction* about = help->addAction("Abo&ut");
-    about->setObjectName("mnuHelpAbout");
-    connect(about, &QAction::triggered, this,
-            [this] { About::Open(about_window_, env_.folders.settings, this); });
+    on("mnuCTEuropean", [this] { SetTypeChart(1); });
+    on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
+    on("mnuHelpAbout", [this] { About::Open(about_window_, env_.folders.settings, this); });
 }
 
 QString MainWindow::DataPath(const char* file_name) const {

@@ -10,7 +10,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/chart_state.h"
-#include "known_chart.h"
+#include "support/chart_fixture.h"
 #include "support/recording_surface.h"
 
 namespace orvantis {
@@ -134,16 +134,6 @@ TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
             if (cells[n].row > cells[n].column) pairs.emplace(cells[n].row, cells[n].column);
         EXPECT_EQ(pairs.size(), 105u);
     }
-}
-
-TEST(AspectGroupColourOption, SevenGroups) {
-    const std::pair<int, int> groups[] = {
-        {kConjunction, 124}, {kSextile, 125},    {kTrine, 125},       {kSquare, 126},
-        {kOpposition, 126},  {kQuincunx, 127},   {kSemisquare, 128},  {kSesquiquadrate, 128},
-        {kQuintile, 129},    {kBiquintile, 129}, {kSemisextile, 130}, {kDecile, 130},
-        {kNovile, 130},      {kTredecile, 130},  {kSeptile, 130},     {kNoAspect, 0},
-    };
-    for (const auto& [kind, option] : groups) EXPECT_EQ(AspectGroupColourOption(kind), option);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "aspects/aspect_kind.h"
 #include "chart/chart_state.h"
-#include "known_chart.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {

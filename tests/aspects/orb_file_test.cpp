@@ -72,15 +72,6 @@ protected:
     std::filesystem::path dir_;
 };
 
-TEST_F(LoadOrbFileTest, ReadsAnExistingFile) {
-    const auto path = dir_ / "TIGHT.ORB";
-    std::ofstream(path, std::ios::binary) << "1\r\n2\r\n";
-    OrbValues orbs = Filled(9.0f);
-    EXPECT_FALSE(LoadOrbFile(path.string(), orbs).has_value());
-    EXPECT_FLOAT_EQ(orbs[1], 1.0f);
-    EXPECT_FLOAT_EQ(orbs[3], 9.0f);
-}
-
 TEST_F(LoadOrbFileTest, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
     std::filesystem::create_directory(dir_ / "FOLDER.ORB");
     const std::pair<std::string, const char*> cases[] = {

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "chart_fixture.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {
@@ -92,18 +92,6 @@ TEST(HouseCusps, BeyondThePolarCircleTheSemiArcSystemsReportNonFinite) {
 TEST(SiderealTimeText, TwoDigitsEachWithTheirLetters) {
     EXPECT_EQ(FormatSiderealTime(5, 7, 9), "05H  07M  09S ");
     EXPECT_EQ(FormatSiderealTime(std::nan(""), 1, 2), "--H  01M  02S ");
-}
-
-TEST(SetHouseSystemCaption, NamesTheSystem) {
-    ChartState c;
-    const std::pair<char, const char*> names[] = {
-        {'R', "Regiomontanus"}, {'I', "Morinus"}, {'X', ""}};
-    for (const auto& [letter, name] : names) {
-        c.HouseSystem = letter;
-        c.CaptionLines[7] = "previous";
-        SetHouseSystemCaption(c);
-        EXPECT_EQ(c.CaptionLines[7], name);
-    }
 }
 
 std::array<double, 14> CuspsFrom(double first, double step) {

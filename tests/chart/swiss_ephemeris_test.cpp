@@ -17,7 +17,7 @@
 
 #include "astro/calendar.h"
 #include "chart/houses.h"
-#include "chart_fixture.h"
+#include "support/chart_fixture.h"
 
 extern "C" {
 #include <swephexp.h>

@@ -57,6 +57,7 @@ TEST(TimeScales, SouthernCaptionIsTwelveHoursAhead) {
     const double n = north.SidHours * 3600 + north.SidMinutes * 60 + north.SidSeconds;
     const double s = south.SidHours * 3600 + south.SidMinutes * 60 + south.SidSeconds;
     EXPECT_NEAR(std::fmod(s - n + 86400, 86400), 43200, 1);
+    EXPECT_NEAR(n, RadToDeg(north.RAMC) * 240, 1);  // the north shows the houses' own RAMC
     EXPECT_DOUBLE_EQ(south.LatRadians, -DegToRad(DmmToDecimal(33.52f)));
     EXPECT_EQ(north.LatRadians, -south.LatRadians);
 }

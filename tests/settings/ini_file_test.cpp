@@ -71,6 +71,9 @@ TEST(ReadIni, KeysAreCaseSensitivePrefixesAndTheLastValueWins) {
     EXPECT_EQ(s.StartScale, 260);
     EXPECT_EQ(s.TypeChart, 0);  // no "=": the whole line is the value, which has no digits
     EXPECT_EQ(ReadIniScaleAndChart("StartScale=251.5").StartScale, 252);  // halves to even
+    std::string many;
+    for (int i = 0; i < 10000; ++i) many += "OrvantisTop=" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(ReadIniWindowGeometry(many).top, 9999);
 }
 
 TEST(ReadIni, ASixteenBitOverflowEndsTheReadingThere) {

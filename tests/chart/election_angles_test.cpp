@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "chart/time_scales.h"
+#include "support/chart_fixture.h"
 
 namespace orvantis {
 namespace {
@@ -34,10 +35,7 @@ ChartState ChartAt(int day, int month, int year, float clock, const char* am_pm,
     return chart;
 }
 
-double Distance(double a, double b) {
-    const double d = std::fabs(Reduce360(a) - Reduce360(b));
-    return std::min(d, 360.0 - d);
-}
+const auto Distance = testing_support::ArcDistance;
 
 double ObliquityOf(const ChartState& chart) {
     return DegToRad(ObliquityDegreesAt(chart.CenturiesT));

@@ -1,0 +1,200 @@
+// Every reader of user-editable text on the same bytes: the lenient numbers, ORVANTIS.INI,
+// OPTIONS.OPT and what start-up makes of it, the owner file, the orb file and the aspect
+// classification under its orbs, the two drawing tables and the help viewer. None may read past
+// its table, write index 0, let a non-finite value through or lose what it wrote.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "aspects/aspect_kind.h"
+#include "aspects/orb_file.h"
+#include "chart/chart_driver.h"
+#include "fuzz_check.h"
+#include "settings/ini_file.h"
+#include "settings/lenient_number.h"
+#include "settings/options_file.h"
+#include "settings/owner_name.h"
+#include "wheel/drawing_tables.h"
+#include "windows/help_window.h"
+
+using namespace orvantis;
+
+namespace {
+
+bool SameDouble(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The nearest 16-bit integer, halves to even, or nothing.
+void CheckRounding(double value) {
+    const auto rounded = RoundToInt16(value);
+    const double nearest = std::nearbyint(value);
+    if (!rounded) {
+        FUZZ_CHECK(std::isnan(value) || nearest < -32768.0 || nearest > 32767.0);
+        return;
+    }
+    FUZZ_CHECK(std::fabs(value - *rounded) <= 0.5);
+    if (std::fabs(value - *rounded) == 0.5) FUZZ_CHECK(*rounded % 2 == 0);
+}
+
+// Within its leading run of number characters the lenient syntax is a subset of strtod's, so
+// both read the same number (no digits: 0).
+void CheckLenientNumber(std::string_view text) {
+    const double value = LenientNumber(text);
+    FUZZ_CHECK(!std::isnan(value));
+    const std::string head(text.substr(0, text.find_first_not_of("0123456789.eE+- \t")));
+    FUZZ_CHECK(SameDouble(LenientNumber(head), value));
+    const std::size_t first = head.find_first_not_of(" \t");
+    const char* start = head.c_str() + (first == std::string::npos ? head.size() : first);
+    char* end = nullptr;
+    const double reference = std::strtod(start, &end);
+    FUZZ_CHECK(end == start ? value == 0.0 : SameDouble(value, reference));
+    CheckRounding(value);
+}
+
+bool SameGeometry(const WindowGeometry& a, const WindowGeometry& b) {
+    return a.top == b.top && a.left == b.left && a.height == b.height && a.width == b.width &&
+           a.scale_height == b.scale_height && a.scale_width == b.scale_width;
+}
+
+// The window sizes stay usable, and what was read survives the write at exit and the next start.
+void CheckIni(std::string_view text) {
+    const IniScaleAndChart settings = ReadIniScaleAndChart(text);
+    const WindowGeometry g = ReadIniWindowGeometry(text);
+    for (float v : {g.top, g.left, g.height, g.width, g.scale_height, g.scale_width})
+        FUZZ_CHECK(std::isfinite(v));
+    FUZZ_CHECK(g.height > 0 && g.width > 0 && g.scale_width > 0 && g.scale_height != 0);
+    const std::string written = WriteSettingsIni(settings.StartScale, settings.TypeChart, g);
+    const IniScaleAndChart again = ReadIniScaleAndChart(written);
+    FUZZ_CHECK(again.StartScale == settings.StartScale && again.TypeChart == settings.TypeChart);
+    FUZZ_CHECK(SameGeometry(ReadIniWindowGeometry(written), g));
+}
+
+// Over values that already hold something, as after a Save in the options editor; then what
+// start-up does with the values as the file stands.
+void CheckOptions(std::string_view text) {
+    OptionValues values;
+    values.fill(4242.5f);
+    values[0] = -777.25f;
+    const OptionsReading reading = ReadOptionsFile(text, values);
+    FUZZ_CHECK(values[0] == -777.25f);
+    FUZZ_CHECK(reading.lines_read >= 0 && reading.lines_read <= kOptionCount);
+    for (int n = 1; n <= kOptionCount; ++n)
+        FUZZ_CHECK(n > reading.lines_read ? values[n] == 4242.5f : std::isfinite(values[n]));
+
+    OptionValues options{};
+    ReadOptionsFile(text, options);
+    using namespace std::chrono;
+    const sys_seconds now = sys_days{year{2024} / 3 / 1} + hours{13} + minutes{5} + seconds{7};
+    const HomeClock clock = HomeClockAt(now, options[18]);
+    FUZZ_CHECK(clock.month >= 1 && clock.month <= 12 && clock.day >= 1 && clock.day <= 31);
+    FUZZ_CHECK(clock.hour24 >= 0 && clock.hour24 <= 23 && clock.minute >= 0 &&
+               clock.minute <= 59 && clock.second >= 0 && clock.second <= 59);
+    const ElectionData e = LoadElectionDataFromNow(now, options);
+    FUZZ_CHECK(e.ElectMonth >= 1 && e.ElectMonth <= 12 && e.ElectDay >= 1 && e.ElectDay <= 31);
+    FUZZ_CHECK(e.ElectHour >= 1 && e.ElectHour <= 12 && e.ElectMinute >= 0 &&
+               e.ElectMinute <= 59);
+    fuzz::CountingNotifier notifier;
+    const bool home_ok = CheckHomeData(options, notifier);
+    FUZZ_CHECK(home_ok == (notifier.count == 0));
+    if (home_ok) FUZZ_CHECK(options[18] >= -13 && options[18] <= 12);
+    (void)CheckLatitudeLimit(options, HouseLetterForOption(options[27]), notifier);
+}
+
+// The name is the start of the first line and holds no line end or NUL.
+void CheckOwnerName(std::string_view text) {
+    const std::string name = ReadOwnerName(text);
+    const std::size_t end = text.find_first_of(std::string_view("\r\n\0", 3));
+    FUZZ_CHECK(text.starts_with(name));
+    FUZZ_CHECK(name.size() == (end == std::string_view::npos ? text.size() : end));
+}
+
+// The orbs, over orbs a first file left; then the classification under them for longitudes
+// taken from the same bytes: the distance folds into 0..180, the kind is 1..17 but never 7,
+// and the order of the two bodies does not matter.
+void CheckOrbs(const std::uint8_t* data, std::size_t size) {
+    OrbValues orbs;
+    orbs.fill(3.75f);
+    orbs[0] = -99.5f;
+    ReadOrbFile(std::string_view(reinterpret_cast<const char*>(data), size), orbs);
+    FUZZ_CHECK(orbs[0] == -99.5f);
+    for (int n = 1; n <= kOrbCount; ++n) FUZZ_CHECK(std::isfinite(orbs[n]));
+    for (std::size_t i = 0; i + 2 * sizeof(double) <= std::min<std::size_t>(size, 256);
+         i += 2 * sizeof(double)) {
+        double a, b;
+        std::memcpy(&a, data + i, sizeof a);
+        std::memcpy(&b, data + i + sizeof a, sizeof b);
+        if (!std::isfinite(a) || !std::isfinite(b)) continue;
+        const double distance = AspectDistance(a, b);
+        FUZZ_CHECK(distance >= 0.0 && distance <= 180.0);
+        const int kind = ClassifyAspect(a, b, orbs);
+        FUZZ_CHECK(kind >= 1 && kind <= kSeptile && kind != 7 && ClassifyAspect(b, a, orbs) == kind);
+    }
+}
+
+// An entry the file does not reach stays 0 and unread; no glyph angle, however wild, reads past
+// the 361 radii; a radius table read whole survives being written and read again.
+void CheckDrawingTables(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const DrawingTablesLoad load =
+        LoadDrawingTables({"HCDATA.DAT", text, ""}, {"RADIUS.DAT", text, ""});
+    FUZZ_CHECK(load.problems.size() <= 2);
+    const DrawingTables& t = load.tables;
+    for (int i = 0; i < kRadiusTableSize; ++i) {
+        if (!t.radius_read[i]) FUZZ_CHECK(t.RadiusTable[i] == 0);
+        FUZZ_CHECK(t.GlyphRadius(i) == (t.radius_read[i] ? t.RadiusTable[i] : BuiltInGlyphRadius(i)));
+    }
+    for (std::size_t i = 0; i + sizeof(double) <= std::min<std::size_t>(size, 128);
+         i += sizeof(double)) {
+        double theta;
+        std::memcpy(&theta, data + i, sizeof theta);
+        const double r = t.GlyphRadius(theta);
+        FUZZ_CHECK(r >= std::numeric_limits<std::int16_t>::min() &&
+                   r <= std::numeric_limits<std::int16_t>::max());
+    }
+    if (std::all_of(t.radius_read.begin(), t.radius_read.end(), [](bool r) { return r; })) {
+        const std::string again = FormatTableFile(t.RadiusTable.data(), kRadiusTableSize);
+        const DrawingTablesLoad reload =
+            LoadDrawingTables({"HCDATA.DAT", std::nullopt, ""}, {"RADIUS.DAT", again, ""});
+        FUZZ_CHECK(reload.tables.RadiusTable == t.RadiusTable);
+    }
+}
+
+// Every byte but the CR of a line end is shown in its place, and each line ends with one LF.
+void CheckHelpText(std::string_view bytes) {
+    const std::string shown = HelpTextFromFile(bytes);
+    FUZZ_CHECK(shown.empty() == bytes.empty());
+    if (bytes.empty()) return;
+    const auto without_cr = [](std::string_view s) {
+        std::string out;
+        std::copy_if(s.begin(), s.end(), std::back_inserter(out), [](char c) { return c != '\r'; });
+        return out;
+    };
+    FUZZ_CHECK(without_cr(shown) == without_cr(bytes) + (bytes.back() == '\n' ? "" : "\n"));
+    FUZZ_CHECK(shown.size() <= bytes.size() + 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckLenientNumber(text);
+    if (size >= sizeof(double)) {  // the rounding alone on every bit pattern of a double
+        double raw;
+        std::memcpy(&raw, data, sizeof raw);
+        CheckRounding(raw);
+    }
+    CheckIni(text);
+    CheckOptions(text);
+    CheckOwnerName(text);
+    CheckOrbs(data, size);
+    CheckDrawingTables(data, size);
+    CheckHelpText(text);
+    return 0;
+}

@@ -1,0 +1,247 @@
+#!/usr/bin/env python3
+"""Plants realistic faults in a scratch copy of the tree, one at a time, and counts how many the
+test suite catches.
+
+    scripts/plant-faults.py [--ref REF] [--tests-from REF] [--only N,...] [--scratch DIR] [--keep]
+    scripts/plant-faults.py --check [--ref REF]
+
+The scratch copy is `git archive` of REF (default HEAD) in DIR (default /tmp/orvantis-faults);
+the working tree is never touched. The scratch tree is built once and tested clean; then each
+fault is one exact text substitution in one file, built incrementally (ccache keeps the restored
+files cheap) and tested with ctest. A fault whose text no longer occurs is reported as "not
+applied" and left out of the count, so the list stays honest while the code moves on; a fault
+that does not compile is reported as "no build" and not counted either. --tests-from takes
+tests/ and fuzz/ from another commit, so two suites can be compared on the same code. --check only
+reports which substitutions apply.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+from dataclasses import dataclass
+
+
+@dataclass
+class Fault:
+    path: str
+    old: str
+    new: str
+    what: str
+
+
+FAULTS = [
+    Fault("src/chart/calendar.cpp", "if (j >= 2299171.0)", "if (j > 2299171.0)",
+          "Gregorian reform one day late (15 October 1582 stays Julian)"),
+    Fault("src/chart/calendar.cpp", "(year % 100 != 0 || year % 400 == 0)", "(year % 100 != 0)",
+          "leap-year rule without the 400-year exception (2000 not leap)"),
+    Fault("src/chart/election_steps.cpp", "if (++e.ElectDay <= LastDay(e)) return;",
+          "if (++e.ElectDay < LastDay(e)) return;",
+          "adding a day skips the last day of every month"),
+    Fault("src/chart/election_steps.cpp", "if (e.ElectHour != 11) return;",
+          "if (e.ElectHour != 12) return;",
+          "going back an hour turns A.M./P.M. at 12 instead of 11"),
+    Fault("src/chart/time_scales.cpp", "chart.TimeOfDay - 0.5) / 36525.0",
+          "chart.TimeOfDay + 0.5) / 36525.0",
+          "centuries counted from the wrong half of the day"),
+    Fault("src/chart/time_scales.cpp", "0.0929 * centuries * centuries",
+          "0.0992 * centuries * centuries",
+          "sidereal-time T² coefficient mistyped"),
+    Fault("src/chart/time_scales.cpp", "if (chart.LatRadians < 0) shown",
+          "if (chart.LatRadians > 0) shown",
+          "shown sidereal time turned for the wrong hemisphere"),
+    Fault("src/chart/houses.cpp", "h = s.ramc + ArcCos(-t) / divisor;",
+          "h = s.ramc + ArcCos(t) / divisor;",
+          "Placidus diurnal semi-arc with the wrong sign"),
+    Fault("src/chart/houses.cpp", "const double to = chart.Cusps[h == 12 ? 1 : h + 1];",
+          "const double to = chart.Cusps[h == 12 ? 12 : h + 1];",
+          "wrong closing cusp of the last house when placing bodies"),
+    Fault("src/chart/houses.cpp", "for (int i = 1; i <= 2; ++i) c[4 + i]",
+          "for (int i = 1; i <= 2; ++i) c[3 + i]",
+          "Porphyry writes houses 4 and 5 instead of 5 and 6"),
+    Fault("src/ephemeris/moon.cpp", "{Mp - 3 * D, 3.22},", "{Mp - 3 * D, -3.22},",
+          "Moon: a 3-arcsecond term with the wrong sign"),
+    Fault("src/ephemeris/perturbations.cpp", "{{-0.002572}, Sin(Zeta), Sin(2 * Q)},",
+          "{{0.002572}, Sin(Zeta), Sin(2 * Q)},",
+          "Jupiter: a perturbation term with the wrong sign"),
+    Fault("src/ephemeris/ephemeris.cpp", "/ 365.25 / 71.61 +", "/ 365.25 / 71.16 +",
+          "ayanamsa precession rate mistyped"),
+    Fault("src/ephemeris/ephemeris.cpp", "if (std::abs(now - next) >= 180.0) {",
+          "if (std::abs(now - next) >= 360.0) {",
+          "retrograde test forgets the wrap at 0° Aries"),
+    Fault("src/settings/lenient_number.cpp", "const double rounded = std::nearbyint(value);",
+          "const double rounded = std::round(value);",
+          "option numbers round halves away from zero instead of to even"),
+    Fault("src/settings/lenient_number.cpp", "if (exponent_end > j) end = exponent_end;",
+          "end = exponent_end;",
+          "\"12e\" read as no number instead of 12"),
+    Fault("src/aspects/aspect_kind.cpp", "return low <= distance && distance <= high;",
+          "return low < distance && distance <= high;",
+          "lower orb edge excluded"),
+    Fault("src/aspects/aspect_kind.cpp", "if (Within(d, 150.0, options[10])) kind = kQuincunx;",
+          "if (Within(d, 150.0, options[9])) kind = kQuincunx;",
+          "wheel quincunx reads the sesquiquadrate's orb"),
+    Fault("src/windows/text_file_editor.cpp",
+          "if (file.write(bytes) != bytes.size() || !file.flush()) {",
+          "if (file.write(bytes) != bytes.size()) {",
+          "save no longer flushes before commit (a full disk cuts the file)"),
+    Fault("src/shell/single_instance.cpp", "qAbs(age) > kOwnerlessLockGraceMs",
+          "qAbs(age) < kOwnerlessLockGraceMs",
+          "a fresh ownerless lock is taken over, an old one never"),
+    Fault("src/shell/main_window.cpp", "if (Running() && computed_minute_ != minute)",
+          "if (Running() && computed_minute_ == minute)",
+          "minute tick recomputes on the wrong ticks"),
+    Fault("src/windows/election_window.cpp",
+          "(e.ElectSouth == 1 ? ui_.optSouth : ui_.optNorth)->setChecked(true);",
+          "(e.ElectSouth == 0 ? ui_.optSouth : ui_.optNorth)->setChecked(true);",
+          "election window shows north and south swapped"),
+    Fault("src/chart/election_validation.cpp", "(*lat_deg == 66 && *lat_min > 0)",
+          "(*lat_deg == 66 && *lat_min >= 0)",
+          "latitude 66°00' refused for the quadrant systems"),
+    Fault("src/wheel/planet_placement.cpp",
+          "if (c > 7 && (id == kOppositeNode || id == kFortune)) continue;",
+          "if (c > 8 && (id == kOppositeNode || id == kFortune)) continue;",
+          "crowded house keeps the south node and Fortune"),
+]
+
+
+def run(cmd, cwd=None, env=None, log=None):
+    out = subprocess.run(cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                         text=True, errors="replace")
+    if log is not None:
+        with open(log, "a") as f:
+            f.write(f"$ {' '.join(cmd)}\n{out.stdout}\n")
+    return out
+
+
+def git(repo, *args):
+    return subprocess.run(["git", "-C", repo, *args], check=True, stdout=subprocess.PIPE,
+                          text=True).stdout
+
+
+def extract(repo, ref, dest, paths=()):
+    archive = subprocess.Popen(["git", "-C", repo, "archive", ref, *paths], stdout=subprocess.PIPE)
+    subprocess.run(["tar", "-x", "-C", dest], stdin=archive.stdout, check=True)
+    if archive.wait() != 0:
+        sys.exit(f"git archive {ref} failed")
+
+
+def read(path):
+    with open(path, encoding="utf-8") as f:
+        return f.read()
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+def failed_tests(output):
+    summary = output.partition("The following tests FAILED:")[2]
+    failed = sorted(set(re.findall(r"^\s*\d+ - (\S+)", summary, re.MULTILINE)))
+    return failed or [line.strip() for line in output.splitlines() if "rror" in line][:2]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--ref", default="HEAD")
+    parser.add_argument("--tests-from")
+    parser.add_argument("--only", help="comma-separated fault numbers (1-based)")
+    parser.add_argument("--scratch", default="/tmp/orvantis-faults")
+    parser.add_argument("--keep", action="store_true", help="keep the scratch tree")
+    parser.add_argument("--check", action="store_true", help="only report which faults apply")
+    args = parser.parse_args()
+
+    repo = git(os.path.dirname(os.path.abspath(__file__)), "rev-parse", "--show-toplevel").strip()
+    # Resolved once: HEAD may move while the faults are being planted.
+    args.ref = git(repo, "rev-parse", "--short", args.ref).strip()
+    if args.tests_from:
+        args.tests_from = git(repo, "rev-parse", "--short", args.tests_from).strip()
+    chosen = range(1, len(FAULTS) + 1)
+    if args.only:
+        chosen = [int(n) for n in args.only.split(",")]
+
+    if args.check:
+        for n in chosen:
+            f = FAULTS[n - 1]
+            text = subprocess.run(["git", "-C", repo, "show", f"{args.ref}:{f.path}"],
+                                  stdout=subprocess.PIPE, text=True).stdout
+            state = "applies" if text.count(f.old) == 1 else "not applied"
+            print(f"{n:2} {state:12} {f.path}: {f.what}")
+        return 0
+
+    scratch = os.path.abspath(args.scratch)
+    src, build = os.path.join(scratch, "tree"), os.path.join(scratch, "build")
+    log = scratch + ".log"  # beside the scratch folder, so it outlives it
+    shutil.rmtree(src, ignore_errors=True)
+    os.makedirs(src)
+    os.makedirs(build, exist_ok=True)
+    extract(repo, args.ref, src)
+    if args.tests_from:
+        for part in ("tests", "fuzz"):
+            shutil.rmtree(os.path.join(src, part), ignore_errors=True)
+        extract(repo, args.tests_from, src, ["tests", "fuzz"])
+    open(log, "w").close()
+    # git archive gives every file its commit's time; a build folder left by an interrupted run
+    # could then hold a faulty object that looks newer than its restored source.
+    now = time.time()
+    for folder, _, files in os.walk(src):
+        for name in files:
+            os.utime(os.path.join(folder, name), (now, now))
+
+    # ccache hits across runs need the same paths: the scratch folder is fixed and the base
+    # folder makes the hashes independent of it.
+    env = dict(os.environ, CCACHE_BASEDIR=scratch, CCACHE_NOHASHDIR="1")
+    configure = ["cmake", "-S", src, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                 "-DORVANTIS_WERROR=ON", "-DORVANTIS_BENCHMARKS=OFF"]
+    # Every fault relinks every test; lld does that several times faster than the default.
+    if shutil.which("ld.lld"):
+        configure.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
+    build_cmd = ["cmake", "--build", build, "-j2"]
+    test_cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "120"]
+
+    def build_and_test():
+        if run(build_cmd, env=env, log=log).returncode != 0:
+            return "no build", []
+        out = run(test_cmd, env=env, log=log)
+        return ("caught" if out.returncode != 0 else "missed"), failed_tests(out.stdout)
+
+    if run(configure, env=env, log=log).returncode != 0:
+        sys.exit(f"configure failed; see {log}")
+    state, failing = build_and_test()
+    if state != "missed":
+        sys.exit(f"the untouched tree does not build and pass ({state} {failing}); see {log}")
+
+    described = f"{args.ref}" + (f" with tests from {args.tests_from}" if args.tests_from else "")
+    print(f"Planted faults in {described}")
+    counts = {}
+    for n in chosen:
+        f = FAULTS[n - 1]
+        path = os.path.join(src, f.path)
+        original = read(path) if os.path.exists(path) else ""
+        if original.count(f.old) != 1:
+            state, failing = "not applied", []
+        else:
+            write(path, original.replace(f.old, f.new))
+            started = time.time()
+            state, failing = build_and_test()
+            write(path, original)
+            with open(log, "a") as lf:
+                lf.write(f"fault {n}: {state} in {time.time() - started:.0f} s\n")
+        counts[state] = counts.get(state, 0) + 1
+        tests = f"  [{', '.join(failing[:4])}{' …' if len(failing) > 4 else ''}]" if failing else ""
+        print(f"{n:2} {state:11} {f.path}: {f.what}{tests}", flush=True)
+
+    applied = counts.get("caught", 0) + counts.get("missed", 0)
+    print(f"caught {counts.get('caught', 0)} of {applied} applied faults"
+          f" ({counts.get('not applied', 0)} not applied, {counts.get('no build', 0)} no build)")
+    if not args.keep:
+        shutil.rmtree(scratch, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
