@@ -1,23 +1,14 @@
 #include "cli/chart_report.h"
 
-#include <array>
 #include <charconv>
 #include <cstdio>
 
 #include "astro/angles.h"
 #include "chart/houses.h"
+#include "events/event_text.h"
 
 namespace orvantis {
 namespace {
-
-constexpr std::array<const char*, 16> kBodyNames = {
-    "",          "Sun",     "Mercury", "Venus", "Mars",       "Jupiter",    "Saturn",
-    "Uranus",    "Neptune", "Pluto",   "Moon",  "North Node", "South Node", "Part of Fortune",
-    "Ascendant", "MC"};
-
-constexpr std::array<const char*, 13> kSignNames = {
-    "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 std::string Number(double value) {
     char buffer[40];
@@ -36,7 +27,7 @@ std::string ShortestNumber(float value) {
 }  // namespace
 
 const char* BodyName(int body) {
-    return body >= 1 && body <= kBodyCount ? kBodyNames[body] : "";
+    return BodyWord(body);
 }
 
 std::string JsonString(const std::string& s) {
@@ -131,7 +122,7 @@ std::string ChartTable(const ChartState& chart) {
         const bool retro = chart.RetroMarks.size() >= static_cast<std::size_t>(b) &&
                            chart.RetroMarks[b - 1] == 'R';
         std::snprintf(row, sizeof row, "%-16s %-12s %2d°%02d'  %5d  %s\n", BodyName(b),
-                      s.sign >= 1 && s.sign <= 12 ? kSignNames[s.sign] : "?", s.degree, s.minute,
+                      s.sign >= 1 && s.sign <= 12 ? SignWord(s.sign) : "?", s.degree, s.minute,
                       chart.HouseOfPlanet[b], retro ? "R" : "");
         t += row;
     }

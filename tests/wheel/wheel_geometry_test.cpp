@@ -80,7 +80,7 @@ TEST(HouseSizes, WrapAndTheOddSize) {
     EXPECT_DOUBLE_EQ(run.work.HouseSize[1], 60);
     EXPECT_DOUBLE_EQ(run.work.HouseSize[12], Reduce360(350 - 315));
 
-    // Kept from the reference program: a house of exactly 277.5 degrees counts as 7.5.
+    // Kept on purpose: a house of exactly 277.5 degrees counts as 7.5, as stored charts expect.
     scene.hc.shown.HouseCusps[5] = 0;
     scene.hc.shown.HouseCusps[6] = 277.5;
     ComputeHouseSizes(run.p);
