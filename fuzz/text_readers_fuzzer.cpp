@@ -94,12 +94,11 @@ void CheckOptions(std::string_view text) {
     const sys_seconds now = sys_days{year{2024} / 3 / 1} + hours{13} + minutes{5} + seconds{7};
     const HomeClock clock = HomeClockAt(now, options[18]);
     FUZZ_CHECK(clock.month >= 1 && clock.month <= 12 && clock.day >= 1 && clock.day <= 31);
-    FUZZ_CHECK(clock.hour24 >= 0 && clock.hour24 <= 23 && clock.minute >= 0 &&
-               clock.minute <= 59 && clock.second >= 0 && clock.second <= 59);
+    FUZZ_CHECK(clock.hour24 >= 0 && clock.hour24 <= 23 && clock.minute >= 0 && clock.minute <= 59 &&
+               clock.second >= 0 && clock.second <= 59);
     const ElectionData e = LoadElectionDataFromNow(now, options);
     FUZZ_CHECK(e.ElectMonth >= 1 && e.ElectMonth <= 12 && e.ElectDay >= 1 && e.ElectDay <= 31);
-    FUZZ_CHECK(e.ElectHour >= 1 && e.ElectHour <= 12 && e.ElectMinute >= 0 &&
-               e.ElectMinute <= 59);
+    FUZZ_CHECK(e.ElectHour >= 1 && e.ElectHour <= 12 && e.ElectMinute >= 0 && e.ElectMinute <= 59);
     fuzz::CountingNotifier notifier;
     const bool home_ok = CheckHomeData(options, notifier);
     FUZZ_CHECK(home_ok == (notifier.count == 0));
@@ -134,7 +133,8 @@ void CheckOrbs(const std::uint8_t* data, std::size_t size) {
         const double distance = AspectDistance(a, b);
         FUZZ_CHECK(distance >= 0.0 && distance <= 180.0);
         const int kind = ClassifyAspect(a, b, orbs);
-        FUZZ_CHECK(kind >= 1 && kind <= kSeptile && kind != 7 && ClassifyAspect(b, a, orbs) == kind);
+        FUZZ_CHECK(kind >= 1 && kind <= kSeptile && kind != 7 &&
+                   ClassifyAspect(b, a, orbs) == kind);
     }
 }
 
@@ -148,7 +148,8 @@ void CheckDrawingTables(const std::uint8_t* data, std::size_t size) {
     const DrawingTables& t = load.tables;
     for (int i = 0; i < kRadiusTableSize; ++i) {
         if (!t.radius_read[i]) FUZZ_CHECK(t.RadiusTable[i] == 0);
-        FUZZ_CHECK(t.GlyphRadius(i) == (t.radius_read[i] ? t.RadiusTable[i] : BuiltInGlyphRadius(i)));
+        FUZZ_CHECK(t.GlyphRadius(i) ==
+                   (t.radius_read[i] ? t.RadiusTable[i] : BuiltInGlyphRadius(i)));
     }
     for (std::size_t i = 0; i + sizeof(double) <= std::min<std::size_t>(size, 128);
          i += sizeof(double)) {

@@ -25,7 +25,8 @@ constexpr int kWindowHeight = 453;
 
 }  // namespace
 
-CWAspect::CWAspect(QWidget* parent) : QWidget(parent, Qt::Window), text1_(new QPlainTextEdit) {
+AspectWindow::AspectWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), text1_(new QPlainTextEdit) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("CWAspect"));
     setWindowTitle(QStringLiteral("Aspects"));
@@ -50,17 +51,19 @@ CWAspect::CWAspect(QWidget* parent) : QWidget(parent, Qt::Window), text1_(new QP
     resize(std::max(kWindowWidth, needed), kWindowHeight);
 }
 
-CWAspect* CWAspect::Open(const std::array<double, 16>& body_longitude, const QString& orb_file_path,
-                         OrbValues& orbs, Notifier& notifier, QWidget* parent) {
+AspectWindow* AspectWindow::Open(const std::array<double, 16>& body_longitude,
+                                 const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
+                                 QWidget* parent) {
     const BusyPointer busy;
-    auto* window = new CWAspect(parent);
+    auto* window = new AspectWindow(parent);
     if (auto problem = LoadOrbFile(orb_file_path.toStdString(), orbs)) notifier.Notify(*problem);
     window->ListAspects(body_longitude, orbs);
     window->show();
     return window;
 }
 
-void CWAspect::ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs) {
+void AspectWindow::ListAspects(const std::array<double, 16>& body_longitude,
+                               const OrbValues& orbs) {
     QString text = GlyphFontText(AspectListText(orvantis::ListAspects(body_longitude, orbs)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);

@@ -14,7 +14,7 @@ namespace orvantis {
 
 class Notifier;
 
-class CWAspect : public QWidget {
+class AspectWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -24,14 +24,14 @@ public:
     // notifier and the previous orbs are used. The window is a snapshot: it is not refreshed and
     // deletes itself when closed, so the main window closes it after every chart computation
     // (hold it in a QPointer) and the Aspects command closes it and opens a new one.
-    static CWAspect* Open(const std::array<double, 16>& body_longitude,
-                          const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
-                          QWidget* parent = nullptr);
+    static AspectWindow* Open(const std::array<double, 16>& body_longitude,
+                              const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
+                              QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1() const { return text1_; }
 
 private:
-    explicit CWAspect(QWidget* parent);
+    explicit AspectWindow(QWidget* parent);
     void ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs);
 
     QPlainTextEdit* text1_;

@@ -146,7 +146,7 @@ void MainWindow::Form_Load() {
         ScheduleNextTick();
         // The title window comes up over the shown main window, once the event loop runs.
         if (options_[kOptionTitleWindow] == 1)
-            QTimer::singleShot(0, this, [this] { TITLE::ShowModal(this); });
+            QTimer::singleShot(0, this, [this] { TitleWindow::ShowModal(this); });
     }
 }
 
@@ -328,7 +328,7 @@ void MainWindow::mnuElectionsData_Click() {
 void MainWindow::mnuAspects_Click() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
-        CWAspect::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+        AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
 }
 
 void MainWindow::mnuOrbsChange_Click() {
@@ -460,12 +460,12 @@ void MainWindow::mnuFileExit_Click() {
 void MainWindow::mnuOptionsOptions_Click() {
     // The editor checks that OPTIONS.OPT exists ("OPTIONS.OPT File Not Found" otherwise).
     auto* editor =
-        orvantis::Options::Open(options_window_, env_.folders.settings, env_.folders.shipped,
-                                options_, CaptionPrefix_, OwnerName_, *env_.notifier, this);
+        orvantis::OptionsEditor::Open(options_window_, env_.folders.settings, env_.folders.shipped,
+                                      options_, CaptionPrefix_, OwnerName_, *env_.notifier, this);
     if (!editor) return;
     // A member function, not a lambda: Qt refuses a unique connection to a lambda, and the
     // editor brought forward again is already connected.
-    connect(editor, &orvantis::Options::OptionsSaved, this, &MainWindow::ShowSavedOptions,
+    connect(editor, &orvantis::OptionsEditor::OptionsSaved, this, &MainWindow::ShowSavedOptions,
             Qt::UniqueConnection);
 }
 
@@ -478,7 +478,8 @@ void MainWindow::ShowSavedOptions() {
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
-    HelpX::ShowHelpFile(help_window_, env_.folders.shipped, help_file_name, *env_.notifier, this);
+    HelpWindow::ShowHelpFile(help_window_, env_.folders.shipped, help_file_name, *env_.notifier,
+                             this);
 }
 
 void MainWindow::mnuPrintChartwheel_Click() {

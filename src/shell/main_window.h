@@ -33,10 +33,10 @@ class QLabel;
 namespace orvantis {
 
 class WheelView;
-class Options;
-class HelpX;
+class OptionsEditor;
+class HelpWindow;
 class About;
-class CWAspect;
+class AspectWindow;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
@@ -118,7 +118,7 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
-    EventsFeed events_{options_};  // the coming events, while their window or line is shown
+    EventsFeed events_{options_};         // the coming events, while their window or line is shown
     std::optional<NamedZone> home_zone_;  // named on line 131 of the options; else option 18
     ChartState chart_;
     DisplayedChart shown_;
@@ -138,10 +138,10 @@ private:
     std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
 
     QTimer Timer1_;
-    QPointer<orvantis::Options> options_window_;
-    QPointer<HelpX> help_window_;
+    QPointer<orvantis::OptionsEditor> options_window_;
+    QPointer<HelpWindow> help_window_;
     QPointer<About> about_window_;
-    QPointer<CWAspect> aspect_window_;
+    QPointer<AspectWindow> aspect_window_;
     QPointer<EventsWindow> events_window_;
     QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid

@@ -174,7 +174,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     auto* help = new QPushButton("&Help", this);
     help->setObjectName("cmdHelp");
     connect(help, &QPushButton::clicked, this,
-            [this] { HelpX::ShowHelpFile(help_, app_path_, "EVENTS.HLP", notifier_, this); });
+            [this] { HelpWindow::ShowHelpFile(help_, app_path_, "EVENTS.HLP", notifier_, this); });
     auto* close_button = new QPushButton("&Close", this);
     close_button->setObjectName("cmdClose");
     close_button->setDefault(true);

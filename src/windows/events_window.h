@@ -19,7 +19,7 @@ class QTableWidget;
 
 namespace orvantis {
 
-class HelpX;
+class HelpWindow;
 class Notifier;
 
 // How far ahead the list looks.
@@ -96,7 +96,7 @@ private:
     QTableWidget* list_;
     QLabel* note_;
     std::array<QCheckBox*, kEventKindCount> kind_boxes_{};
-    QPointer<HelpX> help_;
+    QPointer<HelpWindow> help_;
 };
 
 }  // namespace orvantis

@@ -30,7 +30,7 @@ std::string HelpTextFromFile(std::string_view bytes) {
     return text;
 }
 
-HelpX::HelpX(const QString& help_file_name, const std::string& text, QWidget* parent)
+HelpWindow::HelpWindow(const QString& help_file_name, const std::string& text, QWidget* parent)
     : QDialog(parent),
       Text1_(new QPlainTextEdit(this)),
       Command1_(new QPushButton(QStringLiteral("Quit"), this)) {
@@ -68,8 +68,9 @@ HelpX::HelpX(const QString& help_file_name, const std::string& text, QWidget* pa
     resize(kWindowWidth, kWindowHeight);
 }
 
-HelpX* HelpX::ShowHelpFile(QPointer<HelpX>& viewer, const QString& app_path,
-                           const QString& help_file_name, Notifier& notifier, QWidget* parent) {
+HelpWindow* HelpWindow::ShowHelpFile(QPointer<HelpWindow>& viewer, const QString& app_path,
+                                     const QString& help_file_name, Notifier& notifier,
+                                     QWidget* parent) {
     if (viewer) viewer->close();
     viewer = nullptr;
 
@@ -80,7 +81,7 @@ HelpX* HelpX::ShowHelpFile(QPointer<HelpX>& viewer, const QString& app_path,
             Warning((help_file_name + " Help File Not Found").toStdString(), Icon::kExclamation));
         return nullptr;
     }
-    auto* shown = new HelpX(help_file_name, HelpTextFromFile(*bytes), parent);
+    auto* shown = new HelpWindow(help_file_name, HelpTextFromFile(*bytes), parent);
     shown->show();
     viewer = shown;
     return shown;

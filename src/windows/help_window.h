@@ -21,7 +21,7 @@ class Notifier;
 // text, shown unchanged). Pure, total: every input gives a result.
 std::string HelpTextFromFile(std::string_view bytes);
 
-class HelpX : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -30,15 +30,15 @@ public:
     // viewer and returns it. When the file cannot be read the message "<help_file_name> Help File
     // Not Found" ("Warning!", exclamation icon) goes to notifier and no viewer opens (nullptr).
     // notifier must outlive the viewer.
-    static HelpX* ShowHelpFile(QPointer<HelpX>& viewer, const QString& app_path,
-                               const QString& help_file_name, Notifier& notifier,
-                               QWidget* parent = nullptr);
+    static HelpWindow* ShowHelpFile(QPointer<HelpWindow>& viewer, const QString& app_path,
+                                    const QString& help_file_name, Notifier& notifier,
+                                    QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1() const { return Text1_; }
     QPushButton* Command1() const { return Command1_; }
 
 private:
-    HelpX(const QString& help_file_name, const std::string& text, QWidget* parent);
+    HelpWindow(const QString& help_file_name, const std::string& text, QWidget* parent);
 
     QPlainTextEdit* Text1_;
     QPushButton* Command1_;

@@ -22,9 +22,9 @@ Problem OptionsFileNotFound() {
 
 }  // namespace
 
-Options::Options(const QString& settings_dir, const QString& shipped_dir, OptionValues& options,
-                 std::string& caption_prefix, const std::string& owner_name, Notifier& notifier,
-                 QWidget* parent)
+OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped_dir,
+                             OptionValues& options, std::string& caption_prefix,
+                             const std::string& owner_name, Notifier& notifier, QWidget* parent)
     : TextFileEditor(notifier, parent),
       options_path_(settings_dir + QLatin1Char('/') + QLatin1String(kOptionsFileName)),
       master_path_(shipped_dir + QLatin1Char('/') + QLatin1String(kMasterOptionsFileName)),
@@ -39,15 +39,16 @@ Options::Options(const QString& settings_dir, const QString& shipped_dir, Option
     btnSave_->setObjectName(QStringLiteral("btnSave"));
     cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
     btnQuit_->setObjectName(QStringLiteral("btnQuit"));
-    connect(btnSave_, &QPushButton::clicked, this, &Options::Save);
-    connect(cmdRestoreDefault_, &QPushButton::clicked, this, &Options::RestoreDefaultSettings);
+    connect(btnSave_, &QPushButton::clicked, this, &OptionsEditor::Save);
+    connect(cmdRestoreDefault_, &QPushButton::clicked, this,
+            &OptionsEditor::RestoreDefaultSettings);
     connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-Options* Options::Open(QPointer<Options>& editor, const QString& settings_dir,
-                       const QString& shipped_dir, OptionValues& options,
-                       std::string& caption_prefix, const std::string& owner_name,
-                       Notifier& notifier, QWidget* parent) {
+OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QString& settings_dir,
+                                   const QString& shipped_dir, OptionValues& options,
+                                   std::string& caption_prefix, const std::string& owner_name,
+                                   Notifier& notifier, QWidget* parent) {
     const QString path = settings_dir + QLatin1Char('/') + QLatin1String(kOptionsFileName);
     if (!ReadWholeFile(path)) {
         notifier.Notify(OptionsFileNotFound());
@@ -60,8 +61,8 @@ Options* Options::Open(QPointer<Options>& editor, const QString& settings_dir,
         editor->activateWindow();
         return editor;
     }
-    auto* opened = new Options(settings_dir, shipped_dir, options, caption_prefix, owner_name,
-                               notifier, parent);
+    auto* opened = new OptionsEditor(settings_dir, shipped_dir, options, caption_prefix, owner_name,
+                                     notifier, parent);
     if (!opened->LoadFile(path)) {
         delete opened;
         return nullptr;
@@ -71,7 +72,7 @@ Options* Options::Open(QPointer<Options>& editor, const QString& settings_dir,
     return opened;
 }
 
-bool Options::Save() {
+bool OptionsEditor::Save() {
     const QString& path = options_path_;
     if (!SaveFile(path)) return false;
     const std::optional<std::string> text = ReadWholeFile(path);
@@ -85,7 +86,7 @@ bool Options::Save() {
     return true;
 }
 
-bool Options::RestoreDefaultSettings() {
+bool OptionsEditor::RestoreDefaultSettings() {
     const QString& path = options_path_;
     const std::optional<std::string> master = ReadWholeFile(master_path_);
     // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,

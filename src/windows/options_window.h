@@ -16,7 +16,7 @@ namespace orvantis {
 // The message of a failed Restore Default Settings ("Warning!", information icon).
 inline constexpr const char* kRestoreFailed = "Error in operation. Cannot do what is requested.";
 
-class Options : public TextFileEditor {
+class OptionsEditor : public TextFileEditor {
     Q_OBJECT
 
 public:
@@ -28,10 +28,10 @@ public:
     // file, shown (not modal, deleted when closed), stored in editor and returned. options,
     // caption_prefix, owner_name and notifier belong to the main window and must outlive the
     // editor: Save changes the first two.
-    static Options* Open(QPointer<Options>& editor, const QString& settings_dir,
-                         const QString& shipped_dir, OptionValues& options,
-                         std::string& caption_prefix, const std::string& owner_name,
-                         Notifier& notifier, QWidget* parent = nullptr);
+    static OptionsEditor* Open(QPointer<OptionsEditor>& editor, const QString& settings_dir,
+                               const QString& shipped_dir, OptionValues& options,
+                               std::string& caption_prefix, const std::string& owner_name,
+                               Notifier& notifier, QWidget* parent = nullptr);
 
     // Save: writes the text (without its final line end, the writing adds one) over
     // OPTIONS.OPT through a temporary file renamed over it, then reads OPTIONS.OPT into the
@@ -56,9 +56,9 @@ signals:
     void OptionsSaved();
 
 private:
-    Options(const QString& settings_dir, const QString& shipped_dir, OptionValues& options,
-            std::string& caption_prefix, const std::string& owner_name, Notifier& notifier,
-            QWidget* parent);
+    OptionsEditor(const QString& settings_dir, const QString& shipped_dir, OptionValues& options,
+                  std::string& caption_prefix, const std::string& owner_name, Notifier& notifier,
+                  QWidget* parent);
 
     QString options_path_;
     QString master_path_;

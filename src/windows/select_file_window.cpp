@@ -47,7 +47,7 @@ bool MatchesFilePattern(const QString& name, const QString& pattern) {
     return re.match(name).hasMatch();
 }
 
-SelectFIle::SelectFIle(const QString& folder, const QString& pattern, QWidget* parent)
+FileChooserWindow::FileChooserWindow(const QString& folder, const QString& pattern, QWidget* parent)
     : QDialog(parent),
       pattern_(pattern),
       filList_(new QListWidget(this)),
@@ -55,6 +55,7 @@ SelectFIle::SelectFIle(const QString& folder, const QString& pattern, QWidget* p
       drvList_(new QComboBox(this)),
       cmdSelect_(new QPushButton(QStringLiteral("Select"), this)),
       cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("SelectFIle"));
     setWindowTitle(QStringLiteral("Select a File"));
     filList_->setObjectName(QStringLiteral("filList"));
     dirList_->setObjectName(QStringLiteral("dirList"));
@@ -73,16 +74,16 @@ SelectFIle::SelectFIle(const QString& folder, const QString& pattern, QWidget* p
     grid->setRowStretch(0, 1);
     resize(kWindowWidth, kWindowHeight);
 
-    connect(cmdSelect_, &QPushButton::clicked, this, &SelectFIle::cmdSelect_Click);
-    connect(cmdCancel_, &QPushButton::clicked, this, &SelectFIle::reject);
-    connect(filList_, &QListWidget::itemDoubleClicked, this, &SelectFIle::cmdSelect_Click);
-    connect(dirList_, &QListWidget::itemActivated, this, &SelectFIle::dirList_Activated);
-    connect(drvList_, &QComboBox::activated, this, &SelectFIle::drvList_Activated);
+    connect(cmdSelect_, &QPushButton::clicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &FileChooserWindow::reject);
+    connect(filList_, &QListWidget::itemDoubleClicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(dirList_, &QListWidget::itemActivated, this, &FileChooserWindow::dirList_Activated);
+    connect(drvList_, &QComboBox::activated, this, &FileChooserWindow::drvList_Activated);
 
     SetFolder(folder);
 }
 
-void SelectFIle::SetFolder(const QString& folder) {
+void FileChooserWindow::SetFolder(const QString& folder) {
     folder_ = QDir::cleanPath(QDir(folder).absolutePath());
     FillVolumeList();
     FillFolderList();
@@ -91,7 +92,7 @@ void SelectFIle::SetFolder(const QString& folder) {
 
 // Like a drive's folder tree: the folders from the root down to the current one, then the
 // current folder's subfolders one level deeper.
-void SelectFIle::FillFolderList() {
+void FileChooserWindow::FillFolderList() {
     dirList_->clear();
     QStringList chain;
     for (QDir dir(folder_);;) {
@@ -115,7 +116,7 @@ void SelectFIle::FillFolderList() {
     FitToContent(dirList_);
 }
 
-void SelectFIle::FillFileList() {
+void FileChooserWindow::FillFileList() {
     filList_->clear();
     const QStringList names = QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
@@ -143,7 +144,7 @@ int VolumeOf(const QStringList& roots, const QString& folder) {
     return best;
 }
 
-void SelectFIle::FillVolumeList() {
+void FileChooserWindow::FillVolumeList() {
     QStringList mounted;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady()) mounted << volume.rootPath();
@@ -154,7 +155,7 @@ void SelectFIle::FillVolumeList() {
     drvList_->setCurrentIndex(VolumeOf(roots, folder_));
 }
 
-void SelectFIle::PreselectFile(const QString& current_path) {
+void FileChooserWindow::PreselectFile(const QString& current_path) {
     if (filList_->count() == 0) return;
     filList_->setCurrentRow(0);
     const QString name = QFileInfo(current_path).fileName();
@@ -167,7 +168,7 @@ void SelectFIle::PreselectFile(const QString& current_path) {
     filList_->setCurrentItem(chosen);
 }
 
-void SelectFIle::cmdSelect_Click() {
+void FileChooserWindow::cmdSelect_Click() {
     const QList<QListWidgetItem*> selected = filList_->selectedItems();
     if (!selected.isEmpty()) {
         selected_file_name_ = JoinFolderAndFile(folder_, selected.front()->text());
@@ -175,16 +176,16 @@ void SelectFIle::cmdSelect_Click() {
     accept();
 }
 
-void SelectFIle::reject() {
+void FileChooserWindow::reject() {
     selected_file_name_.clear();
     QDialog::reject();
 }
 
-void SelectFIle::dirList_Activated(QListWidgetItem* item) {
+void FileChooserWindow::dirList_Activated(QListWidgetItem* item) {
     if (item != nullptr) SetFolder(item->data(kPathRole).toString());
 }
 
-void SelectFIle::drvList_Activated(int index) {
+void FileChooserWindow::drvList_Activated(int index) {
     if (index >= 0) SetFolder(drvList_->itemText(index));
 }
 
@@ -201,7 +202,7 @@ QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, 
     }
     file.close();
 
-    SelectFIle chooser(QFileInfo(current).absolutePath(), QStringLiteral("*.ORB"), parent);
+    FileChooserWindow chooser(QFileInfo(current).absolutePath(), QStringLiteral("*.ORB"), parent);
     chooser.SetSelectedFileName(current);
     chooser.PreselectFile(current);
     chooser.exec();

@@ -29,12 +29,12 @@ QStringList VolumeRoots(const QStringList& mounted, const QString& home);
 // The index in roots of the deepest root that holds folder (0, the root folder, when none does).
 int VolumeOf(const QStringList& roots, const QString& folder);
 
-class SelectFIle : public QDialog {
+class FileChooserWindow : public QDialog {
     Q_OBJECT
 
 public:
     // A chooser showing folder, with the file list filtered by pattern.
-    SelectFIle(const QString& folder, const QString& pattern, QWidget* parent = nullptr);
+    FileChooserWindow(const QString& folder, const QString& pattern, QWidget* parent = nullptr);
 
     // Shows folder in the folder list and its matching files in the file list; the volume list
     // follows. A folder that cannot be listed shows empty lists.

@@ -53,7 +53,7 @@ QPixmap WheelIcon(int pixels) {
     return pixmap;
 }
 
-TITLE::TITLE(QWidget* parent)
+TitleWindow::TitleWindow(QWidget* parent)
     : QDialog(parent), cmdOK_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("TITLE"));
@@ -115,8 +115,8 @@ TITLE::TITLE(QWidget* parent)
     resize(QSize(kWindowWidth, kWindowHeight).expandedTo(sizeHint()));
 }
 
-void TITLE::ShowModal(QWidget* parent) {
-    auto* title = new TITLE(parent);
+void TitleWindow::ShowModal(QWidget* parent) {
+    auto* title = new TitleWindow(parent);
     // exec() deletes a window marked delete-on-close once it returns.
     title->exec();
 }

@@ -13,12 +13,12 @@ namespace orvantis {
 // transparent square of side pixels.
 QPixmap WheelIcon(int pixels);
 
-class TITLE : public QDialog {
+class TitleWindow : public QDialog {
     Q_OBJECT
 
 public:
     // The window, deleted when closed. The main window shows it with ShowModal.
-    explicit TITLE(QWidget* parent = nullptr);
+    explicit TitleWindow(QWidget* parent = nullptr);
 
     // Shows a new title window modally and returns when CONTINUE (or the window's close
     // button, or Esc) has closed it. The clock of the main window keeps ticking meanwhile.

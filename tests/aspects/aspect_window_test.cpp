@@ -46,12 +46,12 @@ protected:
 
     QTemporaryDir dir_;
     RecordingNotifier notifier_;
-    QPointer<CWAspect> window_;
+    QPointer<AspectWindow> window_;
 };
 
 TEST_F(AspectWindowTest, ListsEachAspectTwiceInTheGlyphFont) {
     OrbValues orbs{};
-    window_ = CWAspect::Open(KnownChart(), WriteOrbFile("0\r\n0\r\n"), orbs, notifier_);
+    window_ = AspectWindow::Open(KnownChart(), WriteOrbFile("0\r\n0\r\n"), orbs, notifier_);
     ASSERT_TRUE(window_);
     EXPECT_TRUE(window_->Text1()->isReadOnly());
     const QStringList expected{
@@ -72,7 +72,7 @@ TEST_F(AspectWindowTest, AMissingOrbFileWarnsAndKeepsThePreviousOrbs) {
     OrbValues orbs{};
     orbs[4] = 30;  // a trine orb of 30 makes Sun–Moon a trine and more
     const QString missing = dir_.filePath(QStringLiteral("GONE.ORB"));
-    window_ = CWAspect::Open(KnownChart(), missing, orbs, notifier_);
+    window_ = AspectWindow::Open(KnownChart(), missing, orbs, notifier_);
     ASSERT_EQ(notifier_.problems.size(), 1u);
     EXPECT_NE(notifier_.problems[0].text.find(missing.toStdString()), std::string::npos);
     EXPECT_FLOAT_EQ(orbs[4], 30.0f);
@@ -82,7 +82,7 @@ TEST_F(AspectWindowTest, AMissingOrbFileWarnsAndKeepsThePreviousOrbs) {
 
 TEST_F(AspectWindowTest, DeletesItselfWhenClosed) {
     OrbValues orbs{};
-    window_ = CWAspect::Open(KnownChart(), WriteOrbFile("0\r\n"), orbs, notifier_);
+    window_ = AspectWindow::Open(KnownChart(), WriteOrbFile("0\r\n"), orbs, notifier_);
     window_->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window_.isNull());

@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(SelectFileTest, ListsAndPreselectsOrbFilesWhateverTheirCase) {
-    SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
+    FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
     EXPECT_EQ(Items(chooser.filList()), (QStringList{"NATAL.ORB", "tight.orb", "Wide.Orb"}));
     chooser.show();  // both lists wide enough for their longest entry
     for (const QListWidget* list : {chooser.filList(), chooser.dirList()})
@@ -73,26 +73,26 @@ TEST_F(SelectFileTest, ListsAndPreselectsOrbFilesWhateverTheirCase) {
 // Select and a double click hand back the folder and the chosen name, Select without a file what
 // the caller put there, Cancel and closing nothing.
 TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
-    const std::pair<std::function<void(SelectFIle&)>, QString> cases[] = {
-        {[](SelectFIle& c) {
+    const std::pair<std::function<void(FileChooserWindow&)>, QString> cases[] = {
+        {[](FileChooserWindow& c) {
              c.filList()->setCurrentRow(1);
              c.cmdSelect()->click();
          },
          dir_.filePath(QStringLiteral("tight.orb"))},
-        {[](SelectFIle& c) {
+        {[](FileChooserWindow& c) {
              c.filList()->clearSelection();
              c.cmdSelect()->click();
          },
          QStringLiteral("/before/NATAL.ORB")},
-        {[](SelectFIle& c) {
+        {[](FileChooserWindow& c) {
              c.filList()->setCurrentRow(2);
              emit c.filList()->itemDoubleClicked(c.filList()->item(2));
          },
          dir_.filePath(QStringLiteral("Wide.Orb"))},
-        {[](SelectFIle& c) { c.cmdCancel()->click(); }, QString()},
+        {[](FileChooserWindow& c) { c.cmdCancel()->click(); }, QString()},
     };
     for (const auto& [leave, handed_back] : cases) {
-        SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
+        FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
         chooser.SetSelectedFileName(QStringLiteral("/before/NATAL.ORB"));
         chooser.show();
         leave(chooser);
@@ -104,7 +104,7 @@ TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
 }
 
 TEST_F(SelectFileTest, TheFolderListOpensSubfoldersAndParents) {
-    SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
+    FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
     QListWidget* folders = chooser.dirList();
     // From the root down to the folder, then its subfolders.
     EXPECT_EQ(folders->item(0)->text(), QStringLiteral("/"));
@@ -130,7 +130,7 @@ TEST(VolumeRoots, AlwaysOfferTheRootAndHomeOnceAndPickTheDeepestHolder) {
 }
 
 TEST_F(SelectFileTest, TheVolumeListChangesTheFolder) {
-    SelectFIle chooser(dir_.path(), QStringLiteral("*.ORB"));
+    FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
     QComboBox* volumes = chooser.drvList();
     ASSERT_GE(volumes->findText(QDir::homePath()), 0);
     emit volumes->activated(volumes->findText(QStringLiteral("/")));
@@ -141,7 +141,7 @@ TEST_F(SelectFileTest, SelectNewOrbFileRunsTheChooserOnTheCurrentOrbFile) {
     RecordingNotifier notifier;
     QString shown_folder;
     QTimer::singleShot(0, [&] {
-        auto* chooser = qobject_cast<SelectFIle*>(QApplication::activeModalWidget());
+        auto* chooser = qobject_cast<FileChooserWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
         shown_folder = chooser->Folder();
         chooser->cmdSelect()->click();

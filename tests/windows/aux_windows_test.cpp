@@ -79,9 +79,9 @@ protected:
     void TearDown() override { delete editor_.data(); }
 
     QString Path(const char* name) const { return dir_.path() + "/" + name; }
-    Options* Open() {
-        return Options::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_, owner_,
-                             notifier_);
+    OptionsEditor* Open() {
+        return OptionsEditor::Open(editor_, dir_.path(), dir_.path(), options_, caption_prefix_,
+                                   owner_, notifier_);
     }
     QStringList Entries() const {
         return QDir(dir_.path())
@@ -93,19 +93,19 @@ protected:
     std::string owner_ = "Ada";
     std::string caption_prefix_;
     RecordingNotifier notifier_;
-    QPointer<Options> editor_;
+    QPointer<OptionsEditor> editor_;
 };
 
 TEST_F(OptionsEditorTest, OpeningAgainBringsTheOpenEditorForwardWithItsEdits) {
-    Options* first = Open();
+    OptionsEditor* first = Open();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->EditorText(), QString::fromLatin1(OptionsText(0)).replace("\r\n", "\n"));
     first->txtContent()->setPlainText("unsaved\n");
     EXPECT_EQ(Open(), first);
     EXPECT_EQ(first->EditorText(), "unsaved\n");
-    EXPECT_EQ(VisibleWindows<Options>(), 1);
+    EXPECT_EQ(VisibleWindows<OptionsEditor>(), 1);
     first->btnQuit()->click();  // once closed, the next opening reads the file again
-    Options* second = Open();
+    OptionsEditor* second = Open();
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, first);
     EXPECT_EQ(second->EditorText().left(8), "1      o");
@@ -117,7 +117,7 @@ TEST_F(OptionsEditorTest, SavingUnchangedRewritesTheSameLinesWithOneFinalLineEnd
     const QByteArray cases[] = {crlf, crlf.chopped(2), QByteArray(crlf).replace("\r\n", "\n")};
     for (const QByteArray& original : cases) {
         ASSERT_TRUE(WriteBytes(Path("OPTIONS.OPT"), original));
-        Options* editor = Open();
+        OptionsEditor* editor = Open();
         ASSERT_NE(editor, nullptr);
         editor->btnSave()->click();
         EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), crlf);
@@ -128,10 +128,10 @@ TEST_F(OptionsEditorTest, SavingUnchangedRewritesTheSameLinesWithOneFinalLineEnd
 }
 
 TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
-    Options* editor = Open();
+    OptionsEditor* editor = Open();
     ASSERT_NE(editor, nullptr);
     int saved_signals = 0;
-    QObject::connect(editor, &Options::OptionsSaved, [&] { ++saved_signals; });
+    QObject::connect(editor, &OptionsEditor::OptionsSaved, [&] { ++saved_signals; });
     EXPECT_EQ(caption_prefix_, "Ada Orvantis (Tropical zodiac) - ");
 
     QString text = editor->EditorText();
@@ -154,8 +154,8 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
     // Installed, the master is among the shipped files, apart from the user's OPTIONS.OPT.
     ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));
     ASSERT_TRUE(QFile::rename(Path("OPTIONS.MAS"), Path("share/OPTIONS.MAS")));
-    Options* editor = Options::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
-                                    owner_, notifier_);
+    OptionsEditor* editor = OptionsEditor::Open(editor_, dir_.path(), Path("share"), options_,
+                                                caption_prefix_, owner_, notifier_);
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("half typed\n");
 
@@ -173,7 +173,7 @@ TEST_F(OptionsEditorTest, RestoreThenQuitLeavesTheRestoredFileWhileTheRunningVal
 
 TEST_F(OptionsEditorTest, RestoreWithoutMasterChangesNothing) {
     ASSERT_TRUE(QFile::remove(Path("OPTIONS.MAS")));
-    Options* editor = Open();
+    OptionsEditor* editor = Open();
     ASSERT_NE(editor, nullptr);
     editor->txtContent()->setPlainText("my edits\n");
     EXPECT_FALSE(editor->RestoreDefaultSettings());
@@ -207,18 +207,18 @@ protected:
         delete viewer_.data();
         DeleteClosedWindows();
     }
-    HelpX* Show(const QString& name) {
-        return HelpX::ShowHelpFile(viewer_, dir_.path(), name, notifier_);
+    HelpWindow* Show(const QString& name) {
+        return HelpWindow::ShowHelpFile(viewer_, dir_.path(), name, notifier_);
     }
 
     QTemporaryDir dir_;
     RecordingNotifier notifier_;
-    QPointer<HelpX> viewer_;
+    QPointer<HelpWindow> viewer_;
 };
 
 TEST_F(HelpViewerTest, ShowsTheFileUnderItsNameReadOnly) {
     ASSERT_TRUE(WriteBytes(dir_.path() + "/HINTS.HLP", "First line\r\n\r\nThird\r\n"));
-    HelpX* viewer = Show("HINTS.HLP");
+    HelpWindow* viewer = Show("HINTS.HLP");
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->windowTitle(), "HINTS.HLP");
     EXPECT_EQ(viewer->Text1()->toPlainText(), "First line\n\nThird\n");
@@ -229,11 +229,11 @@ TEST_F(HelpViewerTest, ShowsTheFileUnderItsNameReadOnly) {
 }
 
 TEST_F(HelpViewerTest, AnotherFileReplacesTheViewerAndAMissingOneClosesIt) {
-    QPointer<HelpX> first = Show("ORVANTIS.HLP");
-    QPointer<HelpX> second = Show("SHORTCUT.HLP");
+    QPointer<HelpWindow> first = Show("ORVANTIS.HLP");
+    QPointer<HelpWindow> second = Show("SHORTCUT.HLP");
     DeleteClosedWindows();
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(VisibleWindows<HelpX>(), 1);
+    EXPECT_EQ(VisibleWindows<HelpWindow>(), 1);
     ASSERT_TRUE(QFile::remove(dir_.path() + "/SELECT.HLP"));
     EXPECT_EQ(Show("SELECT.HLP"), nullptr);
     DeleteClosedWindows();

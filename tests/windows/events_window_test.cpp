@@ -105,7 +105,7 @@ TEST_F(EventsWindowTest, KindBoxesFilterTheListAndTheStatusLine) {
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
 
     Events()->findChild<QPushButton*>("cmdHelp")->click();
-    EXPECT_NE(Events()->findChild<HelpX*>(), nullptr);
+    EXPECT_NE(Events()->findChild<HelpWindow*>(), nullptr);
     EXPECT_TRUE(notifier_.problems.empty());
 }
 

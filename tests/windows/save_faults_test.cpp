@@ -198,7 +198,7 @@ struct Session {
     OptionValues options{};
     std::string caption_prefix = "Ann Orvantis (Tropical zodiac) - ";
     std::string owner = "Ann";
-    QPointer<Options> options_editor;
+    QPointer<OptionsEditor> options_editor;
     QPointer<OrbsEdit> orbs_editor;
     FakeClock clock;
     std::unique_ptr<MainWindow> window;
@@ -207,8 +207,8 @@ struct Session {
         delete orbs_editor.data();
     }
     void OpenOptions() {
-        Options::Open(options_editor, folder.dir.path(), folder.dir.path(), options, caption_prefix,
-                      owner, notifier);
+        OptionsEditor::Open(options_editor, folder.dir.path(), folder.dir.path(), options,
+                            caption_prefix, owner, notifier);
     }
 };
 
