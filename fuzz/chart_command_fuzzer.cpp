@@ -21,6 +21,7 @@
 #include "cli/chart_report.h"
 #include "fuzz_check.h"
 #include "settings/lenient_number.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 
 using namespace orvantis;
@@ -87,12 +88,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     OptionValues options{};
     ReadOptionsFile(in.options_text, options);
-    if (command.zodiac) options[123] = static_cast<float>(*command.zodiac);
-    if (command.node) options[29] = static_cast<float>(*command.node);
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
 
     using namespace std::chrono;
     ChartRequest request;
-    request.house_system = command.house.value_or(HouseLetterForOption(options[27]));
+    request.house_system =
+        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = sys_days{year{2024} / 6 / 21} + hours{3} + minutes{30};
     request.running = !command.date.has_value();
 
@@ -106,7 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const ElectionEntry& typed = std::get<ElectionEntry>(entry);
         // The zone of the home place, when none is typed, is written so that it reads back.
-        if (!command.zone) FUZZ_CHECK(static_cast<float>(LenientNumber(typed.zone)) == options[18]);
+        if (!command.zone)
+            FUZZ_CHECK(static_cast<float>(LenientNumber(typed.zone)) == options[kOptionHomeZone]);
         const auto faults = ValidateElectionData(typed, request.house_system);
         fuzz::CountingNotifier notifier;
         const auto stored = StoreElectionData(typed, request.house_system, notifier);

@@ -18,6 +18,7 @@
 #include "fuzz_check.h"
 #include "settings/ini_file.h"
 #include "settings/lenient_number.h"
+#include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "wheel/drawing_tables.h"
@@ -92,7 +93,7 @@ void CheckOptions(std::string_view text) {
     ReadOptionsFile(text, options);
     using namespace std::chrono;
     const sys_seconds now = sys_days{year{2024} / 3 / 1} + hours{13} + minutes{5} + seconds{7};
-    const HomeClock clock = HomeClockAt(now, options[18]);
+    const HomeClock clock = HomeClockAt(now, options[kOptionHomeZone]);
     FUZZ_CHECK(clock.month >= 1 && clock.month <= 12 && clock.day >= 1 && clock.day <= 31);
     FUZZ_CHECK(clock.hour24 >= 0 && clock.hour24 <= 23 && clock.minute >= 0 && clock.minute <= 59 &&
                clock.second >= 0 && clock.second <= 59);
@@ -102,8 +103,9 @@ void CheckOptions(std::string_view text) {
     fuzz::CountingNotifier notifier;
     const bool home_ok = CheckHomeData(options, notifier);
     FUZZ_CHECK(home_ok == (notifier.count == 0));
-    if (home_ok) FUZZ_CHECK(options[18] >= -13 && options[18] <= 12);
-    (void)CheckLatitudeLimit(options, HouseLetterForOption(options[27]), notifier);
+    if (home_ok) FUZZ_CHECK(options[kOptionHomeZone] >= -13 && options[kOptionHomeZone] <= 12);
+    (void)CheckLatitudeLimit(options, HouseLetterForOption(options[kOptionStartHouseSystem]),
+                             notifier);
 }
 
 // The name is the start of the first line and holds no line end or NUL.
