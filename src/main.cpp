@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "settings/system_locale_regional.h"
+#include "shell/system_locale_regional.h"
 #include "settings/text_lines.h"
 #include "shell/clock.h"
 #include "shell/data_folders.h"

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <utility>
 
-#include "aspects/aspect_window.h"
+#include "windows/aspect_window.h"
 #include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"

@@ -1,4 +1,4 @@
-#include "settings/system_locale_regional.h"
+#include "shell/system_locale_regional.h"
 
 #include <QLocale>
 #include <QString>

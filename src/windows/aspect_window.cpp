@@ -1,4 +1,4 @@
-#include "aspects/aspect_window.h"
+#include "windows/aspect_window.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,5 +1,5 @@
 // The aspect window: its list for a known chart, its glyph font, and a missing orb file.
-#include "aspects/aspect_window.h"
+#include "windows/aspect_window.h"
 
 #include <gtest/gtest.h>
 
