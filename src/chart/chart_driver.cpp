@@ -230,6 +230,23 @@ void BuildCaptionLines(ChartState& chart) {
     SetHouseSystemCaption(chart);
 }
 
+void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t) {
+    chart.JulianDayNumber = t.JulianDayNumber;
+    chart.CenturiesT = t.CenturiesT;
+    chart.UTFraction = t.UTFraction;
+    chart.SiderealDays = t.SiderealDays;
+    chart.RAMC = t.RAMC;
+    chart.Obliquity = t.Obliquity;
+    chart.ObliquityDeg = t.ObliquityDeg;
+    chart.LatRadians = t.LatRadians;
+    chart.SidHours = t.SidHours;
+    chart.SidMinutes = t.SidMinutes;
+    chart.SidSeconds = t.SidSeconds;
+    chart.SiderealTimeText = FormatSiderealTime(t.SidHours, t.SidMinutes, t.SidSeconds);
+    chart.Ascendant = t.Ascendant;
+    chart.MC = t.MC;
+}
+
 bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionValues& options,
                   const ChartRequest& request, Notifier& notifier) {
     if (request.running) {
@@ -268,20 +285,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     const Ephemeris ephemeris = ComputeEphemeris(t.JulianDayNumber, t.UTFraction);
     if (ephemeris.status != ComputeStatus::kOk) return refuse();
 
-    next.JulianDayNumber = t.JulianDayNumber;
-    next.CenturiesT = t.CenturiesT;
-    next.UTFraction = t.UTFraction;
-    next.SiderealDays = t.SiderealDays;
-    next.RAMC = t.RAMC;
-    next.Obliquity = t.Obliquity;
-    next.ObliquityDeg = t.ObliquityDeg;
-    next.LatRadians = t.LatRadians;
-    next.SidHours = t.SidHours;
-    next.SidMinutes = t.SidMinutes;
-    next.SidSeconds = t.SidSeconds;
-    next.SiderealTimeText = FormatSiderealTime(t.SidHours, t.SidMinutes, t.SidSeconds);
-    next.Ascendant = t.Ascendant;
-    next.MC = t.MC;
+    SetTimeAndAngles(next, t);
     next.Cusps = houses.Cusps;
     next.CuspsStd = houses.CuspsStd;
 

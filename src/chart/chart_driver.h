@@ -8,6 +8,7 @@
 
 #include "chart/chart_state.h"
 #include "chart/problem.h"
+#include "chart/time_scales.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -41,6 +42,9 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
 // from the tz database and is taken as it is (+14 hours east in the Line Islands).
 HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
                       const HomeZone& home_zone);
+
+// Copies the time step's scales, sidereal time and angles into the chart's fields of those names.
+void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t);
 
 // Computes the chart into `chart`. Returns false when the chart was refused (home data checks in
 // Now mode, or a computation without a finite result): then `chart` is unchanged apart from

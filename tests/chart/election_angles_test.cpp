@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "chart/chart_driver.h"
 #include "chart/time_scales.h"
 #include "support/chart_fixture.h"
 
@@ -23,13 +24,7 @@ ChartState ChartAt(int day, int month, int year, float clock, const char* am_pm,
     chart.ChartZone = zone;
     chart.ChartLong = longitude;
     chart.ChartLat = latitude;
-    chart.CenturiesT = t.CenturiesT;
-    chart.UTFraction = t.UTFraction;
-    chart.RAMC = t.RAMC;
-    chart.Obliquity = t.Obliquity;
-    chart.LatRadians = t.LatRadians;
-    chart.MC = t.MC;
-    chart.Ascendant = t.Ascendant;
+    SetTimeAndAngles(chart, t);
     chart.PlanetLong[kMCBody] = chart.MC;
     chart.PlanetLong[kAscendantBody] = chart.Ascendant;
     return chart;
