@@ -1,9 +1,7 @@
-// The orb file editor and the plain-text editor under it: what it shows and what Save writes.
+// The orb file editor and the plain-text editor under it: what it shows and what Save writes; the
+// message box that shows every problem.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "recording_notifier.h"
+#include "support/window_helpers.h"
 #include "windows/message_box_notifier.h"
 #include "windows/orbs_edit_window.h"
 
@@ -38,74 +37,34 @@ TEST(EditorText, LineEndsBetweenFileAndEditor) {
     EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(eight_bit)), eight_bit);
 }
 
-class OrbsEditTest : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        path_ = dir_.filePath(QStringLiteral("NATAL.ORB"));
-        Write(path_, kOriginal);
-    }
-    void TearDown() override { delete editor_; }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
-
-    static inline const QByteArray kOriginal = "8      conjunction\r\n6      sextile\r\n";
-    QTemporaryDir dir_;
-    QString path_;
-    RecordingNotifier notifier_;
-    QPointer<OrbsEdit> editor_;
-};
-
-TEST_F(OrbsEditTest, OpensWithTheFileAndItsPathInTheCaption) {
-    editor_ = OrbsEdit::Open(path_, notifier_);
-    ASSERT_TRUE(editor_);
-    EXPECT_EQ(editor_->windowTitle(), "Edit: " + path_);
-    EXPECT_EQ(editor_->txtContent()->toPlainText(), "8      conjunction\n6      sextile\n");
-}
-
-TEST_F(OrbsEditTest, SaveWritesCrLfLinesAndKeepsTheWindowOpen) {
-    editor_ = OrbsEdit::Open(path_, notifier_);
-    ASSERT_TRUE(editor_);
-    editor_->txtContent()->setPlainText("10     conjunction\n3      square");
-    editor_->btnSave()->click();
-    EXPECT_EQ(Read(path_), "10     conjunction\r\n3      square\r\n");
-    EXPECT_TRUE(editor_->isVisible());
-    EXPECT_TRUE(notifier_.problems.empty());
-}
-
-// A second editor of the file would save over the first one's edits: the open one comes back.
-TEST_F(OrbsEditTest, ReopeningBringsTheOpenEditorOfThatFileForward) {
-    editor_ = OrbsEdit::Open(path_, notifier_);
-    editor_->txtContent()->setPlainText("9\n");
-    EXPECT_EQ(OrbsEdit::Open(dir_.filePath(QStringLiteral("./NATAL.ORB")), notifier_), editor_);
-    EXPECT_EQ(editor_->txtContent()->toPlainText(), "9\n");
-    const QString other = dir_.filePath(QStringLiteral("WIDE.ORB"));
-    Write(other, kOriginal);
-    const QPointer<OrbsEdit> second = OrbsEdit::Open(other, notifier_);
-    EXPECT_NE(second, editor_);
+// One editor per file (a second would save over the first one's edits); Save writes CR LF lines
+// and keeps the window open, Quit closes without saving.
+TEST(OrbsEdit, EditsTheFileInOneWindowAndSavesOnlyOnSave) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("NATAL.ORB");
+    ASSERT_TRUE(WriteBytes(path, "8      conjunction\r\n6      sextile\r\n"));
+    RecordingNotifier notifier;
+    QPointer<OrbsEdit> editor = OrbsEdit::Open(path, notifier);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->windowTitle(), "Edit: " + path);
+    EXPECT_EQ(editor->txtContent()->toPlainText(), "8      conjunction\n6      sextile\n");
+    editor->txtContent()->setPlainText("10     conjunction\n3      square");
+    EXPECT_EQ(OrbsEdit::Open(dir.filePath("./NATAL.ORB"), notifier), editor);
+    editor->btnSave()->click();
+    EXPECT_EQ(ReadBytes(path), "10     conjunction\r\n3      square\r\n");
+    EXPECT_TRUE(editor->isVisible());
+    ASSERT_TRUE(WriteBytes(dir.filePath("WIDE.ORB"), "8\r\n"));
+    const QPointer<OrbsEdit> second = OrbsEdit::Open(dir.filePath("WIDE.ORB"), notifier);
+    EXPECT_NE(second, editor);
     delete second;
-}
-
-TEST_F(OrbsEditTest, QuitClosesWithoutSaving) {
-    editor_ = OrbsEdit::Open(path_, notifier_);
-    editor_->txtContent()->setPlainText("0\n");
-    editor_->btnQuit()->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(editor_.isNull());
-    EXPECT_EQ(Read(path_), kOriginal);
-}
-
-TEST_F(OrbsEditTest, AMissingFileIsReportedAndNoEditorOpens) {
-    const QString missing = dir_.filePath(QStringLiteral("GONE.ORB"));
-    EXPECT_EQ(OrbsEdit::Open(missing, notifier_), nullptr);
-    EXPECT_EQ(notifier_.Texts(),
+    editor->txtContent()->setPlainText("0\n");
+    editor->btnQuit()->click();
+    DeleteClosedWindows();
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(ReadBytes(path), "10     conjunction\r\n3      square\r\n");
+    const QString missing = dir.filePath("GONE.ORB");
+    EXPECT_EQ(OrbsEdit::Open(missing, notifier), nullptr);
+    EXPECT_EQ(notifier.Texts(),
               std::vector<std::string>{missing.toStdString() + " File Not Found"});
 }
 
@@ -115,13 +74,11 @@ TEST(MessageBoxNotifier, ShowsTitleTextAndIcon) {
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
+        std::tie(title, text, icon) = std::tuple(box->windowTitle(), box->text(), box->icon());
         box->accept();
     });
-    MessageBoxNotifier notifier;
-    notifier.Notify(Problem{"Warning!", "NATAL.ORB File Not Found", Icon::kExclamation});
+    MessageBoxNotifier().Notify(
+        Problem{"Warning!", "NATAL.ORB File Not Found", Icon::kExclamation});
     EXPECT_EQ(title, QStringLiteral("Warning!"));
     EXPECT_EQ(text, QStringLiteral("NATAL.ORB File Not Found"));
     EXPECT_EQ(icon, QMessageBox::Warning);
