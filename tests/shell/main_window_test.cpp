@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <set>
@@ -90,7 +89,7 @@ TEST_F(MainWindowTest, HouseItemsStartFromOption27MoveTheCheckMarkAndRecompute) 
     EXPECT_EQ(checked, 1);
 }
 
-TEST_F(MainWindowTest, ClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
+TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     auto w = Open();
     const int start = w->RecomputeCount();
     const auto tick_at = [&](int minute, int second, int ms = 20) {
@@ -112,20 +111,17 @@ TEST_F(MainWindowTest, ClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     tick_at(2, 4);
     EXPECT_EQ(w->RecomputeCount(), start + 2);
     EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("05 Mar 2024     10:02:04"));
-}
-
-TEST_F(MainWindowTest, StoppedClockOnlyUpdatesTheCaption) {
-    auto w = Open();
+    // Stopped, the clock only updates the caption; running again, the chart jumps to now.
     Item(*w, "mnuElectionsRunning")->trigger();
     EXPECT_FALSE(w->Running());
     const int stopped = w->RecomputeCount();
     clock_.now += minutes{5};
     w->Timer1_Timer();
     EXPECT_EQ(w->RecomputeCount(), stopped);
-    EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("10:05:30"));
-    Item(*w, "mnuElectionsRunning")->trigger();  // running again: the chart jumps to now
+    EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("10:07:04"));
+    Item(*w, "mnuElectionsRunning")->trigger();
     EXPECT_EQ(w->RecomputeCount(), stopped + 1);
-    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.05f);
+    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.07f);
 }
 
 TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
@@ -179,14 +175,6 @@ TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolde
     EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
     EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
     EXPECT_FALSE(QFile::exists(dir_.filePath("ORVANTIS.INI")));
-}
-
-TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
-    SetOption(33, "1");
-    ASSERT_TRUE(
-        WriteBytes(dir_.filePath("ORVANTIS.INI"), "OrvantisLeft=450000\r\nOrvantisTop=600\r\n"));
-    auto w = Open();
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
 }
 
 TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {

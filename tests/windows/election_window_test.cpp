@@ -92,20 +92,25 @@ protected:
     std::unique_ptr<ElectionWindow> window_;
 };
 
-TEST_F(ElectionWindowTest, OpensWithTheRecordAndStopsTheClock) {
+// The chart on display may be another moment's: the running clock's, or the one kept after New
+// Angles and Cancel. The angles shown are those of the record the boxes show.
+TEST_F(ElectionWindowTest, OpensWithTheRecordAndItsAnglesAndStopsTheClock) {
+    ElectionData other = record_;
+    other.ElectYear = 1990;
+    chart_ = ChartOf(other);
     Open();
     EXPECT_EQ(unchecked_, 1);
     EXPECT_EQ(Box("txtEvent")->text(), "Test");
     EXPECT_EQ(Box("txtTZ")->text(), "5");
     EXPECT_EQ(Box("txtLatMin")->text(), "43");
     EXPECT_TRUE(Checked("optPM") && Checked("optWest") && Checked("optNorth"));
-    EXPECT_EQ(Shown(kShownMC).toStdString(), FormatZodiacPosition(chart_.MC));
+    EXPECT_EQ(Shown(kShownMC).toStdString(), FormatZodiacPosition(ChartOf(record_).MC));
     EXPECT_EQ(Shown(kShownTime), "02:30 PM");
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
-// A zone name: the offset in force beside the box, the record keeps the name; a skipped hour
-// is refused and an hour that occurs twice asks which.
+// A zone name: the offset in force beside the box, the record keeps the name; an hour that occurs
+// twice asks which.
 TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
     Open();
     std::vector<std::string> asked;
@@ -121,14 +126,8 @@ TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
     EXPECT_EQ(std::tie(record_.ElectZoneName, record_.ElectZone),
               std::make_tuple(std::string("Europe/Berlin"), -3.0f));
 
-    Fill("txtYear=2024;txtMonth=3;txtDay=31;txtBirthHour=2;txtBirthMinute=30");
+    Fill("txtYear=2024;txtMonth=10;txtDay=27;txtBirthHour=2;txtBirthMinute=30");
     Click("optAM");
-    EXPECT_EQ(Shown("lblZoneOffset"), "does not exist");
-    Click("cmdOK");
-    EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("does not exist in Europe/Berlin")));
-    EXPECT_EQ(record_.ElectYear, 1945);
-
-    Fill("txtMonth=10;txtDay=27");
     Click("cmdOK");
     EXPECT_THAT(asked, ElementsAre(HasSubstr("occurs twice in Europe/Berlin")));
     EXPECT_EQ(record_.ElectZone, -1.0f);  // the second: standard time again
@@ -161,11 +160,6 @@ TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClockWhenFinished) {
     Type("txtBirthHour", "00");
     Click("cmdOK");  // OK finishes the entry too
     EXPECT_EQ(std::tie(record_.ElectHour, record_.ElectPM), std::make_tuple(12, 0));
-    Open();
-    Box("txtBirthHour")->clear();
-    EXPECT_TRUE(notifier_.problems.empty());
-    emit Box("txtBirthHour")->editingFinished();
-    EXPECT_THAT(notifier_.Texts(), ElementsAre("Please fill in a value for birth hour."));
 }
 
 TEST_F(ElectionWindowTest, EastAndWestForceTheSignOfTheZone) {
@@ -236,17 +230,6 @@ TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedData) {
     Click(kNewAngles);
     EXPECT_THAT(notifier_.Texts(), ElementsAre(kError));
     EXPECT_EQ(Shown(kShownMC), shown);
-}
-
-// The chart on display may be another moment's: the running clock's, or the one kept after New
-// Angles and Cancel. The angles shown are those of the record the boxes show.
-TEST_F(ElectionWindowTest, TheAnglesShownBelongToTheFieldsShown) {
-    ElectionData other = record_;
-    other.ElectYear = 1990;
-    chart_ = ChartOf(other);
-    Open();
-    EXPECT_EQ(Shown(kShownMC).toStdString(),
-              FormatZodiacPosition(ChartOf(record_).PlanetLong[kMCBody]));
 }
 
 TEST_F(ElectionWindowTest, PlusAndMinusStepTheShownMCAndLeaveTheRecord) {
