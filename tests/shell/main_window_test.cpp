@@ -11,7 +11,6 @@
 #include <chrono>
 #include <set>
 
-#include "settings/text_lines.h"
 #include "shell/menu_table.h"
 #include "support/main_window_fixture.h"
 #include "support/window_helpers.h"
