@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <optional>
 
-#include "shell/system_locale_regional.h"
+#include "files/data_folders.h"
 #include "settings/text_lines.h"
 #include "shell/clock.h"
-#include "shell/data_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
+#include "shell/system_locale_regional.h"
 #include "windows/message_box_notifier.h"
 
 using namespace orvantis;
