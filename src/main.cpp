@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "files/data_folders.h"
-#include "settings/text_lines.h"
+#include "files/whole_file.h"
 #include "shell/clock.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     ShellEnvironment environment;
     environment.folders = SystemDataFolders(QCoreApplication::applicationDirPath());
     if (const auto problem = SeedSettings(environment.folders)) notifier.Notify(*problem);
-    environment.owner_file_text = ReadTextFile("MYNAME").value_or("");
+    environment.owner_file_text = ReadFileWhole(QStringLiteral("MYNAME")).value_or("");
     environment.regional = ReadRegionalFormats(SystemLocaleRegional());
     environment.clock = &clock;
     environment.notifier = &notifier;
