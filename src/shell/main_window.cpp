@@ -18,7 +18,6 @@
 #include <string_view>
 #include <utility>
 
-#include "windows/aspect_window.h"
 #include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
@@ -33,6 +32,7 @@
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
+#include "windows/aspect_window.h"
 #include "windows/busy_pointer.h"
 #include "windows/election_window.h"
 #include "windows/help_window.h"
@@ -109,7 +109,8 @@ void MainWindow::Form_Load() {
         return zone.name.empty() ? options_[kOptionHomeZone] : zone.hours;
     };
 
-    wheel_ = new WheelView(*this);
+    wheel_ = new WheelView(this);
+    connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
     setCentralWidget(wheel_);
     next_event_ = new QLabel(this);
     next_event_->setObjectName("lblNextEvent");
@@ -289,7 +290,6 @@ void MainWindow::RecomputeSequence() {
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
     UpdateDisplayedChart();
-    if (wheel_) wheel_->update();
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -312,6 +312,12 @@ void MainWindow::UpdateDisplayedChart() {
     }
     // The aspect window lists the chart it was opened for: a new chart closes it.
     if (aspect_window_) aspect_window_->close();
+    ShowWheel();
+}
+
+void MainWindow::ShowWheel() {
+    wheel_->SetPicture(
+        WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_, TypeChart_});
 }
 
 void MainWindow::mnuElectionsData_Click() {
@@ -329,6 +335,7 @@ void MainWindow::mnuAspects_Click() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
         AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+    ShowWheel();  // with the orbs just read
 }
 
 void MainWindow::mnuOrbsChange_Click() {
@@ -342,7 +349,8 @@ void MainWindow::mnuOrbsChange_Click() {
 void MainWindow::Form_Resize() {
     if (LoadingGeometry_ || !wheel_) return;
     if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
-    if (!SizingWindow_) wheel_->update();
+    // While UpdateDisplayedChart sizes the window, it hands the wheel its new scale itself.
+    if (!SizingWindow_) ShowWheel();
 }
 
 void MainWindow::Timer1_Timer() {
@@ -414,7 +422,7 @@ void MainWindow::SetTypeChart(int type_chart) {
     mnuCTAmerican_->setChecked(type_chart == 0);
     mnuCTEuropean_->setChecked(type_chart != 0);
     TypeChart_ = type_chart;
-    wheel_->update();
+    ShowWheel();
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
@@ -474,7 +482,7 @@ void MainWindow::ShowSavedOptions() {
     // next computation.
     LoadHomeZone(ReadFile(DataPath(kOptionsFileName)).value_or(""));
     setWindowTitle(CaptionText());
-    wheel_->update();
+    ShowWheel();
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
@@ -520,6 +528,7 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
     if (options_[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
             env_.notifier->Notify(*problem);
+        ShowWheel();
     }
     return [this](QPainter& painter, const QRectF& paper) {
         PaintFullPage(painter, paper, MakeWheelInputs(PrinterPageWheelStyle()));

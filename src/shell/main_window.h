@@ -94,6 +94,8 @@ private:
     void ApplyIniGeometry();
     void ScheduleNextTick();
     void Form_Resize();
+    // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
+    void ShowWheel();
     void RecomputeSequence();
     void StepElection(void (*step)(ElectionData&), int direction);
     void SetTypeChart(int type_chart);
@@ -151,8 +153,6 @@ private:
     QAction* mnuCTAmerican_ = nullptr;
     QAction* mnuCTEuropean_ = nullptr;
     QAction* mnuAspects_ = nullptr;
-
-    friend class WheelView;
 };
 
 }  // namespace orvantis
