@@ -84,7 +84,7 @@ MainWindow::~MainWindow() = default;
 // Start-up, in the order that makes every later step find what it reads. The single-instance
 // check runs before this window is made (see main.cpp).
 void MainWindow::Form_Load() {
-    Timer1_.stop();
+    clock_timer_.stop();
     BusyPointer busy;
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
@@ -119,7 +119,7 @@ void MainWindow::Form_Load() {
     createActions();
     const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
-    mnuElectionsRunning_->setChecked(true);
+    running_item_->setChecked(true);
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
@@ -136,9 +136,10 @@ void MainWindow::Form_Load() {
     UpdateDisplayedChart();
     Form_Resize();
 
-    Timer1_.setSingleShot(true);
-    Timer1_.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1_, &QTimer::timeout, this, [this] {
+    clock_timer_.setObjectName("Timer1");
+    clock_timer_.setSingleShot(true);
+    clock_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_timer_, &QTimer::timeout, this, [this] {
         Timer1_Timer();
         ScheduleNextTick();
     });
@@ -186,7 +187,6 @@ void MainWindow::createActions() {
         });
     }
     on("mnuFileExit", &MainWindow::mnuFileExit_Click);
-    mnuAspects_ = item("mnuAspects");
     on("mnuAspects", &MainWindow::mnuAspects_Click);
     on("mnuEventsShow", &MainWindow::mnuEvents_Click);
     QAction* event_line = item("mnuEventsStatusBar");
@@ -195,8 +195,8 @@ void MainWindow::createActions() {
         statusBar()->setVisible(on);
         TickEvents();
     });
-    mnuElectionsRunning_ = item("mnuElectionsRunning");
-    mnuElectionsRunning_->setCheckable(true);
+    running_item_ = item("mnuElectionsRunning");
+    running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
     });
@@ -205,11 +205,11 @@ void MainWindow::createActions() {
     on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
     on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
-    mnuCTAmerican_ = item("mnuCTAmerican");
-    mnuCTAmerican_->setCheckable(true);
+    american_item_ = item("mnuCTAmerican");
+    american_item_->setCheckable(true);
     on("mnuCTAmerican", [this] { SetTypeChart(0); });
-    mnuCTEuropean_ = item("mnuCTEuropean");
-    mnuCTEuropean_->setCheckable(true);
+    european_item_ = item("mnuCTEuropean");
+    european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
@@ -262,7 +262,7 @@ void MainWindow::ApplyIniGeometry() {
 }
 
 bool MainWindow::Running() const {
-    return mnuElectionsRunning_->isChecked();
+    return running_item_->isChecked();
 }
 
 char MainWindow::CheckedHouseSystem() const {
@@ -307,8 +307,8 @@ void MainWindow::UpdateDisplayedChart() {
         SizingWindow_ = false;
     }
     if (chart_.ChartReady == 1) {
-        mnuCTAmerican_->setChecked(TypeChart_ == 0);
-        mnuCTEuropean_->setChecked(TypeChart_ != 0);
+        american_item_->setChecked(TypeChart_ == 0);
+        european_item_->setChecked(TypeChart_ != 0);
     }
     // The aspect window lists the chart it was opened for: a new chart closes it.
     if (aspect_window_) aspect_window_->close();
@@ -326,7 +326,7 @@ void MainWindow::mnuElectionsData_Click() {
     ChartState scratch = chart_;
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
-        [this] { mnuElectionsRunning_->setChecked(false); }, this);
+        [this] { running_item_->setChecked(false); }, this);
     window.exec();
     if (window.InputAccepted()) RecomputeSequence();
 }
@@ -406,12 +406,12 @@ void MainWindow::ScheduleNextTick() {
         static_cast<int>(
             std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) +
         5;
-    Timer1_.start(wait_ms);
+    clock_timer_.start(wait_ms);
 }
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
-    mnuElectionsRunning_->setChecked(false);
+    running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
     RecomputeSequence();
@@ -419,8 +419,8 @@ void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
 
 void MainWindow::SetTypeChart(int type_chart) {
     BusyPointer busy;
-    mnuCTAmerican_->setChecked(type_chart == 0);
-    mnuCTEuropean_->setChecked(type_chart != 0);
+    american_item_->setChecked(type_chart == 0);
+    european_item_->setChecked(type_chart != 0);
     TypeChart_ = type_chart;
     ShowWheel();
 }
@@ -458,7 +458,7 @@ bool MainWindow::WriteSettingsIniFile() {
 void MainWindow::mnuFileExit_Click() {
     if (exited_) return;
     exited_ = true;
-    Timer1_.stop();
+    clock_timer_.stop();
     font_->Remove();
     if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     WriteSettingsIniFile();
