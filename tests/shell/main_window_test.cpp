@@ -347,7 +347,6 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
         SCOPED_TRACE(change);
         const WheelPicture& p = w->Wheel()->Picture();
         EXPECT_EQ(p.chart.CaptionLines, w->Chart().CaptionLines);
-        EXPECT_EQ(p.shown.BodyLongitude, w->Shown().BodyLongitude);
         EXPECT_EQ(p.options, w->Options());
         EXPECT_EQ(p.StartScale, w->StartScale());
         EXPECT_EQ(p.TypeChart, w->TypeChart());
