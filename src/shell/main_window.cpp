@@ -18,6 +18,7 @@
 #include <string_view>
 #include <utility>
 
+#include "windows/aspect_window.h"
 #include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
@@ -32,7 +33,6 @@
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
-#include "windows/aspect_window.h"
 #include "windows/busy_pointer.h"
 #include "windows/election_window.h"
 #include "windows/help_window.h"
