@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "shell/single_instance.h"
-#include "shell/window_geometry.h"
+#include "wheel/window_geometry.h"
 
 namespace orvantis {
 namespace {
