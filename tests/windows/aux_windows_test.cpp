@@ -145,53 +145,42 @@ TEST(HelpViewer, ShowsOneFileReadOnlyUnderItsName) {
     EXPECT_EQ(notifier.Texts(), std::vector<std::string>{"SELECT.HLP Help File Not Found"});
 }
 
-std::string HelpText(const QString& name) {
-    return ReadBytes(kDataDir + "/" + name).toStdString();
+QString HelpText(const QString& name) {
+    return QString::fromLatin1(ReadBytes(kDataDir + "/" + name));
 }
 
-std::vector<std::string> HelpLines(const QString& name) {
-    const QString text = QString::fromStdString(HelpTextFromFile(HelpText(name)));
-    std::vector<std::string> lines;
-    for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
-    return lines;
-}
-
-// SHORTCUT.HLP lists every shortcut at the start of a line beside its command; ORVANTIS.HLP names
-// every command with its shortcut.
+// ORVANTIS.HLP names every command with its shortcut; SHORTCUT.HLP lists every shortcut at the
+// start of a line beside its command ("F9 " is not "Shift+F9 ").
 TEST(HelpTexts, ShortcutKeysAndWindowHelpFollowTheMenus) {
-    const auto lines = HelpLines("SHORTCUT.HLP");
-    const std::string window_help = HelpText("ORVANTIS.HLP");
-    const auto check = [&](const char* menu_caption, QKeyCombination shortcut) {
-        const std::string caption = QString(menu_caption).remove('&').toStdString();
-        const std::string key =
-            shortcut == kNoShortcut ? "" : QKeySequence(shortcut).toString().toStdString();
-        EXPECT_NE(window_help.find(key.empty() ? caption : caption + " (" + key + ")"),
-                  std::string::npos)
-            << caption;
-        if (key.empty()) return;
-        const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-            const auto start = line.find_first_not_of(' ');  // "F9 " is not "Shift+F9 "
-            return start != std::string::npos &&
-                   line.compare(start, key.size() + 1, key + " ") == 0 &&
-                   line.find(caption) != std::string::npos;
-        });
-        EXPECT_TRUE(listed) << key << " " << caption;
-    };
+    const QString window_help = HelpText("ORVANTIS.HLP");
+    const QStringList lines = HelpText("SHORTCUT.HLP").split("\r\n");
     for (const MenuBarEntry& entry : MenuBarTable()) {
-        check(entry.caption, kNoShortcut);
-        for (const MenuCommand& c : entry.commands)
-            if (std::string_view(c.caption) != "-") check(c.caption, c.shortcut);
+        EXPECT_TRUE(window_help.contains(QString(entry.caption).remove('&'))) << entry.caption;
+        for (const MenuCommand& c : entry.commands) {
+            const QString caption = QString(c.caption).remove('&');
+            const QString key = QKeySequence(c.shortcut).toString();
+            const bool bare = c.shortcut == kNoShortcut;
+            if (caption == "-") continue;
+            EXPECT_TRUE(window_help.contains(bare ? caption : caption + " (" + key + ")"))
+                << c.name;
+            EXPECT_TRUE(bare || std::any_of(lines.begin(), lines.end(),
+                                            [&](const QString& line) {
+                                                return line.trimmed().startsWith(key + " ") &&
+                                                       line.contains(caption);
+                                            }))
+                << c.name;
+        }
     }
 }
 
 // An entry is a line that starts with the number, right-aligned to the fourth column.
 TEST(HelpTexts, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
-    const auto lines = HelpLines("OPTIONS.HLP");
+    const QStringList lines = HelpText("OPTIONS.HLP").split("\r\n");
     for (int n : kActingOptionLines) {
-        const std::string entry = QString::number(n).rightJustified(4).toStdString() + "  ";
+        const QString entry = QString::number(n).rightJustified(4) + "  ";
         EXPECT_TRUE(std::any_of(
             lines.begin(), lines.end(),
-            [&](const std::string& line) { return line.size() > 6 && line.starts_with(entry); }))
+            [&](const QString& line) { return line.size() > 6 && line.startsWith(entry); }))
             << "option " << n;
     }
 }
@@ -199,7 +188,7 @@ TEST(HelpTexts, OptionsHelpHasAnEntryForEveryOptionLineThatActs) {
 TEST(HelpTexts, LicenseIsTheMitLicenceOfTheRepository) {
     QByteArray root = ReadBytes(kDataDir + "/../LICENSE");
     ASSERT_FALSE(root.isEmpty());
-    EXPECT_EQ(QByteArray::fromStdString(HelpText("LICENSE.HLP")),
+    EXPECT_EQ(ReadBytes(kDataDir + "/LICENSE.HLP"),
               root.replace("\r\n", "\n").replace("\n", "\r\n"));
 }
 
