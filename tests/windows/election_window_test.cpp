@@ -109,8 +109,8 @@ TEST_F(ElectionWindowTest, OpensWithTheRecordAndItsAnglesAndStopsTheClock) {
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
-// A zone name: the offset in force beside the box, the record keeps the name; an hour that occurs
-// twice asks which.
+// A zone name: the offset in force beside the box, the record keeps the name; a skipped hour
+// is refused and an hour that occurs twice asks which.
 TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
     Open();
     std::vector<std::string> asked;
@@ -126,8 +126,13 @@ TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
     EXPECT_EQ(std::tie(record_.ElectZoneName, record_.ElectZone),
               std::make_tuple(std::string("Europe/Berlin"), -3.0f));
 
-    Fill("txtYear=2024;txtMonth=10;txtDay=27;txtBirthHour=2;txtBirthMinute=30");
+    Fill("txtYear=2024;txtMonth=3;txtDay=31;txtBirthHour=2;txtBirthMinute=30");
     Click("optAM");
+    EXPECT_EQ(Shown("lblZoneOffset"), "does not exist");
+    Click("cmdOK");
+    EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("does not exist in Europe/Berlin")));
+    EXPECT_EQ(record_.ElectYear, 1945);
+    Fill("txtMonth=10;txtDay=27");
     Click("cmdOK");
     EXPECT_THAT(asked, ElementsAre(HasSubstr("occurs twice in Europe/Berlin")));
     EXPECT_EQ(record_.ElectZone, -1.0f);  // the second: standard time again
@@ -160,6 +165,12 @@ TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClockWhenFinished) {
     Type("txtBirthHour", "00");
     Click("cmdOK");  // OK finishes the entry too
     EXPECT_EQ(std::tie(record_.ElectHour, record_.ElectPM), std::make_tuple(12, 0));
+    Open();
+    Type("txtBirthHour", "");  // an empty box is reported when it is left, not before
+    QTest::keyClick(Box("txtBirthHour"), Qt::Key_Backspace);
+    EXPECT_TRUE(notifier_.problems.empty());
+    emit Box("txtBirthHour")->editingFinished();
+    EXPECT_THAT(notifier_.Texts(), ElementsAre("Please fill in a value for birth hour."));
 }
 
 TEST_F(ElectionWindowTest, EastAndWestForceTheSignOfTheZone) {
