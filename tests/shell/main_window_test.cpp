@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <set>
@@ -175,6 +176,14 @@ TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolde
     EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
     EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
     EXPECT_FALSE(QFile::exists(dir_.filePath("ORVANTIS.INI")));
+}
+
+TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
+    SetOption(33, "1");
+    ASSERT_TRUE(
+        WriteBytes(dir_.filePath("ORVANTIS.INI"), "OrvantisLeft=450000\r\nOrvantisTop=600\r\n"));
+    auto w = Open();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
 }
 
 TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {

@@ -74,6 +74,7 @@ TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
     text.replace("0      option 123", "1      option 123");
     text.replace("18     option 18", "-3.5   option 18");
     editor->txtContent()->setPlainText(text);
+    EXPECT_EQ(Open(), editor);  // opening again brings it forward with its edits
     EXPECT_TRUE(editor->Save());
     EXPECT_EQ(options_[123], 1.0f);
     EXPECT_EQ(options_[18], -3.5f);
