@@ -22,12 +22,16 @@ std::string Format(const char* pattern, double value) {
     return buffer;
 }
 
-// A number as plain text: no leading blank, no trailing zeros (5, -3.5).
+// A zone as plain text: no leading blank, at most four decimals, no trailing zeros (5, -3.5,
+// -0.1558 for the local mean time of Paris).
 std::string PlainNumber(float value) {
     char buffer[64];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+    std::string text(buffer, result.ptr);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
 }
 
 // The three date numbers joined by "/" in the regional order.

@@ -142,7 +142,7 @@ std::vector<ChartOption> ChartOptions() {
          }},
         {{"layout"},
          "american|european",
-         "wheel layout for --png (default: ORVANTIS.INI)",
+         "wheel layout for --png, --svg and --pdf (default: ORVANTIS.INI)",
          [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
              if (v != "american" && v != "european") return "--layout takes american or european";
              c.layout = v == "european" ? 1 : 0;
