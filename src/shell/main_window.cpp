@@ -79,7 +79,7 @@ MainWindow::~MainWindow() = default;
 // Start-up, in the order that makes every later step find what it reads. The single-instance
 // check runs before this window is made (see main.cpp).
 void MainWindow::Form_Load() {
-    Timer1_.stop();
+    clock_timer_.stop();
     BusyPointer busy;
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
@@ -104,7 +104,8 @@ void MainWindow::Form_Load() {
         return zone.name.empty() ? options_[kOptionHomeZone] : zone.hours;
     };
 
-    wheel_ = new WheelView(*this);
+    wheel_ = new WheelView(this);
+    connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
     setCentralWidget(wheel_);
     next_event_ = new QLabel(this);
     next_event_->setObjectName("lblNextEvent");
@@ -113,7 +114,7 @@ void MainWindow::Form_Load() {
     createActions();
     const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
-    mnuElectionsRunning_->setChecked(true);
+    running_item_->setChecked(true);
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
@@ -130,9 +131,10 @@ void MainWindow::Form_Load() {
     UpdateDisplayedChart();
     Form_Resize();
 
-    Timer1_.setSingleShot(true);
-    Timer1_.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1_, &QTimer::timeout, this, [this] {
+    clock_timer_.setObjectName("Timer1");
+    clock_timer_.setSingleShot(true);
+    clock_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_timer_, &QTimer::timeout, this, [this] {
         Timer1_Timer();
         ScheduleNextTick();
     });
@@ -180,7 +182,6 @@ void MainWindow::createActions() {
         });
     }
     on("mnuFileExit", &MainWindow::mnuFileExit_Click);
-    mnuAspects_ = item("mnuAspects");
     on("mnuAspects", &MainWindow::mnuAspects_Click);
     on("mnuEventsShow", &MainWindow::mnuEvents_Click);
     QAction* event_line = item("mnuEventsStatusBar");
@@ -189,8 +190,8 @@ void MainWindow::createActions() {
         statusBar()->setVisible(on);
         TickEvents();
     });
-    mnuElectionsRunning_ = item("mnuElectionsRunning");
-    mnuElectionsRunning_->setCheckable(true);
+    running_item_ = item("mnuElectionsRunning");
+    running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
     });
@@ -199,11 +200,11 @@ void MainWindow::createActions() {
     on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
     on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
-    mnuCTAmerican_ = item("mnuCTAmerican");
-    mnuCTAmerican_->setCheckable(true);
+    american_item_ = item("mnuCTAmerican");
+    american_item_->setCheckable(true);
     on("mnuCTAmerican", [this] { SetTypeChart(0); });
-    mnuCTEuropean_ = item("mnuCTEuropean");
-    mnuCTEuropean_->setCheckable(true);
+    european_item_ = item("mnuCTEuropean");
+    european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
@@ -256,7 +257,7 @@ void MainWindow::ApplyIniGeometry() {
 }
 
 bool MainWindow::Running() const {
-    return mnuElectionsRunning_->isChecked();
+    return running_item_->isChecked();
 }
 
 char MainWindow::CheckedHouseSystem() const {
@@ -284,7 +285,6 @@ void MainWindow::RecomputeSequence() {
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
     UpdateDisplayedChart();
-    if (wheel_) wheel_->update();
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -302,11 +302,17 @@ void MainWindow::UpdateDisplayedChart() {
         SizingWindow_ = false;
     }
     if (chart_.ChartReady == 1) {
-        mnuCTAmerican_->setChecked(TypeChart_ == 0);
-        mnuCTEuropean_->setChecked(TypeChart_ != 0);
+        american_item_->setChecked(TypeChart_ == 0);
+        european_item_->setChecked(TypeChart_ != 0);
     }
     // The aspect window lists the chart it was opened for: a new chart closes it.
     if (aspect_window_) aspect_window_->close();
+    ShowWheel();
+}
+
+void MainWindow::ShowWheel() {
+    wheel_->SetPicture(
+        WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_, TypeChart_});
 }
 
 void MainWindow::mnuElectionsData_Click() {
@@ -315,7 +321,7 @@ void MainWindow::mnuElectionsData_Click() {
     ChartState scratch = chart_;
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
-        [this] { mnuElectionsRunning_->setChecked(false); }, this);
+        [this] { running_item_->setChecked(false); }, this);
     window.exec();
     if (window.InputAccepted()) RecomputeSequence();
 }
@@ -324,6 +330,7 @@ void MainWindow::mnuAspects_Click() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
         AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+    ShowWheel();  // with the orbs just read
 }
 
 void MainWindow::mnuOrbsChange_Click() {
@@ -337,7 +344,8 @@ void MainWindow::mnuOrbsChange_Click() {
 void MainWindow::Form_Resize() {
     if (LoadingGeometry_ || !wheel_) return;
     if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
-    if (!SizingWindow_) wheel_->update();
+    // While UpdateDisplayedChart sizes the window, it hands the wheel its new scale itself.
+    if (!SizingWindow_) ShowWheel();
 }
 
 void MainWindow::Timer1_Timer() {
@@ -393,12 +401,12 @@ void MainWindow::ScheduleNextTick() {
         static_cast<int>(
             std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) +
         5;
-    Timer1_.start(wait_ms);
+    clock_timer_.start(wait_ms);
 }
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
-    mnuElectionsRunning_->setChecked(false);
+    running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
     RecomputeSequence();
@@ -406,10 +414,10 @@ void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
 
 void MainWindow::SetTypeChart(int type_chart) {
     BusyPointer busy;
-    mnuCTAmerican_->setChecked(type_chart == 0);
-    mnuCTEuropean_->setChecked(type_chart != 0);
+    american_item_->setChecked(type_chart == 0);
+    european_item_->setChecked(type_chart != 0);
     TypeChart_ = type_chart;
-    wheel_->update();
+    ShowWheel();
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
@@ -445,7 +453,7 @@ bool MainWindow::WriteSettingsIniFile() {
 void MainWindow::mnuFileExit_Click() {
     if (exited_) return;
     exited_ = true;
-    Timer1_.stop();
+    clock_timer_.stop();
     font_->Remove();
     if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     WriteSettingsIniFile();
@@ -469,7 +477,7 @@ void MainWindow::ShowSavedOptions() {
     // next computation.
     LoadHomeZone(ReadFileWhole(DataPath(kOptionsFileName)).value_or(""));
     setWindowTitle(CaptionText());
-    wheel_->update();
+    ShowWheel();
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
@@ -515,6 +523,7 @@ MainWindow::PagePainter MainWindow::FullPagePainter() {
     if (options_[kOptionPrintGrid] != 0) {
         if (const auto problem = LoadOrbFile(StdPath(OrbFilePath_), OrbValues_))
             env_.notifier->Notify(*problem);
+        ShowWheel();
     }
     return [this](QPainter& painter, const QRectF& paper) {
         PaintFullPage(painter, paper, MakeWheelInputs(PrinterPageWheelStyle()));

@@ -26,18 +26,17 @@ OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped
       options_(options),
       caption_prefix_(caption_prefix),
       owner_name_(owner_name),
-      btnSave_(AddButton(QStringLiteral("Save"))),
-      cmdRestoreDefault_(AddButton(QStringLiteral("Restore Default Settings"))),
-      btnQuit_(AddButton(QStringLiteral("Quit"))) {
+      save_button_(AddButton(QStringLiteral("Save"))),
+      restore_button_(AddButton(QStringLiteral("Restore Default Settings"))),
+      quit_button_(AddButton(QStringLiteral("Quit"))) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Edit: ") + QLatin1String(kOptionsFileName));
-    btnSave_->setObjectName(QStringLiteral("btnSave"));
-    cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
-    btnQuit_->setObjectName(QStringLiteral("btnQuit"));
-    connect(btnSave_, &QPushButton::clicked, this, &OptionsEditor::Save);
-    connect(cmdRestoreDefault_, &QPushButton::clicked, this,
-            &OptionsEditor::RestoreDefaultSettings);
-    connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
+    save_button_->setObjectName(QStringLiteral("btnSave"));
+    restore_button_->setObjectName(QStringLiteral("cmdRestoreDefault"));
+    quit_button_->setObjectName(QStringLiteral("btnQuit"));
+    connect(save_button_, &QPushButton::clicked, this, &OptionsEditor::Save);
+    connect(restore_button_, &QPushButton::clicked, this, &OptionsEditor::RestoreDefaultSettings);
+    connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QString& settings_dir,

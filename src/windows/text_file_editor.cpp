@@ -54,29 +54,29 @@ QByteArray FileTextFromEditor(const QString& text) {
 TextFileEditor::TextFileEditor(Notifier& notifier, QWidget* parent)
     : QWidget(parent, Qt::Window),
       notifier_(notifier),
-      txtContent_(new QPlainTextEdit(this)),
+      content_edit_(new QPlainTextEdit(this)),
       buttons_(new QHBoxLayout) {
     setAttribute(Qt::WA_DeleteOnClose);
 
     QFont courier(QStringLiteral("Courier New"), 9);
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    txtContent_->setFont(courier);
-    txtContent_->setObjectName(QStringLiteral("txtContent"));
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    content_edit_->setFont(courier);
+    content_edit_->setObjectName(QStringLiteral("txtContent"));
+    content_edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    content_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    content_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addWidget(txtContent_);
+    layout->addWidget(content_edit_);
     layout->addLayout(buttons_);
     resize(kWindowWidth, kWindowHeight);
 }
 
 QString TextFileEditor::EditorText() const {
     // The raw text, not toPlainText(): that one turns no-break spaces (byte 160) into blanks.
-    QString text = txtContent_->document()->toRawText();
+    QString text = content_edit_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
@@ -98,7 +98,7 @@ bool TextFileEditor::LoadFile(const QString& path) {
         notifier_.Notify(Warning(path + what));
         return false;
     }
-    txtContent_->setPlainText(EditorTextFromFile(QByteArray::fromStdString(*bytes)));
+    content_edit_->setPlainText(EditorTextFromFile(QByteArray::fromStdString(*bytes)));
     return true;
 }
 

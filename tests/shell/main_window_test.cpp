@@ -13,6 +13,7 @@
 
 #include "settings/text_lines.h"
 #include "shell/menu_table.h"
+#include "shell/wheel_view.h"
 #include "support/main_window_fixture.h"
 #include "support/window_helpers.h"
 #include "windows/text_file_editor.h"
@@ -239,6 +240,38 @@ TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
     EXPECT_EQ(w->Chart().ChartReady, 0);
     Item(*w, "mnuHouseMeridian")->trigger();  // Meridian houses work at any latitude
     EXPECT_EQ(w->Chart().ChartReady, 1);
+}
+
+// The wheel paints only what it was handed, so every change of chart, layout, scale or options
+// must reach it.
+TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
+    auto w = Open();
+    ShowActive(*w);
+    const auto handed = [&](const char* change) {
+        SCOPED_TRACE(change);
+        const WheelPicture& p = w->Wheel()->Picture();
+        EXPECT_EQ(p.chart.CaptionLines, w->Chart().CaptionLines);
+        EXPECT_EQ(p.options, w->Options());
+        EXPECT_EQ(p.StartScale, w->StartScale());
+        EXPECT_EQ(p.TypeChart, w->TypeChart());
+    };
+    clock_.now += minutes{1};
+    w->Timer1_Timer();
+    handed("minute");
+    Item(*w, "mnuCTEuropean")->trigger();
+    handed("layout");
+    const int scale = w->StartScale();
+    w->resize(w->width(), w->height() * 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartScale() != scale; }));
+    handed("resize");
+    Item(*w, "mnuOptionsOptions")->trigger();
+    auto* editor = w->findChild<TextFileEditor*>();
+    ASSERT_NE(editor, nullptr);
+    QStringList lines = editor->txtContent()->toPlainText().split('\n');
+    lines[1] = "5";  // the sextile orb of the wheel's aspect lines
+    editor->txtContent()->setPlainText(lines.join('\n'));
+    editor->findChild<QPushButton*>("btnSave")->click();
+    handed("options");
 }
 
 }  // namespace
