@@ -84,7 +84,7 @@ FAULTS = [
     Fault("src/aspects/aspect_kind.cpp", "if (Within(d, 150.0, orbs[10])) kind = kQuincunx;",
           "if (Within(d, 150.0, orbs[9])) kind = kQuincunx;",
           "aspect list quincunx reads the sesquiquadrate's orb"),
-    Fault("src/windows/text_file_editor.cpp",
+    Fault("src/files/whole_file.cpp",
           "if (file.write(bytes) != bytes.size() || !file.flush()) {",
           "if (file.write(bytes) != bytes.size()) {",
           "save no longer flushes before commit (a full disk cuts the file)"),

@@ -18,28 +18,27 @@
 #include <string_view>
 #include <utility>
 
-#include "windows/aspect_window.h"
 #include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
+#include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
-#include "settings/text_lines.h"
 #include "shell/menu_table.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
+#include "windows/aspect_window.h"
 #include "windows/busy_pointer.h"
 #include "windows/election_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
 #include "windows/orbs_edit_window.h"
 #include "windows/select_file_window.h"
-#include "windows/text_file_editor.h"
 #include "windows/title_window.h"
 
 namespace orvantis {
@@ -69,10 +68,6 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpRevisions", "REVISION.HLP"},
 };
 
-std::optional<std::string> ReadFile(const QString& path) {
-    return ReadTextFile(path.toLocal8Bit().toStdString());
-}
-
 }  // namespace
 
 MainWindow::MainWindow(ShellEnvironment environment) : env_(std::move(environment)) {
@@ -89,7 +84,7 @@ void MainWindow::Form_Load() {
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
     LoadingGeometry_ = false;
-    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
     const IniScaleAndChart scale_and_chart = ReadIniScaleAndChart(ini);
     StartScale_ = scale_and_chart.StartScale;
     TypeChart_ = scale_and_chart.TypeChart;
@@ -221,9 +216,9 @@ QString MainWindow::DataPath(const char* file_name) const {
 }
 
 void MainWindow::LoadOptions() {
-    const auto text = ReadFile(DataPath(kOptionsFileName));
+    const auto text = ReadFileWhole(DataPath(kOptionsFileName));
     const auto master =
-        ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
+        ReadFileWhole(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
         env_.notifier->Notify(Warning(*message, Icon::kExclamation));
     LoadHomeZone(text.value_or(""));
@@ -248,7 +243,7 @@ HomeZone MainWindow::HomeZoneAt(std::chrono::sys_seconds now) const {
 }
 
 void MainWindow::ApplyIniGeometry() {
-    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
     const WindowGeometry g = ReadIniWindowGeometry(ini);
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));
@@ -480,7 +475,7 @@ void MainWindow::mnuOptionsOptions_Click() {
 void MainWindow::ShowSavedOptions() {
     // Saved options show at once in the caption and the wheel; the chart itself follows at its
     // next computation.
-    LoadHomeZone(ReadFile(DataPath(kOptionsFileName)).value_or(""));
+    LoadHomeZone(ReadFileWhole(DataPath(kOptionsFileName)).value_or(""));
     setWindowTitle(CaptionText());
     ShowWheel();
 }
@@ -526,7 +521,7 @@ void MainWindow::mnuPrintChartwheel_Click() {
 MainWindow::PagePainter MainWindow::FullPagePainter() {
     // The printed grid reads the orb file at the moment of printing.
     if (options_[kOptionPrintGrid] != 0) {
-        if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
+        if (const auto problem = LoadOrbFile(StdPath(OrbFilePath_), OrbValues_))
             env_.notifier->Notify(*problem);
         ShowWheel();
     }

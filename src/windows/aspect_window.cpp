@@ -13,6 +13,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/problem.h"
+#include "files/whole_file.h"
 #include "wheel/qpainter_surface.h"
 #include "windows/busy_pointer.h"
 
@@ -56,7 +57,7 @@ AspectWindow* AspectWindow::Open(const std::array<double, 16>& body_longitude,
                                  QWidget* parent) {
     const BusyPointer busy;
     auto* window = new AspectWindow(parent);
-    if (auto problem = LoadOrbFile(orb_file_path.toStdString(), orbs)) notifier.Notify(*problem);
+    if (auto problem = LoadOrbFile(StdPath(orb_file_path), orbs)) notifier.Notify(*problem);
     window->ListAspects(body_longitude, orbs);
     window->show();
     return window;

@@ -1,6 +1,5 @@
 #include "windows/help_window.h"
 
-#include <QFile>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "chart/problem.h"
+#include "files/whole_file.h"
 #include "settings/text_lines.h"
 
 namespace orvantis {
@@ -75,7 +75,7 @@ HelpWindow* HelpWindow::ShowHelpFile(QPointer<HelpWindow>& viewer, const QString
     viewer = nullptr;
 
     const QString path = app_path + QLatin1Char('/') + help_file_name;
-    const std::optional<std::string> bytes = ReadTextFile(QFile::encodeName(path).toStdString());
+    const std::optional<std::string> bytes = ReadFileWhole(path);
     if (!bytes) {
         notifier.Notify(
             Warning((help_file_name + " Help File Not Found").toStdString(), Icon::kExclamation));

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <algorithm>
 
 #include "chart/problem.h"
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -196,13 +196,11 @@ QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, 
     const QString current = orb_file_path.isEmpty()
                                 ? JoinFolderAndFile(app_path, QStringLiteral("NATAL.ORB"))
                                 : orb_file_path;
-    QFile file(current);
-    if (!QFileInfo(current).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!ReadFileWhole(current)) {
         const char* what = QFileInfo::exists(current) ? " File Cannot Be Read" : " File Not Found";
         notifier.Notify(Warning(current.toStdString() + what, Icon::kExclamation));
         return {};
     }
-    file.close();
 
     FileChooserWindow chooser(QFileInfo(current).absolutePath(), QStringLiteral("*.ORB"), parent);
     chooser.SetSelectedFileName(current);

@@ -1,8 +1,8 @@
 // Every save of the program goes through WriteFileWhole. Here it meets each fault half-way: a full
 // disk, a file-size limit, a read-only folder, a folder where its file was, and a crash between
-// writing and renaming. Afterwards the old file is whole, the reason is given and no temporary
-// file is left. Then each save of the program is wired to it once: the user is told, the file
-// and the running values stay.
+// writing and renaming. Afterwards the old file is whole, and the reason is given and no
+// temporary file is left where the process lives on. Then each save of the program is wired to
+// it once: the user is told, the file and the running values stay.
 //
 // The full disk (and, for root, the read-only folder) is a small tmpfs mounted for the test,
 // which needs CAP_SYS_ADMIN; without it those cases are skipped with a message.
@@ -18,7 +18,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,11 +27,11 @@
 #include <memory>
 
 #include "fake_clock.h"
+#include "files/whole_file.h"
 #include "recording_notifier.h"
 #include "shell/main_window.h"
 #include "windows/options_window.h"
 #include "windows/orbs_edit_window.h"
-#include "windows/text_file_editor.h"
 
 namespace {
 
@@ -69,16 +68,15 @@ QStringList Entries(const QString& folder) {
                                   QDir::Name);
 }
 
-// A folder of its own for one case: on a 1 MiB tmpfs when asked (unmounted on every way out),
-// with a file "old" of a few lines and `what` written over it: 6000 bytes, several disk blocks
-// yet short enough to sit in the file device's buffer until the end, where a failure is easiest
-// to miss.
+// A folder of its own for one case: on a 1 MiB tmpfs when asked (unmounted on every way out).
+// The new text saved over its file "old" is 6000 bytes: several disk blocks, yet short enough to
+// sit in the file device's buffer until the end, where a failure is easiest to miss.
 struct Folder {
     QTemporaryDir dir;
     std::string mount_point;
     bool mounted = false;
     QString Path(const char* name) const { return dir.path() + "/" + name; }
-    explicit Folder(bool tmpfs) : mount_point(QFile::encodeName(dir.path()).toStdString()) {
+    explicit Folder(bool tmpfs) : mount_point(StdPath(dir.path())) {
         if (tmpfs) mounted = mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=1024k") == 0;
     }
     ~Folder() {
@@ -91,7 +89,7 @@ const QByteArray kNewText(6000, 'n');
 
 // Fills the file system of `folder` up to 4096 bytes with a file of its own.
 bool FillDisk(const Folder& f) {
-    const int fd = open(QFile::encodeName(f.Path("filler")).constData(), O_WRONLY | O_CREAT, 0644);
+    const int fd = open(StdPath(f.Path("filler")).c_str(), O_WRONLY | O_CREAT, 0644);
     const std::string block(4096, 'x');
     off_t size = 0;
     for (ssize_t n = 4096; n == 4096; size += n > 0 ? n : 0) n = write(fd, block.data(), 4096);
@@ -115,16 +113,23 @@ struct FileSizeLimit {
     }
 };
 
+// When the fault strikes: before the save, while it writes, or at its rename (the process dies).
+enum class During { kSetUp, kWrite, kRename };
+
 struct FaultCase {
     const char* name;
     bool tmpfs;
     std::function<bool(Folder&)> make;  // false: cannot be made here
-    bool around_write = false;          // the file-size limit holds during the write only
+    During during = During::kSetUp;
 };
+
+bool Nothing(Folder&) {
+    return true;
+}
 
 const FaultCase kFaults[] = {
     {"disk full half-way", true, FillDisk},
-    {"file-size limit half-way", false, [](Folder&) { return true; }, true},
+    {"file-size limit half-way", false, Nothing, During::kWrite},
     {"read-only folder", geteuid() == 0,
      [](Folder& f) {
          // Permissions do not stop root: a read-only file system does.
@@ -137,7 +142,33 @@ const FaultCase kFaults[] = {
          return QFile::remove(f.Path("old")) && QDir(f.dir.path()).mkdir("old") &&
                 WriteBytes(f.Path("old") + "/kept", "kept");
      }},
+    {"crash between write and rename", false, Nothing, During::kRename},
 };
+
+// Saves the new text over "old" in a child process that dies at the rename; "died" then.
+std::optional<QString> SaveAndDieAtRename(const Folder& f) {
+    const std::string target = StdPath(f.Path("old"));
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        g_die_at_rename_to = target.c_str();
+        _exit(WriteFileWhole(f.Path("old"), kNewText) ? 0 : 1);  // only if it never renamed
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return "lost";
+    EXPECT_EQ(WEXITSTATUS(status), kDiedAtRename) << "the save never came to its rename";
+    return WEXITSTATUS(status) == 0 ? std::nullopt : std::optional<QString>("died");
+}
+
+// Saves the new text over "old" as the fault asks; the reason of a failure, nullopt if saved.
+std::optional<QString> SaveOld(const Folder& f, During during) {
+    if (during == During::kRename) return SaveAndDieAtRename(f);
+    std::optional<FileSizeLimit> limit;
+    if (during == During::kWrite) limit.emplace();
+    QString reason;
+    if (WriteFileWhole(f.Path("old"), kNewText, &reason)) return std::nullopt;
+    return reason;
+}
 
 TEST(WriteFileWhole, EachFaultLeavesTheOldFileWholeAndSaysWhy) {
     for (const FaultCase& fault : kFaults) {
@@ -148,47 +179,19 @@ TEST(WriteFileWhole, EachFaultLeavesTheOldFileWholeAndSaysWhy) {
             continue;
         }
         ASSERT_TRUE(WriteBytes(f.Path("old"), "the old text\n"));
-        const QByteArray before = FileBytes(f.Path("old"));
         ASSERT_TRUE(fault.make(f)) << std::strerror(errno);
         const QStringList entries = Entries(f.dir.path());
-        QString reason;
-        bool saved = false;
-        if (fault.around_write) {
-            FileSizeLimit limit;
-            saved = WriteFileWhole(f.Path("old"), kNewText, &reason);
-        } else {
-            saved = WriteFileWhole(f.Path("old"), kNewText, &reason);
-        }
-        EXPECT_FALSE(saved);
-        EXPECT_FALSE(reason.isEmpty());
+        const std::optional<QString> failure = SaveOld(f, fault.during);
+        EXPECT_FALSE(failure.value_or("").isEmpty()) << (failure ? "no reason" : "saved");
         if (QFileInfo(f.Path("old")).isDir())
             EXPECT_EQ(FileBytes(f.Path("old") + "/kept"), "kept");
         else
-            EXPECT_EQ(FileBytes(f.Path("old")), before);
-        EXPECT_EQ(Entries(f.dir.path()), entries) << "a temporary file was left behind";
+            EXPECT_EQ(FileBytes(f.Path("old")), "the old text\n");
+        // A process that died cannot clean up after itself.
+        if (fault.during != During::kRename) {
+            EXPECT_EQ(Entries(f.dir.path()), entries) << "a temporary file was left behind";
+        }
     }
-}
-
-// The process dies after the new text is written whole and before it is renamed over the
-// original: the original is still there, whole; uninterrupted, the same save goes through.
-TEST(WriteFileWhole, CrashBetweenWriteAndRenameKeepsTheOldFile) {
-    Folder f(false);
-    ASSERT_TRUE(WriteBytes(f.Path("old"), "the old text\n"));
-    const std::string target = QFile::encodeName(f.Path("old")).toStdString();
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        g_die_at_rename_to = target.c_str();
-        _exit(WriteFileWhole(f.Path("old"), kNewText) ? 0 : 1);  // only if it never renamed
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), kDiedAtRename) << "the save never came to its rename";
-    EXPECT_EQ(FileBytes(f.Path("old")), "the old text\n");
-    EXPECT_TRUE(WriteFileWhole(f.Path("old"), kNewText));
-    EXPECT_EQ(FileBytes(f.Path("old")), kNewText);
 }
 
 // What the program has open when it saves: the windows and the main window's records.

@@ -1,5 +1,5 @@
 // Which folders the program reads and writes, and the first start of a user, in temporary folders.
-#include "shell/data_folders.h"
+#include "files/data_folders.h"
 
 #include <gtest/gtest.h>
 
