@@ -27,36 +27,24 @@ public:
         FontSpec font;
     };
 
-    void Clear(Colour background) override {
-        Add("Clear " + Hex(background));
-        ++clears;
-    }
+    void Clear(Colour background) override { calls.push_back("Clear " + Hex(background)); }
     void Line(Point from, Point to, Colour c) override {
-        Add("Line " + Xy(from) + " " + Xy(to) + " " + Hex(c));
+        calls.push_back("Line " + Xy(from) + " " + Xy(to) + " " + Hex(c));
         lines.push_back({from, to, c});
     }
     void Circle(Point centre, double radius, Colour c) override {
-        Add("Circle " + Xy(centre) + " " + Num(radius) + " " + Hex(c));
-        ++circles;
+        calls.push_back("Circle " + Xy(centre) + " " + Num(radius) + " " + Hex(c));
     }
     void SetFont(const FontSpec& f) override {
         font = f;
-        Add("Font " + f.face + " " + Num(f.points) + (f.bold ? " bold" : ""));
+        calls.push_back("Font " + f.face + " " + Num(f.points) + (f.bold ? " bold" : ""));
     }
     void Text(Point at, std::string_view s, Colour c) override {
-        Add("Text " + Xy(at) + " " + Codes(s) + " " + Hex(c));
+        calls.push_back("Text " + Xy(at) + " " + Codes(s) + " " + Hex(c));
         texts.push_back({at, std::string(s), c, font});
     }
     Extent TextExtent(std::string_view s) const override {
         return {kCharWidth * static_cast<double>(s.size()), kCharHeight};
-    }
-
-    // The text calls whose text is exactly s.
-    std::vector<TextCall> TextsOf(std::string_view s) const {
-        std::vector<TextCall> found;
-        for (const TextCall& t : texts)
-            if (t.text == s) found.push_back(t);
-        return found;
     }
 
     std::string Transcript() const {
@@ -68,18 +56,13 @@ public:
     std::vector<std::string> calls;
     std::vector<TextCall> texts;
     std::vector<LineCall> lines;
-    int clears = 0;
-    int circles = 0;
     FontSpec font;
 
 private:
-    void Add(std::string line) { calls.push_back(std::move(line)); }
     static std::string Num(double v) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.3f", v);
-        std::string s = buffer;
-        if (s == "-0.000") s = "0.000";
-        return s;
+        return std::string(buffer) == "-0.000" ? "0.000" : buffer;
     }
     static std::string Xy(Point p) { return Num(p.x) + "," + Num(p.y); }
     static std::string Hex(Colour c) {
@@ -92,10 +75,8 @@ private:
         std::string out = "\"";
         for (const char ch : s) {
             const auto code = static_cast<unsigned char>(ch);
-            if (code >= 32 && code < 127 && code != '"' && code != '<')
-                out += ch;
-            else
-                out += "<" + std::to_string(code) + ">";
+            const bool plain = code >= 32 && code < 127 && code != '"' && code != '<';
+            out += plain ? std::string(1, ch) : "<" + std::to_string(code) + ">";
         }
         return out + "\"";
     }

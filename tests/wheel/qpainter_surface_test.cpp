@@ -1,17 +1,16 @@
 // The QPainter surface on a QImage: y up, text hanging from its top-left corner, sizes in
-// points measured on the device, colours readable on paper, and a whole wheel that leaves ink;
-// the half page on the upper half of the paper.
+// points measured on the device, colours readable on paper, the glyph font's codes; the half page
+// on the upper half of the paper.
 #include "wheel/qpainter_surface.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 
+#include "support/wheel_fixture.h"
 #include "wheel/printed_page.h"
-#include "wheel_charts.h"
 
 namespace orvantis {
 namespace {
@@ -32,8 +31,10 @@ QImage White(int w, int h) {
 }
 
 // y grows upward, and text hangs from its top-left corner: the point (0, 0) is pixel (100, 100)
-// and the letter lies right of it and below it, within one line height.
+// and the letter lies right of it and below it, within one line height. Glyph codes print in the
+// glyph font: code 173, the soft hyphen in Latin-1, would print nothing.
 TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
+    ASSERT_GE(QFontDatabase::addApplicationFont(ORVANTIS_BUILD_DIR "/querna.ttf"), 0);
     QImage image = White(200, 200);
     {
         QPainter painter(&image);
@@ -42,30 +43,17 @@ TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
         surface.Line({-50, 90}, {50, 90}, {0, 0, 0});
         surface.SetFont({"DejaVu Sans", 20, false});
         surface.Text({0, 0}, "H", {0, 0, 0});
+        surface.SetFont({"QUERNA", 20, false});
+        surface.Text({-90, -60}, "\xAD", {0, 0, 0});
     }
+    EXPECT_FALSE(Ink(image.copy(0, 160, 100, 40)).isEmpty());
     const QRect line = Ink(image.copy(0, 0, 200, 50));
     EXPECT_TRUE(line.top() >= 5 && line.bottom() < 20);
-    const QRect letter = Ink(image.copy(0, 50, 200, 150)).translated(0, 50);
+    const QRect letter = Ink(image.copy(0, 50, 200, 100)).translated(0, 50);
     ASSERT_FALSE(letter.isEmpty());
     EXPECT_GE(letter.left(), 100);
     EXPECT_GT(letter.top(), 100);
     EXPECT_LT(letter.bottom(), 100 + 20 * 96 / 72 * 1.4);
-}
-
-TEST(QPainterSurface, TextExtentInUserUnitsAndNegativeHeight) {
-    QImage image = White(400, 200);
-    QPainter painter(&image);
-    // Two device pixels to a user unit.
-    const UserScale scale{-100, 50, 100, -50};
-    QPainterSurface surface(painter, QRectF(0, 0, 400, 200), scale);
-    DrawingContext dc(surface, scale);
-    dc.FontName = "DejaVu Sans";
-    dc.FontSize = 12;
-    QFont font("DejaVu Sans");
-    font.setPointSizeF(12);
-    const QFontMetricsF metrics(font, &image);
-    EXPECT_NEAR(dc.TextWidth("0000"), metrics.horizontalAdvance("0000") / 2, 1e-9);
-    EXPECT_NEAR(dc.TextHeight("0"), -metrics.height() / 2, 1e-9);
 }
 
 TEST(QPainterSurface, PointsFollowTheDeviceResolution) {
@@ -82,36 +70,6 @@ TEST(QPainterSurface, PointsFollowTheDeviceResolution) {
         return surface.TextExtent("012345").width;
     };
     EXPECT_NEAR(width_at(96), width_at(300), width_at(96) * 0.05);
-}
-
-TEST(QPainterSurface, WholeWheelLeavesInkInsideTheImage) {
-    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
-    if (QFile::exists(font)) {
-        const int id = QFontDatabase::addApplicationFont(font);
-        ASSERT_GE(id, 0);
-        EXPECT_TRUE(QFontDatabase::applicationFontFamilies(id).contains("QUERNA"));
-    }
-    test::HandChart hc;
-    ASSERT_TRUE(test::NamedHandChart("ordinary", hc));
-    const OptionValues options = test::TestOptions();
-    const DrawingTables tables = BuiltInDrawingTables();
-    WheelInputs in{hc.chart, hc.shown, options, tables};
-    in.StartScale = 304;
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    WheelWork work;
-    {
-        QPainter painter(&image);
-        work = PaintWheelOn(painter, QRectF(0, 0, 1024, 768), in);
-    }
-    // The background option (15) cleared the image to white; the rings reach 217 of 228 units.
-    EXPECT_EQ(image.pixel(1, 760), qRgb(255, 255, 255));
-    const QRect ink = Ink(image);
-    EXPECT_LT(ink.left(), 30);    // the caption block
-    EXPECT_GT(ink.right(), 880);  // the Descendant's label beyond the ring
-    EXPECT_TRUE(work.BodyDrawn[kSun]);
-    // Inside the inner ring nothing is drawn without aspect lines.
-    EXPECT_TRUE(Ink(image.copy(512 - 100, 384 - 100, 200, 200)).isEmpty());
 }
 
 // On paper every palette colour reads on white: text at 4.5:1 or more, darkened no further than
@@ -134,40 +92,25 @@ TEST(DarkenedForWhite, PaletteColoursReachTheContrastAndKeepTheirHue) {
     }
 }
 
-// The half page is the window's wheel across the width of the paper, all of it on the upper half.
+// The half page is the window's monochrome wheel across the width of the paper, on the upper
+// half, on white whatever the window's background.
 TEST(PrintedPage, HalfPageFillsTheUpperHalf) {
-    test::HandChart hc;
-    ASSERT_TRUE(test::NamedHandChart("crowded", hc));
-    const OptionValues options = test::TestOptions();
+    const test::WheelChart w = test::OrdinaryChart();
+    OptionValues options = test::ShippedOptions();
+    options[kOptionBackgroundColour] = 1;
     const DrawingTables tables = BuiltInDrawingTables();
-    WheelInputs in{hc.chart, hc.shown, options, tables};
-    in.StartScale = 304;
+    WheelInputs in{w.chart, w.shown, options, tables};
     in.style = WindowWheelStyle(true);
     QImage page = White(210, 297);  // A4 at one pixel a millimetre
     {
         QPainter painter(&page);
         PaintHalfPage(painter, QRectF(0, 0, 210, 297), in, QSizeF(640, 480));
     }
+    EXPECT_EQ(page.pixel(8, 146), qRgb(255, 255, 255));  // a corner of the window's picture
     const QRect ink = Ink(page);
     EXPECT_LT(ink.top(), 20);
     EXPECT_GT(ink.width(), 150);
     EXPECT_LE(ink.bottom(), 297 / 2);
-}
-
-TEST(QPainterSurface, QuintileGlyphIsDrawn) {
-    const QString font = QStringLiteral(ORVANTIS_BUILD_DIR "/querna.ttf");
-    if (!QFile::exists(font)) GTEST_SKIP() << "querna.ttf not built";
-    ASSERT_GE(QFontDatabase::addApplicationFont(font), 0);
-    QImage image = White(100, 100);
-    {
-        QPainter painter(&image);
-        QPainterSurface surface(painter, QRectF(0, 0, 100, 100), {-50, 50, 50, -50});
-        surface.SetFont({"QUERNA", 20, false});
-        // Byte 173 is the soft hyphen in Latin-1, which would print nothing.
-        surface.Text({-20, 20}, "\xAD", {0, 0, 0});
-        EXPECT_GT(surface.TextExtent("\xAD").width, 0);
-    }
-    EXPECT_FALSE(Ink(image).isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,77 @@
+// The charts the wheel's tests paint, each with its displayed copy as the window holds it: a
+// hand-made one whose cusps and bodies are set directly (independent of the ephemeris), and real
+// ones computed from a moment and place; and the shipped options they paint with.
+#pragma once
+
+#include <fstream>
+#include <sstream>
+
+#include "chart/chart_driver.h"
+#include "chart/houses.h"
+#include "settings/options_file.h"
+
+namespace orvantis::test {
+
+struct WheelChart {
+    ChartState chart;
+    DisplayedChart shown;
+
+    // The displayed copy of the chart, as after a computation that is shown.
+    void Show() {
+        shown.BodyLongitude = chart.PlanetLong;
+        for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
+        shown.RetroMarksShown = chart.RetroMarks;
+    }
+};
+
+// Unequal houses, the 9th across 0° Aries; Mercury and Saturn retrograde.
+inline WheelChart OrdinaryChart() {
+    constexpr std::array<double, 13> kCuspsByHouse{0,   105, 128, 152, 181, 213, 248,
+                                                   285, 308, 332, 1,   33,  68};
+    WheelChart w;
+    ChartState& c = w.chart;
+    for (int h = 1; h <= 12; ++h) {
+        c.Cusps[CuspPosition(h)] = kCuspsByHouse[h];
+        c.CuspsStd[h] = kCuspsByHouse[h];
+    }
+    c.Cusps[13] = c.Cusps[1];
+    c.PlanetLong = {0,     280.5, 262.3, 300.7, 45.2,  150.9, 330.1, 20.4,
+                    355.8, 298.6, 190.3, 70.2,  250.2, 14.8,  105,   1};
+    c.Ascendant = c.PlanetLong[kAscendantBody];
+    c.MC = c.PlanetLong[kMCBody];
+    c.RetroMarks = std::string(15, ' ');
+    c.RetroMarks[kMercury - 1] = c.RetroMarks[kSaturn - 1] = 'R';
+    c.HouseOfPlanet = PlaceBodiesInHouses(c.Cusps, c.PlanetLong, {});
+    c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
+                      "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
+    c.ChartReady = 1;
+    w.Show();
+    return w;
+}
+
+// The chart of a moment and place in house system `system`, shown; false when it cannot be
+// computed (Placidus and Koch beyond the polar circles).
+inline bool RealChart(const ElectionData& when, char system, const OptionValues& options,
+                      WheelChart& out) {
+    class Silent : public Notifier {
+        void Notify(const Problem&) override {}
+    } silent;
+    ChartRequest request;
+    request.house_system = system;
+    request.running = false;
+    if (!ComputeChart(out.chart, when, options, request, silent)) return false;
+    out.Show();
+    return true;
+}
+
+// The shipped OPTIONS.OPT of the source tree.
+inline OptionValues ShippedOptions() {
+    std::ifstream file(ORVANTIS_DATA_DIR "/OPTIONS.OPT", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    OptionValues o{};
+    ReadOptionsFile(text.str(), o);
+    return o;
+}
+
+}  // namespace orvantis::test

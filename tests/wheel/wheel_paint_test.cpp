@@ -1,0 +1,108 @@
+// Whole paints of a hand-made chart on a recording surface (every character 6 × 10 units, no
+// font): the call list against tests/wheel/golden/, and what the style records change.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/recording_surface.h"
+#include "support/wheel_fixture.h"
+#include "wheel/paint_cycle.h"
+
+namespace orvantis::test {
+namespace {
+
+// One paint in a 640 × 480 window.
+struct RecordedPaint {
+    WheelChart w = OrdinaryChart();
+    OptionValues options = ShippedOptions();
+    DrawingTables tables = BuiltInDrawingTables();
+    RecordingSurface surface;
+
+    WheelWork Paint(const WheelStyle& style = WindowWheelStyle(), int type_chart = 0) {
+        WheelInputs in{w.chart, w.shown, options, tables};
+        in.TypeChart = type_chart;
+        in.style = style;
+        DrawingContext dc(surface, WheelUserScale(in, {640, 480}));
+        return PaintWheel(dc, in);
+    }
+};
+
+// The call list is a conformance record: it changes only when the paint is meant to, reviewed as
+// a diff. ORVANTIS_UPDATE_GOLDEN=1 rewrites it.
+TEST(WheelPaint, MatchesTheRecordedCallList) {
+    RecordedPaint r;
+    const WheelWork work = r.Paint();
+    std::string actual = r.surface.Transcript();
+    char line[64];
+    for (int body = 1; body <= 15; ++body) {
+        std::snprintf(line, sizeof line, "BodyDisplayAngle %d %.4f%s\n", body,
+                      work.BodyDisplayAngle[body], work.BodyDrawn[body] ? "" : " skipped");
+        actual += line;
+    }
+    const std::string path = WHEEL_GOLDEN_DIR "/ordinary_american.txt";
+    if (const char* update = std::getenv("ORVANTIS_UPDATE_GOLDEN"); update && *update == '1') {
+        std::ofstream(path, std::ios::binary) << actual;
+        GTEST_SKIP() << "rewrote " << path;
+    }
+    std::ifstream file(path, std::ios::binary);
+    ASSERT_TRUE(file) << path << " is missing; run with ORVANTIS_UPDATE_GOLDEN=1";
+    std::stringstream expected;
+    expected << file.rdbuf();
+    EXPECT_EQ(expected.str(), actual);
+}
+
+// The copy for the half-page print: white paper and black spokes whatever the options say; the
+// rings keep their colour.
+TEST(WheelPaint, MonochromeCopyIsWhiteWithBlackSpokes) {
+    RecordedPaint r;
+    r.options[kOptionBackgroundColour] = 1;  // dark blue
+    r.options[kOptionRingColour] = 4;        // dark red
+    r.options[kOptionSpokeColour] = 9;       // light blue
+    r.Paint(WindowWheelStyle(true));
+    const auto& calls = r.surface.calls;
+    ASSERT_GT(calls.size(), 15u);
+    EXPECT_EQ(calls[0], "Clear #FFFFFF");
+    for (int i = 1; i <= 12; ++i) EXPECT_THAT(calls[i], ::testing::EndsWith("#000000")) << i;
+    EXPECT_EQ(calls[13], "Circle 0.000,0.000 217.000 #800000");
+    EXPECT_EQ(calls[14], "Circle 0.000,0.000 120.000 #800000");
+}
+
+// Captions hang from the top-left corner a line apart; an empty line keeps its place. The page
+// sets them in from its edges and adds "Sidereal" under a sidereal chart.
+TEST(WheelPaint, CaptionLinesKeepTheirPlaces) {
+    RecordedPaint window;
+    window.w.chart.CaptionLines[3] = "";
+    window.Paint();
+    const auto at = [](const RecordingSurface& s, const std::string& text) {
+        for (const auto& t : s.texts)
+            if (t.text == text) return t.at;
+        ADD_FAILURE() << text << " not drawn";
+        return Point{};
+    };
+    const UserScale scale = WindowUserScale(304, {640, 480});
+    const auto& lines = window.w.chart.CaptionLines;
+    EXPECT_EQ(at(window.surface, lines[1]).x, scale.left + 10);
+    for (const int n : {1, 2, 4, 7})
+        EXPECT_EQ(at(window.surface, lines[n]).y, scale.top - 10 * (n - 1));
+
+    RecordedPaint page;
+    page.options[kOptionZodiac] = 1;
+    page.options[kOptionPageCaptionTop] = 7;
+    page.Paint(PrinterPageWheelStyle());
+    const UserScale paper = PrinterUserScale(PrinterStartScale(0, 1));
+    EXPECT_EQ(at(page.surface, lines[1]).x, paper.left + 30);
+    EXPECT_EQ(at(page.surface, lines[1]).y, paper.top - 7);
+    EXPECT_EQ(at(page.surface, "Sidereal").x, paper.left + 30);
+}
+
+// A colour option out of range (a hand-edited file) paints black rather than failing.
+TEST(WheelPaint, PaletteRoundsTheOptionAndGivesBlackOutOfRange) {
+    EXPECT_EQ(PaletteColour(14.4), (Colour{255, 255, 0}));
+    for (const double n : {-1.0, 16.0, 1e300}) EXPECT_EQ(PaletteColour(n), (Colour{0, 0, 0})) << n;
+}
+
+}  // namespace
+}  // namespace orvantis::test
