@@ -1,4 +1,4 @@
-// Helpers of the window tests: whole files in and out, a shown top-level window by its title,
+// What the window tests share: whole files in and out, a shown top-level window by its title,
 // and the deletions that close() of a delete-on-close window has queued.
 #pragma once
 
