@@ -81,6 +81,15 @@ struct DisplayedChart {
     std::string RetroMarksShown = std::string(15, ' ');
 };
 
+// What a shown computation copies into the displayed chart.
+inline DisplayedChart DisplayedCopyOf(const ChartState& chart) {
+    DisplayedChart shown;
+    shown.BodyLongitude = chart.PlanetLong;
+    for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
+    shown.RetroMarksShown = chart.RetroMarks;
+    return shown;
+}
+
 // The election data record: the moment and place of an election chart, edited by the election
 // window and stepped by the Update commands.
 struct ElectionData {

@@ -123,10 +123,7 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(folders.shipped);
     for (const Problem& problem : tables.problems) notifier.Notify(problem);
-    DisplayedChart shown;
-    shown.BodyLongitude = chart.PlanetLong;
-    for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
-    shown.RetroMarksShown = chart.RetroMarks;
+    const DisplayedChart shown = DisplayedCopyOf(chart);
     const std::filesystem::path data_dir = StdPath(folders.settings);
     const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);

@@ -288,9 +288,7 @@ void MainWindow::RecomputeSequence() {
 }
 
 void MainWindow::UpdateDisplayedChart() {
-    for (int b = 1; b <= kBodyCount; ++b) shown_.BodyLongitude[b] = chart_.PlanetLong[b];
-    for (int i = 1; i <= 12; ++i) shown_.HouseCusps[i] = chart_.Cusps[i];
-    shown_.RetroMarksShown = chart_.RetroMarks;
+    shown_ = DisplayedCopyOf(chart_);
 
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

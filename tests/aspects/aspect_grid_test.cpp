@@ -11,6 +11,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/chart_state.h"
+#include "settings/option_lines.h"
 #include "support/chart_fixture.h"
 #include "support/recording_surface.h"
 
@@ -87,7 +88,7 @@ GlyphFontSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
 
 TEST(PrintAspectGrid, NothingWhenTheGridIsSwitchedOff) {
     OptionValues options = GridOptions();
-    options[122] = 0;
+    options[kOptionPrintGrid] = 0;
     const GlyphFontSurface surface = Print(KnownChart(), OrbValues{}, options);
     EXPECT_TRUE(surface.lines.empty() && surface.texts.empty());
 }

@@ -12,6 +12,7 @@
 #include "aspects/aspect_kind.h"
 #include "astro/angles.h"
 #include "chart/chart_state.h"
+#include "settings/option_lines.h"
 #include "support/recording_surface.h"
 
 namespace orvantis {
@@ -31,10 +32,14 @@ struct Scene {
             longitude[i] = L[i];
             display[i] = L[i] + 7;  // where the glyphs were drawn, not where the bodies are
         }
-        options[2] = options[3] = options[4] = options[5] = options[10] = 1;
-        options[77] = 14;
-        options[97] = 2, options[98] = 4, options[99] = 5;       // window colours
-        options[112] = 9, options[113] = 12, options[114] = 13;  // printed page colours
+        for (const int orb : {kOptionSextileOrb, kOptionSquareOrb, kOptionTrineOrb,
+                              kOptionOppositionOrb, kOptionQuincunxOrb})
+            options[orb] = 1;
+        options[kOptionAspectGlyphSize] = 14;
+        options[kOptionSextileTrineColour] = 2, options[kOptionSquareOppositionColour] = 4;
+        options[kOptionQuincunxColour] = 5;
+        options[kOptionPageSextileTrineColour] = 9, options[kOptionPageSquareOppositionColour] = 12;
+        options[kOptionPageQuincunxColour] = 13;
     }
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aspects/aspect_kind.h"
+#include "settings/option_lines.h"
 #include "support/chart_fixture.h"
 
 namespace orvantis {
@@ -93,16 +94,16 @@ TEST(ClassifyAspect, OrbEdgesAndTheOrderOfTheTests) {
 
 TEST(ClassifyWheelAspect, UsesTheOptionOrbsAndOnlyTheFiveMajorTests) {
     OptionValues options{};
-    options[1] = 50;  // not an orb: the wheel has no conjunction test
-    options[2] = 6, options[3] = 8, options[4] = 8, options[5] = 8, options[10] = 3;
-    options[7] = 30;  // nor a semisextile test
+    options.fill(50);  // no other line is an orb: the wheel has no conjunction or minor test
+    options[kOptionSextileOrb] = 6, options[kOptionSquareOrb] = 8, options[kOptionTrineOrb] = 8;
+    options[kOptionOppositionOrb] = 8, options[kOptionQuincunxOrb] = 3;
     const std::pair<double, int> cases[] = {{56, kSextile},     {97, kSquare},      {113, kTrine},
                                             {173, kOpposition}, {152.5, kQuincunx}, {0, kNoAspect},
                                             {30, kNoAspect}};
     for (const auto& [distance, kind] : cases)
         EXPECT_EQ(ClassifyWheelAspect(0, distance, options), kind) << distance;
     // The quincunx test comes after the opposition test.
-    options[5] = 40;
+    options[kOptionOppositionOrb] = 40;
     EXPECT_EQ(ClassifyWheelAspect(0, 150, options), kQuincunx);
     EXPECT_EQ(ClassifyWheelAspect(0, 145, options), kOpposition);
 }

@@ -14,6 +14,7 @@
 
 #include "chart/chart_driver.h"
 #include "recording_notifier.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
@@ -42,7 +43,7 @@ std::string Line(const Moment& m, char system, float zodiac = 0) {
     ChartState chart;
     RecordingNotifier notifier;
     OptionValues options{};
-    options[123] = zodiac;  // the zodiac line: 0 tropical, 1 SVP, 2 ayanamsa
+    options[kOptionZodiac] = zodiac;
     EXPECT_TRUE(ComputeChart(chart, e, options, {system, false, {}, 0}, notifier));
     std::string line = std::to_string(m.year) + " " + system + std::to_string(int(zodiac));
     char number[32];

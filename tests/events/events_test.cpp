@@ -12,6 +12,7 @@
 #include "chart/chart_driver.h"
 #include "events/event_text.h"
 #include "recording_notifier.h"
+#include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
@@ -160,9 +161,10 @@ TEST(Events, LongitudesAreTheChartsOwn) {
     for (const int zodiac : {0, 1, 2}) {
         for (const int node : {0, 1}) {
             OptionValues options{};
-            options[123] = static_cast<float>(zodiac);
-            options[29] = static_cast<float>(node);
-            options[19] = 73, options[20] = 59, options[22] = 40, options[23] = 45;
+            options[kOptionZodiac] = static_cast<float>(zodiac);
+            options[kOptionTrueNode] = static_cast<float>(node);
+            options[kOptionHomeLongDeg] = 73, options[kOptionHomeLongMin] = 59;
+            options[kOptionHomeLatDeg] = 40, options[kOptionHomeLatMin] = 45;
             ChartState chart;
             ASSERT_TRUE(ComputeChart(chart, e, options, {'P', false, {}, 0}, quiet));
 

@@ -17,11 +17,7 @@ struct WheelChart {
     DisplayedChart shown;
 
     // The displayed copy of the chart, as after a computation that is shown.
-    void Show() {
-        shown.BodyLongitude = chart.PlanetLong;
-        for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
-        shown.RetroMarksShown = chart.RetroMarks;
-    }
+    void Show() { shown = DisplayedCopyOf(chart); }
 };
 
 // Unequal houses, the 9th across 0° Aries; Mercury and Saturn retrograde.
