@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <optional>
 
-#include "shell/system_locale_regional.h"
-#include "settings/text_lines.h"
+#include "files/data_folders.h"
+#include "files/whole_file.h"
 #include "shell/clock.h"
-#include "shell/data_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
+#include "shell/system_locale_regional.h"
 #include "windows/message_box_notifier.h"
 
 using namespace orvantis;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     ShellEnvironment environment;
     environment.folders = SystemDataFolders(QCoreApplication::applicationDirPath());
     if (const auto problem = SeedSettings(environment.folders)) notifier.Notify(*problem);
-    environment.owner_file_text = ReadTextFile("MYNAME").value_or("");
+    environment.owner_file_text = ReadFileWhole(QStringLiteral("MYNAME")).value_or("");
     environment.regional = ReadRegionalFormats(SystemLocaleRegional());
     environment.clock = &clock;
     environment.notifier = &notifier;

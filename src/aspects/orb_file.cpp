@@ -26,7 +26,7 @@ void ReadOrbFile(std::string_view text, OrbValues& orbs) {
     }
 }
 
-std::optional<Problem> LoadOrbFile(const std::string& path, OrbValues& orbs) {
+std::optional<Problem> LoadOrbFile(const std::filesystem::path& path, OrbValues& orbs) {
     const std::optional<std::string> text = ReadTextFile(path);
     if (text) {
         ReadOrbFile(*text, orbs);
@@ -34,7 +34,7 @@ std::optional<Problem> LoadOrbFile(const std::string& path, OrbValues& orbs) {
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    return Warning(path + (exists ? " Orb File Cannot Be Read" : " Orb File Not Found") +
+    return Warning(path.string() + (exists ? " Orb File Cannot Be Read" : " Orb File Not Found") +
                        "\nThe previous orbs are kept.",
                    Icon::kExclamation);
 }

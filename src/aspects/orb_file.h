@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,6 @@ void ReadOrbFile(std::string_view text, OrbValues& orbs);
 // Reads the orb file at path into orbs. When the file is missing or cannot be read, orbs keep
 // their previous values and the returned problem says so ("Warning!", exclamation icon);
 // nullopt when the file was read.
-std::optional<Problem> LoadOrbFile(const std::string& path, OrbValues& orbs);
+std::optional<Problem> LoadOrbFile(const std::filesystem::path& path, OrbValues& orbs);
 
 }  // namespace orvantis

@@ -29,4 +29,9 @@ WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& s
     return inputs;
 }
 
+WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& style) {
+    return AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
+                               picture.orbs, picture.StartScale, picture.TypeChart, style);
+}
+
 }  // namespace orvantis

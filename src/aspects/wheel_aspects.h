@@ -20,4 +20,18 @@ WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& s
                                 const OrbValues& orbs, int start_scale, int type_chart,
                                 const WheelStyle& style);
 
+// One chart as the wheel shows it, held by value: what a view keeps between its paints.
+struct WheelPicture {
+    ChartState chart;
+    DisplayedChart shown;
+    OptionValues options{};
+    DrawingTables tables;
+    OrbValues orbs{};
+    int StartScale = 304;  // half-width of the user range
+    int TypeChart = 0;     // 0 American, 1 European
+};
+
+// The inputs of one paint of the picture, which must outlive every paint with them.
+WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& style);
+
 }  // namespace orvantis

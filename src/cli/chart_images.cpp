@@ -3,28 +3,22 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "shell/window_geometry.h"
+#include "files/whole_file.h"
 #include "wheel/drawing_list.h"
 #include "wheel/printed_page.h"
 #include "wheel/qpainter_surface.h"
+#include "wheel/window_geometry.h"
 
 namespace orvantis {
 namespace {
 
 // Writes bytes whole or not at all.
 std::optional<std::string> SaveWhole(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason.empty() ? "the file could not be written" : reason;
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return std::nullopt;
+    QString reason;
+    if (WriteFileWhole(QtPath(path), bytes, &reason)) return std::nullopt;
+    return reason.toStdString();
 }
 
 void SetScaleFor(WheelInputs& inputs, int width, int height) {
@@ -91,7 +85,7 @@ std::optional<std::string> WriteWheelPdf(const std::string& path, WheelInputs in
             PaintFullPage(painter, paper, inputs);
         };
     }
-    const auto failure = WritePdfFile(QString::fromLocal8Bit(path.c_str()), layout, paint);
+    const auto failure = WritePdfFile(QtPath(path), layout, paint);
     if (failure) return failure->toStdString();
     return std::nullopt;
 }

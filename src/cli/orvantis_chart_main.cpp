@@ -17,13 +17,14 @@
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
+#include "files/data_folders.h"
+#include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
-#include "shell/data_folders.h"
-#include "shell/font_registration.h"
 #include "wheel/drawing_tables_file.h"
+#include "wheel/font_registration.h"
 #include "zones/zone_names.h"
 
 using namespace orvantis;
@@ -40,10 +41,16 @@ public:
     }
 };
 
-std::string ProgramDirectory() {
+std::filesystem::path ProgramDirectory() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : exe.parent_path().string();
+    return error ? std::filesystem::path(".") : exe.parent_path();
+}
+
+// The orb file --orbs names, else NATAL.ORB among the user's files.
+std::filesystem::path OrbFilePath(const ChartCommand& command,
+                                  const std::filesystem::path& data_dir) {
+    return command.orbs ? std::filesystem::path(*command.orbs) : data_dir / "NATAL.ORB";
 }
 
 // Which field a refused check names, and what the field must hold.
@@ -103,8 +110,7 @@ private:
 };
 
 // Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
-int WriteImages(const ChartCommand& command, const std::string& data_dir,
-                const std::string& shipped_dir, const ChartState& chart,
+int WriteImages(const ChartCommand& command, const DataFolders& folders, const ChartState& chart,
                 const OptionValues& options, Notifier& notifier, int argc, char** argv) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
@@ -113,21 +119,21 @@ int WriteImages(const ChartCommand& command, const std::string& data_dir,
     // runtime folder for this run keeps standard error for what was asked.
     RuntimeFolder runtime;
     QGuiApplication app(argc, argv);
-    const QString dir = QString::fromLocal8Bit(shipped_dir.c_str());
-    FontRegistration font(dir + "/querna.ttf");
+    FontRegistration font(folders.shipped + "/querna.ttf");
 
-    const DrawingTablesLoad tables = LoadDrawingTablesFrom(dir);
+    const DrawingTablesLoad tables = LoadDrawingTablesFrom(folders.shipped);
     for (const Problem& problem : tables.problems) notifier.Notify(problem);
     DisplayedChart shown;
     shown.BodyLongitude = chart.PlanetLong;
     for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
     shown.RetroMarksShown = chart.RetroMarks;
-    const auto ini = ReadTextFile(data_dir + "/" + kIniFileName).value_or("");
+    const std::filesystem::path data_dir = StdPath(folders.settings);
+    const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
 
     OrbValues orbs{};
     if (command.pdf && options[kOptionPrintGrid] != 0) {
-        if (const auto problem = LoadOrbFile(command.orbs.value_or(data_dir + "/NATAL.ORB"), orbs))
+        if (const auto problem = LoadOrbFile(OrbFilePath(command, data_dir), orbs))
             notifier.Notify(*problem);
     }
     // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
@@ -210,14 +216,12 @@ int main(int argc, char** argv) {
 
     // --data-dir names one folder for every file; else the program's own folder (a build folder)
     // or the user's settings folder, seeded from the installed files.
-    const QString given = QString::fromLocal8Bit(command.data_dir.c_str());
+    const QString given = QtPath(command.data_dir);
     const DataFolders folders =
-        given.isEmpty() ? SystemDataFolders(QString::fromLocal8Bit(ProgramDirectory().c_str()))
-                        : DataFolders{given, given};
+        given.isEmpty() ? SystemDataFolders(QtPath(ProgramDirectory())) : DataFolders{given, given};
     if (const auto problem = SeedSettings(folders)) StderrNotifier().Notify(*problem);
-    const std::string data_dir = folders.settings.toLocal8Bit().toStdString();
-    const std::string shipped_dir = folders.shipped.toLocal8Bit().toStdString();
-    const auto options_text = ReadTextFile(data_dir + "/" + kOptionsFileName);
+    const std::filesystem::path data_dir = StdPath(folders.settings);
+    const auto options_text = ReadTextFile(data_dir / kOptionsFileName);
     if (!options_text) {
         std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
                      data_dir.c_str());
@@ -290,9 +294,8 @@ int main(int argc, char** argv) {
 
     std::vector<AspectEntry> aspects;
     if (command.aspects) {
-        const std::string orb_file = command.orbs.value_or(data_dir + "/NATAL.ORB");
         OrbValues orbs{};
-        if (const auto problem = LoadOrbFile(orb_file, orbs)) {
+        if (const auto problem = LoadOrbFile(OrbFilePath(command, data_dir), orbs)) {
             notifier.Notify(*problem);
             return kFailed;
         }
@@ -300,8 +303,7 @@ int main(int argc, char** argv) {
     }
 
     if (command.png || command.pdf || command.svg || command.wheel_items) {
-        if (const int status =
-                WriteImages(command, data_dir, shipped_dir, chart, options, notifier, argc, argv))
+        if (const int status = WriteImages(command, folders, chart, options, notifier, argc, argv))
             return status;
     }
 

@@ -28,7 +28,7 @@ std::string_view FirstLine(std::string_view text) {
     return TakeLine(text, rest);
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string content;

@@ -1,6 +1,7 @@
 // Splitting a settings file into lines, and reading a whole file into memory.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 std::string_view FirstLine(std::string_view text);
 
 // The whole content of the file at path, byte for byte; nullopt when it cannot be opened or
-// read (missing file, a directory, no permission).
-std::optional<std::string> ReadTextFile(const std::string& path);
+// read (missing file, a directory, no permission). The core's one file reader.
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 
 }  // namespace orvantis

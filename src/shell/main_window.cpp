@@ -18,28 +18,27 @@
 #include <string_view>
 #include <utility>
 
-#include "windows/aspect_window.h"
 #include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
+#include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
-#include "settings/text_lines.h"
 #include "shell/menu_table.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
 #include "windows/about_window.h"
+#include "windows/aspect_window.h"
 #include "windows/busy_pointer.h"
 #include "windows/election_window.h"
 #include "windows/help_window.h"
 #include "windows/options_window.h"
 #include "windows/orbs_edit_window.h"
 #include "windows/select_file_window.h"
-#include "windows/text_file_editor.h"
 #include "windows/title_window.h"
 
 namespace orvantis {
@@ -69,10 +68,6 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpRevisions", "REVISION.HLP"},
 };
 
-std::optional<std::string> ReadFile(const QString& path) {
-    return ReadTextFile(path.toLocal8Bit().toStdString());
-}
-
 }  // namespace
 
 MainWindow::MainWindow(ShellEnvironment environment) : env_(std::move(environment)) {
@@ -84,12 +79,12 @@ MainWindow::~MainWindow() = default;
 // Start-up, in the order that makes every later step find what it reads. The single-instance
 // check runs before this window is made (see main.cpp).
 void MainWindow::Form_Load() {
-    Timer1_.stop();
+    clock_timer_.stop();
     BusyPointer busy;
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
 
     LoadingGeometry_ = false;
-    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
     const IniScaleAndChart scale_and_chart = ReadIniScaleAndChart(ini);
     StartScale_ = scale_and_chart.StartScale;
     TypeChart_ = scale_and_chart.TypeChart;
@@ -109,7 +104,8 @@ void MainWindow::Form_Load() {
         return zone.name.empty() ? options_[kOptionHomeZone] : zone.hours;
     };
 
-    wheel_ = new WheelView(*this);
+    wheel_ = new WheelView(this);
+    connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
     setCentralWidget(wheel_);
     next_event_ = new QLabel(this);
     next_event_->setObjectName("lblNextEvent");
@@ -118,7 +114,7 @@ void MainWindow::Form_Load() {
     createActions();
     const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
-    mnuElectionsRunning_->setChecked(true);
+    running_item_->setChecked(true);
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
@@ -135,9 +131,10 @@ void MainWindow::Form_Load() {
     UpdateDisplayedChart();
     Form_Resize();
 
-    Timer1_.setSingleShot(true);
-    Timer1_.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1_, &QTimer::timeout, this, [this] {
+    clock_timer_.setObjectName("Timer1");
+    clock_timer_.setSingleShot(true);
+    clock_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_timer_, &QTimer::timeout, this, [this] {
         Timer1_Timer();
         ScheduleNextTick();
     });
@@ -185,7 +182,6 @@ void MainWindow::createActions() {
         });
     }
     on("mnuFileExit", &MainWindow::mnuFileExit_Click);
-    mnuAspects_ = item("mnuAspects");
     on("mnuAspects", &MainWindow::mnuAspects_Click);
     on("mnuEventsShow", &MainWindow::mnuEvents_Click);
     QAction* event_line = item("mnuEventsStatusBar");
@@ -194,8 +190,8 @@ void MainWindow::createActions() {
         statusBar()->setVisible(on);
         TickEvents();
     });
-    mnuElectionsRunning_ = item("mnuElectionsRunning");
-    mnuElectionsRunning_->setCheckable(true);
+    running_item_ = item("mnuElectionsRunning");
+    running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
     });
@@ -204,11 +200,11 @@ void MainWindow::createActions() {
     on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
     on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
-    mnuCTAmerican_ = item("mnuCTAmerican");
-    mnuCTAmerican_->setCheckable(true);
+    american_item_ = item("mnuCTAmerican");
+    american_item_->setCheckable(true);
     on("mnuCTAmerican", [this] { SetTypeChart(0); });
-    mnuCTEuropean_ = item("mnuCTEuropean");
-    mnuCTEuropean_->setCheckable(true);
+    european_item_ = item("mnuCTEuropean");
+    european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
@@ -220,9 +216,9 @@ QString MainWindow::DataPath(const char* file_name) const {
 }
 
 void MainWindow::LoadOptions() {
-    const auto text = ReadFile(DataPath(kOptionsFileName));
+    const auto text = ReadFileWhole(DataPath(kOptionsFileName));
     const auto master =
-        ReadFile(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
+        ReadFileWhole(env_.folders.shipped + "/" + QString::fromLatin1(kMasterOptionsFileName));
     if (const auto message = ReadStartupOptions(text, master, options_))
         env_.notifier->Notify(Warning(*message, Icon::kExclamation));
     LoadHomeZone(text.value_or(""));
@@ -247,7 +243,7 @@ HomeZone MainWindow::HomeZoneAt(std::chrono::sys_seconds now) const {
 }
 
 void MainWindow::ApplyIniGeometry() {
-    const auto ini = ReadFile(DataPath(kIniFileName)).value_or("");
+    const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
     const WindowGeometry g = ReadIniWindowGeometry(ini);
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));
@@ -261,7 +257,7 @@ void MainWindow::ApplyIniGeometry() {
 }
 
 bool MainWindow::Running() const {
-    return mnuElectionsRunning_->isChecked();
+    return running_item_->isChecked();
 }
 
 char MainWindow::CheckedHouseSystem() const {
@@ -289,7 +285,6 @@ void MainWindow::RecomputeSequence() {
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
     UpdateDisplayedChart();
-    if (wheel_) wheel_->update();
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -307,11 +302,17 @@ void MainWindow::UpdateDisplayedChart() {
         SizingWindow_ = false;
     }
     if (chart_.ChartReady == 1) {
-        mnuCTAmerican_->setChecked(TypeChart_ == 0);
-        mnuCTEuropean_->setChecked(TypeChart_ != 0);
+        american_item_->setChecked(TypeChart_ == 0);
+        european_item_->setChecked(TypeChart_ != 0);
     }
     // The aspect window lists the chart it was opened for: a new chart closes it.
     if (aspect_window_) aspect_window_->close();
+    ShowWheel();
+}
+
+void MainWindow::ShowWheel() {
+    wheel_->SetPicture(
+        WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_, TypeChart_});
 }
 
 void MainWindow::mnuElectionsData_Click() {
@@ -320,7 +321,7 @@ void MainWindow::mnuElectionsData_Click() {
     ChartState scratch = chart_;
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
-        [this] { mnuElectionsRunning_->setChecked(false); }, this);
+        [this] { running_item_->setChecked(false); }, this);
     window.exec();
     if (window.InputAccepted()) RecomputeSequence();
 }
@@ -329,6 +330,7 @@ void MainWindow::mnuAspects_Click() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
         AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+    ShowWheel();  // with the orbs just read
 }
 
 void MainWindow::mnuOrbsChange_Click() {
@@ -342,7 +344,8 @@ void MainWindow::mnuOrbsChange_Click() {
 void MainWindow::Form_Resize() {
     if (LoadingGeometry_ || !wheel_) return;
     if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
-    if (!SizingWindow_) wheel_->update();
+    // While UpdateDisplayedChart sizes the window, it hands the wheel its new scale itself.
+    if (!SizingWindow_) ShowWheel();
 }
 
 void MainWindow::Timer1_Timer() {
@@ -398,12 +401,12 @@ void MainWindow::ScheduleNextTick() {
         static_cast<int>(
             std::chrono::duration_cast<std::chrono::milliseconds>(into_second).count()) +
         5;
-    Timer1_.start(wait_ms);
+    clock_timer_.start(wait_ms);
 }
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
-    mnuElectionsRunning_->setChecked(false);
+    running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
     RecomputeSequence();
@@ -411,10 +414,10 @@ void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
 
 void MainWindow::SetTypeChart(int type_chart) {
     BusyPointer busy;
-    mnuCTAmerican_->setChecked(type_chart == 0);
-    mnuCTEuropean_->setChecked(type_chart != 0);
+    american_item_->setChecked(type_chart == 0);
+    european_item_->setChecked(type_chart != 0);
     TypeChart_ = type_chart;
-    wheel_->update();
+    ShowWheel();
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
@@ -450,7 +453,7 @@ bool MainWindow::WriteSettingsIniFile() {
 void MainWindow::mnuFileExit_Click() {
     if (exited_) return;
     exited_ = true;
-    Timer1_.stop();
+    clock_timer_.stop();
     font_->Remove();
     if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     WriteSettingsIniFile();
@@ -472,9 +475,9 @@ void MainWindow::mnuOptionsOptions_Click() {
 void MainWindow::ShowSavedOptions() {
     // Saved options show at once in the caption and the wheel; the chart itself follows at its
     // next computation.
-    LoadHomeZone(ReadFile(DataPath(kOptionsFileName)).value_or(""));
+    LoadHomeZone(ReadFileWhole(DataPath(kOptionsFileName)).value_or(""));
     setWindowTitle(CaptionText());
-    wheel_->update();
+    ShowWheel();
 }
 
 void MainWindow::ShowHelpFile(const char* help_file_name) {
@@ -518,8 +521,9 @@ void MainWindow::mnuPrintChartwheel_Click() {
 MainWindow::PagePainter MainWindow::FullPagePainter() {
     // The printed grid reads the orb file at the moment of printing.
     if (options_[kOptionPrintGrid] != 0) {
-        if (const auto problem = LoadOrbFile(OrbFilePath_.toStdString(), OrbValues_))
+        if (const auto problem = LoadOrbFile(StdPath(OrbFilePath_), OrbValues_))
             env_.notifier->Notify(*problem);
+        ShowWheel();
     }
     return [this](QPainter& painter, const QRectF& paper) {
         PaintFullPage(painter, paper, MakeWheelInputs(PrinterPageWheelStyle()));

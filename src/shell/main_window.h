@@ -14,14 +14,14 @@
 #include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
+#include "files/data_folders.h"
 #include "settings/option_values.h"
 #include "settings/regional_formats.h"
 #include "shell/clock.h"
-#include "shell/data_folders.h"
-#include "shell/font_registration.h"
-#include "shell/window_geometry.h"
 #include "wheel/drawing_tables.h"
+#include "wheel/font_registration.h"
 #include "wheel/wheel_inputs.h"
+#include "wheel/window_geometry.h"
 #include "windows/events_window.h"
 #include "zones/zone_names.h"
 
@@ -94,6 +94,8 @@ private:
     void ApplyIniGeometry();
     void ScheduleNextTick();
     void Form_Resize();
+    // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
+    void ShowWheel();
     void RecomputeSequence();
     void StepElection(void (*step)(ElectionData&), int direction);
     void SetTypeChart(int type_chart);
@@ -137,7 +139,7 @@ private:
     int recompute_count_ = 0;
     std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
 
-    QTimer Timer1_;
+    QTimer clock_timer_;
     QPointer<orvantis::OptionsEditor> options_window_;
     QPointer<HelpWindow> help_window_;
     QPointer<About> about_window_;
@@ -147,12 +149,9 @@ private:
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
     QActionGroup* houses_ = nullptr;
-    QAction* mnuElectionsRunning_ = nullptr;
-    QAction* mnuCTAmerican_ = nullptr;
-    QAction* mnuCTEuropean_ = nullptr;
-    QAction* mnuAspects_ = nullptr;
-
-    friend class WheelView;
+    QAction* running_item_ = nullptr;
+    QAction* american_item_ = nullptr;
+    QAction* european_item_ = nullptr;
 };
 
 }  // namespace orvantis

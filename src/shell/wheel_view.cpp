@@ -1,27 +1,32 @@
 #include "shell/wheel_view.h"
 
 #include <QPainter>
+#include <utility>
 
-#include "shell/main_window.h"
 #include "wheel/qpainter_surface.h"
 
 namespace orvantis {
 
-WheelView::WheelView(MainWindow& window) : QWidget(&window), window_(window) {
+WheelView::WheelView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 120);
+}
+
+void WheelView::SetPicture(WheelPicture picture) {
+    picture_ = std::move(picture);
+    update();
 }
 
 void WheelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintWheelOn(painter, rect(), window_.MakeWheelInputs(WindowWheelStyle()));
+    PaintWheelOn(painter, rect(), AssembleWheelInputs(picture_, WindowWheelStyle()));
 }
 
 void WheelView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    window_.Form_Resize();
+    emit Resized();
 }
 
 }  // namespace orvantis

@@ -1,7 +1,8 @@
 #include "wheel/drawing_tables_file.h"
 
 #include <QDir>
-#include <QFile>
+
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -9,17 +10,9 @@ namespace {
 TableFileText ReadTableFile(const QString& directory, const char* name) {
     TableFileText file;
     file.name = name;
-    QFile f(QDir(directory).filePath(QString::fromLatin1(name)));
-    if (!f.open(QIODevice::ReadOnly)) {
-        file.reason = f.errorString().toStdString();
-        return file;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        file.reason = f.errorString().toStdString();
-        return file;
-    }
-    file.text = bytes.toStdString();
+    QString reason;
+    file.text = ReadFileWhole(QDir(directory).filePath(QString::fromLatin1(name)), &reason);
+    if (!file.text) file.reason = reason.toStdString();
     return file;
 }
 

@@ -1,11 +1,12 @@
 #include "wheel/printed_page.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "files/whole_file.h"
 #include "wheel/qpainter_surface.h"
 
 namespace orvantis {
@@ -54,30 +55,24 @@ QPageLayout DefaultPageLayout() {
 
 std::optional<QString> WritePdfFile(const QString& path, const QPageLayout& layout,
                                     const PagePainter& paint) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator("Orvantis");
         writer.setTitle("Chart wheel");
         writer.setResolution(1200);
         writer.setPageLayout(layout);
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return QStringLiteral("the PDF page could not be started");
-        }
+        if (!painter.begin(&writer)) return QStringLiteral("the PDF page could not be started");
         // The painter's origin is the top-left corner of the printable area.
         paint(painter,
               QRectF(QPointF(0, 0), QSizeF(layout.paintRectPixels(writer.resolution()).size())));
         painter.end();
     }
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
+    QString reason;
+    if (!WriteFileWhole(path, pdf, &reason)) return reason;
     return std::nullopt;
 }
 

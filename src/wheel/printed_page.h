@@ -36,9 +36,8 @@ QPageLayout PaperPageLayout(QPageSize::PageSizeId paper);
 // A4, or US Letter where the system locale measures in US units.
 QPageLayout DefaultPageLayout();
 
-// Writes one page to a PDF file: the page goes to a temporary file beside `path` that replaces
-// the file only when written whole, so a failure leaves nothing half-written under the user's
-// name. Returns the reason when it failed.
+// Writes one page to a PDF file, made in memory and saved by WriteFileWhole: a failure leaves
+// nothing half-written under the user's name. Returns the reason when it failed.
 std::optional<QString> WritePdfFile(const QString& path, const QPageLayout& layout,
                                     const PagePainter& paint);
 

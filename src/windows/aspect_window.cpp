@@ -13,6 +13,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
 #include "chart/problem.h"
+#include "files/whole_file.h"
 #include "wheel/qpainter_surface.h"
 #include "windows/busy_pointer.h"
 
@@ -26,28 +27,28 @@ constexpr int kWindowHeight = 453;
 }  // namespace
 
 AspectWindow::AspectWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), text1_(new QPlainTextEdit) {
+    : QWidget(parent, Qt::Window), aspect_text_(new QPlainTextEdit) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("CWAspect"));
     setWindowTitle(QStringLiteral("Aspects"));
 
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setReadOnly(true);
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setFont(QFont(QStringLiteral("QUERNA"), 12));
+    aspect_text_->setObjectName(QStringLiteral("Text1"));
+    aspect_text_->setReadOnly(true);
+    aspect_text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    aspect_text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    aspect_text_->setFont(QFont(QStringLiteral("QUERNA"), 12));
 
     // Text1 fills the window whatever its size.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(text1_);
+    layout->addWidget(aspect_text_);
 
     // Wide enough for one list line and the scroll bar, whatever the font renders.
     QString widest = GlyphFontText(AspectListText({{1, 1, kOpposition, ""}}));
     widest.chop(2);
-    const int needed = QFontMetrics(text1_->font()).horizontalAdvance(widest) +
-                       text1_->verticalScrollBar()->sizeHint().width() + 2 * text1_->frameWidth() +
-                       2 * 4;
+    const int needed = QFontMetrics(aspect_text_->font()).horizontalAdvance(widest) +
+                       aspect_text_->verticalScrollBar()->sizeHint().width() +
+                       2 * aspect_text_->frameWidth() + 2 * 4;
     resize(std::max(kWindowWidth, needed), kWindowHeight);
 }
 
@@ -56,7 +57,7 @@ AspectWindow* AspectWindow::Open(const std::array<double, 16>& body_longitude,
                                  QWidget* parent) {
     const BusyPointer busy;
     auto* window = new AspectWindow(parent);
-    if (auto problem = LoadOrbFile(orb_file_path.toStdString(), orbs)) notifier.Notify(*problem);
+    if (auto problem = LoadOrbFile(StdPath(orb_file_path), orbs)) notifier.Notify(*problem);
     window->ListAspects(body_longitude, orbs);
     window->show();
     return window;
@@ -67,7 +68,7 @@ void AspectWindow::ListAspects(const std::array<double, 16>& body_longitude,
     QString text = GlyphFontText(AspectListText(orvantis::ListAspects(body_longitude, orbs)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    text1_->setPlainText(text);
+    aspect_text_->setPlainText(text);
 }
 
 }  // namespace orvantis

@@ -28,13 +28,13 @@ public:
                               const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
                               QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    QPlainTextEdit* Text1() const { return aspect_text_; }
 
 private:
     explicit AspectWindow(QWidget* parent);
     void ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs);
 
-    QPlainTextEdit* text1_;
+    QPlainTextEdit* aspect_text_;
 };
 
 }  // namespace orvantis

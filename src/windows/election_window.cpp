@@ -153,20 +153,20 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     };
     ShowZoneOffset();
     for (QLineEdit* box :
-         {ui_.txtTZ, ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour, ui_.txtBirthMinute})
+         {zone_edit_, month_edit_, day_edit_, year_edit_, hour_edit_, minute_edit_})
         connect(box, &QLineEdit::textChanged, this, [this] { ShowZoneOffset(); });
-    connect(ui_.optPM, &QRadioButton::toggled, this, [this] { ShowZoneOffset(); });
+    connect(pm_option_, &QRadioButton::toggled, this, [this] { ShowZoneOffset(); });
 
     // On the finished entry, not on each keystroke: "07" passes through "0" on its way.
-    connect(ui_.txtBirthHour, &QLineEdit::editingFinished, this,
+    connect(hour_edit_, &QLineEdit::editingFinished, this,
             [this] { txtBirthHour_Validate(/*report_empty=*/true); });
-    connect(ui_.optEast, &QRadioButton::clicked, this, [this] { optEast_Click(); });
-    connect(ui_.optWest, &QRadioButton::clicked, this, [this] { optWest_Click(); });
-    connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(ui_.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(ui_.Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(ui_.Command2, &QPushButton::clicked, this, [this] { StepMC(+1); });
-    connect(ui_.Command3, &QPushButton::clicked, this, [this] { StepMC(-1); });
+    connect(east_option_, &QRadioButton::clicked, this, [this] { optEast_Click(); });
+    connect(west_option_, &QRadioButton::clicked, this, [this] { optWest_Click(); });
+    connect(ok_button_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cancel_button_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(new_angles_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(mc_forward_button_, &QPushButton::clicked, this, [this] { StepMC(+1); });
+    connect(mc_back_button_, &QPushButton::clicked, this, [this] { StepMC(-1); });
 }
 
 void ElectionWindow::BuildControls() {
@@ -201,59 +201,60 @@ void ElectionWindow::BuildControls() {
     };
 
     constexpr int kShort = 48, kLong = 64;
-    ui_.txtEvent = edit("txtEvent", 260);
-    ui_.txtMonth = edit("txtMonth", kShort);
-    ui_.txtDay = edit("txtDay", kShort);
-    ui_.txtYear = edit("txtYear", kLong);
-    ui_.txtBirthHour = edit("txtBirthHour", kShort);
-    ui_.txtBirthMinute = edit("txtBirthMinute", kShort);
-    ui_.txtTZ = edit("txtTZ", 4 * kLong);
+    event_edit_ = edit("txtEvent", 260);
+    month_edit_ = edit("txtMonth", kShort);
+    day_edit_ = edit("txtDay", kShort);
+    year_edit_ = edit("txtYear", kLong);
+    hour_edit_ = edit("txtBirthHour", kShort);
+    minute_edit_ = edit("txtBirthMinute", kShort);
+    zone_edit_ = edit("txtTZ", 4 * kLong);
     // Zone names to choose from while typing: any part of the name finds it ("london").
-    auto* zone_names = new QCompleter(ZoneNames(), ui_.txtTZ);
+    auto* zone_names = new QCompleter(ZoneNames(), zone_edit_);
     zone_names->setCaseSensitivity(Qt::CaseInsensitive);
     zone_names->setFilterMode(Qt::MatchContains);
-    ui_.txtTZ->setCompleter(zone_names);
-    ui_.txtLongDeg = edit("txtLongDeg", kShort);
-    ui_.txtLongMin = edit("txtLongMin", kShort);
-    ui_.txtLatDeg = edit("txtLatDeg", kShort);
-    ui_.txtLatMin = edit("txtLatMin", kShort);
+    zone_edit_->setCompleter(zone_names);
+    longitude_degrees_edit_ = edit("txtLongDeg", kShort);
+    longitude_minutes_edit_ = edit("txtLongMin", kShort);
+    latitude_degrees_edit_ = edit("txtLatDeg", kShort);
+    latitude_minutes_edit_ = edit("txtLatMin", kShort);
     for (QLineEdit* box :
-         {ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour, ui_.txtBirthMinute,
-          ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg, ui_.txtLatMin}) {
+         {month_edit_, day_edit_, year_edit_, hour_edit_, minute_edit_, longitude_degrees_edit_,
+          longitude_minutes_edit_, latitude_degrees_edit_, latitude_minutes_edit_}) {
         box->setInputMethodHints(Qt::ImhDigitsOnly);
     }
-    ui_.lblZoneOffset = label("lblZoneOffset", "");
-    ui_.lblZoneOffset->setMinimumWidth(110);
+    zone_offset_label_ = label("lblZoneOffset", "");
+    zone_offset_label_->setMinimumWidth(110);
 
-    ui_.Frame1 = frame("Frame1", "Am/Pm");
-    ui_.optAM = option(ui_.Frame1, "optAM", "AM");
-    ui_.optPM = option(ui_.Frame1, "optPM", "PM");
-    ui_.Frame2 = frame("Frame2", "Ea/We");
-    ui_.optEast = option(ui_.Frame2, "optEast", "E");
-    ui_.optWest = option(ui_.Frame2, "optWest", "W");
-    ui_.Frame3 = frame("Frame3", "No/So");
-    ui_.optNorth = option(ui_.Frame3, "optNorth", "N");
-    ui_.optSouth = option(ui_.Frame3, "optSouth", "S");
-    for (auto [group, first, second] : {std::tuple{ui_.Frame1, ui_.optAM, ui_.optPM},
-                                        std::tuple{ui_.Frame2, ui_.optEast, ui_.optWest},
-                                        std::tuple{ui_.Frame3, ui_.optNorth, ui_.optSouth}}) {
+    am_pm_frame_ = frame("Frame1", "Am/Pm");
+    am_option_ = option(am_pm_frame_, "optAM", "AM");
+    pm_option_ = option(am_pm_frame_, "optPM", "PM");
+    east_west_frame_ = frame("Frame2", "Ea/We");
+    east_option_ = option(east_west_frame_, "optEast", "E");
+    west_option_ = option(east_west_frame_, "optWest", "W");
+    north_south_frame_ = frame("Frame3", "No/So");
+    north_option_ = option(north_south_frame_, "optNorth", "N");
+    south_option_ = option(north_south_frame_, "optSouth", "S");
+    for (auto [group, first, second] :
+         {std::tuple{am_pm_frame_, am_option_, pm_option_},
+          std::tuple{east_west_frame_, east_option_, west_option_},
+          std::tuple{north_south_frame_, north_option_, south_option_}}) {
         auto* row = new QHBoxLayout(group);
         row->addWidget(first);
         row->addWidget(second);
     }
 
-    ui_.cmdOK = button("cmdOK", "OK");
-    ui_.cmdOK->setDefault(true);
-    ui_.cmdCancel = button("cmdCancel", "Cancel");
-    ui_.Command4 = button("Command4", "New Angles");
-    ui_.Command2 = button("Command2", "+");
-    ui_.Command3 = button("Command3", "-");
-    for (QPushButton* small : {ui_.Command2, ui_.Command3}) small->setFixedWidth(32);
+    ok_button_ = button("cmdOK", "OK");
+    ok_button_->setDefault(true);
+    cancel_button_ = button("cmdCancel", "Cancel");
+    new_angles_button_ = button("Command4", "New Angles");
+    mc_forward_button_ = button("Command2", "+");
+    mc_back_button_ = button("Command3", "-");
+    for (QPushButton* small : {mc_forward_button_, mc_back_button_}) small->setFixedWidth(32);
 
-    ui_.Label5 = label("Label5", "");
-    ui_.Label3 = label("Label3", "");
-    ui_.Label4 = label("Label4", "");
-    for (QLabel* value : {ui_.Label5, ui_.Label3, ui_.Label4}) {
+    mc_label_ = label("Label5", "");
+    ascendant_label_ = label("Label3", "");
+    medium_time_label_ = label("Label4", "");
+    for (QLabel* value : {mc_label_, ascendant_label_, medium_time_label_}) {
         value->setMinimumWidth(84);
         value->setAlignment(Qt::AlignCenter);
     }
@@ -268,21 +269,22 @@ void ElectionWindow::BuildControls() {
         entry->addWidget(box, row, column + 1, Qt::AlignLeft);
     };
     entry->addWidget(label("lblEvent", "Event"), 0, 0);
-    entry->addWidget(ui_.txtEvent, 0, 1, 1, 3, Qt::AlignLeft);
-    place(1, 0, label("lblMonth", "Birth Month"), ui_.txtMonth);
-    place(2, 0, label("lblDay", "Birth Day"), ui_.txtDay);
-    place(3, 0, label("lblYear", "Birth Year"), ui_.txtYear);
-    place(1, 2, label("lblBirthHour", "Birth Hour"), ui_.txtBirthHour);
-    place(2, 2, label("lblBirthMinute", "Birth Minute"), ui_.txtBirthMinute);
-    place(3, 2, label("lblBirthTZ", "Time Zone . . ."), ui_.txtTZ);
-    entry->addWidget(ui_.lblZoneOffset, 3, 4);
-    place(4, 0, label("lblLongDeg", "Long Degrees"), ui_.txtLongDeg);
-    place(4, 2, label("lblLongMin", "Long Minutes"), ui_.txtLongMin);
-    place(5, 0, label("lblLatDeg", "Lat Degrees"), ui_.txtLatDeg);
-    place(5, 2, label("lblLatMin", "Lat Minutes"), ui_.txtLatMin);
+    entry->addWidget(event_edit_, 0, 1, 1, 3, Qt::AlignLeft);
+    place(1, 0, label("lblMonth", "Birth Month"), month_edit_);
+    place(2, 0, label("lblDay", "Birth Day"), day_edit_);
+    place(3, 0, label("lblYear", "Birth Year"), year_edit_);
+    place(1, 2, label("lblBirthHour", "Birth Hour"), hour_edit_);
+    place(2, 2, label("lblBirthMinute", "Birth Minute"), minute_edit_);
+    place(3, 2, label("lblBirthTZ", "Time Zone . . ."), zone_edit_);
+    entry->addWidget(zone_offset_label_, 3, 4);
+    place(4, 0, label("lblLongDeg", "Long Degrees"), longitude_degrees_edit_);
+    place(4, 2, label("lblLongMin", "Long Minutes"), longitude_minutes_edit_);
+    place(5, 0, label("lblLatDeg", "Lat Degrees"), latitude_degrees_edit_);
+    place(5, 2, label("lblLatMin", "Lat Minutes"), latitude_minutes_edit_);
     auto* options = new QVBoxLayout;
     options->setSpacing(8);
-    for (QGroupBox* group : {ui_.Frame1, ui_.Frame2, ui_.Frame3}) options->addWidget(group);
+    for (QGroupBox* group : {am_pm_frame_, east_west_frame_, north_south_frame_})
+        options->addWidget(group);
     options->addStretch();
     auto* top = new QHBoxLayout;
     top->setSpacing(18);
@@ -293,19 +295,19 @@ void ElectionWindow::BuildControls() {
     auto* angles = new QHBoxLayout;
     angles->setSpacing(10);
     angles->addWidget(label("Label1", "MC"));
-    angles->addWidget(ui_.Label5);
+    angles->addWidget(mc_label_);
     angles->addWidget(label("Label2", "Asc"));
-    angles->addWidget(ui_.Label3);
-    angles->addWidget(ui_.Label4);
+    angles->addWidget(ascendant_label_);
+    angles->addWidget(medium_time_label_);
     angles->addStretch();
-    angles->addWidget(ui_.Command2);
-    angles->addWidget(ui_.Command3);
-    angles->addWidget(ui_.Command4);
+    angles->addWidget(mc_forward_button_);
+    angles->addWidget(mc_back_button_);
+    angles->addWidget(new_angles_button_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ui_.cmdOK);
-    buttons->addWidget(ui_.cmdCancel);
+    buttons->addWidget(ok_button_);
+    buttons->addWidget(cancel_button_);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 14, 14, 14);
@@ -316,38 +318,54 @@ void ElectionWindow::BuildControls() {
     page->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order: the boxes in the order of the record, then the options and the buttons.
-    const std::vector<QWidget*> order = {
-        ui_.txtEvent,       ui_.txtMonth, ui_.txtDay,     ui_.txtYear,    ui_.txtBirthHour,
-        ui_.txtBirthMinute, ui_.txtTZ,    ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg,
-        ui_.txtLatMin,      ui_.optAM,    ui_.optPM,      ui_.optEast,    ui_.optWest,
-        ui_.optNorth,       ui_.optSouth, ui_.cmdOK,      ui_.cmdCancel,  ui_.Command4,
-        ui_.Command2,       ui_.Command3};
+    const std::vector<QWidget*> order = {event_edit_,
+                                         month_edit_,
+                                         day_edit_,
+                                         year_edit_,
+                                         hour_edit_,
+                                         minute_edit_,
+                                         zone_edit_,
+                                         longitude_degrees_edit_,
+                                         longitude_minutes_edit_,
+                                         latitude_degrees_edit_,
+                                         latitude_minutes_edit_,
+                                         am_option_,
+                                         pm_option_,
+                                         east_option_,
+                                         west_option_,
+                                         north_option_,
+                                         south_option_,
+                                         ok_button_,
+                                         cancel_button_,
+                                         new_angles_button_,
+                                         mc_forward_button_,
+                                         mc_back_button_};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void ElectionWindow::LoadFromRecord() {
     const ElectionData& e = election_;
-    ui_.txtEvent->setText(QString::fromLatin1(e.ElectEvent));
-    ui_.txtMonth->setText(QString::number(e.ElectMonth));
-    ui_.txtDay->setText(QString::number(e.ElectDay));
-    ui_.txtYear->setText(QString::number(e.ElectYear));
-    ui_.txtBirthHour->setText(QString::number(e.ElectHour));
-    ui_.txtBirthMinute->setText(QString::number(e.ElectMinute));
-    ui_.txtTZ->setText(e.ElectZoneName.empty() ? NumberText(e.ElectZone)
-                                               : QString::fromStdString(e.ElectZoneName));
-    ui_.txtLongDeg->setText(QString::number(e.ElectLongDeg));
-    ui_.txtLongMin->setText(QString::number(e.ElectLongMin));
-    ui_.txtLatDeg->setText(QString::number(e.ElectLatDeg));
-    ui_.txtLatMin->setText(QString::number(e.ElectLatMin));
-    (e.ElectPM == 1 ? ui_.optPM : ui_.optAM)->setChecked(true);
-    (e.ElectWest == 0 ? ui_.optEast : ui_.optWest)->setChecked(true);
-    (e.ElectSouth == 1 ? ui_.optSouth : ui_.optNorth)->setChecked(true);
+    event_edit_->setText(QString::fromLatin1(e.ElectEvent));
+    month_edit_->setText(QString::number(e.ElectMonth));
+    day_edit_->setText(QString::number(e.ElectDay));
+    year_edit_->setText(QString::number(e.ElectYear));
+    hour_edit_->setText(QString::number(e.ElectHour));
+    minute_edit_->setText(QString::number(e.ElectMinute));
+    zone_edit_->setText(e.ElectZoneName.empty() ? NumberText(e.ElectZone)
+                                                : QString::fromStdString(e.ElectZoneName));
+    longitude_degrees_edit_->setText(QString::number(e.ElectLongDeg));
+    longitude_minutes_edit_->setText(QString::number(e.ElectLongMin));
+    latitude_degrees_edit_->setText(QString::number(e.ElectLatDeg));
+    latitude_minutes_edit_->setText(QString::number(e.ElectLatMin));
+    (e.ElectPM == 1 ? pm_option_ : am_option_)->setChecked(true);
+    (e.ElectWest == 0 ? east_option_ : west_option_)->setChecked(true);
+    (e.ElectSouth == 1 ? south_option_ : north_option_)->setChecked(true);
 }
 
 bool ElectionWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && event->type() == QEvent::KeyPress && box != ui_.txtEvent) {
-        if (!KeyPasses(*static_cast<QKeyEvent*>(event), box == ui_.txtTZ)) return true;
+    if (box != nullptr && event->type() == QEvent::KeyPress && box != event_edit_) {
+        if (!KeyPasses(*static_cast<QKeyEvent*>(event), box == zone_edit_)) return true;
     }
     if (box != nullptr && event->type() == QEvent::FocusIn) {
         // Queued, so that the mouse press which gave the focus does not undo the selection.
@@ -360,15 +378,16 @@ void ElectionWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             ui_.txtEvent, ui_.txtMonth, ui_.txtDay, ui_.txtYear, ui_.txtBirthHour,
-             ui_.txtBirthMinute, ui_.txtTZ, ui_.txtLongDeg, ui_.txtLongMin, ui_.txtLatDeg,
-             ui_.txtLatMin, ui_.Frame1, ui_.Frame2, ui_.Frame3, ui_.Label5, ui_.Label3}) {
+             event_edit_, month_edit_, day_edit_, year_edit_, hour_edit_, minute_edit_, zone_edit_,
+             longitude_degrees_edit_, longitude_minutes_edit_, latitude_degrees_edit_,
+             latitude_minutes_edit_, am_pm_frame_, east_west_frame_, north_south_frame_, mc_label_,
+             ascendant_label_}) {
         DrawSunkenBorder(painter, QRect(control->mapTo(this, QPoint(0, 0)), control->size()));
     }
 }
 
 void ElectionWindow::txtBirthHour_Validate(bool report_empty) {
-    const QString text = ui_.txtBirthHour->text();
+    const QString text = hour_edit_->text();
     if (text.isEmpty()) {
         if (report_empty) notifier_.Notify(Warning(kFillBirthHour, Icon::kInformation));
         return;
@@ -381,27 +400,27 @@ void ElectionWindow::txtBirthHour_Validate(bool report_empty) {
     const int value = text.toInt();
     if (value == 0) {
         // Hour 0 of a 24-hour clock is midnight: 12 A.M.
-        ui_.optAM->setChecked(true);
-        ui_.txtBirthHour->setText(QStringLiteral("12"));
+        am_option_->setChecked(true);
+        hour_edit_->setText(QStringLiteral("12"));
     } else if (value > 12 && value < 24) {
         // A 24-hour clock hour: 15 is 3 P.M. Beyond 23 the number is no hour, and the checks
         // refuse it rather than count it down to some afternoon hour.
-        ui_.optPM->setChecked(true);
-        ui_.txtBirthHour->setText(QString::number(value - 12));
+        pm_option_->setChecked(true);
+        hour_edit_->setText(QString::number(value - 12));
     } else if (value <= 12) {
-        ui_.txtBirthHour->setText(QString::number(value));  // "07" reads 7
+        hour_edit_->setText(QString::number(value));  // "07" reads 7
     }
 }
 
 void ElectionWindow::optEast_Click() {
-    if (const auto zone = ZoneNumber(ui_.txtTZ->text())) {
-        ui_.txtTZ->setText(NumberText(-std::fabs(*zone)));
+    if (const auto zone = ZoneNumber(zone_edit_->text())) {
+        zone_edit_->setText(NumberText(-std::fabs(*zone)));
     }
 }
 
 void ElectionWindow::optWest_Click() {
-    if (const auto zone = ZoneNumber(ui_.txtTZ->text())) {
-        ui_.txtTZ->setText(NumberText(std::fabs(*zone)));
+    if (const auto zone = ZoneNumber(zone_edit_->text())) {
+        zone_edit_->setText(NumberText(std::fabs(*zone)));
     }
 }
 
@@ -410,30 +429,30 @@ ElectionEntry ElectionWindow::TypedEntry() const {
     // The charts' texts are 8-bit (the wheel draws them as Latin-1): a character beyond Latin-1
     // is stored as "?", as an 8-bit text box would keep it, instead of as UTF-8 bytes that the
     // wheel would show as two or three wrong letters.
-    e.event = ui_.txtEvent->text().toLatin1().toStdString();
-    e.month = ui_.txtMonth->text().toStdString();
-    e.day = ui_.txtDay->text().toStdString();
-    e.year = ui_.txtYear->text().toStdString();
-    e.hour = ui_.txtBirthHour->text().toStdString();
-    e.minute = ui_.txtBirthMinute->text().toStdString();
-    e.zone = ui_.txtTZ->text().toStdString();
-    e.long_deg = ui_.txtLongDeg->text().toStdString();
-    e.long_min = ui_.txtLongMin->text().toStdString();
-    e.lat_deg = ui_.txtLatDeg->text().toStdString();
-    e.lat_min = ui_.txtLatMin->text().toStdString();
-    e.pm = ui_.optPM->isChecked();
-    e.west = ui_.optWest->isChecked();
-    e.south = ui_.optSouth->isChecked();
+    e.event = event_edit_->text().toLatin1().toStdString();
+    e.month = month_edit_->text().toStdString();
+    e.day = day_edit_->text().toStdString();
+    e.year = year_edit_->text().toStdString();
+    e.hour = hour_edit_->text().toStdString();
+    e.minute = minute_edit_->text().toStdString();
+    e.zone = zone_edit_->text().toStdString();
+    e.long_deg = longitude_degrees_edit_->text().toStdString();
+    e.long_min = longitude_minutes_edit_->text().toStdString();
+    e.lat_deg = latitude_degrees_edit_->text().toStdString();
+    e.lat_min = latitude_minutes_edit_->text().toStdString();
+    e.pm = pm_option_->isChecked();
+    e.west = west_option_->isChecked();
+    e.south = south_option_->isChecked();
     return e;
 }
 
 std::optional<LocalDateTime> ElectionWindow::TypedLocalTime() const {
     bool ok[5] = {};
     const LocalDateTime t{
-        ui_.txtYear->text().toInt(&ok[0]), ui_.txtMonth->text().toInt(&ok[1]),
-        ui_.txtDay->text().toInt(&ok[2]),
-        ui_.txtBirthHour->text().toInt(&ok[3]) % 12 + (ui_.optPM->isChecked() ? 12 : 0),
-        ui_.txtBirthMinute->text().toInt(&ok[4])};
+        year_edit_->text().toInt(&ok[0]), month_edit_->text().toInt(&ok[1]),
+        day_edit_->text().toInt(&ok[2]),
+        hour_edit_->text().toInt(&ok[3]) % 12 + (pm_option_->isChecked() ? 12 : 0),
+        minute_edit_->text().toInt(&ok[4])};
     for (const bool number : ok)
         if (!number) return std::nullopt;
     if (t.year < 1 || t.month < 1 || t.month > 12 || t.day < 1 ||
@@ -445,7 +464,7 @@ std::optional<LocalDateTime> ElectionWindow::TypedLocalTime() const {
 // Beside the zone: the offset a zone name gives at the typed date and time, so a wrong name or
 // a skipped hour shows before OK is pressed.
 void ElectionWindow::ShowZoneOffset() {
-    const std::string text = ui_.txtTZ->text().trimmed().toStdString();
+    const std::string text = zone_edit_->text().trimmed().toStdString();
     QString shown;
     const auto zone = IsZoneName(text) ? NamedZone::Find(text) : std::nullopt;
     const auto local = TypedLocalTime();
@@ -463,7 +482,7 @@ void ElectionWindow::ShowZoneOffset() {
             shown = QStringLiteral("does not exist");
         }
     }
-    ui_.lblZoneOffset->setText(shown);
+    zone_offset_label_->setText(shown);
 }
 
 bool ElectionWindow::StoreElectionData() {
@@ -513,7 +532,7 @@ void ElectionWindow::ShowRecordAngles(Notifier& notifier) {
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         ShowElectionAngles();
     } else {
-        for (QLabel* value : {ui_.Label5, ui_.Label3, ui_.Label4}) value->clear();
+        for (QLabel* value : {mc_label_, ascendant_label_, medium_time_label_}) value->clear();
     }
 }
 
@@ -538,12 +557,12 @@ void ElectionWindow::ShowElectionAngles() {
 }
 
 void ElectionWindow::ShowShownAngles() {
-    ui_.Label3->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownAsc)));
-    ui_.Label5->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownMC)));
+    ascendant_label_->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownAsc)));
+    mc_label_->setText(QString::fromStdString(FormatZodiacPosition(shown_.ShownMC)));
 }
 
 void ElectionWindow::ShowMediumTime() {
-    ui_.Label4->setText(QString::fromStdString(FormatMediumTime(MediumTimeValue(chart_))));
+    medium_time_label_->setText(QString::fromStdString(FormatMediumTime(MediumTimeValue(chart_))));
 }
 
 }  // namespace orvantis

@@ -87,21 +87,19 @@ private:
     FoldChoice choose_fold_;
     ShownAngles shown_;
 
-    // The controls, named as the window's design names them.
-    struct Controls {
-        QLineEdit *txtEvent = nullptr, *txtMonth = nullptr, *txtDay = nullptr, *txtYear = nullptr;
-        QLineEdit *txtBirthHour = nullptr, *txtBirthMinute = nullptr, *txtTZ = nullptr;
-        QLineEdit *txtLongDeg = nullptr, *txtLongMin = nullptr, *txtLatDeg = nullptr,
-                  *txtLatMin = nullptr;
-        QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr;
-        QRadioButton *optAM = nullptr, *optPM = nullptr, *optEast = nullptr, *optWest = nullptr;
-        QRadioButton *optNorth = nullptr, *optSouth = nullptr;
-        QPushButton *cmdOK = nullptr, *cmdCancel = nullptr, *Command4 = nullptr;
-        QPushButton *Command2 = nullptr, *Command3 = nullptr;
-        QLabel *Label5 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
-        QLabel* lblZoneOffset = nullptr;  // the offset a zone name gives at the typed moment
-    };
-    Controls ui_;
+    // The controls; their object names are the ones users and tests know (txtDay, Command4 ...).
+    QLineEdit *event_edit_ = nullptr, *month_edit_ = nullptr, *day_edit_ = nullptr,
+              *year_edit_ = nullptr;
+    QLineEdit *hour_edit_ = nullptr, *minute_edit_ = nullptr, *zone_edit_ = nullptr;
+    QLineEdit *longitude_degrees_edit_ = nullptr, *longitude_minutes_edit_ = nullptr,
+              *latitude_degrees_edit_ = nullptr, *latitude_minutes_edit_ = nullptr;
+    QGroupBox *am_pm_frame_ = nullptr, *east_west_frame_ = nullptr, *north_south_frame_ = nullptr;
+    QRadioButton *am_option_ = nullptr, *pm_option_ = nullptr, *east_option_ = nullptr,
+                 *west_option_ = nullptr, *north_option_ = nullptr, *south_option_ = nullptr;
+    QPushButton *ok_button_ = nullptr, *cancel_button_ = nullptr, *new_angles_button_ = nullptr;
+    QPushButton *mc_forward_button_ = nullptr, *mc_back_button_ = nullptr;  // "+" and "-"
+    QLabel *mc_label_ = nullptr, *ascendant_label_ = nullptr, *medium_time_label_ = nullptr;
+    QLabel* zone_offset_label_ = nullptr;  // the offset a zone name gives at the typed moment
 };
 
 }  // namespace orvantis

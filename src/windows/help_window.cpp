@@ -1,6 +1,5 @@
 #include "windows/help_window.h"
 
-#include <QFile>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "chart/problem.h"
+#include "files/whole_file.h"
 #include "settings/text_lines.h"
 
 namespace orvantis {
@@ -32,8 +32,8 @@ std::string HelpTextFromFile(std::string_view bytes) {
 
 HelpWindow::HelpWindow(const QString& help_file_name, const std::string& text, QWidget* parent)
     : QDialog(parent),
-      Text1_(new QPlainTextEdit(this)),
-      Command1_(new QPushButton(QStringLiteral("Quit"), this)) {
+      text_view_(new QPlainTextEdit(this)),
+      quit_button_(new QPushButton(QStringLiteral("Quit"), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpX"));
     setModal(false);
@@ -42,28 +42,28 @@ HelpWindow::HelpWindow(const QString& help_file_name, const std::string& text, Q
     QFont courier(QStringLiteral("Courier New"), 9);
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setFont(courier);
+    text_view_->setObjectName(QStringLiteral("Text1"));
+    text_view_->setFont(courier);
     // A vertical scroll bar only: long lines wrap at the window's edge.
-    Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The help texts are shown, not edited: typing into them could only mislead.
-    Text1_->setReadOnly(true);
-    Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_view_->setReadOnly(true);
+    text_view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // 8-bit text: every byte is one character, as the file holds it.
-    Text1_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    text_view_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setDefault(true);
-    connect(Command1_, &QPushButton::clicked, this, &QWidget::close);
+    quit_button_->setObjectName(QStringLiteral("Command1"));
+    quit_button_->setDefault(true);
+    connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1_);
+    buttons->addWidget(quit_button_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addWidget(Text1_);
+    layout->addWidget(text_view_);
     layout->addLayout(buttons);
     resize(kWindowWidth, kWindowHeight);
 }
@@ -75,7 +75,7 @@ HelpWindow* HelpWindow::ShowHelpFile(QPointer<HelpWindow>& viewer, const QString
     viewer = nullptr;
 
     const QString path = app_path + QLatin1Char('/') + help_file_name;
-    const std::optional<std::string> bytes = ReadTextFile(QFile::encodeName(path).toStdString());
+    const std::optional<std::string> bytes = ReadFileWhole(path);
     if (!bytes) {
         notifier.Notify(
             Warning((help_file_name + " Help File Not Found").toStdString(), Icon::kExclamation));

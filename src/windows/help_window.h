@@ -34,14 +34,14 @@ public:
                                     const QString& help_file_name, Notifier& notifier,
                                     QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1() const { return Text1_; }
-    QPushButton* Command1() const { return Command1_; }
+    QPlainTextEdit* Text1() const { return text_view_; }
+    QPushButton* Command1() const { return quit_button_; }
 
 private:
     HelpWindow(const QString& help_file_name, const std::string& text, QWidget* parent);
 
-    QPlainTextEdit* Text1_;
-    QPushButton* Command1_;
+    QPlainTextEdit* text_view_;
+    QPushButton* quit_button_;
 };
 
 }  // namespace orvantis

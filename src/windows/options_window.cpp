@@ -1,20 +1,15 @@
 #include "windows/options_window.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <optional>
 
 #include "chart/chart_driver.h"
 #include "chart/problem.h"
+#include "files/whole_file.h"
 #include "settings/options_file.h"
-#include "settings/text_lines.h"
 
 namespace orvantis {
 namespace {
-
-std::optional<std::string> ReadWholeFile(const QString& path) {
-    return ReadTextFile(QFile::encodeName(path).toStdString());
-}
 
 Problem OptionsFileNotFound() {
     return Warning(std::string(kOptionsFileName) + " File Not Found", Icon::kExclamation);
@@ -31,18 +26,17 @@ OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped
       options_(options),
       caption_prefix_(caption_prefix),
       owner_name_(owner_name),
-      btnSave_(AddButton(QStringLiteral("Save"))),
-      cmdRestoreDefault_(AddButton(QStringLiteral("Restore Default Settings"))),
-      btnQuit_(AddButton(QStringLiteral("Quit"))) {
+      save_button_(AddButton(QStringLiteral("Save"))),
+      restore_button_(AddButton(QStringLiteral("Restore Default Settings"))),
+      quit_button_(AddButton(QStringLiteral("Quit"))) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Edit: ") + QLatin1String(kOptionsFileName));
-    btnSave_->setObjectName(QStringLiteral("btnSave"));
-    cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
-    btnQuit_->setObjectName(QStringLiteral("btnQuit"));
-    connect(btnSave_, &QPushButton::clicked, this, &OptionsEditor::Save);
-    connect(cmdRestoreDefault_, &QPushButton::clicked, this,
-            &OptionsEditor::RestoreDefaultSettings);
-    connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
+    save_button_->setObjectName(QStringLiteral("btnSave"));
+    restore_button_->setObjectName(QStringLiteral("cmdRestoreDefault"));
+    quit_button_->setObjectName(QStringLiteral("btnQuit"));
+    connect(save_button_, &QPushButton::clicked, this, &OptionsEditor::Save);
+    connect(restore_button_, &QPushButton::clicked, this, &OptionsEditor::RestoreDefaultSettings);
+    connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QString& settings_dir,
@@ -50,7 +44,7 @@ OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QStrin
                                    std::string& caption_prefix, const std::string& owner_name,
                                    Notifier& notifier, QWidget* parent) {
     const QString path = settings_dir + QLatin1Char('/') + QLatin1String(kOptionsFileName);
-    if (!ReadWholeFile(path)) {
+    if (!ReadFileWhole(path)) {
         notifier.Notify(OptionsFileNotFound());
         return nullptr;
     }
@@ -75,7 +69,7 @@ OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QStrin
 bool OptionsEditor::Save() {
     const QString& path = options_path_;
     if (!SaveFile(path)) return false;
-    const std::optional<std::string> text = ReadWholeFile(path);
+    const std::optional<std::string> text = ReadFileWhole(path);
     if (!text) {
         notifier_.Notify(OptionsFileNotFound());
         return false;
@@ -88,7 +82,7 @@ bool OptionsEditor::Save() {
 
 bool OptionsEditor::RestoreDefaultSettings() {
     const QString& path = options_path_;
-    const std::optional<std::string> master = ReadWholeFile(master_path_);
+    const std::optional<std::string> master = ReadFileWhole(master_path_);
     // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,
     // write-protected file or folder) leaves the old file as it was.
     if (!master || !WriteFileWhole(path, QByteArray::fromStdString(*master))) {

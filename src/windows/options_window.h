@@ -46,9 +46,9 @@ public:
     // file, OPTIONS.OPT not writable) shows kRestoreFailed and changes nothing; returns false.
     bool RestoreDefaultSettings();
 
-    QPushButton* btnSave() const { return btnSave_; }
-    QPushButton* cmdRestoreDefault() const { return cmdRestoreDefault_; }
-    QPushButton* btnQuit() const { return btnQuit_; }
+    QPushButton* btnSave() const { return save_button_; }
+    QPushButton* cmdRestoreDefault() const { return restore_button_; }
+    QPushButton* btnQuit() const { return quit_button_; }
 
 signals:
     // After a Save re-read the options: new colours, sizes and the caption prefix show at the
@@ -65,9 +65,9 @@ private:
     OptionValues& options_;
     std::string& caption_prefix_;
     const std::string& owner_name_;
-    QPushButton* btnSave_;
-    QPushButton* cmdRestoreDefault_;
-    QPushButton* btnQuit_;
+    QPushButton* save_button_;
+    QPushButton* restore_button_;
+    QPushButton* quit_button_;
 };
 
 }  // namespace orvantis

@@ -9,12 +9,14 @@ namespace orvantis {
 OrbsEdit::OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* parent)
     : TextFileEditor(notifier, parent),
       path_(orb_file_path),
-      btnSave_(AddButton(QStringLiteral("Save"))),
-      btnQuit_(AddButton(QStringLiteral("Quit"))) {
+      save_button_(AddButton(QStringLiteral("Save"))),
+      quit_button_(AddButton(QStringLiteral("Quit"))) {
     setObjectName(QStringLiteral("OrbsEdit"));
     setWindowTitle(QStringLiteral("Edit: ") + path_);
-    connect(btnSave_, &QPushButton::clicked, this, [this] { SaveFile(path_); });
-    connect(btnQuit_, &QPushButton::clicked, this, &QWidget::close);
+    save_button_->setObjectName(QStringLiteral("btnSave"));
+    quit_button_->setObjectName(QStringLiteral("btnQuit"));
+    connect(save_button_, &QPushButton::clicked, this, [this] { SaveFile(path_); });
+    connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 OrbsEdit* OrbsEdit::Open(const QString& orb_file_path, Notifier& notifier, QWidget* parent) {

@@ -22,15 +22,15 @@ public:
 
     // Save writes the text over the orb file and keeps the window open; nothing is re-read, the
     // aspect window reads the orb file whenever it opens. Quit closes without saving.
-    QPushButton* btnSave() const { return btnSave_; }
-    QPushButton* btnQuit() const { return btnQuit_; }
+    QPushButton* btnSave() const { return save_button_; }
+    QPushButton* btnQuit() const { return quit_button_; }
 
 private:
     OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* parent);
 
     QString path_;
-    QPushButton* btnSave_;
-    QPushButton* btnQuit_;
+    QPushButton* save_button_;
+    QPushButton* quit_button_;
 };
 
 }  // namespace orvantis

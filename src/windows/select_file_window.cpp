@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <algorithm>
 
 #include "chart/problem.h"
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -50,35 +50,37 @@ bool MatchesFilePattern(const QString& name, const QString& pattern) {
 FileChooserWindow::FileChooserWindow(const QString& folder, const QString& pattern, QWidget* parent)
     : QDialog(parent),
       pattern_(pattern),
-      filList_(new QListWidget(this)),
-      dirList_(new QListWidget(this)),
-      drvList_(new QComboBox(this)),
-      cmdSelect_(new QPushButton(QStringLiteral("Select"), this)),
-      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      file_list_(new QListWidget(this)),
+      folder_list_(new QListWidget(this)),
+      drive_list_(new QComboBox(this)),
+      select_button_(new QPushButton(QStringLiteral("Select"), this)),
+      cancel_button_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("SelectFIle"));
     setWindowTitle(QStringLiteral("Select a File"));
-    filList_->setObjectName(QStringLiteral("filList"));
-    dirList_->setObjectName(QStringLiteral("dirList"));
-    drvList_->setObjectName(QStringLiteral("drvList"));
-    cmdSelect_->setDefault(true);
+    file_list_->setObjectName(QStringLiteral("filList"));
+    folder_list_->setObjectName(QStringLiteral("dirList"));
+    drive_list_->setObjectName(QStringLiteral("drvList"));
+    select_button_->setObjectName(QStringLiteral("cmdSelect"));
+    cancel_button_->setObjectName(QStringLiteral("cmdCancel"));
+    select_button_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSelect_);
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(select_button_);
+    buttons->addWidget(cancel_button_);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(filList_, 0, 0, 3, 1);
-    grid->addWidget(dirList_, 0, 1);
-    grid->addWidget(drvList_, 1, 1);
+    grid->addWidget(file_list_, 0, 0, 3, 1);
+    grid->addWidget(folder_list_, 0, 1);
+    grid->addWidget(drive_list_, 1, 1);
     grid->addLayout(buttons, 2, 1);
     grid->setRowStretch(0, 1);
     resize(kWindowWidth, kWindowHeight);
 
-    connect(cmdSelect_, &QPushButton::clicked, this, &FileChooserWindow::cmdSelect_Click);
-    connect(cmdCancel_, &QPushButton::clicked, this, &FileChooserWindow::reject);
-    connect(filList_, &QListWidget::itemDoubleClicked, this, &FileChooserWindow::cmdSelect_Click);
-    connect(dirList_, &QListWidget::itemActivated, this, &FileChooserWindow::dirList_Activated);
-    connect(drvList_, &QComboBox::activated, this, &FileChooserWindow::drvList_Activated);
+    connect(select_button_, &QPushButton::clicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(cancel_button_, &QPushButton::clicked, this, &FileChooserWindow::reject);
+    connect(file_list_, &QListWidget::itemDoubleClicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(folder_list_, &QListWidget::itemActivated, this, &FileChooserWindow::dirList_Activated);
+    connect(drive_list_, &QComboBox::activated, this, &FileChooserWindow::drvList_Activated);
 
     SetFolder(folder);
 }
@@ -93,7 +95,7 @@ void FileChooserWindow::SetFolder(const QString& folder) {
 // Like a drive's folder tree: the folders from the root down to the current one, then the
 // current folder's subfolders one level deeper.
 void FileChooserWindow::FillFolderList() {
-    dirList_->clear();
+    folder_list_->clear();
     QStringList chain;
     for (QDir dir(folder_);;) {
         chain.prepend(dir.absolutePath());
@@ -102,27 +104,27 @@ void FileChooserWindow::FillFolderList() {
     int depth = 0;
     for (const QString& path : chain) {
         const QString name = depth == 0 ? path : QFileInfo(path).fileName();
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
+        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, folder_list_);
         item->setData(kPathRole, path);
         ++depth;
     }
-    dirList_->setCurrentRow(depth - 1);
+    folder_list_->setCurrentRow(depth - 1);
     const QStringList subfolders =
         QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subfolders) {
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
+        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, folder_list_);
         item->setData(kPathRole, JoinFolderAndFile(folder_, name));
     }
-    FitToContent(dirList_);
+    FitToContent(folder_list_);
 }
 
 void FileChooserWindow::FillFileList() {
-    filList_->clear();
+    file_list_->clear();
     const QStringList names = QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
-        if (MatchesFilePattern(name, pattern_)) filList_->addItem(name);
+        if (MatchesFilePattern(name, pattern_)) file_list_->addItem(name);
     }
-    FitToContent(filList_);
+    FitToContent(file_list_);
 }
 
 QStringList VolumeRoots(const QStringList& mounted, const QString& home) {
@@ -150,26 +152,26 @@ void FileChooserWindow::FillVolumeList() {
         if (volume.isValid() && volume.isReady()) mounted << volume.rootPath();
     }
     const QStringList roots = VolumeRoots(mounted, QDir::homePath());
-    drvList_->clear();
-    drvList_->addItems(roots);
-    drvList_->setCurrentIndex(VolumeOf(roots, folder_));
+    drive_list_->clear();
+    drive_list_->addItems(roots);
+    drive_list_->setCurrentIndex(VolumeOf(roots, folder_));
 }
 
 void FileChooserWindow::PreselectFile(const QString& current_path) {
-    if (filList_->count() == 0) return;
-    filList_->setCurrentRow(0);
+    if (file_list_->count() == 0) return;
+    file_list_->setCurrentRow(0);
     const QString name = QFileInfo(current_path).fileName();
-    QList<QListWidgetItem*> matches = filList_->findItems(name, Qt::MatchFixedString);
+    QList<QListWidgetItem*> matches = file_list_->findItems(name, Qt::MatchFixedString);
     if (matches.isEmpty()) return;
     QListWidgetItem* chosen = matches.front();
     for (QListWidgetItem* item : matches) {
         if (item->text() == name) chosen = item;
     }
-    filList_->setCurrentItem(chosen);
+    file_list_->setCurrentItem(chosen);
 }
 
 void FileChooserWindow::cmdSelect_Click() {
-    const QList<QListWidgetItem*> selected = filList_->selectedItems();
+    const QList<QListWidgetItem*> selected = file_list_->selectedItems();
     if (!selected.isEmpty()) {
         selected_file_name_ = JoinFolderAndFile(folder_, selected.front()->text());
     }
@@ -186,7 +188,7 @@ void FileChooserWindow::dirList_Activated(QListWidgetItem* item) {
 }
 
 void FileChooserWindow::drvList_Activated(int index) {
-    if (index >= 0) SetFolder(drvList_->itemText(index));
+    if (index >= 0) SetFolder(drive_list_->itemText(index));
 }
 
 QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, Notifier& notifier,
@@ -194,13 +196,11 @@ QString SelectNewOrbFile(const QString& app_path, const QString& orb_file_path, 
     const QString current = orb_file_path.isEmpty()
                                 ? JoinFolderAndFile(app_path, QStringLiteral("NATAL.ORB"))
                                 : orb_file_path;
-    QFile file(current);
-    if (!QFileInfo(current).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!ReadFileWhole(current)) {
         const char* what = QFileInfo::exists(current) ? " File Cannot Be Read" : " File Not Found";
         notifier.Notify(Warning(current.toStdString() + what, Icon::kExclamation));
         return {};
     }
-    file.close();
 
     FileChooserWindow chooser(QFileInfo(current).absolutePath(), QStringLiteral("*.ORB"), parent);
     chooser.SetSelectedFileName(current);

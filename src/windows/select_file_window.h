@@ -50,11 +50,11 @@ public:
     QString SelectedFileName() const { return selected_file_name_; }
     void SetSelectedFileName(const QString& path) { selected_file_name_ = path; }
 
-    QListWidget* filList() const { return filList_; }
-    QListWidget* dirList() const { return dirList_; }
-    QComboBox* drvList() const { return drvList_; }
-    QPushButton* cmdSelect() const { return cmdSelect_; }
-    QPushButton* cmdCancel() const { return cmdCancel_; }
+    QListWidget* filList() const { return file_list_; }
+    QListWidget* dirList() const { return folder_list_; }
+    QComboBox* drvList() const { return drive_list_; }
+    QPushButton* cmdSelect() const { return select_button_; }
+    QPushButton* cmdCancel() const { return cancel_button_; }
 
     void reject() override;
 
@@ -69,11 +69,11 @@ private:
     QString folder_;
     QString pattern_;
     QString selected_file_name_;
-    QListWidget* filList_;
-    QListWidget* dirList_;
-    QComboBox* drvList_;
-    QPushButton* cmdSelect_;
-    QPushButton* cmdCancel_;
+    QListWidget* file_list_;
+    QListWidget* folder_list_;
+    QComboBox* drive_list_;
+    QPushButton* select_button_;
+    QPushButton* cancel_button_;
 };
 
 // Orbs > Select new orb file up to the choice. The current orb file (app_path/NATAL.ORB when

@@ -1,18 +1,15 @@
 #include "windows/text_file_editor.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <cerrno>
-#include <cstring>
 
 #include "chart/problem.h"
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -57,29 +54,29 @@ QByteArray FileTextFromEditor(const QString& text) {
 TextFileEditor::TextFileEditor(Notifier& notifier, QWidget* parent)
     : QWidget(parent, Qt::Window),
       notifier_(notifier),
-      txtContent_(new QPlainTextEdit(this)),
+      content_edit_(new QPlainTextEdit(this)),
       buttons_(new QHBoxLayout) {
     setAttribute(Qt::WA_DeleteOnClose);
 
     QFont courier(QStringLiteral("Courier New"), 9);
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    txtContent_->setFont(courier);
-    txtContent_->setObjectName(QStringLiteral("txtContent"));
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    content_edit_->setFont(courier);
+    content_edit_->setObjectName(QStringLiteral("txtContent"));
+    content_edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    content_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    content_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addWidget(txtContent_);
+    layout->addWidget(content_edit_);
     layout->addLayout(buttons_);
     resize(kWindowWidth, kWindowHeight);
 }
 
 QString TextFileEditor::EditorText() const {
     // The raw text, not toPlainText(): that one turns no-break spaces (byte 160) into blanks.
-    QString text = txtContent_->document()->toRawText();
+    QString text = content_edit_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
@@ -92,46 +89,17 @@ QPushButton* TextFileEditor::AddButton(const QString& caption) {
 }
 
 bool TextFileEditor::LoadFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    const std::optional<std::string> bytes = ReadFileWhole(path, &reason);
+    if (!bytes) {
         const QString what = QFileInfo::exists(path)
-                                 ? QStringLiteral(" File Cannot Be Read: ") + file.errorString()
+                                 ? QStringLiteral(" File Cannot Be Read: ") + reason
                                  : QStringLiteral(" File Not Found");
         notifier_.Notify(Warning(path + what));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        notifier_.Notify(
-            Warning(path + QStringLiteral(" File Cannot Be Read: ") + file.errorString()));
-        return false;
-    }
-    txtContent_->setPlainText(EditorTextFromFile(bytes));
+    content_edit_->setPlainText(EditorTextFromFile(QByteArray::fromStdString(*bytes)));
     return true;
-}
-
-bool WriteFileWhole(const QString& path, const QByteArray& bytes, QString* reason) {
-    QSaveFile file(path);
-    QString why;
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (!ok) {
-        why = file.errorString();
-    } else {
-        // The buffer is flushed here, not left to commit(): commit() of this Qt renames the
-        // temporary file over the original even when that last flush fails (a full disk), which
-        // would leave a cut-off file. After a cancelled write commit() only removes the
-        // temporary file.
-        errno = 0;
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            // The file device says "Unknown error" for a short write; the system says why.
-            why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-            file.cancelWriting();
-        }
-        ok = file.commit();
-        if (!ok && why.isEmpty()) why = file.errorString();
-    }
-    if (reason != nullptr) *reason = why;
-    return ok;
 }
 
 bool TextFileEditor::SaveFile(const QString& path) {

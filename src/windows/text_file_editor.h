@@ -24,13 +24,6 @@ QString EditorTextFromFile(const QByteArray& bytes);
 // whole, with a CR LF added.
 QByteArray FileTextFromEditor(const QString& text);
 
-// Replaces the file at path with bytes through a temporary file beside it that is renamed over
-// the original only when it was written whole: a full disk, a missing permission or a folder in
-// the way leave the old file untouched. False on failure, with the system's reason in *reason
-// when reason is not null. Every save of the program goes through here: both editors, Restore
-// Default Settings and ORVANTIS.INI at exit.
-bool WriteFileWhole(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
-
 class TextFileEditor : public QWidget {
     Q_OBJECT
 
@@ -51,7 +44,7 @@ public:
     // A new button at the right end of the bottom row.
     QPushButton* AddButton(const QString& caption);
 
-    QPlainTextEdit* txtContent() const { return txtContent_; }
+    QPlainTextEdit* txtContent() const { return content_edit_; }
 
     // The text box's text with "\n" line ends, every character as typed.
     QString EditorText() const;
@@ -60,7 +53,7 @@ protected:
     Notifier& notifier_;
 
 private:
-    QPlainTextEdit* txtContent_;
+    QPlainTextEdit* content_edit_;
     QHBoxLayout* buttons_;
 };
 

@@ -54,7 +54,7 @@ QPixmap WheelIcon(int pixels) {
 }
 
 TitleWindow::TitleWindow(QWidget* parent)
-    : QDialog(parent), cmdOK_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
+    : QDialog(parent), ok_button_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("TITLE"));
     setWindowTitle(QStringLiteral("Orvantis"));
@@ -87,13 +87,13 @@ TitleWindow::TitleWindow(QWidget* parent)
     QFont button_font = font();
     button_font.setPointSize(12);
     button_font.setBold(true);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setFont(button_font);
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_button_->setObjectName(QStringLiteral("cmdOK"));
+    ok_button_->setFont(button_font);
+    ok_button_->setDefault(true);
+    connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);
     auto* button_row = new QHBoxLayout;
     button_row->addStretch();
-    button_row->addWidget(cmdOK_);
+    button_row->addWidget(ok_button_);
     button_row->addStretch();
 
     auto* layout = new QVBoxLayout(this);

@@ -24,10 +24,10 @@ public:
     // button, or Esc) has closed it. The clock of the main window keeps ticking meanwhile.
     static void ShowModal(QWidget* parent);
 
-    QPushButton* cmdOK() const { return cmdOK_; }
+    QPushButton* cmdOK() const { return ok_button_; }
 
 private:
-    QPushButton* cmdOK_;
+    QPushButton* ok_button_;
 };
 
 }  // namespace orvantis

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
 #include <utility>
 
 #include "aspects/aspect_kind.h"
+#include "astro/angles.h"
 #include "chart/chart_state.h"
 #include "support/recording_surface.h"
 
@@ -16,8 +18,6 @@ namespace orvantis {
 namespace {
 
 using test::RecordingSurface;
-
-constexpr double kPiDeg = 3.1415926535 / 180;
 
 // Bodies 1..10 making, under option orbs of 1 degree, the major aspects of kExpected (Sun–Jupiter
 // 181 apart) and a conjunction, semisextiles and a semisquare that must not be drawn.
@@ -38,21 +38,20 @@ struct Scene {
     }
 };
 
-Point End(double display_angle) {
-    return {120 * std::cos(display_angle * kPiDeg), 120 * std::sin(display_angle * kPiDeg)};
-}
-
-bool Near(Point a, Point b) {
-    return std::abs(a.x - b.x) < 1e-9 && std::abs(a.y - b.y) < 1e-9;
+// The body whose glyph is drawn at the end point p, at radius 120: 0 for none.
+int BodyAt(Point p, const Scene& s) {
+    for (int i = 1; i <= 10; ++i) {
+        const double angle = Reduce360(std::atan2(p.y, p.x) * 180 / kPi);
+        if (std::abs(std::hypot(p.x, p.y) - 120) < 1e-6 &&
+            std::abs(angle - s.display[static_cast<std::size_t>(i)]) < 1e-6)
+            return i;
+    }
+    return 0;
 }
 
 // The pair of bodies a recorded line joins, by its end points.
 std::pair<int, int> PairOf(const RecordingSurface::LineCall& line, const Scene& s) {
-    int from = 0, to = 0;
-    for (int i = 1; i <= 10; ++i) {
-        if (Near(line.from, End(s.display[static_cast<std::size_t>(i)]))) from = i;
-        if (Near(line.to, End(s.display[static_cast<std::size_t>(i)]))) to = i;
-    }
+    const int from = BodyAt(line.from, s), to = BodyAt(line.to, s);
     return {std::min(from, to), std::max(from, to)};
 }
 
@@ -109,11 +108,11 @@ TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
         return Colour{};
     };
     // Kind, window palette colour, printed page palette colour; the half-page copy is black.
-    const std::tuple<int, int, int> groups[] = {{kSextile, 2, 9},
-                                                {kTrine, 2, 9},
-                                                {kSquare, 4, 12},
-                                                {kOpposition, 4, 12},
-                                                {kQuincunx, 5, 13}};
+    const int groups[][3] = {{kSextile, 2, 9},
+                             {kTrine, 2, 9},
+                             {kSquare, 4, 12},
+                             {kOpposition, 4, 12},
+                             {kQuincunx, 5, 13}};
     for (const auto& [kind, window, page] : groups) {
         EXPECT_EQ(colour_of({}, kind), PaletteColour(window)) << kind;
         EXPECT_EQ(colour_of({true, false}, kind), PaletteColour(page)) << kind;

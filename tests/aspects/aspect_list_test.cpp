@@ -53,9 +53,7 @@ TEST(ListAspects, TheNodeOppositionIsListedTwiceUnderAnyOrbOfZeroOrMore) {
 }
 
 TEST(ListAspects, EveryAspectAppearsOnceInEachOrder) {
-    OrbValues orbs{};
-    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
-    const auto list = ListAspects(KnownChart(), orbs);
+    const auto list = ListAspects(KnownChart(), CustomaryOrbs());
     ASSERT_GT(list.size(), 8u);
     for (const AspectEntry& e : list) {
         EXPECT_NE(e.first, e.second);

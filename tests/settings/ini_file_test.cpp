@@ -41,13 +41,6 @@ void ExpectGeometry(const WindowGeometry& g, float top, float left, float height
     EXPECT_EQ(g.scale_width, scale_width);
 }
 
-TEST(ReadIni, MissingFileKeepsTheDefaults) {
-    const IniScaleAndChart s = ReadIniScaleAndChart("");
-    EXPECT_EQ(s.StartScale, 287);
-    EXPECT_EQ(s.TypeChart, 0);
-    ExpectGeometry(ReadIniWindowGeometry(""), 0, 0, 7200, 8490, 480, 640);
-}
-
 TEST(ReadIni, ShuffledLfOnlyLinesReadLikeTheOrderedFile) {
     for (const char* text : {kOrdered, kShuffled}) {
         const IniScaleAndChart s = ReadIniScaleAndChart(text);

@@ -43,13 +43,6 @@ TEST(ReadOptionsFile, StopsAtTheFirstEmptyLineAndKeepsTheRest) {
     EXPECT_EQ(v[0], 9.0f);  // element 0 is never written
 }
 
-TEST(ReadOptionsFile, LfOnlyFilesReadTheSame) {
-    OptionValues crlf{}, lf{};
-    ReadOptionsFile("1\r\n2.5\r\n-1  x\r\n", crlf);
-    ReadOptionsFile("1\n2.5\n-1  x\n", lf);
-    EXPECT_EQ(crlf, lf);
-}
-
 TEST(ReadOptionsFile, ReadsAtMost130Lines) {
     OptionValues v{};
     const OptionsReading exact = ReadOptionsFile(Lines(130, "3"), v);

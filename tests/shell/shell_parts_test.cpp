@@ -1,4 +1,4 @@
-// The shell's small parts: the wheel scale and the single-instance lock.
+// The shell's small parts: the wheel scale, the window placement and the single-instance lock.
 #include <gtest/gtest.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "shell/single_instance.h"
-#include "shell/window_geometry.h"
+#include "wheel/window_geometry.h"
 
 namespace orvantis {
 namespace {
@@ -39,20 +39,19 @@ TEST(OnNearestScreen, KeepsAGrabbableWindowAndBringsALostOneBack) {
     EXPECT_EQ(OnNearestScreen(QRect(30000, 0, 9, 9), {}), QRect(30000, 0, 9, 9));
 }
 
-TEST(SingleInstance, SecondStartIsRefusedUntilTheFirstEnds) {
+bool Acquired(const QString& lock) {
+    return SingleInstanceGuard(lock).Acquired();
+}
+
+// A second start is refused while the first runs; a lock left by a killed process blocks nothing.
+TEST(SingleInstance, RefusesASecondStartButNotTheLockOfAKilledProcess) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("orvantis.lock");
     {
         SingleInstanceGuard first(lock);
         EXPECT_TRUE(first.Acquired());
-        EXPECT_FALSE(SingleInstanceGuard(lock).Acquired());
+        EXPECT_FALSE(Acquired(lock));
     }
-    EXPECT_TRUE(SingleInstanceGuard(lock).Acquired());
-}
-
-TEST(SingleInstance, LockOfAKilledProcessDoesNotBlockTheNextStart) {
-    QTemporaryDir dir;
-    const QString lock = dir.filePath("orvantis.lock");
     const pid_t child = fork();
     if (child == 0) {
         SingleInstanceGuard held(lock);
@@ -62,9 +61,11 @@ TEST(SingleInstance, LockOfAKilledProcessDoesNotBlockTheNextStart) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(QFile::exists(lock));
-    EXPECT_TRUE(SingleInstanceGuard(lock).Acquired());
+    EXPECT_TRUE(Acquired(lock));
 }
 
+// A lock file that names no owner may be one its writer is about to fill in; left so by a crash
+// or a power cut it would block every start for good, so it is taken over once it is old.
 TEST(SingleInstance, LockFileThatNamesNoOwnerIsTakenOverOnlyOnceItIsOld) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("orvantis.lock");
@@ -73,14 +74,12 @@ TEST(SingleInstance, LockFileThatNamesNoOwnerIsTakenOverOnlyOnceItIsOld) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
         file.close();
-        // Just created: its writer may be about to fill it in.
-        EXPECT_FALSE(SingleInstanceGuard(lock).Acquired()) << text.constData();
-        // Left so by a crash or a power cut: it would block every start for good.
+        EXPECT_FALSE(Acquired(lock)) << text.constData();
         timeval now;
         gettimeofday(&now, nullptr);
         const timeval then[2] = {{now.tv_sec - 60, 0}, {now.tv_sec - 60, 0}};
         ASSERT_EQ(utimes(QFile::encodeName(lock).constData(), then), 0);
-        EXPECT_TRUE(SingleInstanceGuard(lock).Acquired()) << text.constData();
+        EXPECT_TRUE(Acquired(lock)) << text.constData();
     }
 }
 

@@ -1,10 +1,11 @@
 // The charts the tests share: the time step's angles fed in directly, and a set of longitudes
-// whose aspects are known.
+// whose aspects are known with the orbs of a customary orb file.
 #pragma once
 
 #include <array>
 #include <cmath>
 
+#include "aspects/orb_file.h"
 #include "astro/angles.h"
 #include "chart/time_scales.h"
 
@@ -30,6 +31,13 @@ inline double ArcDistance(double a, double b) {
     return d > 180 ? 360 - d : d;
 }
 
+// Orbs 1..16 of a customary orb file: no two ranges overlap.
+inline OrbValues CustomaryOrbs() {
+    OrbValues orbs{};
+    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
+    return orbs;
+}
+
 }  // namespace orvantis::testing_support
 
 namespace orvantis {
@@ -40,6 +48,13 @@ namespace orvantis {
 inline std::array<double, 16> KnownChart() {
     return {0,     0,     60,  13.7, 101.3, 147.9, 211.1, 253.3,
             307.7, 333.3, 120, 17.1, 197.1, 280.9, 161.9, 77.7};
+}
+
+// Orbs 1..16 of a customary orb file: no two ranges overlap.
+inline OrbValues CustomaryOrbs() {
+    OrbValues orbs{};
+    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
+    return orbs;
 }
 
 }  // namespace orvantis

@@ -4,22 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <algorithm>
 
 #include "events/event_text.h"
-#include "fake_clock.h"
-#include "recording_notifier.h"
-#include "shell/main_window.h"
+#include "support/main_window_fixture.h"
 #include "windows/help_window.h"
 
 namespace orvantis {
@@ -27,28 +20,15 @@ namespace {
 
 using namespace std::chrono;
 
-class EventsWindowTest : public ::testing::Test {
+class EventsWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        for (const char* name :
-             {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "EVENTS.HLP"})
-            QFile::copy(QString(ORVANTIS_DATA_DIR) + "/" + name, dir_.filePath(name));
-        ShellEnvironment env;
-        env.folders = {dir_.path(), dir_.path()};
-        env.clock = &clock_;
-        env.notifier = &notifier_;
-        env.start_timer = false;
-        window_ = std::make_unique<MainWindow>(env);
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        MainWindowFixture::SetUp();
+        window_ = Open();
+        ShowActive(*window_);
     }
-
     sys_seconds Now() const { return floor<seconds>(clock_.now); }
-
     EventsWindow* Events() const { return window_->findChild<EventsWindow*>("frmEvents"); }
-
     // The rows' "In words" and "Countdown" texts.
     std::vector<std::pair<QString, QString>> Rows() const {
         std::vector<std::pair<QString, QString>> rows;
@@ -58,9 +38,6 @@ protected:
         return rows;
     }
 
-    QTemporaryDir dir_;
-    FakeClock clock_;
-    RecordingNotifier notifier_;
     std::unique_ptr<MainWindow> window_;
 };
 
@@ -77,7 +54,6 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownWithTheClock) {
     });
     ASSERT_NE(row, rows.end());
     EXPECT_EQ(row->second.toStdString(), CountdownText((first.ut - Now()).count()));
-
     clock_.now += seconds{61};
     window_->Timer1_Timer();
     EXPECT_EQ(Rows()[row - rows.begin()].second.toStdString(),
@@ -87,15 +63,13 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownWithTheClock) {
 TEST_F(EventsWindowTest, KindBoxesFilterTheListAndTheStatusLine) {
     QStatusBar* status = window_->statusBar();
     EXPECT_FALSE(status->isVisible());  // off until chosen
-    window_->findChild<QAction*>("mnuEventsStatusBar")->trigger();
+    Item(*window_, "mnuEventsStatusBar")->trigger();
     EXPECT_TRUE(status->isVisible());
     const QLabel* line = window_->findChild<QLabel*>("lblNextEvent");
     EXPECT_TRUE(line->text().startsWith("Next: ")) << line->text().toStdString();
-
-    window_->findChild<QAction*>("mnuEventsShow")->trigger();
-    for (const EventKind hidden : {EventKind::kAngle, EventKind::kAspect}) {
+    Item(*window_, "mnuEventsShow")->trigger();
+    for (const EventKind hidden : {EventKind::kAngle, EventKind::kAspect})
         Events()->KindBox(hidden)->setChecked(false);
-    }
     for (const auto& [words, countdown] : Rows()) {
         EXPECT_FALSE(words.contains(" enters ") &&
                      (words.startsWith("Asc") || words.startsWith("MC")));
@@ -103,13 +77,11 @@ TEST_F(EventsWindowTest, KindBoxesFilterTheListAndTheStatusLine) {
     }
     window_->Timer1_Timer();
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
-
     Events()->findChild<QPushButton*>("cmdHelp")->click();
     EXPECT_NE(Events()->findChild<HelpWindow*>(), nullptr);
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
-// The list is computed again only when its first event has passed.
 TEST(EventsFeed, RecomputesOnlyWhenTheFirstEventHasPassed) {
     OptionValues options{};
     EventsFeed feed(options);

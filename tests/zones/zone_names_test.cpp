@@ -31,25 +31,18 @@ struct Case {
 TEST_F(NamedZones, LocalTimesAroundChangesOfOffset) {
     const Case cases[] = {
         {"Europe/London", {2024, 7, 1, 12, 0}, kOne, -1, 0},
-        {"Europe/London", {2024, 1, 1, 12, 0}, kOne, 0, 0},
         {"Europe/London", {2024, 3, 31, 1, 30}, kNone, 0, -1},
         {"Europe/London", {2024, 10, 27, 1, 30}, kTwice, -1, 0},
         {"Europe/London", {1800, 1, 1, 12, 0}, kOne, 75 / 3600.0f, 0},  // mean time, -0:01:15
-        {"America/New_York", {1970, 7, 1, 12, 0}, kOne, 4, 0},
         {"America/New_York", {2024, 3, 10, 2, 30}, kNone, 5, 4},
         {"America/New_York", {2024, 11, 3, 1, 30}, kTwice, 4, 5},
-        {"Australia/Sydney", {2024, 1, 15, 12, 0}, kOne, -11, 0},
         {"Australia/Sydney", {2024, 4, 7, 2, 30}, kTwice, -11, -10},
         {"Australia/Sydney", {2024, 10, 6, 2, 30}, kNone, -10, -11},
         {"Asia/Kolkata", {2024, 6, 1, 12, 0}, kOne, -5.5, 0},
-        {"Asia/Kolkata", {1943, 6, 1, 12, 0}, kOne, -6.5, 0},  // war time
-        {"Europe/Berlin", {1945, 6, 1, 12, 0}, kOne, -3, 0},   // double summer time
-        {"Europe/Berlin", {1945, 9, 24, 2, 30}, kTwice, -3, -2},
+        {"Europe/Berlin", {1945, 9, 24, 2, 30}, kTwice, -3, -2},  // from double summer time
         // Base offsets changed: Samoa crossed the date line (30 December 2011 never was),
         // Pyongyang went back half an hour.
-        {"Pacific/Apia", {2011, 12, 29, 12, 0}, kOne, 10, 0},
         {"Pacific/Apia", {2011, 12, 30, 12, 0}, kNone, 10, -14},
-        {"Pacific/Apia", {2011, 12, 31, 12, 0}, kOne, -14, 0},
         {"Asia/Pyongyang", {2015, 8, 14, 23, 45}, kTwice, -9, -8.5},
     };
     for (const Case& c : cases) {
@@ -90,57 +83,31 @@ TEST_F(NamedZones, OnlyNamesOfTheDatabaseAreFound) {
 TEST_F(NamedZones, StepsKeepTheNameAndFollowTheOffset) {
     struct Step {
         const char* zone;
-        ElectionData before;
+        LocalDateTime before;  // at half past; the hour on the 12-hour clock
+        int pm;
         void (*step)(ElectionData&);
         int direction;
         LocalDateTime after;
         float hours;
     };
-    const auto record = [](const char* zone, int y, int m, int d, int h, int pm) {
-        ElectionData e;
-        e.ElectZoneName = zone;
-        e.ElectYear = static_cast<std::int16_t>(y), e.ElectMonth = static_cast<std::int16_t>(m);
-        e.ElectDay = static_cast<std::int16_t>(d), e.ElectHour = static_cast<std::int16_t>(h);
-        e.ElectMinute = 30, e.ElectPM = static_cast<std::int16_t>(pm);
-        return e;
-    };
     const Step steps[] = {
         // 1:30 + 1 hour is 2:30, which New York skipped: the clock reads on to 3:30.
-        {"America/New_York",
-         record("America/New_York", 2024, 3, 10, 1, 0),
-         AddHour,
-         1,
-         {2024, 3, 10, 3, 30},
-         4},
-        {"America/New_York",
-         record("America/New_York", 2024, 3, 10, 3, 0),
-         SubtractHour,
-         -1,
-         {2024, 3, 10, 1, 30},
-         5},
+        {"America/New_York", {2024, 3, 10, 1, 30}, 0, AddHour, 1, {2024, 3, 10, 3, 30}, 4},
+        {"America/New_York", {2024, 3, 10, 3, 30}, 0, SubtractHour, -1, {2024, 3, 10, 1, 30}, 5},
         // Twice: forward steps take the first instant, backward steps the second.
-        {"America/New_York",
-         record("America/New_York", 2024, 11, 2, 1, 0),
-         AddDay,
-         1,
-         {2024, 11, 3, 1, 30},
-         4},
-        {"America/New_York",
-         record("America/New_York", 2024, 11, 3, 2, 0),
-         SubtractHour,
-         -1,
-         {2024, 11, 3, 1, 30},
-         5},
-        {"Pacific/Apia",
-         record("Pacific/Apia", 2011, 12, 29, 12, 1),
-         AddDay,
-         1,
-         {2011, 12, 31, 12, 30},
-         -14},
+        {"America/New_York", {2024, 11, 2, 1, 30}, 0, AddDay, 1, {2024, 11, 3, 1, 30}, 4},
+        {"America/New_York", {2024, 11, 3, 2, 30}, 0, SubtractHour, -1, {2024, 11, 3, 1, 30}, 5},
+        {"Pacific/Apia", {2011, 12, 29, 12, 30}, 1, AddDay, 1, {2011, 12, 31, 12, 30}, -14},
     };
     for (const Step& s : steps) {
-        SCOPED_TRACE(s.zone);
-        ElectionData e = s.before;
+        SCOPED_TRACE(std::string(s.zone) + " " + std::to_string(&s - steps));
+        ElectionData e;
+        e.ElectZoneName = s.zone;
+        e.ElectYear = static_cast<std::int16_t>(s.before.year);
+        e.ElectMonth = static_cast<std::int16_t>(s.before.month);
+        e.ElectDay = static_cast<std::int16_t>(s.before.day);
+        e.ElectHour = static_cast<std::int16_t>(s.before.hour);
+        e.ElectMinute = 30, e.ElectPM = static_cast<std::int16_t>(s.pm);
         s.step(e);
         RezoneAfterStep(e, s.direction);
         const LocalDateTime t = LocalDateTimeOf(e);

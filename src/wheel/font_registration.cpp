@@ -1,4 +1,4 @@
-#include "shell/font_registration.h"
+#include "wheel/font_registration.h"
 
 #include <QFontDatabase>
 

@@ -1,4 +1,4 @@
-#include "shell/data_folders.h"
+#include "files/data_folders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/window_geometry.h"
+#include "wheel/window_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Which folders the program reads and writes, and the first start of a user, in temporary folders.
-#include "shell/data_folders.h"
+#include "files/data_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -17,17 +19,11 @@ protected:
     // A folder holding the shipped files, as a build folder or share/orvantis does.
     QString Shipped(const QString& name) const {
         QDir().mkpath(Path(name));
-        for (const char* file : {"OPTIONS.MAS", "NATAL.ORB", "ORVANTIS.HLP"}) {
-            QFile out(Path(name) + '/' + file);
-            EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(QByteArray("shipped ") + file);
-        }
+        for (const char* file : {"OPTIONS.MAS", "NATAL.ORB", "ORVANTIS.HLP"})
+            EXPECT_TRUE(WriteFileWhole(Path(name) + '/' + file, QByteArray("shipped ") + file));
         return Path(name);
     }
-    static QByteArray Text(const QString& path) {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(none)");
-    }
+    static std::string Text(const QString& path) { return ReadFileWhole(path).value_or("(none)"); }
 
     QTemporaryDir root_;
 };
@@ -61,17 +57,14 @@ TEST_F(DataFoldersTest, FirstStartSeedsTheUsersFilesAndLaterStartsKeepThem) {
     EXPECT_FALSE(QFileInfo::exists(folders.settings + "/ORVANTIS.HLP"));  // read from shipped
     EXPECT_FALSE(QFileInfo::exists(folders.settings + "/ORVANTIS.INI"));  // none shipped
 
-    QFile options(folders.settings + "/OPTIONS.OPT");
-    ASSERT_TRUE(options.open(QIODevice::WriteOnly));
-    options.write("mine");
-    options.close();
+    ASSERT_TRUE(WriteFileWhole(folders.settings + "/OPTIONS.OPT", "mine"));
     QFile::remove(folders.settings + "/NATAL.ORB");
     ASSERT_EQ(SeedSettings(folders), std::nullopt);
     EXPECT_EQ(Text(folders.settings + "/OPTIONS.OPT"), "mine");
     EXPECT_EQ(Text(folders.settings + "/NATAL.ORB"), "shipped NATAL.ORB");
 
     // A settings folder that cannot be made (a file stands in its way) is reported.
-    QFile(Path("file")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteFileWhole(Path("file"), ""));
     const auto problem = SeedSettings({Path("file/orvantis"), folders.shipped});
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->text.find("file/orvantis"), std::string::npos);
