@@ -6,14 +6,13 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <tuple>
 
 #include "cli/chart_report.h"
 #include "settings/option_lines.h"
+#include "settings/text_lines.h"
 
 namespace orvantis {
 namespace {
@@ -24,40 +23,30 @@ ChartCommand Parsed(std::vector<std::string> args) {
     return std::get<ChartCommand>(result);
 }
 
-TEST(ChartCommandLine, ReadsEveryOptionWithItsValueAfterASpaceOrAnEqualsSign) {
-    const std::vector<std::string> given = {
-        "--date",   "2000-01-01", "--time",  "12:00",    "--zone",     "-1",      "--long",
-        "0.00W",    "--lat",      "51.29N",  "--event",  "Test",       "--house", "K",
-        "--zodiac", "2",          "--node",  "1",        "--data-dir", "/tmp",    "--png",
-        "w.png",    "--size",     "640x480", "--layout", "european",   "--orbs",  "X.ORB",
-        "--pdf",    "p.pdf",      "--page",  "half",     "--paper",    "letter"};
-    for (const bool joined : {false, true}) {
-        std::vector<std::string> args = {"--json", "--aspects"};
-        for (std::size_t i = 0; i < given.size(); i += 2) {
-            if (joined)
-                args.push_back(given[i] + "=" + given[i + 1]);
-            else
-                args.insert(args.end(), {given[i], given[i + 1]});
-        }
-        const auto c = Parsed(args);
-        EXPECT_EQ(std::tie(*c.date, *c.time, *c.zone, *c.longitude, *c.latitude, *c.event,
-                           c.data_dir, *c.png, *c.orbs, *c.pdf),
-                  std::make_tuple("2000-01-01", "12:00", "-1", "0.00W", "51.29N", "Test", "/tmp",
-                                  "w.png", "X.ORB", "p.pdf"));
-        EXPECT_EQ(std::tie(*c.house, *c.zodiac, *c.node, c.png_width, c.png_height, *c.layout),
-                  std::make_tuple('K', 2, 1, 640, 480, 1));
-        EXPECT_TRUE(c.json && c.aspects && !c.help && !c.version);
-        EXPECT_TRUE(c.page == PrintedPage::kHalf && c.paper == Paper::kLetter);
-    }
+TEST(ChartCommandLine, ReadsEveryOptionWithItsValue) {
+    const auto c =
+        Parsed({"--date",   "2000-01-01", "--time", "12:00",   "--zone",   "-1",         "--long",
+                "0.00W",    "--lat",      "51.29N", "--event", "Test",     "--house",    "K",
+                "--zodiac", "2",          "--node", "0",       "--node=1", "--data-dir", "/tmp",
+                "--png",    "w.png",      "--size", "640x480", "--layout", "european",   "--orbs",
+                "X.ORB",    "--pdf",      "p.pdf",  "--page",  "half",     "--paper",    "letter",
+                "--json",   "--aspects"});
+    EXPECT_EQ(std::tie(*c.date, *c.time, *c.zone, *c.longitude, *c.latitude, *c.event, c.data_dir,
+                       *c.png, *c.orbs, *c.pdf),
+              std::make_tuple("2000-01-01", "12:00", "-1", "0.00W", "51.29N", "Test", "/tmp",
+                              "w.png", "X.ORB", "p.pdf"));
+    // A value after "=" as after a space; given twice, the last one counts.
+    EXPECT_EQ(std::tie(*c.house, *c.zodiac, *c.node, c.png_width, c.png_height, *c.layout),
+              std::make_tuple('K', 2, 1, 640, 480, 1));
+    EXPECT_TRUE(c.json && c.aspects && !c.help && !c.version);
+    EXPECT_TRUE(c.page == PrintedPage::kHalf && c.paper == Paper::kLetter);
     EXPECT_TRUE(Parsed({"-h"}).help && Parsed({"--help"}).help);
     EXPECT_TRUE(Parsed({"-v"}).version && Parsed({"--version"}).version);
-    EXPECT_EQ(*Parsed({"--node", "0", "--node=1"}).node, 1);  // the last one counts
 }
 
 TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--date", "2000-01-01"}, "--date and --time go together"},
-        {{"--time", "12:00"}, "--date and --time go together"},
         {{"--zone", "5"}, "--zone, --long, --lat and --event describe an election chart"},
         {{"--orbs", "X.ORB"}, "--orbs goes with --aspects or --pdf"},
         {{"--house", "PP"}, "--house takes one of P R K C O E M I"},
@@ -86,8 +75,8 @@ TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
 
 // The manual page is written by hand: every option of the help text must be in it.
 TEST(ChartCommandLine, ManualPageDescribesEveryOption) {
-    std::ifstream in(ORVANTIS_DATA_DIR "/../desktop/orvantis-chart.1");
-    const std::string page(std::istreambuf_iterator<char>(in), {});
+    const std::string page =
+        ReadTextFile(ORVANTIS_DATA_DIR "/../desktop/orvantis-chart.1").value_or("");
     ASSERT_FALSE(page.empty());
     std::istringstream help(ChartCommandUsage());
     int options = 0;
@@ -176,10 +165,8 @@ TEST(ChartCommandLine, RefusedElectionFieldsAreNamed) {
     for (const auto& [option, value, field] : {std::tuple{"--date", "2024/03/05", "date"},
                                                {"--time", "1000", "time"},
                                                {"--time", "24:00", "time"},
-                                               {"--long", "12.3", "longitude"},
                                                {"--long", "12.345W", "longitude"},
                                                {"--long", "1e309W", "longitude"},
-                                               {"--lat", "x.10N", "latitude"},
                                                {"--lat", "40.4E", "latitude"},
                                                {"--date", "2024-02-30", "date"}})
         EXPECT_EQ(refused(option, value), field) << option << " " << value;

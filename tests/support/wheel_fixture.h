@@ -3,12 +3,10 @@
 // ones computed from a moment and place; and the shipped options they paint with.
 #pragma once
 
-#include <fstream>
-#include <sstream>
-
 #include "chart/chart_driver.h"
 #include "chart/houses.h"
 #include "settings/options_file.h"
+#include "settings/text_lines.h"
 
 namespace orvantis::test {
 
@@ -62,11 +60,8 @@ inline bool RealChart(const ElectionData& when, char system, const OptionValues&
 
 // The shipped OPTIONS.OPT of the source tree.
 inline OptionValues ShippedOptions() {
-    std::ifstream file(ORVANTIS_DATA_DIR "/OPTIONS.OPT", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
     OptionValues o{};
-    ReadOptionsFile(text.str(), o);
+    ReadOptionsFile(ReadTextFile(ORVANTIS_DATA_DIR "/OPTIONS.OPT").value_or(""), o);
     return o;
 }
 

@@ -1,6 +1,6 @@
-// The QPainter surface on a QImage: y up, text hanging from its top-left corner, sizes in
-// points measured on the device, colours readable on paper, the glyph font's codes; the half page
-// on the upper half of the paper.
+// The QPainter surface on a QImage: y up, text hanging from its top-left corner, the glyph font's
+// codes, colours readable on paper; the half page on the upper half of the paper. (Sizes in points
+// on the device: the page in wheel_properties_test.)
 #include "wheel/qpainter_surface.h"
 
 #include <gtest/gtest.h>
@@ -54,22 +54,6 @@ TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
     EXPECT_GE(letter.left(), 100);
     EXPECT_GT(letter.top(), 100);
     EXPECT_LT(letter.bottom(), 100 + 20 * 96 / 72 * 1.4);
-}
-
-TEST(QPainterSurface, PointsFollowTheDeviceResolution) {
-    // The same text on a 96-dpi and a 300-dpi image of the same physical size takes the same
-    // share of the user scale.
-    auto width_at = [](int dpi) {
-        QImage image = White(dpi * 4, dpi * 3);
-        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
-        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
-        QPainter painter(&image);
-        const UserScale scale{-304, 228, 304, -228};
-        QPainterSurface surface(painter, QRectF(0, 0, image.width(), image.height()), scale);
-        surface.SetFont({"DejaVu Sans", 10, false});
-        return surface.TextExtent("012345").width;
-    };
-    EXPECT_NEAR(width_at(96), width_at(300), width_at(96) * 0.05);
 }
 
 // On paper every palette colour reads on white: text at 4.5:1 or more, darkened no further than

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "support/recording_surface.h"
 #include "support/wheel_fixture.h"
@@ -14,16 +13,15 @@
 namespace orvantis::test {
 namespace {
 
-// One paint in a 640 × 480 window.
+// The ordinary chart painted in the American layout in a 640 × 480 window.
 struct RecordedPaint {
     WheelChart w = OrdinaryChart();
     OptionValues options = ShippedOptions();
     DrawingTables tables = BuiltInDrawingTables();
     RecordingSurface surface;
 
-    WheelWork Paint(const WheelStyle& style = WindowWheelStyle(), int type_chart = 0) {
+    WheelWork Paint(const WheelStyle& style = WindowWheelStyle()) {
         WheelInputs in{w.chart, w.shown, options, tables};
-        in.TypeChart = type_chart;
         in.style = style;
         DrawingContext dc(surface, WheelUserScale(in, {640, 480}));
         return PaintWheel(dc, in);
@@ -47,11 +45,9 @@ TEST(WheelPaint, MatchesTheRecordedCallList) {
         std::ofstream(path, std::ios::binary) << actual;
         GTEST_SKIP() << "rewrote " << path;
     }
-    std::ifstream file(path, std::ios::binary);
-    ASSERT_TRUE(file) << path << " is missing; run with ORVANTIS_UPDATE_GOLDEN=1";
-    std::stringstream expected;
-    expected << file.rdbuf();
-    EXPECT_EQ(expected.str(), actual);
+    const std::optional<std::string> expected = ReadTextFile(path);
+    ASSERT_TRUE(expected) << path << " is missing; run with ORVANTIS_UPDATE_GOLDEN=1";
+    EXPECT_EQ(*expected, actual);
 }
 
 // The copy for the half-page print: white paper and black spokes whatever the options say; the

@@ -31,15 +31,13 @@ struct Case {
     bool page = false;  // the printed page: A4 within 10 mm margins at 150 dpi, not a window
 };
 
+// A moment in UT (hour 0..23) and a place in whole degrees.
 ElectionData At(int y, int mo, int d, int h, int mi, int lon, bool west, int lat, bool south) {
+    using I = std::int16_t;
     ElectionData e;
-    e.ElectYear = static_cast<std::int16_t>(y), e.ElectMonth = static_cast<std::int16_t>(mo);
-    e.ElectDay = static_cast<std::int16_t>(d);
-    e.ElectHour = static_cast<std::int16_t>(h % 12 == 0 ? 12 : h % 12);
-    e.ElectPM = h >= 12, e.ElectMinute = static_cast<std::int16_t>(mi);
-    e.ElectZone = 0;
-    e.ElectLongDeg = static_cast<std::int16_t>(lon), e.ElectWest = west;
-    e.ElectLatDeg = static_cast<std::int16_t>(lat), e.ElectSouth = south;
+    e.ElectYear = I(y), e.ElectMonth = I(mo), e.ElectDay = I(d), e.ElectMinute = I(mi);
+    e.ElectHour = I(h % 12 == 0 ? 12 : h % 12), e.ElectPM = h >= 12, e.ElectZone = 0;
+    e.ElectLongDeg = I(lon), e.ElectWest = west, e.ElectLatDeg = I(lat), e.ElectSouth = south;
     return e;
 }
 
@@ -61,8 +59,11 @@ std::vector<Case> Corpus() {
         return std::uniform_int_distribution<int>(lo, hi)(random);
     };
     for (std::size_t k = 0; k < 60; ++k) {
-        Case c{At(pick(1900, 2099), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59),
-                  pick(0, 179), pick(0, 1) == 1, pick(0, 65), pick(0, 1) == 1),
+        // Drawn in this order on every compiler: a braced list is evaluated left to right.
+        const std::array<int, 9> v{pick(1900, 2099), pick(1, 12), pick(1, 28),
+                                   pick(0, 23),      pick(0, 59), pick(0, 179),
+                                   pick(0, 1),       pick(0, 65), pick(0, 1)};
+        Case c{At(v[0], v[1], v[2], v[3], v[4], v[5], v[6] == 1, v[7], v[8] == 1),
                "PRKCOEMI"[k % 8], static_cast<int>(k / 8 % 2), sizes[k % 6].first,
                sizes[k % 6].second};
         if (k % 7 == 3) c.page = true, c.width = 1122, c.height = 1636;
@@ -150,8 +151,8 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
             if (k == ItemKind::Leader) leader[item.tag.body] = true, ++leaders;
             if (k == ItemKind::Leader || k == ItemKind::Caption) continue;
             solid.push_back(&item);
-            // Text large enough to read.
-            EXPECT_GE(b.y1 - b.y0, 10) << ItemKindName(k);
+            // Text large enough to read; on paper its size in points, measured at 150 dpi.
+            EXPECT_GE(b.y1 - b.y0, c.page ? item.points * 150 / 72 : 10) << ItemKindName(k);
             // Between the rings, or outside the outer one.
             const double far = std::hypot(std::max(centre.x - b.x0, b.x1 - centre.x),
                                           std::max(centre.y - b.y0, b.y1 - centre.y));
