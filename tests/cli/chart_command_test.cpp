@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -17,20 +16,24 @@
 namespace orvantis {
 namespace {
 
-ChartCommand Parsed(std::vector<std::string> args) {
-    auto result = ParseChartCommand(args);
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+ChartCommand Parsed(const std::string& args) {
+    auto result = ParseChartCommand(Words(args));
     if (auto* error = std::get_if<UsageError>(&result)) ADD_FAILURE() << error->message;
     return std::get<ChartCommand>(result);
 }
 
 TEST(ChartCommandLine, ReadsEveryOptionWithItsValue) {
-    const auto c =
-        Parsed({"--date",   "2000-01-01", "--time", "12:00",   "--zone",   "-1",         "--long",
-                "0.00W",    "--lat",      "51.29N", "--event", "Test",     "--house",    "K",
-                "--zodiac", "2",          "--node", "0",       "--node=1", "--data-dir", "/tmp",
-                "--png",    "w.png",      "--size", "640x480", "--layout", "european",   "--orbs",
-                "X.ORB",    "--pdf",      "p.pdf",  "--page",  "half",     "--paper",    "letter",
-                "--json",   "--aspects"});
+    const auto c = Parsed(
+        "--date 2000-01-01 --time 12:00 --zone -1 --long 0.00W --lat 51.29N --event Test --house K "
+        "--zodiac 2 --node 0 --node=1 --data-dir /tmp --png w.png --size 640x480 --layout european "
+        "--orbs X.ORB --pdf p.pdf --page half --paper letter --json --aspects");
     EXPECT_EQ(std::tie(*c.date, *c.time, *c.zone, *c.longitude, *c.latitude, *c.event, c.data_dir,
                        *c.png, *c.orbs, *c.pdf),
               std::make_tuple("2000-01-01", "12:00", "-1", "0.00W", "51.29N", "Test", "/tmp",
@@ -40,37 +43,37 @@ TEST(ChartCommandLine, ReadsEveryOptionWithItsValue) {
               std::make_tuple('K', 2, 1, 640, 480, 1));
     EXPECT_TRUE(c.json && c.aspects && !c.help && !c.version);
     EXPECT_TRUE(c.page == PrintedPage::kHalf && c.paper == Paper::kLetter);
-    EXPECT_TRUE(Parsed({"-h"}).help && Parsed({"--help"}).help);
-    EXPECT_TRUE(Parsed({"-v"}).version && Parsed({"--version"}).version);
+    EXPECT_TRUE(Parsed("-h").help && Parsed("--help").help);
+    EXPECT_TRUE(Parsed("-v").version && Parsed("--version").version);
 }
 
 TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--date", "2000-01-01"}, "--date and --time go together"},
-        {{"--zone", "5"}, "--zone, --long, --lat and --event describe an election chart"},
-        {{"--orbs", "X.ORB"}, "--orbs goes with --aspects or --pdf"},
-        {{"--house", "PP"}, "--house takes one of P R K C O E M I"},
-        {{"--zodiac", "3"}, "--zodiac takes 0, 1 or 2"},
-        {{"--node=-1"}, "--node takes 0 or 1"},
-        {{"--size", "10x10"}, "--size takes WIDTHxHEIGHT, each 16 to 8192"},
-        {{"--layout", "French"}, "--layout takes american or european"},
-        {{"--tz", "5"}, "--tz takes a time zone name"},
-        {{"--pdf", "p.pdf", "--page", "quarter"}, "--page takes full or half"},
-        {{"--pdf", "p.pdf", "--paper", "A5"}, "--paper takes a4 or letter"},
-        {{"--paper", "a4"}, "--page and --paper go with --pdf"},
-        {{"--json", "--bogus"}, "Unknown option 'bogus'."},
-        {{"--json=yes"}, "Unexpected value after '--json'."},
-        {{"--date"}, "Missing value after '--date'."},
-        {{"now"}, "Unexpected argument 'now'."},
+    const std::pair<const char*, std::string> cases[] = {
+        {"--date 2000-01-01", "--date and --time go together"},
+        {"--zone 5", "--zone, --long, --lat and --event describe an election chart"},
+        {"--orbs X.ORB", "--orbs goes with --aspects or --pdf"},
+        {"--house PP", "--house takes one of P R K C O E M I"},
+        {"--zodiac 3", "--zodiac takes 0, 1 or 2"},
+        {"--node=-1", "--node takes 0 or 1"},
+        {"--size 10x10", "--size takes WIDTHxHEIGHT, each 16 to 8192"},
+        {"--layout French", "--layout takes american or european"},
+        {"--tz 5", "--tz takes a time zone name"},
+        {"--pdf p.pdf --page quarter", "--page takes full or half"},
+        {"--pdf p.pdf --paper A5", "--paper takes a4 or letter"},
+        {"--paper a4", "--page and --paper go with --pdf"},
+        {"--json --bogus", "Unknown option 'bogus'."},
+        {"--json=yes", "Unexpected value after '--json'."},
+        {"--date", "Missing value after '--date'."},
+        {"now", "Unexpected argument 'now'."},
     };
     for (const auto& [args, message] : cases) {
-        const auto parsed = ParseChartCommand(args);
+        const auto parsed = ParseChartCommand(Words(args));
         const auto* usage = std::get_if<UsageError>(&parsed);
-        ASSERT_NE(usage, nullptr) << args[0];
+        ASSERT_NE(usage, nullptr) << args;
         EXPECT_EQ(usage->message.substr(0, message.size()), message);
     }
-    EXPECT_TRUE(std::holds_alternative<ChartCommand>(
-        ParseChartCommand({"--orbs", "X.ORB", "--pdf", "p.pdf"})));
+    EXPECT_TRUE(
+        std::holds_alternative<ChartCommand>(ParseChartCommand(Words("--orbs X.ORB --pdf p.pdf"))));
 }
 
 // The manual page is written by hand: every option of the help text must be in it.
@@ -92,42 +95,50 @@ TEST(ChartCommandLine, ManualPageDescribesEveryOption) {
     EXPECT_GT(options, 20);
 }
 
-ElectionEntry EntryFor(std::vector<std::string> args, OptionValues options = {}) {
-    args.insert(args.begin(), {"--date", "2024-03-05"});
-    if (std::find(args.begin(), args.end(), "--time") == args.end())
-        args.insert(args.end(), {"--time", "10:00"});
-    const auto entry = BuildElectionEntry(Parsed(args), options);
-    if (auto* error = std::get_if<FieldError>(&entry)) ADD_FAILURE() << error->field;
-    return std::get<ElectionEntry>(entry);
+// The election entry of a command line on 5 March 2024 at 10:00 (a later value counts).
+std::variant<ElectionEntry, FieldError> Built(const std::string& args, const OptionValues& home) {
+    return BuildElectionEntry(Parsed("--date 2024-03-05 --time 10:00 " + args), home);
 }
 
-TEST(ChartCommandLine, TwentyFourHourTimeMapsToTheTwelveHourClock) {
-    for (const auto& [time, hour, pm] : {std::tuple{"00:05", "12", false},
-                                         {"11:59", "11", false},
-                                         {"12:00", "12", true},
-                                         {"13:30", "1", true},
-                                         {"23:59", "11", true}}) {
-        const auto e = EntryFor({"--time", time});
-        EXPECT_EQ(std::tie(e.hour, e.pm), std::make_tuple(hour, pm)) << time;
-    }
+// The entry's hour and place ("1pm 12.30E 33.5S z0"), or the one field refused: by the command
+// line, which cannot split it into the entry's fields, or by the election checks.
+std::string Entry(const std::string& args, const OptionValues& home = {}) {
+    const auto built = Built(args, home);
+    if (const auto* error = std::get_if<FieldError>(&built)) return error->field;
+    const ElectionEntry& e = std::get<ElectionEntry>(built);
+    std::set<std::string> fields;
+    for (const auto& fault : ValidateElectionData(e, 'P')) fields.insert(fault.field);
+    if (!fields.empty()) return fields.size() == 1 ? *fields.begin() : "several fields";
+    return e.hour + (e.pm ? "pm " : "am ") + e.long_deg + "." + e.long_min +
+           (e.west ? "W " : "E ") + e.lat_deg + "." + e.lat_min + (e.south ? "S z" : "N z") +
+           e.zone;
 }
 
-TEST(ChartCommandLine, PackedPlaceReadsDegreesAndMinutes) {
-    const auto e = EntryFor({"--long", "12.3e", "--lat", "33.05S"});
-    EXPECT_EQ(std::tie(e.long_deg, e.long_min, e.west), std::make_tuple("12", "30", false));
-    EXPECT_EQ(std::tie(e.lat_deg, e.lat_min, e.south), std::make_tuple("33", "5", true));
-    const auto whole = EntryFor({"--long", "74W"});
-    EXPECT_EQ(std::tie(whole.long_deg, whole.long_min, whole.west),
-              std::make_tuple("74", "0", true));
+TEST(ChartCommandLine, ElectionEntryOnTheTwelveHourClockWithItsPlace) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--time 00:05", "12am 0.0W 0.0N z0"},
+        {"--time 11:59", "11am 0.0W 0.0N z0"},
+        {"--time 12:00", "12pm 0.0W 0.0N z0"},
+        {"--time 13:30", "1pm 0.0W 0.0N z0"},
+        {"--time 23:59 --zone -3.5 --long 51.3e", "11pm 51.30E 0.0N z-3.5"},
+        {"--long 12.3e --lat 33.05S", "10am 12.30E 33.5S z0"},
+        {"--long 74W --lat 51.29N", "10am 74.0W 51.29N z0"},
+        {"--date 2024/03/05", "date"},
+        {"--date 2024-02-30", "date"},
+        {"--time 1000", "time"},
+        {"--time 24:00", "time"},
+        {"--long 12.345W", "longitude"},
+        {"--long 1e309W", "longitude"},
+        {"--lat 40.4E", "latitude"},
+    };
+    for (const auto& [args, entry] : cases) EXPECT_EQ(Entry(args), entry) << args;
 }
 
 TEST(ChartCommandLine, HomeDataFillsWhatIsNotGiven) {
     OptionValues o{};
     o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73, o[kOptionHomeLongMin] = 59;
     o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42, o[kOptionHomeLatSouth] = -1;
-    const auto e = EntryFor({}, o);
-    EXPECT_EQ(std::tie(e.zone, e.long_deg, e.long_min, e.west, e.lat_deg, e.lat_min, e.south),
-              std::make_tuple("5", "73", "59", true, "40", "42", true));
+    EXPECT_EQ(Entry("", o), "10am 73.59W 40.42S z5");
 
     // Found by the command-line fuzzer: a home longitude of -1e30 overflowed the int it was
     // rounded through, and a zone of 3e38 or 1e-45 overran the zone's 32-character buffer, so
@@ -137,50 +148,26 @@ TEST(ChartCommandLine, HomeDataFillsWhatIsNotGiven) {
     };
     o[kOptionHomeZone] = 3e38f, o[kOptionHomeLongDeg] = -1e30f, o[kOptionHomeLongMin] = 59.5f;
     o[kOptionHomeLatDeg] = -0.0f, o[kOptionHomeLatMin] = 3e38f;
-    const auto huge = EntryFor({}, o);
-    EXPECT_EQ(single(huge.zone), 3e38f);
-    EXPECT_EQ(single(huge.long_deg), -1e30f);
-    EXPECT_EQ(huge.long_min, "60");
-    EXPECT_EQ(huge.lat_deg, "0");
-    EXPECT_EQ(single(huge.lat_min), 3e38f);
+    const auto huge = std::get<ElectionEntry>(Built("", o));
+    EXPECT_EQ(std::tuple(single(huge.zone), single(huge.long_deg), huge.long_min, huge.lat_deg,
+                         single(huge.lat_min)),
+              std::tuple(3e38f, -1e30f, "60", "0", 3e38f));
     o[kOptionHomeZone] = 1e-45f;
-    EXPECT_EQ(single(EntryFor({}, o).zone), 1e-45f);
+    EXPECT_EQ(single(std::get<ElectionEntry>(Built("", o)).zone), 1e-45f);
     // Such a place is refused by the election checks, never stored.
     EXPECT_FALSE(ValidateElectionData(huge, 'P').empty());
 }
 
-// What the command line cannot split into the entry's fields it refuses itself, naming the
-// field; the rest reaches the election checks.
-TEST(ChartCommandLine, RefusedElectionFieldsAreNamed) {
-    const auto refused = [](const std::string& option, const std::string& value) {
-        const std::vector<std::string> args = {"--date", "2024-03-05", "--time", "10:30",
-                                               option,   value};  // the last value counts
-        const auto entry = BuildElectionEntry(Parsed(args), {});
-        if (const auto* error = std::get_if<FieldError>(&entry)) return error->field;
-        std::set<std::string> fields;
-        for (const auto& fault : ValidateElectionData(std::get<ElectionEntry>(entry), 'P'))
-            fields.insert(fault.field);
-        return fields.size() == 1 ? *fields.begin() : std::string("accepted");
-    };
-    for (const auto& [option, value, field] : {std::tuple{"--date", "2024/03/05", "date"},
-                                               {"--time", "1000", "time"},
-                                               {"--time", "24:00", "time"},
-                                               {"--long", "12.345W", "longitude"},
-                                               {"--long", "1e309W", "longitude"},
-                                               {"--lat", "40.4E", "latitude"},
-                                               {"--date", "2024-02-30", "date"}})
-        EXPECT_EQ(refused(option, value), field) << option << " " << value;
-}
-
 TEST(ChartCommandLine, EventNameBecomesTheChartsEightBitText) {
     for (const auto& [utf8, latin1] : {
-             std::pair{"Z\xc3\xbcrich", "Z\xfcrich"},             // UTF-8 ü is Latin-1 0xFC
-             {"Sun \xe2\x98\x89 Moon", "Sun ? Moon"},             // beyond Latin-1
-             {"caf\xe9", "caf\xe9"},                              // Latin-1 already
-             {"\xc0\xaf \xed\xa0\x80", "\xc0\xaf \xed\xa0\x80"},  // overlong, surrogate
-             {"\xe2\x98", "\xe2\x98"},                            // cut off
+             std::pair{"Z\xc3\xbcrich", "Z\xfcrich"},           // UTF-8 ü is Latin-1 0xFC
+             {"Sun\xe2\x98\x89Moon", "Sun?Moon"},               // beyond Latin-1
+             {"caf\xe9", "caf\xe9"},                            // Latin-1 already
+             {"\xc0\xaf\xed\xa0\x80", "\xc0\xaf\xed\xa0\x80"},  // overlong, surrogate
+             {"\xe2\x98", "\xe2\x98"},                          // cut off
          })
-        EXPECT_EQ(EntryFor({"--event", utf8}).event, latin1) << utf8;
+        EXPECT_EQ(std::get<ElectionEntry>(Built(std::string("--event ") + utf8, {})).event, latin1)
+            << utf8;
     // And back to UTF-8 in what the command prints.
     ChartState chart;
     chart.CaptionLines[1] = "Z\xfcrich - election chart";
