@@ -50,20 +50,18 @@ TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
     const QRect line = Ink(image.copy(0, 0, 200, 50));
     EXPECT_TRUE(line.top() >= 5 && line.bottom() < 20);
     const QRect letter = Ink(image.copy(0, 50, 200, 100)).translated(0, 50);
-    ASSERT_FALSE(letter.isEmpty());
-    EXPECT_GE(letter.left(), 100);
-    EXPECT_GT(letter.top(), 100);
-    EXPECT_LT(letter.bottom(), 100 + 20 * 96 / 72 * 1.4);
+    EXPECT_TRUE(letter.left() >= 100 && letter.top() > 100 && letter.bottom() < 100 + 20 * 96 / 72 * 1.4)
+        << letter.left() << "," << letter.top() << " " << letter.bottom();
 }
 
 // On paper every palette colour reads on white: text at 4.5:1 or more, darkened no further than
-// needed and in its own hue; colours that already read stay as they are.
+// needed and in its own hue; colours that already read stay as they are. An option out of range
+// (a hand-edited file) paints black rather than failing.
 TEST(DarkenedForWhite, PaletteColoursReachTheContrastAndKeepTheirHue) {
     const Colour white{255, 255, 255};
     for (int n = 0; n <= 14; ++n) {
         SCOPED_TRACE(n);
-        const Colour c = PaletteColour(n);
-        const Colour d = DarkenedForWhite(c, 4.5);
+        const Colour c = PaletteColour(n), d = DarkenedForWhite(c, 4.5);
         EXPECT_GE(ContrastRatio(d, white), 4.5);
         if (ContrastRatio(c, white) >= 4.5) {
             EXPECT_EQ(d, c);
@@ -74,6 +72,8 @@ TEST(DarkenedForWhite, PaletteColoursReachTheContrastAndKeepTheirHue) {
         for (const auto& [from, to] : {std::pair{c.r, d.r}, {c.g, d.g}, {c.b, d.b}})
             EXPECT_NEAR(to, from * std::max({d.r, d.g, d.b}) / double(peak), 1.0);
     }
+    EXPECT_EQ(PaletteColour(14.4), PaletteColour(14));
+    for (const double n : {-1.0, 16.0, 1e300}) EXPECT_EQ(PaletteColour(n), (Colour{0, 0, 0})) << n;
 }
 
 // The half page is the window's monochrome wheel across the width of the paper, on the upper
@@ -92,9 +92,8 @@ TEST(PrintedPage, HalfPageFillsTheUpperHalf) {
     }
     EXPECT_EQ(page.pixel(8, 146), qRgb(255, 255, 255));  // a corner of the window's picture
     const QRect ink = Ink(page);
-    EXPECT_LT(ink.top(), 20);
-    EXPECT_GT(ink.width(), 150);
-    EXPECT_LE(ink.bottom(), 297 / 2);
+    EXPECT_TRUE(ink.top() < 20 && ink.width() > 150 && ink.bottom() <= 297 / 2)
+        << ink.top() << " " << ink.width() << " " << ink.bottom();
 }
 
 }  // namespace

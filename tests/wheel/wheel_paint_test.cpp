@@ -54,50 +54,39 @@ TEST(WheelPaint, MatchesTheRecordedCallList) {
 // rings keep their colour.
 TEST(WheelPaint, MonochromeCopyIsWhiteWithBlackSpokes) {
     RecordedPaint r;
-    r.options[kOptionBackgroundColour] = 1;  // dark blue
-    r.options[kOptionRingColour] = 4;        // dark red
-    r.options[kOptionSpokeColour] = 9;       // light blue
+    r.options[kOptionBackgroundColour] = 1, r.options[kOptionRingColour] = 4;  // blue, red
+    r.options[kOptionSpokeColour] = 9;                                         // light blue
     r.Paint(WindowWheelStyle(true));
     const auto& calls = r.surface.calls;
     ASSERT_GT(calls.size(), 15u);
     EXPECT_EQ(calls[0], "Clear #FFFFFF");
     for (int i = 1; i <= 12; ++i) EXPECT_THAT(calls[i], ::testing::EndsWith("#000000")) << i;
-    EXPECT_EQ(calls[13], "Circle 0.000,0.000 217.000 #800000");
-    EXPECT_EQ(calls[14], "Circle 0.000,0.000 120.000 #800000");
+    EXPECT_EQ(calls[13] + calls[14],
+              "Circle 0.000,0.000 217.000 #800000Circle 0.000,0.000 120.000 #800000");
 }
 
 // Captions hang from the top-left corner a line apart; an empty line keeps its place. The page
 // sets them in from its edges and adds "Sidereal" under a sidereal chart.
 TEST(WheelPaint, CaptionLinesKeepTheirPlaces) {
-    RecordedPaint window;
+    RecordedPaint window, page;
     window.w.chart.CaptionLines[3] = "";
     window.Paint();
+    page.options[kOptionZodiac] = 1, page.options[kOptionPageCaptionTop] = 7;
+    page.Paint(PrinterPageWheelStyle());
     const auto at = [](const RecordingSurface& s, const std::string& text) {
         for (const auto& t : s.texts)
-            if (t.text == text) return t.at;
+            if (t.text == text) return std::pair{t.at.x, t.at.y};
         ADD_FAILURE() << text << " not drawn";
-        return Point{};
+        return std::pair{0.0, 0.0};
     };
     const UserScale scale = WindowUserScale(304, {640, 480});
-    const auto& lines = window.w.chart.CaptionLines;
-    EXPECT_EQ(at(window.surface, lines[1]).x, scale.left + 10);
-    for (const int n : {1, 2, 4, 7})
-        EXPECT_EQ(at(window.surface, lines[n]).y, scale.top - 10 * (n - 1));
-
-    RecordedPaint page;
-    page.options[kOptionZodiac] = 1;
-    page.options[kOptionPageCaptionTop] = 7;
-    page.Paint(PrinterPageWheelStyle());
     const UserScale paper = PrinterUserScale(PrinterStartScale(0, 1));
-    EXPECT_EQ(at(page.surface, lines[1]).x, paper.left + 30);
-    EXPECT_EQ(at(page.surface, lines[1]).y, paper.top - 7);
-    EXPECT_EQ(at(page.surface, "Sidereal").x, paper.left + 30);
-}
-
-// A colour option out of range (a hand-edited file) paints black rather than failing.
-TEST(WheelPaint, PaletteRoundsTheOptionAndGivesBlackOutOfRange) {
-    EXPECT_EQ(PaletteColour(14.4), (Colour{255, 255, 0}));
-    for (const double n : {-1.0, 16.0, 1e300}) EXPECT_EQ(PaletteColour(n), (Colour{0, 0, 0})) << n;
+    const auto& lines = window.w.chart.CaptionLines;
+    for (const int n : {1, 2, 4, 7})
+        EXPECT_EQ(at(window.surface, lines[n]),
+                  std::pair(scale.left + 10, scale.top - 10 * (n - 1)));
+    EXPECT_EQ(at(page.surface, lines[1]), std::pair(paper.left + 30, paper.top - 7));
+    EXPECT_EQ(at(page.surface, "Sidereal").first, paper.left + 30);
 }
 
 }  // namespace
