@@ -1,8 +1,8 @@
 // Runs the orvantis-chart executable as a user would, on data files in a temporary folder.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -30,10 +30,7 @@ struct Outcome {
 class ChartCommandRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ =
-            fs::temp_directory_path() /
-            ("orvantis-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() / ("orvantis-cli-" + std::to_string(getpid()));
         fs::create_directories(dir_);
         WriteOptions({{20, "10"}, {22, "51"}, {23, "30"}});  // home 0°10' W, 51°30' N, zone 0
     }
@@ -52,12 +49,8 @@ protected:
                                     " 2>&1";
         Outcome run;
         FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        std::array<char, 4096> buffer;
-        std::size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            run.out.append(buffer.data(), n);
-        const int raw = pclose(pipe);
+        for (int ch; pipe && (ch = std::fgetc(pipe)) != EOF;) run.out += static_cast<char>(ch);
+        const int raw = pipe ? pclose(pipe) : -1;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return run;
     }
@@ -102,6 +95,14 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
         {"--tz America/New_York --date 2024-11-03 --time 01:30 --fold 1 --long 74W", 0,
          "Using the second (--fold 1)"},
         {"--tz America/New_York --date 2024-03-10 --time 02:30", 2, "does not exist"},
+        {"--aspects --orbs /nonexistent/NONE.ORB", 1, "NONE.ORB"},
+        {"--events --from 2025-01-01 --days 40 --kinds phase", 0,
+         "2025-01-13T22:28:22Z  2025-01-13T22:28:22+00:00  phase    Full moon\n"},
+        // Each event on the clock of its own moment: summer time from 30 March 2025 in London.
+        {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
+         "+00:00  angle"},
+        {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
+         "+01:00  angle"},
     };
     for (const auto& c : cases) {
         const Outcome run = Chart(c.args);
@@ -111,11 +112,10 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
     // The data folder: home data that cannot make a chart, and no options file at all.
     WriteOptions({{18, "14"}});
     const Outcome home = Chart("");
-    EXPECT_EQ(home.status, 2);
-    EXPECT_THAT(home.out, HasSubstr("Error in natal input data section. Please correct."));
     fs::remove(dir_ / "OPTIONS.OPT");
     const Outcome none = Chart("");
-    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(std::pair(home.status, none.status), std::pair(2, 1));
+    EXPECT_THAT(home.out, HasSubstr("Error in natal input data section. Please correct."));
     EXPECT_THAT(none.out, HasSubstr("OPTIONS.OPT File Not Found"));
 }
 
@@ -133,9 +133,6 @@ TEST_F(ChartCommandRun, AspectsFollowTheOrbFile) {
         HasSubstr("{\"first\": 12, \"second\": 11, \"kind\": 6, \"name\": \"opposition\"}"));
     EXPECT_GT(Count(run.out, "\"first\": "), 2);
     EXPECT_EQ(Count(strict.out, "\"first\": "), 2);
-    const Outcome missing = Chart(j2000 + " --orbs " + (dir_ / "NONE.ORB").string());
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_THAT(missing.out, HasSubstr("NONE.ORB"));
 }
 
 TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
@@ -165,15 +162,6 @@ TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
     }
     EXPECT_EQ(kinds,
               (std::set<std::string>{"ingress", "station", "aspect", "phase", "void", "angle"}));
-
-    EXPECT_THAT(Chart("--events --from 2025-01-01 --days 40 --kinds phase").out,
-                HasSubstr("2025-01-13T22:28:22Z  2025-01-13T22:28:22+00:00  phase    Full moon\n"));
-    // A named home zone shows each event on the clock of its own moment: summer time from the
-    // 30th of March 2025 in London.
-    const Outcome london =
-        Chart("--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle");
-    EXPECT_THAT(london.out, HasSubstr("+00:00  angle"));
-    EXPECT_THAT(london.out, HasSubstr("+01:00  angle"));
 }
 
 // The wheel as PNG, SVG and drawing list, and the printed page as vector PDF, full or half, on

@@ -47,12 +47,6 @@ public:
         return {kCharWidth * static_cast<double>(s.size()), kCharHeight};
     }
 
-    std::string Transcript() const {
-        std::string all;
-        for (const std::string& line : calls) all += line + "\n";
-        return all;
-    }
-
     std::vector<std::string> calls;
     std::vector<TextCall> texts;
     std::vector<LineCall> lines;

@@ -12,10 +12,7 @@ namespace orvantis::test {
 
 struct WheelChart {
     ChartState chart;
-    DisplayedChart shown;
-
-    // The displayed copy of the chart, as after a computation that is shown.
-    void Show() { shown = DisplayedCopyOf(chart); }
+    DisplayedChart shown;  // as after a computation that is shown
 };
 
 // Unequal houses, the 9th across 0° Aries; Mercury and Saturn retrograde.
@@ -24,10 +21,7 @@ inline WheelChart OrdinaryChart() {
                                                    285, 308, 332, 1,   33,  68};
     WheelChart w;
     ChartState& c = w.chart;
-    for (int h = 1; h <= 12; ++h) {
-        c.Cusps[CuspPosition(h)] = kCuspsByHouse[h];
-        c.CuspsStd[h] = kCuspsByHouse[h];
-    }
+    for (int h = 1; h <= 12; ++h) c.Cusps[CuspPosition(h)] = c.CuspsStd[h] = kCuspsByHouse[h];
     c.Cusps[13] = c.Cusps[1];
     c.PlanetLong = {0,     280.5, 262.3, 300.7, 45.2,  150.9, 330.1, 20.4,
                     355.8, 298.6, 190.3, 70.2,  250.2, 14.8,  105,   1};
@@ -39,7 +33,7 @@ inline WheelChart OrdinaryChart() {
     c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
                       "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
     c.ChartReady = 1;
-    w.Show();
+    w.shown = DisplayedCopyOf(c);
     return w;
 }
 
@@ -54,7 +48,7 @@ inline bool RealChart(const ElectionData& when, char system, const OptionValues&
     request.house_system = system;
     request.running = false;
     if (!ComputeChart(out.chart, when, options, request, silent)) return false;
-    out.Show();
+    out.shown = DisplayedCopyOf(out.chart);
     return true;
 }
 
