@@ -58,20 +58,16 @@ TEST(DrawingTables, DamagedOrMissingFilesAreReportedOnceEach) {
               (std::vector<int>{-18, 228, 12, -5, 7}));
 }
 
-std::string ReadData(const std::string& name) {
-    return ReadTextFile(ORVANTIS_DATA_DIR "/" + name).value_or("");
-}
-
 TEST(ShippedData, FilesParseAndTheMasterEqualsTheOptions) {
-    EXPECT_TRUE(LoadDrawingTables({"HCDATA.DAT", ReadData("HCDATA.DAT"), ""},
-                                  {"RADIUS.DAT", ReadData("RADIUS.DAT"), ""})
-                    .problems.empty());
-    const std::string text = ReadData("OPTIONS.OPT");
-    EXPECT_EQ(text, ReadData("OPTIONS.MAS"));
+    const auto file = [](const char* name) -> TableFileText {
+        return {name, ReadTextFile(ORVANTIS_DATA_DIR "/" + std::string(name)), ""};
+    };
+    EXPECT_TRUE(LoadDrawingTables(file("HCDATA.DAT"), file("RADIUS.DAT")).problems.empty());
+    const std::string text = file("OPTIONS.OPT").text.value_or("");
+    EXPECT_EQ(file("OPTIONS.MAS").text, text);
     OptionValues values{};
     const OptionsReading r = ReadOptionsFile(text, values);
-    EXPECT_EQ(r.lines_read, 130);
-    EXPECT_FALSE(r.lines_left_over);
+    EXPECT_TRUE(r.lines_read == 130 && !r.lines_left_over);
     EXPECT_EQ(ReadHomeZoneName(text), "");  // shipped without a name: option 18 as before
 }
 

@@ -50,7 +50,8 @@ TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
     const QRect line = Ink(image.copy(0, 0, 200, 50));
     EXPECT_TRUE(line.top() >= 5 && line.bottom() < 20);
     const QRect letter = Ink(image.copy(0, 50, 200, 100)).translated(0, 50);
-    EXPECT_TRUE(letter.left() >= 100 && letter.top() > 100 && letter.bottom() < 100 + 20 * 96 / 72 * 1.4)
+    EXPECT_TRUE(letter.left() >= 100 && letter.top() > 100 &&
+                letter.bottom() < 100 + 20 * 96 / 72 * 1.4)
         << letter.left() << "," << letter.top() << " " << letter.bottom();
 }
 
