@@ -30,7 +30,7 @@ ChartCommand Parsed(const std::string& args) {
 }
 
 // The runs of the program read the other options; these it reads without showing them.
-TEST(ChartCommandLine, ReadsEveryOptionWithItsValue) {
+TEST(ChartCommandLine, ReadsOptionsWithTheirValues) {
     const auto c = Parsed(
         "--date 2000-01-01 --time 12:00 --event Test --zodiac=2 --node 0 --node=1 --pdf p.pdf "
         "--page half");
