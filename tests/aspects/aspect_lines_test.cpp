@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <tuple>
 #include <utility>
 
 #include "aspects/aspect_kind.h"
@@ -21,7 +20,8 @@ namespace {
 using test::RecordingSurface;
 
 // Bodies 1..10 making, under option orbs of 1 degree, the major aspects of kExpected (Sun–Jupiter
-// 181 apart) and a conjunction, semisextiles and a semisquare that must not be drawn.
+// 181 apart) and a conjunction, semisextiles and a semisquare that must not be drawn; bodies
+// beyond the Moon have no lines.
 struct Scene {
     std::array<double, 16> longitude{};
     std::array<double, 16> display{};
@@ -32,6 +32,8 @@ struct Scene {
             longitude[i] = L[i];
             display[i] = L[i] + 7;  // where the glyphs were drawn, not where the bodies are
         }
+        // Bodies 11..15 exactly opposite the Sun and each other: no line of theirs is drawn.
+        for (std::size_t i = 11; i <= 15; ++i) longitude[i] = 180, display[i] = 500;
         for (const int orb : {kOptionSextileOrb, kOptionSquareOrb, kOptionTrineOrb,
                               kOptionOppositionOrb, kOptionQuincunxOrb})
             options[orb] = 1;
@@ -69,69 +71,43 @@ const std::map<std::pair<int, int>, int> kExpected{
     {{kSaturn, kUranus}, kSquare},    {{kSaturn, kMoon}, kTrine},
 };
 
-std::vector<RecordingSurface::TextCall> Draw(const Scene& s, AspectLineTarget target,
-                                             RecordingSurface& surface) {
-    DrawingContext dc(surface, UserScale{-300, 300, 300, -300});
-    DrawAspectLines(dc, s.longitude, s.display, s.options, target);
-    return surface.texts;
-}
-
-TEST(DrawAspectLines, EachMajorAspectOnceWithItsGlyphCentredInTheLineColour) {
+// Each major aspect once, its glyph centred on the line in the line's colour: the group's palette
+// colour on the window and the printed page, black on the half-page copy.
+TEST(DrawAspectLines, EachMajorAspectOnceWithItsGlyphCentredInTheGroupColour) {
     const Scene s;
-    RecordingSurface surface;
-    Draw(s, {}, surface);
-    std::map<std::pair<int, int>, int> drawn;
-    ASSERT_EQ(surface.lines.size(), surface.texts.size());
-    for (std::size_t n = 0; n < surface.lines.size(); ++n) {
-        const auto& line = surface.lines[n];
-        const auto& text = surface.texts[n];
-        const auto pair = PairOf(line, s);
-        ASSERT_NE(pair.first, 0) << "a line not ending at a drawn glyph";
-        EXPECT_EQ(drawn.count(pair), 0u) << "drawn twice";
-        // The glyph is the only text of its line: one character, kind + 159.
-        drawn[pair] = static_cast<unsigned char>(text.text.at(0)) - 159;
-        // Top-left corner half a cell left of and, with y up, half a cell above the midpoint.
-        const Point mid{(line.from.x + line.to.x) / 2, (line.from.y + line.to.y) / 2};
-        EXPECT_NEAR(text.at.x, mid.x - RecordingSurface::kCharWidth / 2, 1e-9);
-        EXPECT_NEAR(text.at.y, mid.y + RecordingSurface::kCharHeight / 2, 1e-9);
-        EXPECT_EQ(text.colour, line.colour);
-        EXPECT_EQ(text.font, (FontSpec{"QUERNA", 14, false}));
-    }
-    EXPECT_EQ(drawn, kExpected);
-}
-
-TEST(DrawAspectLines, ColoursByGroupOnWindowPageAndHalfPageCopy) {
-    const Scene s;
-    const auto colour_of = [&](AspectLineTarget target, int kind) {
-        RecordingSurface surface;
-        Draw(s, target, surface);
-        for (std::size_t n = 0; n < surface.lines.size(); ++n) {
-            if (static_cast<unsigned char>(surface.texts[n].text[0]) == kind + 159)
-                return surface.lines[n].colour;
-        }
-        ADD_FAILURE() << "no line of kind " << kind;
-        return Colour{};
+    // Kind: window palette colour, printed page palette colour.
+    const std::map<int, std::pair<int, int>> colours{
+        {kSextile, {2, 9}},     {kTrine, {2, 9}},     {kSquare, {4, 12}},
+        {kOpposition, {4, 12}}, {kQuincunx, {5, 13}},
     };
-    // Kind, window palette colour, printed page palette colour; the half-page copy is black.
-    const int groups[][3] = {{kSextile, 2, 9},
-                             {kTrine, 2, 9},
-                             {kSquare, 4, 12},
-                             {kOpposition, 4, 12},
-                             {kQuincunx, 5, 13}};
-    for (const auto& [kind, window, page] : groups) {
-        EXPECT_EQ(colour_of({}, kind), PaletteColour(window)) << kind;
-        EXPECT_EQ(colour_of({true, false}, kind), PaletteColour(page)) << kind;
-        EXPECT_EQ(colour_of({false, true}, kind), (Colour{0, 0, 0})) << kind;
+    for (const AspectLineTarget target : {AspectLineTarget{}, {true, false}, {false, true}}) {
+        RecordingSurface surface;
+        DrawingContext dc(surface, UserScale{-300, 300, 300, -300});
+        DrawAspectLines(dc, s.longitude, s.display, s.options, target);
+        std::map<std::pair<int, int>, int> drawn;
+        ASSERT_EQ(surface.lines.size(), surface.texts.size());
+        for (std::size_t n = 0; n < surface.lines.size(); ++n) {
+            const auto& line = surface.lines[n];
+            const auto& text = surface.texts[n];
+            const auto pair = PairOf(line, s);
+            ASSERT_NE(pair.first, 0) << "a line not ending at a drawn glyph";
+            EXPECT_EQ(drawn.count(pair), 0u) << "drawn twice";
+            // The glyph is the only text of its line: one character, kind + 159.
+            const int kind = drawn[pair] = static_cast<unsigned char>(text.text.at(0)) - 159;
+            // Top-left corner half a cell left of and, with y up, half a cell above the midpoint.
+            const Point mid{(line.from.x + line.to.x) / 2, (line.from.y + line.to.y) / 2};
+            EXPECT_NEAR(text.at.x, mid.x - RecordingSurface::kCharWidth / 2, 1e-9);
+            EXPECT_NEAR(text.at.y, mid.y + RecordingSurface::kCharHeight / 2, 1e-9);
+            EXPECT_EQ(text.font, (FontSpec{"QUERNA", 14, false}));
+            EXPECT_EQ(text.colour, line.colour);
+            const auto [window, page] = colours.at(kind);
+            const Colour expected = target.monochrome_drawing ? Colour{0, 0, 0}
+                                    : target.printer_output   ? PaletteColour(page)
+                                                              : PaletteColour(window);
+            EXPECT_EQ(line.colour, expected) << kind;
+        }
+        EXPECT_EQ(drawn, kExpected);
     }
-}
-
-TEST(DrawAspectLines, BodiesBeyondTheMoonHaveNoLines) {
-    Scene s;
-    // Bodies 11..15 exactly opposite the Sun and each other: still nothing of theirs is drawn.
-    for (std::size_t i = 11; i <= 15; ++i) s.longitude[i] = 180, s.display[i] = 500;
-    RecordingSurface surface;
-    Draw(s, {}, surface);
-    EXPECT_EQ(surface.lines.size(), kExpected.size());
 }
 
 }  // namespace

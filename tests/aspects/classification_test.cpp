@@ -29,30 +29,19 @@ TEST(AspectDistance, FoldsToHalfACircle) {
     EXPECT_TRUE(d >= 0 && d <= 180) << d;
 }
 
-TEST(ClassifyAspect, EachAngleGivesItsKind) {
-    struct Case {
-        double distance;
-        int kind;
-    };
-    const Case cases[] = {
-        {0, kConjunction},  {60, kSextile},     {90, kSquare},           {120, kTrine},
-        {180, kOpposition}, {30, kSemisextile}, {45, kSemisquare},       {135, kSesquiquadrate},
-        {150, kQuincunx},   {36, kDecile},      {40, kNovile},           {72, kQuintile},
-        {108, kTredecile},  {144, kBiquintile}, {360.0 / 7.0, kSeptile}, {20, kNoAspect},
-        {100, kNoAspect},
-    };
-    const OrbValues orbs = CustomaryOrbs();
-    for (const Case& c : cases) {
-        EXPECT_EQ(ClassifyAspect(100, 100 + c.distance, orbs), c.kind) << c.distance;
-        EXPECT_EQ(ClassifyAspect(100 + c.distance, 100, orbs), c.kind) << c.distance;
-    }
-}
-
 // The edges of the orbs and the order of the tests. Orbs 1..n from the text, the rest zero.
 TEST(ClassifyAspect, OrbEdgesAndTheOrderOfTheTests) {
     struct Case {
         std::string orbs;
         std::vector<std::tuple<double, double, int>> pairs;  // longitudes and the kind they get
+    };
+    const std::tuple<double, double, int> kExact[] = {
+        {12.5, 12.5, kConjunction}, {0, 60, kSextile},         {0, 90, kSquare},
+        {0, 120, kTrine},           {100, 280, kOpposition},   {0, 30, kSemisextile},
+        {0, 45, kSemisquare},       {0, 135, kSesquiquadrate}, {0, 150, kQuincunx},
+        {0, 36, kDecile},           {0, 40, kNovile},          {0, 72, kQuintile},
+        {0, 108, kTredecile},       {0, 144, kBiquintile},     {0, 360.0 / 7.0, kSeptile},
+        {0, 120.0001, kNoAspect},   {0, 20, kNoAspect},
     };
     const Case cases[] = {
         // Both ends of an orb belong to it.
@@ -63,12 +52,8 @@ TEST(ClassifyAspect, OrbEdgesAndTheOrderOfTheTests) {
         {"0\n6\n0\n0\n0\n0\n30\n", {{0, 55, kSemisextile}, {0, 62, kSextile}}},
         {"0\n0\n10\n20\n", {{0, 100, kTrine}, {0, 99, kSquare}}},
         {"40\n0\n0\n0\n0\n0\n2\n0\n0\n0\n1\n", {{0, 30, kConjunction}, {0, 36, kConjunction}}},
-        // Zero orbs leave only exact aspects.
-        {"",
-         {{12.5, 12.5, kConjunction},
-          {100, 280, kOpposition},
-          {0, 120.0001, kNoAspect},
-          {0, 360.0 / 7.0, kSeptile}}},
+        // Zero orbs leave only exact aspects, each angle its own kind.
+        {"", {std::begin(kExact), std::end(kExact)}},
         // The opposition reaches from one side only; 181 apart counts as 179.
         {"0\n0\n0\n0\n1\n",
          {{0, 179, kOpposition},
@@ -87,8 +72,10 @@ TEST(ClassifyAspect, OrbEdgesAndTheOrderOfTheTests) {
     };
     for (const Case& c : cases) {
         const OrbValues orbs = Orbs(c.orbs);
-        for (const auto& [a, b, kind] : c.pairs)
+        for (const auto& [a, b, kind] : c.pairs) {
             EXPECT_EQ(ClassifyAspect(a, b, orbs), kind) << c.orbs << ": " << a << " " << b;
+            EXPECT_EQ(ClassifyAspect(b, a, orbs), kind) << c.orbs << ": " << b << " " << a;
+        }
     }
 }
 
