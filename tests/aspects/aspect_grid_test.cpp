@@ -86,16 +86,9 @@ GlyphFontSurface Print(const std::array<double, 16>& L, const OrbValues& orbs,
     return surface;
 }
 
-TEST(PrintAspectGrid, NothingWhenTheGridIsSwitchedOff) {
-    OptionValues options = GridOptions();
-    options[kOptionPrintGrid] = 0;
-    const GlyphFontSurface surface = Print(KnownChart(), OrbValues{}, options);
-    EXPECT_TRUE(surface.lines.empty() && surface.texts.empty());
-}
-
 // With one kind's orb at 180 degrees every pair shows a glyph (that kind's, or the kind of an exact
 // aspect tested later) in its group's colour: all glyphs in all cells, the bodies on the diagonal
-// and each pair once below it.
+// and each pair once below it. Switched off, the grid prints nothing.
 TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
     // Each kind's group colour as GridOptions set them, 1 to 7: conjunction; sextile and trine;
     // square and opposition; quincunx; semisquare and sesquiquadrate; quintile and biquintile;
@@ -122,6 +115,10 @@ TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
         }
         EXPECT_EQ(pairs.size(), 105u);
     }
+    OptionValues off = GridOptions();
+    off[kOptionPrintGrid] = 0;
+    const GlyphFontSurface none = Print(KnownChart(), OrbValues{}, off);
+    EXPECT_TRUE(none.lines.empty() && none.texts.empty());
 }
 
 }  // namespace

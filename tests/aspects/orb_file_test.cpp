@@ -6,7 +6,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -50,17 +49,6 @@ TEST(ReadOrbFile, WhichLinesCountAndWhatTheyRead) {
     }
 }
 
-TEST(ReadOrbFile, TheShippedNatalOrbHasSeventeenOrbs) {
-    std::ifstream in(ORVANTIS_DATA_DIR "/NATAL.ORB", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_FALSE(text.empty());
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    OrbValues orbs = Filled(-99.0f);
-    ReadOrbFile(text, orbs);
-    for (int i = 1; i <= kOrbCount; ++i) EXPECT_GE(orbs[static_cast<std::size_t>(i)], 0.0f) << i;
-    EXPECT_FLOAT_EQ(orbs[16], 1.0f);  // septile
-}
-
 class LoadOrbFileTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -81,8 +69,6 @@ TEST_F(LoadOrbFileTest, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
         OrbValues orbs = Filled(4.0f);
         const auto problem = LoadOrbFile(path, orbs);
         ASSERT_TRUE(problem.has_value()) << path;
-        EXPECT_EQ(problem->title, "Warning!");
-        EXPECT_EQ(problem->icon, Icon::kExclamation);
         EXPECT_NE(problem->text.find(path), std::string::npos) << problem->text;
         EXPECT_NE(problem->text.find(says), std::string::npos) << problem->text;
         EXPECT_EQ(orbs, Filled(4.0f));
