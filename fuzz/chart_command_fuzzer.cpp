@@ -37,23 +37,18 @@ struct Input {
 };
 
 Input Split(std::string_view data) {
-    Input in;
-    bool options = false;
+    Input in{{}, shipped_options};
     while (!data.empty()) {
-        const std::size_t lf = data.find('\n');
-        std::string_view line = data.substr(0, lf);
-        if (line == "=OPTIONS=") {
-            in.options_text = std::string(lf == std::string_view::npos ? "" : data.substr(lf + 1));
-            options = true;
+        const std::size_t lf = std::min(data.find('\n'), data.size());
+        std::string arg(data.substr(0, lf));
+        data.remove_prefix(std::min(lf + 1, data.size()));
+        if (arg == "=OPTIONS=") {
+            in.options_text = std::string(data);
             break;
         }
-        std::string arg(line);
-        for (char& c : arg)
-            if (c == '\x01') c = '\n';
+        std::replace(arg.begin(), arg.end(), '\x01', '\n');
         in.args.push_back(std::move(arg));
-        data = lf == std::string_view::npos ? std::string_view{} : data.substr(lf + 1);
     }
-    if (!options) in.options_text = shipped_options;
     return in;
 }
 
