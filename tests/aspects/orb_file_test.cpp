@@ -3,9 +3,7 @@
 #include "aspects/orb_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -49,22 +47,10 @@ TEST(ReadOrbFile, WhichLinesCountAndWhatTheyRead) {
     }
 }
 
-class LoadOrbFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "orvantis-orbs-XXXXXX");
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
-};
-
-TEST_F(LoadOrbFileTest, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
-    std::filesystem::create_directory(dir_ / "FOLDER.ORB");
+// Read only: a name the data folder does not hold, and the data folder itself.
+TEST(LoadOrbFile, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
     const std::pair<std::string, const char*> cases[] = {
-        {(dir_ / "MISSING.ORB").string(), "Not Found"},
-        {(dir_ / "FOLDER.ORB").string(), "Cannot Be Read"}};
+        {ORVANTIS_DATA_DIR "/MISSING.ORB", "Not Found"}, {ORVANTIS_DATA_DIR, "Cannot Be Read"}};
     for (const auto& [path, says] : cases) {
         OrbValues orbs = Filled(4.0f);
         const auto problem = LoadOrbFile(path, orbs);
