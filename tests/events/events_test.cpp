@@ -35,10 +35,6 @@ double Longitude(const SkyLongitudes& sky, int body, bool true_node) {
     return body == kNode && true_node ? sky.true_node : sky.longitude[body];
 }
 
-int SignOf(double longitude) {
-    return static_cast<int>(Reduce360(longitude) / 30.0) + 1;
-}
-
 // The quantity whose sign tells the state the event begins: a sign held, a motion's direction,
 // which side of exact. Its value at event.ut - 1 s and at event.ut must differ in sign.
 double State(const Event& e, sys_seconds at, const EventSettings& s) {
@@ -52,7 +48,8 @@ double State(const Event& e, sys_seconds at, const EventSettings& s) {
                                          ? Longitude(sky, e.body, s.true_node)
                                      : e.body == kAscendantBody ? a.ascendant
                                                                 : a.mc;
-            return SignOf(longitude + Shift(sky, s.zodiac)) == e.sign ? 1 : -1;
+            const int sign = static_cast<int>(Reduce360(longitude + Shift(sky, s.zodiac)) / 30) + 1;
+            return sign == e.sign ? 1 : -1;
         }
         case EventKind::kStation: {
             const double after =
