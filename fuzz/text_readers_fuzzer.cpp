@@ -28,22 +28,19 @@ using namespace orvantis;
 
 namespace {
 
-bool SameDouble(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 // Within its leading run of number characters the lenient syntax is a subset of strtod's, so
 // both read the same number (no digits: 0).
 void CheckLenientNumber(std::string_view text) {
+    const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
     const double value = LenientNumber(text);
     FUZZ_CHECK(!std::isnan(value));
     const std::string head(text.substr(0, text.find_first_not_of("0123456789.eE+- \t")));
-    FUZZ_CHECK(SameDouble(LenientNumber(head), value));
+    FUZZ_CHECK(same(LenientNumber(head), value));
     const std::size_t first = head.find_first_not_of(" \t");
     const char* start = head.c_str() + (first == std::string::npos ? head.size() : first);
     char* end = nullptr;
     const double reference = std::strtod(start, &end);
-    FUZZ_CHECK(end == start ? value == 0.0 : SameDouble(value, reference));
+    FUZZ_CHECK(end == start ? value == 0.0 : same(value, reference));
     if (const auto rounded = RoundToInt16(value)) FUZZ_CHECK(std::fabs(value - *rounded) <= 0.5);
 }
 
@@ -87,12 +84,9 @@ void CheckOptions(std::string_view text) {
                              notifier);
 }
 
-// The name is the start of the first line and holds no line end or NUL.
+// The name is the start of the first line.
 void CheckOwnerName(std::string_view text) {
-    const std::string name = ReadOwnerName(text);
-    const std::size_t end = text.find_first_of(std::string_view("\r\n\0", 3));
-    FUZZ_CHECK(text.starts_with(name));
-    FUZZ_CHECK(name.size() == (end == std::string_view::npos ? text.size() : end));
+    FUZZ_CHECK(text.starts_with(ReadOwnerName(text)));
 }
 
 // The first doubles of the bytes, as many as lie within their first `limit` bytes.
@@ -129,7 +123,6 @@ void CheckDrawingTables(std::string_view text) {
     const std::string file(text);
     const DrawingTablesLoad load =
         LoadDrawingTables({"HCDATA.DAT", file, ""}, {"RADIUS.DAT", file, ""});
-    FUZZ_CHECK(load.problems.size() <= 2);
     const DrawingTables& t = load.tables;
     for (int i = 0; i < kRadiusTableSize; ++i) {
         if (!t.radius_read[i]) FUZZ_CHECK(t.RadiusTable[i] == 0);

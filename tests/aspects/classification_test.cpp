@@ -19,12 +19,6 @@
 namespace orvantis {
 namespace {
 
-OrbValues Filled(float value) {
-    OrbValues orbs{};
-    for (int i = 1; i <= kOrbCount; ++i) orbs[static_cast<std::size_t>(i)] = value;
-    return orbs;
-}
-
 TEST(ReadOrbFile, WhichLinesCountAndWhatTheyRead) {
     std::string lines25;
     for (int i = 1; i <= 25; ++i) lines25 += std::to_string(i) + "\r\n";
@@ -48,8 +42,8 @@ TEST(ReadOrbFile, WhichLinesCountAndWhatTheyRead) {
         {"1e300\n-1e999\n3e38\n", {{1, 0}, {2, 0}, {3, 3e38f}, {4, 3}}},
     };
     for (const Case& c : cases) {
-        OrbValues orbs = Filled(3.0f);
-        orbs[0] = 0;
+        OrbValues orbs;
+        orbs.fill(3.0f), orbs[0] = 0;
         ReadOrbFile(c.text, orbs);
         for (const auto& [n, value] : c.orbs)
             EXPECT_FLOAT_EQ(orbs[static_cast<std::size_t>(n)], value) << c.text << " orb " << n;
@@ -60,13 +54,15 @@ TEST(ReadOrbFile, WhichLinesCountAndWhatTheyRead) {
 TEST(LoadOrbFile, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
     const std::pair<std::string, const char*> cases[] = {
         {ORVANTIS_DATA_DIR "/MISSING.ORB", "Not Found"}, {ORVANTIS_DATA_DIR, "Cannot Be Read"}};
+    OrbValues before;
+    before.fill(4.0f);
     for (const auto& [path, says] : cases) {
-        OrbValues orbs = Filled(4.0f);
+        OrbValues orbs = before;
         const auto problem = LoadOrbFile(path, orbs);
         ASSERT_TRUE(problem.has_value()) << path;
         EXPECT_NE(problem->text.find(path), std::string::npos) << problem->text;
         EXPECT_NE(problem->text.find(says), std::string::npos) << problem->text;
-        EXPECT_EQ(orbs, Filled(4.0f));
+        EXPECT_EQ(orbs, before);
     }
 }
 
@@ -163,19 +159,18 @@ std::vector<Triple> Triples(const std::vector<AspectEntry>& list) {
 // Zero orbs list only the exact aspects, in window order; under any orbs each aspect appears once
 // in each order; a negative orb admits none.
 TEST(ListAspects, WindowOrderEachPairBothWaysAndNoneUnderNegativeOrbs) {
-    const std::vector<Triple> exact{
-        {kSun, kMoon, kTrine},
-        {kSun, kMercury, kSextile},
-        {kMoon, kSun, kTrine},
-        {kMoon, kMercury, kSextile},
-        {kMercury, kSun, kSextile},
-        {kMercury, kMoon, kSextile},
-        {kNode, kOppositeNode, kOpposition},
-        {kOppositeNode, kNode, kOpposition},
-    };
-    EXPECT_EQ(Triples(ListAspects(KnownChart(), OrbValues{})), exact);
+    const Triple exact[] = {{kSun, kMoon, kTrine},
+                            {kSun, kMercury, kSextile},
+                            {kMoon, kSun, kTrine},
+                            {kMoon, kMercury, kSextile},
+                            {kMercury, kSun, kSextile},
+                            {kMercury, kMoon, kSextile},
+                            {kNode, kOppositeNode, kOpposition},
+                            {kOppositeNode, kNode, kOpposition}};
+    EXPECT_EQ(Triples(ListAspects(KnownChart(), OrbValues{})),
+              std::vector<Triple>(std::begin(exact), std::end(exact)));
     const auto list = ListAspects(KnownChart(), CustomaryOrbs());
-    ASSERT_GT(list.size(), exact.size());
+    ASSERT_GT(list.size(), std::size(exact));
     for (const AspectEntry& e : list) {
         EXPECT_EQ(std::count_if(list.begin(), list.end(),
                                 [&](const AspectEntry& f) {
