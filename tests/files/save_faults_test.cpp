@@ -169,12 +169,9 @@ const Site kSites[] = {
      [](Session& s) { EXPECT_FALSE(s.options_editor->RestoreDefaultSettings()); }},
     {"ORVANTIS.INI", "The settings file ORVANTIS.INI could not be saved",
      [](Session& s) {
-         ShellEnvironment env;
-         env.folders = {s.folder.dir.path(), s.folder.dir.path()};
-         env.clock = &s.clock;
-         env.notifier = &s.notifier;
-         env.start_timer = false;
-         s.window = std::make_unique<MainWindow>(env);
+         const DataFolders folders{s.folder.dir.path(), s.folder.dir.path()};
+         s.window = std::make_unique<MainWindow>(
+             ShellEnvironment{folders, "", {}, &s.clock, &s.notifier, false});
      },
      [](Session& s) { s.window->mnuFileExit_Click(); }},
 };

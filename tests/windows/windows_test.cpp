@@ -214,19 +214,6 @@ TEST(AspectWindow, ListsEachAspectTwiceInTheGlyphFontAndDeletesItselfWhenClosed)
     EXPECT_TRUE(window.isNull());
 }
 
-// A missing orb file is reported and the orbs in use stay: a trine orb of 30 makes Sun–Moon a
-// trine and more.
-TEST(AspectWindow, AMissingOrbFileWarnsAndKeepsThePreviousOrbs) {
-    RecordingNotifier notifier;
-    OrbValues orbs{};
-    orbs[4] = 30;
-    const std::unique_ptr<AspectWindow> window(
-        AspectWindow::Open(KnownChart(), "/nowhere/GONE.ORB", orbs, notifier));
-    EXPECT_THAT(notifier.Texts(), testing::ElementsAre(testing::HasSubstr("/nowhere/GONE.ORB")));
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->Text1()->toPlainText().contains(Line(kSun, 5, kMoon)));
-}
-
 TEST(EditorText, LineEndsBetweenFileAndEditor) {
     const std::pair<QByteArray, QString> loads[] = {
         {"8      conj\r\n6      sext\r\n", "8      conj\n6      sext\n"},
