@@ -290,14 +290,27 @@ protected:
 };
 
 // The pattern matches the whole name whatever its case. A name not listed, or listed only as its
-// last characters, leaves the first entry selected.
-TEST_F(SelectFileTest, ListsAndPreselectsOrbFilesWhateverTheirCase) {
+// last characters, leaves the first entry selected. The folder list runs from the root down to the
+// folder, then its subfolders; the parent's entry goes back up, and the volume list moves too.
+TEST_F(SelectFileTest, ListsOrbFilesWhateverTheirCaseAndMovesBetweenFolders) {
     FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
     EXPECT_EQ(Items(chooser.filList()), (QStringList{"NATAL.ORB", "tight.orb", "Wide.Orb"}));
     for (const auto& [name, row] : {std::pair{"WIDE.ORB", 2}, {"ELSEWHERE.ORB", 0}}) {
         chooser.PreselectFile(dir_.filePath(QString::fromLatin1(name)));
         EXPECT_EQ(chooser.filList()->currentRow(), row) << name;
     }
+    QListWidget* folders = chooser.dirList();
+    EXPECT_EQ(folders->item(0)->text(), QStringLiteral("/"));
+    const auto found = folders->findItems(QStringLiteral("more"), Qt::MatchEndsWith);
+    ASSERT_EQ(found.size(), 1);
+    emit folders->itemActivated(found.front());
+    EXPECT_EQ(chooser.Folder(), dir_.filePath(QStringLiteral("more")));
+    EXPECT_EQ(Items(chooser.filList()), QStringList{"OTHER.ORB"});
+    emit folders->itemActivated(folders->item(folders->currentRow() - 1));
+    EXPECT_EQ(chooser.Folder(), QDir(dir_.path()).absolutePath());
+    QComboBox* volumes = chooser.drvList();
+    emit volumes->activated(volumes->findText(QStringLiteral("/")));
+    EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
 }
 
 // Select and a double click hand back the folder and the chosen name, Select without a file what
@@ -325,24 +338,6 @@ TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
     }
 }
 
-// From the root down to the folder, then its subfolders; the parent's entry goes back up, and
-// the volume list changes the folder too.
-TEST_F(SelectFileTest, TheFolderAndVolumeListsChangeTheFolder) {
-    FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
-    QListWidget* folders = chooser.dirList();
-    EXPECT_EQ(folders->item(0)->text(), QStringLiteral("/"));
-    const auto found = folders->findItems(QStringLiteral("more"), Qt::MatchEndsWith);
-    ASSERT_EQ(found.size(), 1);
-    emit folders->itemActivated(found.front());
-    EXPECT_EQ(chooser.Folder(), dir_.filePath(QStringLiteral("more")));
-    EXPECT_EQ(Items(chooser.filList()), QStringList{"OTHER.ORB"});
-    emit folders->itemActivated(folders->item(folders->currentRow() - 1));
-    EXPECT_EQ(chooser.Folder(), QDir(dir_.path()).absolutePath());
-    QComboBox* volumes = chooser.drvList();
-    emit volumes->activated(volumes->findText(QStringLiteral("/")));
-    EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
-}
-
 // The chooser opens on the current orb file's folder; an empty path stands for NATAL.ORB in the
 // program's folder, and a missing one is reported and nothing opens.
 TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
@@ -363,60 +358,50 @@ TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
     EXPECT_NE(notifier.problems[0].text.find("more/NATAL.ORB"), std::string::npos);
 }
 
-class EventsWindowTest : public MainWindowFixture {
-protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        window_ = Open();
-        ShowActive(*window_);
-    }
-    sys_seconds Now() const { return floor<seconds>(clock_.now); }
-    EventsWindow* Events() const { return window_->findChild<EventsWindow*>("frmEvents"); }
-    // The rows' "In words" and "Countdown" texts.
-    std::vector<std::pair<QString, QString>> Rows() const {
-        std::vector<std::pair<QString, QString>> rows;
-        const QTableWidget* list = Events()->List();
-        for (int row = 0; row < list->rowCount(); ++row)
-            rows.emplace_back(list->item(row, 2)->text(), list->item(row, 3)->text());
-        return rows;
-    }
+using EventsWindowTest = MainWindowFixture;
 
-    std::unique_ptr<MainWindow> window_;
-};
-
-TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownWithTheClock) {
-    QTest::keyClick(window_.get(), Qt::Key_F10);
-    ASSERT_NE(Events(), nullptr);
-    const auto expected = FindEvents(Now(), Now() + kEventsAhead,
-                                     EventSettingsFromOptions(window_->Options()), AllEventKinds());
-    const auto rows = Rows();
-    ASSERT_GE(rows.size(), expected.size());  // and a void of course under way, if there is one
+// F10 lists the coming events, which count down with the clock; the kind boxes filter the list and
+// the status line (off until chosen).
+TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilter) {
+    const auto window = Open();
+    ShowActive(*window);
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EventsWindow* events = window->findChild<EventsWindow*>("frmEvents");
+    ASSERT_NE(events, nullptr);
+    const auto now = [&] { return floor<seconds>(clock_.now); };
+    const auto rows = [&] {  // the rows' "In words" and "Countdown" texts
+        std::vector<std::pair<QString, QString>> texts;
+        for (int row = 0; row < events->List()->rowCount(); ++row)
+            texts.emplace_back(events->List()->item(row, 2)->text(),
+                               events->List()->item(row, 3)->text());
+        return texts;
+    };
+    const auto expected = FindEvents(now(), now() + kEventsAhead,
+                                     EventSettingsFromOptions(window->Options()), AllEventKinds());
+    const auto shown = rows();
+    ASSERT_GE(shown.size(), expected.size());  // and a void of course under way, if there is one
     const Event& first = expected.front();
-    const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) {
+    const auto row = std::find_if(shown.begin(), shown.end(), [&](const auto& r) {
         return r.first.startsWith(QString::fromStdString(EventWords(first)));
     });
-    ASSERT_NE(row, rows.end());
-    EXPECT_EQ(row->second.toStdString(), CountdownText((first.ut - Now()).count()));
+    ASSERT_NE(row, shown.end());
+    EXPECT_EQ(row->second.toStdString(), CountdownText((first.ut - now()).count()));
     clock_.now += seconds{61};
-    window_->Timer1_Timer();
-    EXPECT_EQ(Rows()[row - rows.begin()].second.toStdString(),
-              CountdownText((first.ut - Now()).count()));
-}
-
-TEST_F(EventsWindowTest, KindBoxesFilterTheListAndTheStatusLine) {
-    EXPECT_FALSE(window_->statusBar()->isVisible());  // off until chosen
-    Item(*window_, "mnuEventsStatusBar")->trigger();
-    const QLabel* line = window_->findChild<QLabel*>("lblNextEvent");
+    window->Timer1_Timer();
+    EXPECT_EQ(rows()[row - shown.begin()].second.toStdString(),
+              CountdownText((first.ut - now()).count()));
+    EXPECT_FALSE(window->statusBar()->isVisible());
+    Item(*window, "mnuEventsStatusBar")->trigger();
+    const QLabel* line = window->findChild<QLabel*>("lblNextEvent");
     EXPECT_TRUE(line->text().startsWith("Next: ")) << line->text().toStdString();
-    Item(*window_, "mnuEventsShow")->trigger();
     for (const EventKind hidden : {EventKind::kAngle, EventKind::kAspect})
-        Events()->KindBox(hidden)->setChecked(false);
-    for (const auto& [words, countdown] : Rows()) {
+        events->KindBox(hidden)->setChecked(false);
+    for (const auto& [words, countdown] : rows()) {
         EXPECT_FALSE(words.contains(" enters ") &&
                      (words.startsWith("Asc") || words.startsWith("MC")));
         EXPECT_FALSE(words.contains(" square ") || words.contains(" trine "));
     }
-    window_->Timer1_Timer();
+    window->Timer1_Timer();
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
     EXPECT_TRUE(notifier_.problems.empty());
 }
