@@ -1,9 +1,6 @@
-// Every save of the program goes through WriteFileWhole. Here it meets each fault half-way (a
-// full disk, a file-size limit, a read-only folder, a folder where its file was, a crash between
-// writing and renaming): the old file stays whole, and a save that lives on says why and leaves
-// no temporary file. Then each save of the program is wired to it once: the user is told, the
-// file and the running values stay. The full disk (and, for root, the read-only folder) is a
-// small tmpfs mounted for the test, which needs CAP_SYS_ADMIN; without it they are skipped.
+// Every save goes through WriteFileWhole: each fault met half-way leaves the old file whole, and a
+// save that lives on says why and leaves no temporary file. Each save of the program is wired to
+// it once. The full disk (and, for root, the read-only folder) needs a tmpfs (CAP_SYS_ADMIN).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,6 +1,5 @@
-// The glyph font built beside the executables: it registers as "QUERNA" with a real bold face and
-// carries a distinct glyph at every code the wheel, the aspect window and the printed grid print,
-// with the metrics the wheel's layout assumes (it measures one glyph and places the others by it).
+// The glyph font built beside the executables: "QUERNA" with a real bold face, a distinct glyph
+// at every code the program prints, and the metrics the wheel's layout assumes.
 #include <gtest/gtest.h>
 
 #include <QFont>

@@ -135,8 +135,7 @@ TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
     EXPECT_EQ(w->Election().ElectDay, 5);
 }
 
-// Closing the window is Exit: the INI file is written, and the next start reads it. A layout
-// command only redraws.
+// Closing the window is Exit: it writes the INI file the next start reads. Layout only redraws.
 TEST_F(MainWindowTest, ClosingWritesTheIniFileThatTheNextStartReads) {
     {
         auto w = Open();
@@ -175,8 +174,7 @@ TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
 }
 
-// Without OPTIONS.OPT the window starts on the master's values, says so, and the Options item
-// reports the missing file.
+// Without OPTIONS.OPT the window starts on the master's values and says so, as Options does.
 TEST_F(MainWindowTest, MissingOptionsFileStartsOnTheMasterAndIsReported) {
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
     auto w = Open();

@@ -1,6 +1,4 @@
-// The election data window driven by keys and clicks; a recording notifier takes the messages.
-// The checks of the data and the steps of the angles are tested at the chart's own tests: here
-// the window's wiring.
+// The election data window's wiring, driven by keys and clicks (the checks are the chart's own).
 #include "windows/election_window.h"
 
 #include <gmock/gmock.h>
@@ -68,8 +66,7 @@ protected:
         Box(name)->selectAll();
         QTest::keyClicks(Box(name), keys);
     }
-    // "txtDay=9;txtMonth=3": typing or pasting leaves the same text; setText stands for pasting
-    // past the key filter.
+    // "txtDay=9;txtMonth=3", set as a paste past the key filter would.
     void Fill(const QString& fields) {
         for (const QString& field : fields.split(';'))
             Box(field.section('=', 0, 0).toLatin1())->setText(field.section('=', 1));

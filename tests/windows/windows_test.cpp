@@ -1,6 +1,5 @@
-// The program's smaller windows driven as the user drives them, in temporary folders: the
-// options editor, help, the orb files' windows, the file chooser and the Coming Events window.
-// Save faults of the editors are in save_faults_test.cpp.
+// The smaller windows driven as the user drives them, in temporary folders: options editor, help,
+// the orb files' windows, the file chooser, Coming Events (save faults: save_faults_test.cpp).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -101,8 +100,7 @@ TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
     EXPECT_TRUE(ReadBytes(Path("OPTIONS.OPT")).endsWith("1      option 123\r\n"));
 }
 
-// Restore then Quit leaves the master's text in the file, while the running values stay until a
-// Save or the next start.
+// Restore then Quit leaves the master's text in the file; the running values wait for a Save.
 TEST_F(OptionsEditorTest, RestoreCopiesTheMasterAndLeavesTheRunningValues) {
     const OptionValues before = options_;
     OptionsEditor* editor = Open();
@@ -230,8 +228,7 @@ TEST(EditorText, LineEndsBetweenFileAndEditor) {
     EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(eight_bit)), eight_bit);
 }
 
-// One editor per file (a second would save over the first one's edits); Save writes CR LF lines
-// and keeps the window open, Quit closes without saving.
+// One editor per file (a second would save over the first one's edits); only Save writes.
 TEST(OrbsEdit, EditsTheFileInOneWindowAndSavesOnlyOnSave) {
     QTemporaryDir dir;
     const QString path = dir.filePath("NATAL.ORB");
@@ -313,8 +310,7 @@ TEST_F(SelectFileTest, ListsOrbFilesWhateverTheirCaseAndMovesBetweenFolders) {
     EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
 }
 
-// Select and a double click hand back the folder and the chosen name, Select without a file what
-// the caller put there, Cancel nothing; each closes the window.
+// Select or a double click hands back the file chosen, bare Select the caller's, Cancel nothing.
 TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
     const QString before = QStringLiteral("/before/NATAL.ORB");
     const std::pair<std::function<void(FileChooserWindow&)>, QString> cases[] = {
@@ -338,8 +334,7 @@ TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
     }
 }
 
-// The chooser opens on the current orb file's folder; an empty path stands for NATAL.ORB in the
-// program's folder, and a missing one is reported and nothing opens.
+// It opens on the orb file's folder, or NATAL.ORB's in the program's; a missing one is reported.
 TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
     RecordingNotifier notifier;
     QString shown_folder;
