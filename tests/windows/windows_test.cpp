@@ -22,11 +22,9 @@
 #include <vector>
 
 #include "aspects/aspect_kind.h"
-#include "chart/chart_driver.h"
 #include "events/event_text.h"
 #include "recording_notifier.h"
 #include "settings/option_lines.h"
-#include "settings/options_file.h"
 #include "shell/menu_table.h"
 #include "support/chart_fixture.h"
 #include "support/main_window_fixture.h"
@@ -44,74 +42,31 @@ namespace {
 
 using namespace std::chrono;
 
-const QString kDataDir = QStringLiteral(ORVANTIS_DATA_DIR);
+using OptionsEditorTest = MainWindowFixture;
 
-// An options file of 123 lines, CR LF ended, zodiac on line 123 and every other line its own
-// number, so a misplaced line shows.
-QByteArray OptionsText(int zodiac) {
-    QByteArray text;
-    for (int n = 1; n <= 123; ++n)
-        text += QByteArray::number(n == 123 ? zodiac : n).leftJustified(7, ' ') + "option " +
-                QByteArray::number(n) + "\r\n";
-    return text;
-}
-
-class OptionsEditorTest : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(WriteBytes(Path("OPTIONS.OPT"), OptionsText(0)));
-        ASSERT_TRUE(QDir(dir_.path()).mkdir("share"));  // installed, the master is shipped apart
-        ASSERT_TRUE(WriteBytes(Path("share/OPTIONS.MAS"), OptionsText(2)));
-        ASSERT_EQ(ReadOptionsFile(OptionsText(0).toStdString(), options_).lines_read, 123);
-        options_[130] = 42;  // beyond the file: a re-read must leave it alone
-        caption_prefix_ = BuildCaptionPrefix(owner_, options_);
-    }
-    void TearDown() override { delete editor_.data(); }
-
-    QString Path(const char* name) const { return dir_.path() + "/" + name; }
-    OptionsEditor* Open() {
-        return OptionsEditor::Open(editor_, dir_.path(), Path("share"), options_, caption_prefix_,
-                                   owner_, notifier_);
-    }
-
-    QTemporaryDir dir_;
-    OptionValues options_{};
-    std::string owner_ = "Ada";
-    std::string caption_prefix_;
-    RecordingNotifier notifier_;
-    QPointer<OptionsEditor> editor_;
-};
-
-TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRebuildsTheCaptionPrefix) {
-    OptionsEditor* editor = Open();
+// Save re-reads the options into the running values (those past the file's last line stay) and
+// shows them at once; Restore then Quit leaves the master's text in the file, and the running
+// values wait for a Save.
+TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRestoreOnlyCopiesTheMaster) {
+    const auto w = Open();
+    Item(*w, "mnuOptionsOptions")->trigger();
+    auto* editor = w->findChild<OptionsEditor*>();
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(caption_prefix_, "Ada Orvantis (Tropical zodiac) - ");
-    QString text = editor->EditorText();
-    text.replace("0      option 123", "1      option 123");
-    text.replace("18     option 18", "-3.5   option 18");
-    editor->txtContent()->setPlainText(text);
-    EXPECT_EQ(Open(), editor);  // opening again brings it forward with its edits
+    QStringList lines = editor->EditorText().split('\n').mid(0, 123);
+    lines[17] = "-3.5";
+    lines[122] = "1";  // the sidereal zodiac
+    editor->txtContent()->setPlainText(lines.join('\n'));
+    const OptionValues before = w->Options();
     EXPECT_TRUE(editor->Save());
-    EXPECT_EQ(options_[123], 1.0f);
-    EXPECT_EQ(options_[18], -3.5f);
-    EXPECT_EQ(options_[130], 42.0f);  // not in the file: keeps its value
-    EXPECT_EQ(caption_prefix_, "Ada Orvantis (Sidereal zodiac - SVP) - ");
-    EXPECT_TRUE(ReadBytes(Path("OPTIONS.OPT")).endsWith("1      option 123\r\n"));
-}
-
-// Restore then Quit leaves the master's text in the file; the running values wait for a Save.
-TEST_F(OptionsEditorTest, RestoreCopiesTheMasterAndLeavesTheRunningValues) {
-    const OptionValues before = options_;
-    OptionsEditor* editor = Open();
-    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(w->Options()[18], -3.5f);
+    EXPECT_EQ(w->Options()[130], before[130]);
+    EXPECT_TRUE(ReadBytes(dir_.filePath("OPTIONS.OPT")).endsWith("\r\n1\r\n"));
+    const OptionValues saved = w->Options();
     editor->cmdRestoreDefault()->click();
-    EXPECT_EQ(editor->EditorText(), QString::fromLatin1(OptionsText(2)).replace("\r\n", "\n"));
     editor->btnQuit()->click();
-    DeleteClosedWindows();
-    EXPECT_EQ(ReadBytes(Path("OPTIONS.OPT")), OptionsText(2));
-    EXPECT_EQ(options_, before);
-    EXPECT_EQ(caption_prefix_, "Ada Orvantis (Tropical zodiac) - ");
+    EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.OPT")), ReadBytes(dir_.filePath("OPTIONS.MAS")));
+    EXPECT_EQ(w->Options(), saved);
+    EXPECT_THAT(w->windowTitle().toStdString(), testing::HasSubstr("(Sidereal zodiac - SVP)"));
     EXPECT_TRUE(notifier_.problems.empty());
 }
 
@@ -151,7 +106,7 @@ TEST(HelpViewer, ShowsOneFileReadOnlyUnderItsName) {
 }
 
 QString HelpText(const QString& name) {
-    return QString::fromLatin1(ReadBytes(kDataDir + "/" + name));
+    return QString::fromLatin1(ReadBytes(ORVANTIS_DATA_DIR "/" + name));
 }
 
 // ORVANTIS.HLP names every command with its shortcut; SHORTCUT.HLP lists every shortcut at the
