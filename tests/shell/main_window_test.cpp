@@ -214,9 +214,9 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     Item(*w, "mnuOptionsOptions")->trigger();  // the open editor comes forward, still wired
     auto* editor = qobject_cast<TextFileEditor*>(ShownWindow("Edit: OPTIONS.OPT"));
     ASSERT_NE(editor, nullptr);
-    QStringList lines = editor->txtContent()->toPlainText().split('\n');
+    QStringList lines = editor->ContentEdit()->toPlainText().split('\n');
     lines[122] = "1";  // the sidereal zodiac
-    editor->txtContent()->setPlainText(lines.join('\n'));
+    editor->ContentEdit()->setPlainText(lines.join('\n'));
     editor->findChild<QPushButton*>("btnSave")->click();
     handed("options");
 }

@@ -55,15 +55,15 @@ TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRestoreOnlyCopiesTheMaster) {
     QStringList lines = editor->EditorText().split('\n').mid(0, 123);
     lines[17] = "-3.5";
     lines[122] = "1";  // the sidereal zodiac
-    editor->txtContent()->setPlainText(lines.join('\n'));
+    editor->ContentEdit()->setPlainText(lines.join('\n'));
     const OptionValues before = w->Options();
     EXPECT_TRUE(editor->Save());
     EXPECT_EQ(w->Options()[18], -3.5f);
     EXPECT_EQ(w->Options()[130], before[130]);
     EXPECT_TRUE(ReadBytes(dir_.filePath("OPTIONS.OPT")).endsWith("\r\n1\r\n"));
     const OptionValues saved = w->Options();
-    editor->cmdRestoreDefault()->click();
-    editor->btnQuit()->click();
+    editor->RestoreButton()->click();
+    editor->QuitButton()->click();
     EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.OPT")), ReadBytes(dir_.filePath("OPTIONS.MAS")));
     EXPECT_EQ(w->Options(), saved);
     EXPECT_THAT(w->windowTitle().toStdString(), testing::HasSubstr("(Sidereal zodiac - SVP)"));
@@ -94,8 +94,8 @@ TEST(HelpViewer, ShowsOneFileReadOnlyUnderItsName) {
     const QPointer<HelpWindow> first = show("HINTS.HLP");
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "HINTS.HLP");
-    EXPECT_EQ(first->Text1()->toPlainText(), "First line\n\nThird\n");
-    EXPECT_TRUE(first->Text1()->isReadOnly());
+    EXPECT_EQ(first->TextView()->toPlainText(), "First line\n\nThird\n");
+    EXPECT_TRUE(first->TextView()->isReadOnly());
     const QPointer<HelpWindow> second = show("ABOUT.HLP");
     DeleteClosedWindows();
     EXPECT_TRUE(first.isNull());
@@ -153,15 +153,15 @@ TEST(AspectWindow, ListsEachAspectTwiceInTheGlyphFontAndDeletesItselfWhenClosed)
     OrbValues orbs{};
     QPointer<AspectWindow> window = AspectWindow::Open(KnownChart(), orb_file, orbs, notifier);
     ASSERT_TRUE(window);
-    EXPECT_TRUE(window->Text1()->isReadOnly());
+    EXPECT_TRUE(window->TextView()->isReadOnly());
     const QStringList expected{
         Line(kSun, 5, kMoon),          Line(kSun, 3, kMercury),       Line(kMoon, 5, kSun),
         Line(kMoon, 3, kMercury),      Line(kMercury, 3, kSun),       Line(kMercury, 3, kMoon),
         Line(kNode, 6, kOppositeNode), Line(kOppositeNode, 6, kNode),
     };
-    EXPECT_EQ(window->Text1()->toPlainText(), expected.join('\n'));
+    EXPECT_EQ(window->TextView()->toPlainText(), expected.join('\n'));
     EXPECT_TRUE(notifier.problems.empty());
-    EXPECT_EQ(window->Text1()->font().family(), QStringLiteral("QUERNA"));
+    EXPECT_EQ(window->TextView()->font().family(), QStringLiteral("QUERNA"));
     window->close();
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
@@ -192,18 +192,18 @@ TEST(OrbsEdit, EditsTheFileInOneWindowAndSavesOnlyOnSave) {
     QPointer<OrbsEdit> editor = OrbsEdit::Open(path, notifier);
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->windowTitle(), "Edit: " + path);
-    EXPECT_EQ(editor->txtContent()->toPlainText(), "8      conjunction\n6      sextile\n");
-    editor->txtContent()->setPlainText("10     conjunction\n3      square");
+    EXPECT_EQ(editor->ContentEdit()->toPlainText(), "8      conjunction\n6      sextile\n");
+    editor->ContentEdit()->setPlainText("10     conjunction\n3      square");
     EXPECT_EQ(OrbsEdit::Open(dir.filePath("./NATAL.ORB"), notifier), editor);
-    editor->btnSave()->click();
+    editor->SaveButton()->click();
     EXPECT_EQ(ReadBytes(path), "10     conjunction\r\n3      square\r\n");
     EXPECT_TRUE(editor->isVisible());
     ASSERT_TRUE(WriteBytes(dir.filePath("WIDE.ORB"), "8\r\n"));
     const QPointer<OrbsEdit> second = OrbsEdit::Open(dir.filePath("WIDE.ORB"), notifier);
     EXPECT_NE(second, editor);
     delete second;
-    editor->txtContent()->setPlainText("0\n");
-    editor->btnQuit()->click();
+    editor->ContentEdit()->setPlainText("0\n");
+    editor->QuitButton()->click();
     DeleteClosedWindows();
     EXPECT_TRUE(editor.isNull());
     EXPECT_EQ(ReadBytes(path), "10     conjunction\r\n3      square\r\n");
@@ -246,21 +246,21 @@ protected:
 // folder, then its subfolders; the parent's entry goes back up, and the volume list moves too.
 TEST_F(SelectFileTest, ListsOrbFilesWhateverTheirCaseAndMovesBetweenFolders) {
     FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
-    EXPECT_EQ(Items(chooser.filList()), (QStringList{"NATAL.ORB", "tight.orb", "Wide.Orb"}));
+    EXPECT_EQ(Items(chooser.FileList()), (QStringList{"NATAL.ORB", "tight.orb", "Wide.Orb"}));
     for (const auto& [name, row] : {std::pair{"WIDE.ORB", 2}, {"ELSEWHERE.ORB", 0}}) {
         chooser.PreselectFile(dir_.filePath(QString::fromLatin1(name)));
-        EXPECT_EQ(chooser.filList()->currentRow(), row) << name;
+        EXPECT_EQ(chooser.FileList()->currentRow(), row) << name;
     }
-    QListWidget* folders = chooser.dirList();
+    QListWidget* folders = chooser.FolderList();
     EXPECT_EQ(folders->item(0)->text(), QStringLiteral("/"));
     const auto found = folders->findItems(QStringLiteral("more"), Qt::MatchEndsWith);
     ASSERT_EQ(found.size(), 1);
     emit folders->itemActivated(found.front());
     EXPECT_EQ(chooser.Folder(), dir_.filePath(QStringLiteral("more")));
-    EXPECT_EQ(Items(chooser.filList()), QStringList{"OTHER.ORB"});
+    EXPECT_EQ(Items(chooser.FileList()), QStringList{"OTHER.ORB"});
     emit folders->itemActivated(folders->item(folders->currentRow() - 1));
     EXPECT_EQ(chooser.Folder(), QDir(dir_.path()).absolutePath());
-    QComboBox* volumes = chooser.drvList();
+    QComboBox* volumes = chooser.DriveList();
     emit volumes->activated(volumes->findText(QStringLiteral("/")));
     EXPECT_EQ(chooser.Folder(), QStringLiteral("/"));
 }
@@ -269,15 +269,15 @@ TEST_F(SelectFileTest, ListsOrbFilesWhateverTheirCaseAndMovesBetweenFolders) {
 TEST_F(SelectFileTest, WhatEachWayOutHandsBack) {
     const QString before = QStringLiteral("/before/NATAL.ORB");
     const std::pair<std::function<void(FileChooserWindow&)>, QString> cases[] = {
-        {[](auto& c) { c.filList()->setCurrentRow(1), c.cmdSelect()->click(); },
+        {[](auto& c) { c.FileList()->setCurrentRow(1), c.SelectButton()->click(); },
          dir_.filePath(QStringLiteral("tight.orb"))},
-        {[](auto& c) { c.filList()->clearSelection(), c.cmdSelect()->click(); }, before},
+        {[](auto& c) { c.FileList()->clearSelection(), c.SelectButton()->click(); }, before},
         {[](auto& c) {
-             c.filList()->setCurrentRow(2);
-             emit c.filList()->itemDoubleClicked(c.filList()->item(2));
+             c.FileList()->setCurrentRow(2);
+             emit c.FileList()->itemDoubleClicked(c.FileList()->item(2));
          },
          dir_.filePath(QStringLiteral("Wide.Orb"))},
-        {[](auto& c) { c.cmdCancel()->click(); }, QString()},
+        {[](auto& c) { c.CancelButton()->click(); }, QString()},
     };
     for (const auto& [leave, handed_back] : cases) {
         FileChooserWindow chooser(dir_.path(), QStringLiteral("*.ORB"));
@@ -297,7 +297,7 @@ TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
         auto* chooser = qobject_cast<FileChooserWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
         shown_folder = chooser->Folder();
-        chooser->cmdSelect()->click();
+        chooser->SelectButton()->click();
     });
     const QString current = dir_.filePath(QStringLiteral("tight.orb"));
     EXPECT_EQ(SelectNewOrbFile(QStringLiteral("/nowhere"), current, notifier, nullptr), current);
