@@ -60,6 +60,7 @@ TEST(LoadOrbFile, AMissingFileOrAFolderIsReportedAndTheOrbsStay) {
         OrbValues orbs = before;
         const auto problem = LoadOrbFile(path, orbs);
         ASSERT_TRUE(problem.has_value()) << path;
+        EXPECT_TRUE(problem->title == "Warning!" && problem->icon == Icon::kExclamation);
         EXPECT_NE(problem->text.find(path), std::string::npos) << problem->text;
         EXPECT_NE(problem->text.find(says), std::string::npos) << problem->text;
         EXPECT_EQ(orbs, before);
