@@ -64,76 +64,68 @@ ChartState ElectionChart(const ElectionData& e, char house = 'P', std::int16_t d
     return chart;
 }
 
-TEST(NowMode, ChartIsForTheTrueInstantWhateverTheHomeZone) {
-    // Whatever zone option 18 names, clock + zone = UT: the chart's Julian date is the instant's.
-    const sys_seconds instant = Utc(2024, 7, 1, 16, 0);
-    for (float zone : {0.0f, 5.5f, -13.0f, 12.0f}) {
-        OptionValues o = HomeOptions();
-        o[kOptionHomeZone] = zone;
-        const ChartState chart = NowChart(o, instant);
-        // Within two milliseconds: the clock is held as single-precision H.MM.
-        EXPECT_NEAR(chart.JulianDayNumber + chart.UTFraction - 0.5,
-                    2440587.5 + duration<double>(instant.time_since_epoch()).count() / 86400.0,
-                    2.0 / 86400000)
-            << zone;
-        EXPECT_FLOAT_EQ(chart.ChartZone, zone);
-    }
-}
-
-TEST(NowMode, HomeClockIsTheInstantInTheHomeZoneOnATwelveHourClock) {
+// Whatever the home zone, clock + zone = UT: the chart's Julian date is the instant's, and the
+// home clock is that instant in the zone (west positive) on a twelve-hour clock.
+TEST(NowMode, ChartIsForTheTrueInstantAndTheClockIsTheHomeZones) {
     struct Case {
         sys_seconds now;
         float zone, clock;
         const char* am_pm;
+        int day;
     };
-    // 16:00 UT is 11 A.M. in New York standard time (zone 5, west positive); 02:00 UT on
-    // 2 July is still 1 July there.
-    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M."},
-                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M."},
-                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M."}}) {
+    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M.", 1},
+                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M.", 1},
+                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M.", 1},
+                         Case{Utc(2024, 7, 1, 16, 0), 5.5f, 10.3f, "A.M.", 1},
+                         Case{Utc(2024, 7, 1, 16, 0), -13, 5.0f, "A.M.", 2}}) {
+        SCOPED_TRACE(c.zone);
         OptionValues o = HomeOptions();
         o[kOptionHomeZone] = c.zone;
         const ChartState chart = NowChart(o, c.now);
-        EXPECT_FLOAT_EQ(chart.ChartClock, c.clock) << c.clock;
-        EXPECT_EQ(chart.ChartAmPm, c.am_pm) << c.clock;
-        EXPECT_EQ(chart.ChartDay, 1) << c.clock;
+        // Within two milliseconds: the clock is held as single-precision H.MM.
+        EXPECT_NEAR(chart.JulianDayNumber + chart.UTFraction - 0.5,
+                    2440587.5 + duration<double>(c.now.time_since_epoch()).count() / 86400.0,
+                    2.0 / 86400000);
+        EXPECT_EQ(std::tie(chart.ChartZone, chart.ChartClock, chart.ChartAmPm, chart.ChartDay),
+                  std::make_tuple(c.zone, c.clock, c.am_pm, c.day));
         EXPECT_EQ(chart.ChartTitle, "Now");
     }
 }
 
-TEST(NowMode, HomeDataChecksReportEachFailureAndKeepThePreviousChart) {
-    ChartState chart = NowChart(HomeOptions(), Utc(2024, 3, 5, 10, 0));
-    const ChartState before = chart;
-    OptionValues o = HomeOptions();
-    o[kOptionHomeZone] = 12.5f, o[kOptionHomeLongMin] = 60;  // both out of range
-    const Computed refused = Compute(chart, o, Utc(2024, 3, 5, 11, 0));
-    EXPECT_FALSE(refused.accepted);
-    EXPECT_THAT(refused.messages, ElementsAre(kHomeDataError, kHomeDataError));
-    EXPECT_EQ(chart.InputError, 1);
-    EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
-    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
-    // The bounds themselves pass.
-    o = HomeOptions();
-    o[kOptionHomeZone] = -13, o[kOptionHomeLongMin] = 59, o[kOptionHomeLatMin] = 59;
-    EXPECT_THAT(Compute(chart, o, Utc(2024, 3, 5, 11, 0)).messages, ElementsAre());
-}
-
-TEST(NowMode, LatitudeLimitAppliesToQuadrantSystemsAndThePoleToAll) {
+// Home data out of range, a latitude beyond the quadrant systems' limit (no Ascendant at the pole
+// for any system), or an election without finite cusps: refused with each message, the previous
+// chart kept whole. The bounds themselves pass.
+TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
     struct Case {
-        float degrees, minutes;
+        float zone, long_min, lat_deg, lat_min;
         char house;
-        bool accepted;
+        bool election;  // Placidus at 89° north, not validated in election mode
+        std::vector<std::string> messages;
     };
-    // No Ascendant at the pole, whatever the house system.
-    for (const Case c : {Case{66, 0, 'P', true}, Case{66, 1, 'P', false}, Case{67, 0, 'I', true},
-                         Case{90, 0, 'M', false}}) {
+    const Case cases[] = {{12.5f, 60, 51, 30, 'P', false, {kHomeDataError, kHomeDataError}},
+                          {-13, 59, 51, 59, 'P', false, {}},
+                          {0, 10, 66, 0, 'P', false, {}},
+                          {0, 10, 66, 1, 'P', false, {kLatitudeTooHigh}},
+                          {0, 10, 67, 0, 'I', false, {}},
+                          {0, 10, 90, 0, 'M', false, {kLatitudeTooHigh}},
+                          {0, 10, 51, 30, 'P', true, {kNonFiniteChart}}};
+    const auto polar = Election(1, 0, 10, 0, 89, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lat_deg << c.house << c.election);
+        ChartState chart = NowChart(HomeOptions(), Utc(2024, 3, 5, 10, 0));
+        const ChartState before = chart;
         OptionValues o = HomeOptions();
-        o[kOptionHomeLatDeg] = c.degrees, o[kOptionHomeLatMin] = c.minutes;
-        ChartState chart;
-        const Computed r = Compute(chart, o, Utc(2024, 3, 5, 11, 0), c.house);
-        EXPECT_EQ(r.accepted, c.accepted) << c.degrees << c.house;
-        EXPECT_EQ(r.messages, c.accepted ? std::vector<std::string>{}
-                                         : std::vector<std::string>{kLatitudeTooHigh});
+        o[kOptionHomeZone] = c.zone, o[kOptionHomeLongMin] = c.long_min;
+        o[kOptionHomeLatDeg] = c.lat_deg, o[kOptionHomeLatMin] = c.lat_min;
+        const Computed r =
+            Compute(chart, o, Utc(2024, 3, 5, 11, 0), c.house, c.election ? &polar : nullptr);
+        EXPECT_EQ(r.messages, c.messages);
+        EXPECT_EQ(r.accepted, c.messages.empty());
+        EXPECT_EQ(chart.InputError, c.messages.empty() ? 0 : 1);
+        if (r.accepted) continue;
+        EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
+        EXPECT_EQ(chart.Cusps, before.Cusps);
+        EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
     }
 }
 
@@ -159,7 +151,7 @@ TEST(ElectionMode, CaptionsFollowThePlaceAndTheRegionalDateOrder) {
     EXPECT_EQ(ElectionChart(e).CaptionLines[3], "9.15 A.M. (-3.5)");
 }
 
-TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
+TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes) {
     const auto e = Election(1, 0, 10, 0, 51, 30);
     const ChartState tropical = ElectionChart(e);
     for (float zodiac : {1.0f, 2.0f}) {
@@ -177,25 +169,11 @@ TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
     }
     // Around 2024 the ayanamsa is about 24°.
     EXPECT_NEAR(Reduce360(tropical.Ayanamsa), 24.2, 0.3);
-}
-
-TEST(Node, TrueNodeOptionReplacesBothNodePoints) {
     OptionValues o = HomeOptions();
     o[kOptionTrueNode] = 1;
-    const ChartState chart = ElectionChart(Election(1, 0, 10, 0, 51, 30), 'P', 0, o);
-    EXPECT_DOUBLE_EQ(chart.PlanetLong[kNode], chart.TrueNodeLongitude);
-    EXPECT_NEAR(Reduce360(chart.PlanetLong[kOppositeNode] - chart.PlanetLong[kNode]), 180.0, 1e-9);
-}
-
-TEST(Refusal, ChartWithoutFiniteCuspsIsRefusedAndThePreviousStays) {
-    ChartState chart = ElectionChart(Election(1, 0, 10, 0, 51, 30));
-    const ChartState before = chart;
-    // Election mode is not validated here: Placidus at 89° north has no solution.
-    const auto polar = Election(1, 0, 10, 0, 89, 0);
-    EXPECT_THAT(Compute(chart, HomeOptions(), {}, 'P', &polar).messages,
-                ElementsAre(kNonFiniteChart));
-    EXPECT_EQ(chart.Cusps, before.Cusps);
-    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
+    const ChartState node = ElectionChart(e, 'P', 0, o);
+    EXPECT_DOUBLE_EQ(node.PlanetLong[kNode], node.TrueNodeLongitude);
+    EXPECT_NEAR(Reduce360(node.PlanetLong[kOppositeNode] - node.PlanetLong[kNode]), 180.0, 1e-9);
 }
 
 TEST(ElectionData, LoadedFromNowInTheHomeZone) {
