@@ -44,6 +44,7 @@ TEST(ElectionValidation, EachFieldIsRefusedByItsGroupBeyondItsBounds) {
         std::vector<std::pair<Field, const char*>> set;
         std::vector<int> groups;
         bool east = false;
+        char house = 'P';
     };
     const Case cases[] = {
         {{}, {}},
@@ -76,35 +77,24 @@ TEST(ElectionValidation, EachFieldIsRefusedByItsGroupBeyondItsBounds) {
         {{{kMonth, "10"}, {kDay, "5"}, {kYear, "1582"}}, {13}},
         {{{kMonth, "10"}, {kDay, "14"}, {kYear, "1582"}}, {13}},
         {{{kMonth, "10"}, {kDay, "15"}, {kYear, "1582"}}, {}},
+        // Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it
+        // is no place.
+        {{{kLatDeg, "67"}}, {7}},
+        {{{kLatDeg, "67"}}, {}, false, 'M'},
+        {{{kLatDeg, "89"}, {kLatMin, "59"}}, {}, false, 'I'},
+        {{{kLatDeg, "90"}, {kLatMin, "0"}}, {7}, false, 'M'},
+        {{{kLatDeg, "90"}, {kLatMin, "0"}}, {7}, false, 'I'},
+        {{{kLatDeg, "90"}, {kLatMin, "1"}}, {7, 12}, false, 'M'},
+        {{{kLatDeg, "91"}}, {7, 12}},
+        {{{kLatDeg, "91"}}, {7, 12}, false, 'I'},
     };
     for (const Case& c : cases) {
         auto e = Good();
         e.west = !c.east;
         std::string trace;
         for (const auto& [field, text] : c.set) e.*field = text, trace += std::string(text) + " ";
-        EXPECT_EQ(Groups(e), c.groups) << trace;
+        EXPECT_EQ(Groups(e, c.house), c.groups) << trace << c.house;
     }
-}
-
-// Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it is no place.
-TEST(ElectionValidation, LatitudeLimitYieldsToMeridianAndMorinusUpToThePole) {
-    const std::tuple<const char*, const char*, std::vector<int>, std::vector<int>> cases[] = {
-        {"67", "0", {7}, {}},
-        {"89", "59", {7}, {}},
-        {"90", "0", {7}, {7}},
-        {"90", "1", {7, 12}, {7, 12}},
-        {"91", "0", {7, 12}, {7, 12}}};
-    auto e = Good();
-    for (const auto& [degrees, minutes, placidus, meridian] : cases) {
-        e.lat_deg = degrees, e.lat_min = minutes;
-        EXPECT_EQ(Groups(e, 'P'), placidus) << degrees;
-        EXPECT_EQ(Groups(e, 'M'), meridian) << degrees;
-        EXPECT_EQ(Groups(e, 'I'), meridian) << degrees;
-    }
-    e.lat_deg = "67";
-    RecordingNotifier n;
-    EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
-    EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
 }
 
 // Hostile text in any field, and blank or signed text in a whole-number field, is refused with
@@ -134,7 +124,7 @@ TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
     }
 }
 
-// Blanks around a number are harmless; the zone alone takes a sign.
+// Blanks around a number are harmless; the zone alone takes a sign. A refusal says why.
 TEST(ElectionValidation, StoredRecordCarriesEveryField) {
     auto e = Good();
     e.pm = true, e.west = false, e.south = true, e.zone = "-5.5", e.day = " 5 ";
@@ -146,6 +136,9 @@ TEST(ElectionValidation, StoredRecordCarriesEveryField) {
                        d->ElectSouth, d->ElectLongMin),
               std::make_tuple(2024, 5, 9, 1, 0, 1, 59));
     EXPECT_EQ(d->ElectZone, -5.5f);
+    e.lat_deg = "67";
+    EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
+    EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
 }
 
 }  // namespace

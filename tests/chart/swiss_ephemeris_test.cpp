@@ -15,7 +15,6 @@
 
 #include <random>
 
-#include "astro/calendar.h"
 #include "chart/houses.h"
 #include "support/chart_fixture.h"
 
@@ -76,20 +75,6 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
         swe_houses(jd_ut, latitude, east, 'P', cusps, ascmc);
         EXPECT_LT(ArcDistance(c.MC, ascmc[1]) * 60, 0.5);
         EXPECT_LT(ArcDistance(c.Ascendant, ascmc[0]) * 60, 1.0);
-    }
-}
-
-// The day numbers against the library's calendar conversion, Julian before the reform.
-TEST(SwissEphemeris, JulianDayNumbersAgree) {
-    std::mt19937 random(3);
-    std::uniform_int_distribution<int> year(-4000, 4000), month(1, 12), day(1, 31);
-    for (int i = 0; i < 20000; ++i) {
-        const int y = year(random), m = month(random);
-        const int d = std::min(day(random), DaysInMonth(m, y));
-        const double jdn = JulianDayNumberOf(d, m, y);
-        const bool gregorian = jdn >= 2299161;
-        EXPECT_EQ(jdn, swe_julday(y, m, d, 12.0, gregorian ? SE_GREG_CAL : SE_JUL_CAL))
-            << d << "." << m << "." << y;
     }
 }
 

@@ -19,17 +19,13 @@ TEST(ReadOwnerName, TakesTheFirstLine) {
 
 using Table = std::map<std::string, std::string, std::less<>>;
 
-class TableSource final : public RegionalSource {
-public:
-    explicit TableSource(Table values) : values_(std::move(values)) {}
+struct TableSource final : RegionalSource {
+    explicit TableSource(Table t) : values(std::move(t)) {}
+    Table values;
     std::optional<std::string> Value(std::string_view key) const override {
-        const auto it = values_.find(key);
-        if (it == values_.end()) return std::nullopt;
-        return it->second;
+        const auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
-
-private:
-    Table values_;
 };
 
 TEST(ReadRegionalFormats, ReadsTheCodesAndGivesZeroForMissingEmptyOrOverlongOnes) {
