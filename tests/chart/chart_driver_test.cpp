@@ -129,7 +129,8 @@ TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
     }
 }
 
-TEST(ElectionMode, CaptionsFollowThePlaceAndTheRegionalDateOrder) {
+// The caption prefix names the zodiac.
+TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     ChartState chart = ElectionChart(Election(0, 2, 20, 0, 48, 50));
     EXPECT_FLOAT_EQ(chart.ChartLong, -2.2f);
     EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
@@ -149,6 +150,13 @@ TEST(ElectionMode, CaptionsFollowThePlaceAndTheRegionalDateOrder) {
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
     e.ElectZone = -3.5f;
     EXPECT_EQ(ElectionChart(e).CaptionLines[3], "9.15 A.M. (-3.5)");
+
+    OptionValues o{};
+    EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
+    o[kOptionZodiac] = 2;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
+    o[kOptionZodiac] = 3;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
 }
 
 TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes) {
@@ -176,25 +184,21 @@ TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes)
     EXPECT_NEAR(Reduce360(node.PlanetLong[kOppositeNode] - node.PlanetLong[kNode]), 180.0, 1e-9);
 }
 
-TEST(ElectionData, LoadedFromNowInTheHomeZone) {
-    OptionValues o = HomeOptions();
-    o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73.5f, o[kOptionHomeLongMin] = 59.5f;
-    o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42, o[kOptionHomeLatSouth] = -1;
-    const auto e = LoadElectionDataFromNow(Utc(2024, 12, 31, 4, 59), o);
-    EXPECT_EQ(e.ElectEvent, "Now");
-    EXPECT_EQ(
-        std::tie(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute, e.ElectPM),
-        std::make_tuple(2024, 12, 30, 11, 59, 1));
-    // Halves to the even neighbour: 73.5 -> 74, 59.5 -> 60.
-    EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectWest, e.ElectSouth),
-              std::make_tuple(74, 60, 1, 1));
-}
-
 // Found by the options-file fuzzer: a zone of 3e38 hours overflowed the clock's seconds, and
 // "99999" or "3e38" in a hand-edited OPTIONS.OPT overflowed the 16-bit fields (undefined
 // behaviour; 99999 came out as -31073).
-TEST(ElectionData, HomeDataOutsideItsRangeIsHeldAtTheEnds) {
+TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
     const auto now = Utc(2024, 12, 31, 4, 59);
+    OptionValues o = HomeOptions();
+    o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73.5f, o[kOptionHomeLongMin] = 59.5f;
+    o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42;
+    auto e = LoadElectionDataFromNow(now, o);
+    EXPECT_EQ(e.ElectEvent, "Now");
+    // Halves to the even neighbour: 73.5 -> 74, 59.5 -> 60.
+    EXPECT_EQ(std::tie(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute, e.ElectPM,
+                       e.ElectLongDeg, e.ElectLongMin),
+              std::make_tuple(2024, 12, 30, 11, 59, 1, 74, 60));
+
     const auto fields = [&](float zone) {
         const HomeClock c = HomeClockAt(now, zone);
         return std::make_tuple(c.year, c.month, c.day, c.hour24, c.minute, c.second);
@@ -202,10 +206,9 @@ TEST(ElectionData, HomeDataOutsideItsRangeIsHeldAtTheEnds) {
     EXPECT_EQ(fields(3e38f), fields(12));
     EXPECT_EQ(fields(-3e38f), fields(-13));
     EXPECT_EQ(HomeClockAt(now, 14).hour24, 16);  // 04:59 UT less 12 hours, the nearer end
-    OptionValues o = HomeOptions();
     o[kOptionHomeZone] = 3e38f, o[kOptionHomeLongDeg] = 99999, o[kOptionHomeLongMin] = 3e38f;
     o[kOptionHomeLatDeg] = -3e38f, o[kOptionHomeLatMin] = -32768.6f;
-    const auto e = LoadElectionDataFromNow(now, o);
+    e = LoadElectionDataFromNow(now, o);
     EXPECT_EQ(e.ElectDay, 30);
     EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectLatDeg, e.ElectLatMin),
               std::make_tuple(32767, 32767, -32768, -32768));
@@ -224,15 +227,6 @@ TEST(HomePlace, EastAndSouthOnlyForMinusOne) {
         EXPECT_EQ(chart.LongDirection, minus_one ? "EAST" : "WEST") << side;
         EXPECT_EQ(chart.LatDirection, minus_one ? "SOUTH" : "NORTH") << side;
     }
-}
-
-TEST(Captions, PrefixNamesTheZodiac) {
-    OptionValues o{};
-    EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
-    o[kOptionZodiac] = 2;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
-    o[kOptionZodiac] = 3;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
 }
 
 }  // namespace

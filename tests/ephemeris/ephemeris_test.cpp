@@ -32,21 +32,19 @@ TEST(EphemerisJ2000, NextMomentIsOneDayLater) {
     }
 }
 
-TEST(EphemerisDriver, ReportsANonFiniteMoment) {
-    EXPECT_EQ(ComputeEphemeris(2451545.0, std::numeric_limits<double>::quiet_NaN()).status,
-              ComputeStatus::kNonFinite);
-    EXPECT_EQ(BodyLongitudesAt(std::numeric_limits<double>::infinity()).status,
-              ComputeStatus::kNonFinite);
-}
-
-// The entry point for a Julian date agrees with the chart's day number and fraction.
-TEST(EphemerisDriver, BodyLongitudesAtAJulianDateAreTheChartsOwn) {
+// The entry point for a Julian date agrees with the chart's day number and fraction; both
+// report a moment that is not finite.
+TEST(EphemerisDriver, BodyLongitudesAtAJulianDateAreTheChartsOwnAndFinite) {
     const Ephemeris chart = ComputeEphemeris(2451545.0, 0.75);
     const BodyLongitudes bodies = BodyLongitudesAt(2451545.25);
     for (int body = kSun; body <= kMoon; ++body)
         EXPECT_EQ(bodies.longitude[body], chart.PlanetLong[body]) << body;
     EXPECT_EQ(bodies.mean_node, chart.PlanetLong[kNode]);
     EXPECT_EQ(bodies.true_node, chart.TrueNode);
+    EXPECT_EQ(ComputeEphemeris(2451545.0, std::numeric_limits<double>::quiet_NaN()).status,
+              ComputeStatus::kNonFinite);
+    EXPECT_EQ(BodyLongitudesAt(std::numeric_limits<double>::infinity()).status,
+              ComputeStatus::kNonFinite);
 }
 
 // At J2000 only Saturn is retrograde.
