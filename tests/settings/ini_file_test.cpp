@@ -7,6 +7,8 @@
 #include <random>
 #include <tuple>
 
+#include "settings/text_lines.h"
+
 namespace orvantis {
 namespace {
 
@@ -21,16 +23,13 @@ constexpr const char* kOrdered =
     "OrvantisScaleHeight=-480\r\n"
     "OrvantisScaleWidth=700\r\n";
 
-constexpr const char* kShuffled =
-    "OrvantisScaleWidth=700\n"
-    "TypeChart=1\n"
-    "OrvantisWidth=9000.5\n"
-    "[Orvantis] - Do NOT change the order of these variables.\n"
-    "OrvantisScaleHeight=-480\n"
-    "StartScale=300\n"
-    "OrvantisLeft=-45\n"
-    "OrvantisHeight=6000\n"
-    "OrvantisTop=1155";
+// The same lines in reverse order, LF only, the last without an end.
+std::string Shuffled() {
+    std::string text;
+    for (const std::string_view line : SplitLines(kOrdered)) text = std::string(line) + "\n" + text;
+    text.pop_back();
+    return text;
+}
 
 auto Fields(const WindowGeometry& g) {
     return std::make_tuple(g.top, g.left, g.height, g.width, g.scale_height, g.scale_width);
@@ -40,7 +39,7 @@ auto Fields(const WindowGeometry& g) {
 TEST(ReadIni, ShuffledLfOnlyLinesReadLikeTheWrittenFile) {
     const WindowGeometry g{1155, -45, 6000, 9000.5f, -480, 700};
     EXPECT_EQ(WriteSettingsIni(300, 1, g), kOrdered);
-    for (const char* text : {kOrdered, kShuffled}) {
+    for (const std::string& text : {std::string(kOrdered), Shuffled()}) {
         const IniScaleAndChart s = ReadIniScaleAndChart(text);
         EXPECT_EQ(std::tie(s.StartScale, s.TypeChart), std::make_tuple(300, 1));
         EXPECT_EQ(Fields(ReadIniWindowGeometry(text)), Fields(g));
