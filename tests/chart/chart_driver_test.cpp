@@ -65,22 +65,26 @@ ChartState ElectionChart(const ElectionData& e, char house = 'P', std::int16_t d
 }
 
 // Whatever the home zone, clock + zone = UT: the chart's Julian date is the instant's, and the
-// home clock is that instant in the zone (west positive) on a twelve-hour clock.
-TEST(NowMode, ChartIsForTheTrueInstantAndTheClockIsTheHomeZones) {
+// home clock is that instant in the zone (west positive) on a twelve-hour clock. One rule for the
+// clock's chart and the election record: east only for -1 on line 21, south only for -1 on line
+// 24 (a hand-edited 1 once put the record east and the chart west).
+TEST(NowMode, ChartIsForTheTrueInstantInTheHomeZoneAndPlace) {
     struct Case {
         sys_seconds now;
         float zone, clock;
         const char* am_pm;
         int day;
+        float side;  // lines 21 and 24
     };
-    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M.", 1},
-                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M.", 1},
-                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M.", 1},
-                         Case{Utc(2024, 7, 1, 16, 0), 5.5f, 10.3f, "A.M.", 1},
-                         Case{Utc(2024, 7, 1, 16, 0), -13, 5.0f, "A.M.", 2}}) {
+    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M.", 1, -1},
+                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M.", 1, 0},
+                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M.", 1, 1},
+                         Case{Utc(2024, 7, 1, 16, 0), 5.5f, 10.3f, "A.M.", 1, -1},
+                         Case{Utc(2024, 7, 1, 16, 0), -13, 5.0f, "A.M.", 2, 0}}) {
         SCOPED_TRACE(c.zone);
         OptionValues o = HomeOptions();
-        o[kOptionHomeZone] = c.zone;
+        o[kOptionHomeZone] = c.zone, o[kOptionHomeLongEast] = c.side,
+        o[kOptionHomeLatSouth] = c.side;
         const ChartState chart = NowChart(o, c.now);
         // Within two milliseconds: the clock is held as single-precision H.MM.
         EXPECT_NEAR(chart.JulianDayNumber + chart.UTFraction - 0.5,
@@ -89,6 +93,11 @@ TEST(NowMode, ChartIsForTheTrueInstantAndTheClockIsTheHomeZones) {
         EXPECT_EQ(std::tie(chart.ChartZone, chart.ChartClock, chart.ChartAmPm, chart.ChartDay),
                   std::make_tuple(c.zone, c.clock, c.am_pm, c.day));
         EXPECT_EQ(chart.ChartTitle, "Now");
+        const bool minus_one = c.side == -1;
+        EXPECT_EQ(std::tie(chart.LongDirection, chart.LatDirection),
+                  std::make_tuple(minus_one ? "EAST" : "WEST", minus_one ? "SOUTH" : "NORTH"));
+        const auto e = LoadElectionDataFromNow(c.now, o);
+        EXPECT_EQ(std::tie(e.ElectWest, e.ElectSouth), std::make_tuple(!minus_one, minus_one));
     }
 }
 
@@ -209,21 +218,6 @@ TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
     EXPECT_EQ(e.ElectDay, 30);
     EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectLatDeg, e.ElectLatMin),
               std::make_tuple(32767, 32767, -32768, -32768));
-}
-
-// One rule for the clock's chart and the election record: east only for -1 on line 21, south
-// only for -1 on line 24 (a hand-edited 1 once put the record east and the chart west).
-TEST(HomePlace, EastAndSouthOnlyForMinusOne) {
-    for (const float side : {-1.0f, 0.0f, 1.0f}) {
-        OptionValues o = HomeOptions();
-        o[kOptionHomeLongEast] = side, o[kOptionHomeLatSouth] = side;
-        const bool minus_one = side == -1;
-        const auto e = LoadElectionDataFromNow(Utc(2024, 3, 5, 12, 0), o);
-        EXPECT_EQ(std::tie(e.ElectWest, e.ElectSouth), std::make_tuple(!minus_one, minus_one));
-        const ChartState chart = NowChart(o, Utc(2024, 3, 5, 12, 0));
-        EXPECT_EQ(chart.LongDirection, minus_one ? "EAST" : "WEST") << side;
-        EXPECT_EQ(chart.LatDirection, minus_one ? "SOUTH" : "NORTH") << side;
-    }
 }
 
 }  // namespace
