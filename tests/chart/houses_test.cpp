@@ -77,17 +77,10 @@ TEST(PlaceBodiesInHouses, ABodyOnACuspBelongsToTheHouseItOpens) {
         double body;        // 10 with position 12 at 350°: house 9 from 350° to house 10 at 40°
         int house;
     };
-    for (const Case c : {Case{300, 60, 1},
-                         {300, 60 - 1e-4, 12},
-                         {300, 359, 10},
-                         {300, 0, 11},
-                         {300, 360 - 1e-7, 11},
-                         {300, 29.999, 11},
-                         {10, 0, 9},
-                         {10, 359, 9},
-                         {10, 1, 9},
-                         {10, 349.99, 8},
-                         {100, 50, 3}}) {
+    for (const Case c :
+         {Case{300, 60, 1}, Case{300, 60 - 1e-4, 12}, Case{300, 359, 10}, Case{300, 0, 11},
+          Case{300, 360 - 1e-7, 11}, Case{300, 29.999, 11}, Case{10, 0, 9}, Case{10, 359, 9},
+          Case{10, 1, 9}, Case{10, 349.99, 8}, Case{100, 50, 3}}) {
         std::array<double, 14> cusps{};
         for (int n = 1; n <= 12; ++n)
             cusps[n] = c.first_cusp == 100 ? 100 : Reduce360(c.first_cusp + 30 * n);
