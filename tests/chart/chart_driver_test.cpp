@@ -41,10 +41,7 @@ ElectionData Election(std::int16_t west, std::int16_t long_deg, std::int16_t lon
 
 // The chart of the present moment (an empty election) or of an election, over `chart`, with the
 // messages it gave.
-struct Computed {
-    bool accepted;
-    std::vector<std::string> messages;
-};
+using Computed = std::pair<bool, std::vector<std::string>>;  // accepted, messages
 Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char house = 'P',
                  const ElectionData* election = nullptr, std::int16_t date_order = 0) {
     RecordingNotifier n;
@@ -54,13 +51,13 @@ Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char
 }
 ChartState NowChart(const OptionValues& o, sys_seconds now) {
     ChartState chart;
-    EXPECT_TRUE(Compute(chart, o, now).accepted);
+    EXPECT_TRUE(Compute(chart, o, now).first);
     return chart;
 }
 ChartState ElectionChart(const ElectionData& e, char house = 'P', std::int16_t date_order = 0,
                          const OptionValues& o = HomeOptions()) {
     ChartState chart;
-    EXPECT_TRUE(Compute(chart, o, {}, house, &e, date_order).accepted);
+    EXPECT_TRUE(Compute(chart, o, {}, house, &e, date_order).first);
     return chart;
 }
 
@@ -126,12 +123,12 @@ TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
         OptionValues o = HomeOptions();
         o[kOptionHomeZone] = c.zone, o[kOptionHomeLongMin] = c.long_min;
         o[kOptionHomeLatDeg] = c.lat_deg, o[kOptionHomeLatMin] = c.lat_min;
-        const Computed r =
+        const auto [accepted, messages] =
             Compute(chart, o, Utc(2024, 3, 5, 11, 0), c.house, c.election ? &polar : nullptr);
-        EXPECT_EQ(r.messages, c.messages);
-        EXPECT_EQ(r.accepted, c.messages.empty());
+        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(accepted, c.messages.empty());
         EXPECT_EQ(chart.InputError, c.messages.empty() ? 0 : 1);
-        if (r.accepted) continue;
+        if (accepted) continue;
         EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
         EXPECT_EQ(chart.Cusps, before.Cusps);
         EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
