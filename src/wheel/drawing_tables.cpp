@@ -218,7 +218,8 @@ std::optional<Problem> ParseTable(const TableFileText& file, std::int16_t* value
     }
     if (!first_fault) return std::nullopt;
     std::string text = "The file " + file.name + " is damaged, " + *first_fault + ".";
-    if (faults > 1) text += " There are " + std::to_string(faults - 1) + " more faults.";
+    if (faults == 2) text += " There is 1 more fault.";
+    if (faults > 2) text += " There are " + std::to_string(faults - 1) + " more faults.";
     return TableWarning(text + kFallbackNote);
 }
 

@@ -34,10 +34,6 @@ void PrintSignGlyph(WheelPaint& p, int sign) {
     p.dc.Print(SignGlyph(sign));
 }
 
-void AdjustDigitHeight(WheelPaint& p) {
-    if (p.Option(p.style().digit_height_threshold) >= 9) p.work.DigitHeight -= 3;
-}
-
 int SignOf(double longitude) {
     return static_cast<int>(std::floor(longitude / 30)) + 1;
 }

@@ -21,10 +21,6 @@ void PrintUnitsBold(WheelPaint& p);
 void PrintBodyGlyph(WheelPaint& p, int body);
 void PrintSignGlyph(WheelPaint& p, int sign);
 
-// DigitHeight less 3 when the minute font size (the style's threshold option) is 9 points or
-// more.
-void AdjustDigitHeight(WheelPaint& p);
-
 // Zodiac sign 1..12 of a longitude: floor(L / 30) + 1.
 int SignOf(double longitude);
 

@@ -55,8 +55,6 @@ WheelStyle PrinterPageWheelStyle() {
     s.digit_extra_width = kOptionPageDigitExtraWidth,
     s.sign_extra_height = kOptionPageSignExtraHeight,
     s.digit_extra_height = kOptionPageDigitExtraHeight;
-    s.glyph_step_has_extras = true;
-    s.digit_height_threshold = kOptionPageMinuteSize;
     s.aspect_colours = {kOptionPageSextileTrineColour, kOptionPageSquareOppositionColour,
                         kOptionPageQuincunxColour};
     s.caption_size = kOptionPageCaptionSize, s.caption_colour = kOptionPageCaptionColour;
@@ -140,18 +138,6 @@ void DrawWheelFrame(WheelPaint& p) {
     if (!st.circles_before_spokes) circles();
 }
 
-void ComputeHouseSizes(WheelPaint& p) {
-    WheelWork& w = p.work;
-    for (int i = 1; i <= 12; ++i) w.CuspCopy[i] = p.in.shown.HouseCusps[i];
-    for (int i = 1; i <= 11; ++i) {
-        w.HouseSize[i] = Reduce360(w.CuspCopy[i + 1] - w.CuspCopy[i]);
-        // Kept on purpose, so placements stay as users know them: a size of exactly 277.5
-        // degrees reads as 7.5.
-        if (w.HouseSize[i] == 277.5) w.HouseSize[i] = 7.5;
-    }
-    w.HouseSize[12] = Reduce360(w.CuspCopy[1] - w.CuspCopy[12]);
-}
-
 double FitInside(Extent e, double theta, double limit) {
     // The farthest corner (r|cos| + w/2, r|sin| + h/2) on the circle: a quadratic in r.
     const double b = e.width * std::abs(CosDeg(theta)) + e.height * std::abs(SinDeg(theta));
@@ -201,11 +187,9 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     dc.FontName = "QUERNA";
     dc.FontSize = p.Option(st.wheel_font_size);
     dc.FontBold = false;
-    ComputeHouseSizes(p);
     PutDataOnHouseCusps(p);
     MarkInterceptedSigns(p);
 
-    work.WheelRing = 1;
     SetupAndDisplayPlanets(p);
 
     dc.Tag = {ItemKind::AspectGlyph};

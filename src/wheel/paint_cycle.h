@@ -37,9 +37,6 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in);
 // The two rings and the twelve spokes.
 void DrawWheelFrame(WheelPaint& p);
 
-// CuspCopy and HouseSize from the displayed cusps.
-void ComputeHouseSizes(WheelPaint& p);
-
 // The screen angles (degrees) of the twelve spokes: fixed every 30 degrees in the American
 // wheel; in the European wheel the 1st house at 180 and the others at their distance from it.
 std::array<double, 12> SpokeAngles(const DisplayedChart& shown, int type_chart);

@@ -40,8 +40,6 @@ struct WheelStyle {
         retro_colour = kOptionRetroColour;
     int sign_extra_width = kOptionSignExtraWidth, digit_extra_width = kOptionDigitExtraWidth,
         sign_extra_height = kOptionSignExtraHeight, digit_extra_height = kOptionDigitExtraHeight;
-    bool glyph_step_has_extras = false;  // the page adds the sign extras to the glyph step
-    int digit_height_threshold = kOptionMinuteSize;  // AdjustDigitHeight
     // Sextile and trine, square and opposition, quincunx.
     std::array<int, 3> aspect_colours{kOptionSextileTrineColour, kOptionSquareOppositionColour,
                                       kOptionQuincunxColour};

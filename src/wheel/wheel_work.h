@@ -12,15 +12,8 @@
 namespace orvantis {
 
 struct WheelWork {
-    // Geometry of the cusps: CuspCopy(i) is cusp position i, HouseSize(i) the size in degrees
-    // of the house that begins there.
-    std::array<double, 13> CuspCopy{};
-    std::array<double, 13> HouseSize{};
-
     // Digit printers.
     double DigitValue = 0;
-    double DigitHeight = 0;
-    int WheelRing = 1;
 
     // Body placement, 1-based: where each glyph belongs and where it was drawn (screen degrees).
     std::array<double, 16> BodyTrueAngle{};

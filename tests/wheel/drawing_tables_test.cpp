@@ -33,7 +33,7 @@ TEST(DrawingTables, DamagedOrMissingFilesAreReportedOnceEach) {
         {Numbers(121), "12.5," + Numbers(360), {"RADIUS.DAT is damaged, line 1: \"12.5\" is not"}},
         {"32768,-32768,+5,+-5," + Numbers(117),
          Numbers(361),
-         {"line 1: \"32768\" lies outside -32768 to 32767. There are 1 more"}},
+         {"line 1: \"32768\" lies outside -32768 to 32767. There is 1 more fault"}},
         {std::string(20, '9') + "," + Numbers(120),
          Numbers(361),
          {"\"99999999999999999999\" lies"}},
