@@ -72,22 +72,17 @@ TEST(ReadOptionsFile, HomeZoneNameIsTheFirstWordOfLine131) {
 // A missing or cut-short OPTIONS.OPT takes the lines it lacks from OPTIONS.MAS, and says so.
 TEST(ReadStartupOptions, TakesTheLinesTheFileLacksFromTheMaster) {
     const std::string master = Lines(130, "7");
+    const std::string used = "\nThe default settings of OPTIONS.MAS are used for ";
     struct Case {
         std::optional<std::string> own, master;
         float line_2, line_100;
-        const char* message;  // "" for none
+        std::string message;  // "" for none
     };
     const Case cases[] = {
         {Lines(130, "3"), master, 3, 3, ""},
-        {std::nullopt, master, 7, 7,
-         "OPTIONS.OPT File Not Found\nThe default settings of OPTIONS.MAS are used for every "
-         "line."},
+        {std::nullopt, master, 7, 7, "OPTIONS.OPT File Not Found" + used + "every line."},
         {Lines(57, "3"), master, 3, 7,
-         "OPTIONS.OPT ends after line 57.\nThe default settings of OPTIONS.MAS are used for lines "
-         "58 to 130."},
-        {"3\r\n3\r\n\r\n3\r\n", master, 3, 7,
-         "OPTIONS.OPT ends after line 2.\nThe default settings of OPTIONS.MAS are used for lines 3 "
-         "to 130."},
+         "OPTIONS.OPT ends after line 57." + used + "lines 58 to 130."},
         {Lines(57, "3"), std::nullopt, 3, 0,
          "OPTIONS.OPT ends after line 57.\nOPTIONS.MAS was not found either: the later options are "
          "0."},
