@@ -29,64 +29,60 @@ std::vector<int> Groups(const ElectionEntry& e, char house = 'P') {
     return groups;
 }
 
-using Field = std::string ElectionEntry::*;
-constexpr Field kEvent = &ElectionEntry::event, kMonth = &ElectionEntry::month,
-                kDay = &ElectionEntry::day, kYear = &ElectionEntry::year,
-                kHour = &ElectionEntry::hour, kMinute = &ElectionEntry::minute,
-                kZone = &ElectionEntry::zone, kLongDeg = &ElectionEntry::long_deg,
-                kLongMin = &ElectionEntry::long_min, kLatDeg = &ElectionEntry::lat_deg,
-                kLatMin = &ElectionEntry::lat_min;
+using E = ElectionEntry;
 
 // Each field at its bounds is accepted, one step beyond them refused by its group; a day that
 // does not exist (Gregorian from 15 October 1582) by the thirteenth.
 TEST(ElectionValidation, EachFieldIsRefusedByItsGroupBeyondItsBounds) {
     struct Case {
-        std::vector<std::pair<Field, const char*>> set;
+        std::vector<std::pair<std::string E::*, const char*>> set;
         std::vector<int> groups;
         bool east = false;
         char house = 'P';
     };
     const Case cases[] = {
         {{}, {}},
-        {{{kMonth, "12"}, {kDay, "31"}, {kYear, "2099"}, {kHour, "12"}, {kMinute, "59"}}, {}},
-        {{{kLongDeg, "180"}, {kLongMin, "59"}, {kLatDeg, "66"}, {kLatMin, "0"}}, {}},
-        {{{kZone, "-2"}}, {}},  // the lowest zone with a west longitude
-        {{{kZone, "-13"}}, {}, true},
-        {{{kEvent, ""}}, {}},
-        {{{kMonth, "13"}}, {8}},
-        {{{kDay, "32"}}, {8}},
-        {{{kYear, "2100"}}, {8}},
-        {{{kMinute, "60"}}, {9}},
-        {{{kZone, "13"}}, {10}},
-        {{{kZone, "-14"}}, {10}, true},
-        {{{kZone, "-3"}}, {6}},
-        {{{kLongDeg, "181"}}, {11}},
-        {{{kLongMin, "60"}}, {11}},
-        {{{kLatMin, "60"}}, {12}},
-        {{{kLatDeg, "66"}, {kLatMin, "1"}}, {7}},
-        {{{kDay, "0"}}, {1}},
-        {{{kMonth, ""}}, {1, 2}},
-        {{{kZone, ""}}, {3}},
-        {{{kZone, " "}}, {3}},
-        {{{kMonth, "2"}, {kDay, "30"}}, {13}},
-        {{{kMonth, "2"}, {kDay, "29"}, {kYear, "2023"}}, {13}},
-        {{{kMonth, "2"}, {kDay, "29"}}, {}},
-        {{{kMonth, "2"}, {kDay, "29"}, {kYear, "1900"}}, {13}},
-        {{{kMonth, "4"}, {kDay, "31"}}, {13}},
-        {{{kMonth, "10"}, {kDay, "4"}, {kYear, "1582"}}, {}},
-        {{{kMonth, "10"}, {kDay, "5"}, {kYear, "1582"}}, {13}},
-        {{{kMonth, "10"}, {kDay, "14"}, {kYear, "1582"}}, {13}},
-        {{{kMonth, "10"}, {kDay, "15"}, {kYear, "1582"}}, {}},
+        {{{&E::month, "12"}, {&E::day, "31"}, {&E::year, "2099"}}, {}},
+        {{{&E::hour, "12"}, {&E::minute, "59"}}, {}},
+        {{{&E::long_deg, "180"}, {&E::long_min, "59"}}, {}},
+        {{{&E::lat_deg, "66"}, {&E::lat_min, "0"}}, {}},
+        {{{&E::zone, "-2"}}, {}},  // the lowest zone with a west longitude
+        {{{&E::zone, "-13"}}, {}, true},
+        {{{&E::event, ""}}, {}},
+        {{{&E::month, "13"}}, {8}},
+        {{{&E::day, "32"}}, {8}},
+        {{{&E::year, "2100"}}, {8}},
+        {{{&E::minute, "60"}}, {9}},
+        {{{&E::zone, "13"}}, {10}},
+        {{{&E::zone, "-14"}}, {10}, true},
+        {{{&E::zone, "-3"}}, {6}},
+        {{{&E::long_deg, "181"}}, {11}},
+        {{{&E::long_min, "60"}}, {11}},
+        {{{&E::lat_min, "60"}}, {12}},
+        {{{&E::lat_deg, "66"}, {&E::lat_min, "1"}}, {7}},
+        {{{&E::day, "0"}}, {1}},
+        {{{&E::month, ""}}, {1, 2}},
+        {{{&E::zone, ""}}, {3}},
+        {{{&E::zone, " "}}, {3}},
+        {{{&E::month, "2"}, {&E::day, "30"}}, {13}},
+        {{{&E::month, "2"}, {&E::day, "29"}, {&E::year, "2023"}}, {13}},
+        {{{&E::month, "2"}, {&E::day, "29"}}, {}},
+        {{{&E::month, "2"}, {&E::day, "29"}, {&E::year, "1900"}}, {13}},
+        {{{&E::month, "4"}, {&E::day, "31"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "4"}, {&E::year, "1582"}}, {}},
+        {{{&E::month, "10"}, {&E::day, "5"}, {&E::year, "1582"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "14"}, {&E::year, "1582"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "15"}, {&E::year, "1582"}}, {}},
         // Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it
         // is no place.
-        {{{kLatDeg, "67"}}, {7}},
-        {{{kLatDeg, "67"}}, {}, false, 'M'},
-        {{{kLatDeg, "89"}, {kLatMin, "59"}}, {}, false, 'I'},
-        {{{kLatDeg, "90"}, {kLatMin, "0"}}, {7}, false, 'M'},
-        {{{kLatDeg, "90"}, {kLatMin, "0"}}, {7}, false, 'I'},
-        {{{kLatDeg, "90"}, {kLatMin, "1"}}, {7, 12}, false, 'M'},
-        {{{kLatDeg, "91"}}, {7, 12}},
-        {{{kLatDeg, "91"}}, {7, 12}, false, 'I'},
+        {{{&E::lat_deg, "67"}}, {7}},
+        {{{&E::lat_deg, "67"}}, {}, false, 'M'},
+        {{{&E::lat_deg, "89"}, {&E::lat_min, "59"}}, {}, false, 'I'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'M'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'I'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "1"}}, {7, 12}, false, 'M'},
+        {{{&E::lat_deg, "91"}}, {7, 12}},
+        {{{&E::lat_deg, "91"}}, {7, 12}, false, 'I'},
     };
     for (const Case& c : cases) {
         auto e = Good();
@@ -107,14 +103,10 @@ TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
         "",     " ",        "\t",      "-0",
         "-5"};
     for (const char* text : hostile) {
-        for (std::string ElectionEntry::*field :
-             {&ElectionEntry::month, &ElectionEntry::day, &ElectionEntry::year,
-              &ElectionEntry::hour, &ElectionEntry::minute, &ElectionEntry::zone,
-              &ElectionEntry::long_deg, &ElectionEntry::long_min, &ElectionEntry::lat_deg,
-              &ElectionEntry::lat_min}) {
+        for (std::string E::*field : {&E::month, &E::day, &E::year, &E::hour, &E::minute, &E::zone,
+                                      &E::long_deg, &E::long_min, &E::lat_deg, &E::lat_min}) {
             // A zone of -0 is the one harmless case (-5 is refused with a west longitude).
-            const bool signed_zone =
-                field == &ElectionEntry::zone && std::string_view(text) == "-0";
+            const bool signed_zone = field == &E::zone && std::string_view(text) == "-0";
             auto e = Good();
             e.*field = text;
             RecordingNotifier n;
