@@ -365,7 +365,7 @@ TEST(EventsFeed, RecomputesOnlyWhenTheFirstEventHasPassed) {
     EXPECT_FALSE(feed.Update(first));
     EXPECT_TRUE(feed.Update(first + seconds{1}));
     EXPECT_GT(CountdownTarget(feed.Events().front(), first + seconds{1}), first);
-    options[29] = 1;  // the true node: other ingresses
+    options[kOptionTrueNode] = 1;  // other ingresses
     EXPECT_TRUE(feed.Update(first + seconds{2}));
 }
 
