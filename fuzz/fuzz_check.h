@@ -8,14 +8,11 @@
 #include "chart/problem.h"
 
 // A violated invariant is a finding like a crash: libFuzzer saves the input that caused it.
-#define FUZZ_CHECK(condition)                                                              \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
-            std::fprintf(stderr, "invariant violated: %s (%s:%d)\n", #condition, __FILE__, \
-                         __LINE__);                                                        \
-            std::abort();                                                                  \
-        }                                                                                  \
-    } while (false)
+#define FUZZ_CHECK(condition)                                                                      \
+    ((condition) ? void()                                                                          \
+                 : (std::fprintf(stderr, "invariant violated: %s (%s:%d)\n", #condition, __FILE__, \
+                                 __LINE__),                                                        \
+                    std::abort()))
 
 namespace orvantis::fuzz {
 

@@ -28,7 +28,7 @@ public:
                               const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
                               QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1() const { return aspect_text_; }
+    QPlainTextEdit* TextView() const { return aspect_text_; }
 
 private:
     explicit AspectWindow(QWidget* parent);

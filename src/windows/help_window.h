@@ -34,8 +34,8 @@ public:
                                     const QString& help_file_name, Notifier& notifier,
                                     QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1() const { return text_view_; }
-    QPushButton* Command1() const { return quit_button_; }
+    QPlainTextEdit* TextView() const { return text_view_; }
+    QPushButton* QuitButton() const { return quit_button_; }
 
 private:
     HelpWindow(const QString& help_file_name, const std::string& text, QWidget* parent);

@@ -46,9 +46,9 @@ public:
     // file, OPTIONS.OPT not writable) shows kRestoreFailed and changes nothing; returns false.
     bool RestoreDefaultSettings();
 
-    QPushButton* btnSave() const { return save_button_; }
-    QPushButton* cmdRestoreDefault() const { return restore_button_; }
-    QPushButton* btnQuit() const { return quit_button_; }
+    QPushButton* SaveButton() const { return save_button_; }
+    QPushButton* RestoreButton() const { return restore_button_; }
+    QPushButton* QuitButton() const { return quit_button_; }
 
 signals:
     // After a Save re-read the options: new colours, sizes and the caption prefix show at the

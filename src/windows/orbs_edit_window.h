@@ -22,8 +22,8 @@ public:
 
     // Save writes the text over the orb file and keeps the window open; nothing is re-read, the
     // aspect window reads the orb file whenever it opens. Quit closes without saving.
-    QPushButton* btnSave() const { return save_button_; }
-    QPushButton* btnQuit() const { return quit_button_; }
+    QPushButton* SaveButton() const { return save_button_; }
+    QPushButton* QuitButton() const { return quit_button_; }
 
 private:
     OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* parent);

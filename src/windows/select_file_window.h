@@ -50,11 +50,11 @@ public:
     QString SelectedFileName() const { return selected_file_name_; }
     void SetSelectedFileName(const QString& path) { selected_file_name_ = path; }
 
-    QListWidget* filList() const { return file_list_; }
-    QListWidget* dirList() const { return folder_list_; }
-    QComboBox* drvList() const { return drive_list_; }
-    QPushButton* cmdSelect() const { return select_button_; }
-    QPushButton* cmdCancel() const { return cancel_button_; }
+    QListWidget* FileList() const { return file_list_; }
+    QListWidget* FolderList() const { return folder_list_; }
+    QComboBox* DriveList() const { return drive_list_; }
+    QPushButton* SelectButton() const { return select_button_; }
+    QPushButton* CancelButton() const { return cancel_button_; }
 
     void reject() override;
 

@@ -44,7 +44,7 @@ public:
     // A new button at the right end of the bottom row.
     QPushButton* AddButton(const QString& caption);
 
-    QPlainTextEdit* txtContent() const { return content_edit_; }
+    QPlainTextEdit* ContentEdit() const { return content_edit_; }
 
     // The text box's text with "\n" line ends, every character as typed.
     QString EditorText() const;

@@ -24,7 +24,7 @@ public:
     // button, or Esc) has closed it. The clock of the main window keeps ticking meanwhile.
     static void ShowModal(QWidget* parent);
 
-    QPushButton* cmdOK() const { return ok_button_; }
+    QPushButton* OkButton() const { return ok_button_; }
 
 private:
     QPushButton* ok_button_;

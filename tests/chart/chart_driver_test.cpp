@@ -41,10 +41,7 @@ ElectionData Election(std::int16_t west, std::int16_t long_deg, std::int16_t lon
 
 // The chart of the present moment (an empty election) or of an election, over `chart`, with the
 // messages it gave.
-struct Computed {
-    bool accepted;
-    std::vector<std::string> messages;
-};
+using Computed = std::pair<bool, std::vector<std::string>>;  // accepted, messages
 Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char house = 'P',
                  const ElectionData* election = nullptr, std::int16_t date_order = 0) {
     RecordingNotifier n;
@@ -54,99 +51,98 @@ Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char
 }
 ChartState NowChart(const OptionValues& o, sys_seconds now) {
     ChartState chart;
-    EXPECT_TRUE(Compute(chart, o, now).accepted);
+    EXPECT_TRUE(Compute(chart, o, now).first);
     return chart;
 }
 ChartState ElectionChart(const ElectionData& e, char house = 'P', std::int16_t date_order = 0,
                          const OptionValues& o = HomeOptions()) {
     ChartState chart;
-    EXPECT_TRUE(Compute(chart, o, {}, house, &e, date_order).accepted);
+    EXPECT_TRUE(Compute(chart, o, {}, house, &e, date_order).first);
     return chart;
 }
 
-TEST(NowMode, ChartIsForTheTrueInstantWhateverTheHomeZone) {
-    // Whatever zone option 18 names, clock + zone = UT: the chart's Julian date is the instant's.
-    const sys_seconds instant = Utc(2024, 7, 1, 16, 0);
-    for (float zone : {0.0f, 5.5f, -13.0f, 12.0f}) {
-        OptionValues o = HomeOptions();
-        o[kOptionHomeZone] = zone;
-        const ChartState chart = NowChart(o, instant);
-        // Within two milliseconds: the clock is held as single-precision H.MM.
-        EXPECT_NEAR(chart.JulianDayNumber + chart.UTFraction - 0.5,
-                    2440587.5 + duration<double>(instant.time_since_epoch()).count() / 86400.0,
-                    2.0 / 86400000)
-            << zone;
-        EXPECT_FLOAT_EQ(chart.ChartZone, zone);
-    }
-}
-
-TEST(NowMode, HomeClockIsTheInstantInTheHomeZoneOnATwelveHourClock) {
+// Whatever the home zone, clock + zone = UT: the chart's Julian date is the instant's, and the
+// home clock is that instant in the zone (west positive) on a twelve-hour clock. One rule for the
+// clock's chart and the election record: east only for -1 on line 21, south only for -1 on line
+// 24 (a hand-edited 1 once put the record east and the chart west).
+TEST(NowMode, ChartIsForTheTrueInstantInTheHomeZoneAndPlace) {
     struct Case {
         sys_seconds now;
         float zone, clock;
         const char* am_pm;
+        int day;
+        float side;  // lines 21 and 24
     };
-    // 16:00 UT is 11 A.M. in New York standard time (zone 5, west positive); 02:00 UT on
-    // 2 July is still 1 July there.
-    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M."},
-                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M."},
-                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M."}}) {
+    for (const Case c : {Case{Utc(2024, 7, 1, 16, 0), 5, 11.0f, "A.M.", 1, -1},
+                         Case{Utc(2024, 7, 2, 2, 0), 5, 9.0f, "P.M.", 1, 0},
+                         Case{Utc(2024, 7, 1, 0, 30), 0, 12.3f, "A.M.", 1, 1},
+                         Case{Utc(2024, 7, 1, 16, 0), 5.5f, 10.3f, "A.M.", 1, -1},
+                         Case{Utc(2024, 7, 1, 16, 0), -13, 5.0f, "A.M.", 2, 0}}) {
+        SCOPED_TRACE(c.zone);
         OptionValues o = HomeOptions();
-        o[kOptionHomeZone] = c.zone;
+        o[kOptionHomeZone] = c.zone, o[kOptionHomeLongEast] = c.side,
+        o[kOptionHomeLatSouth] = c.side;
         const ChartState chart = NowChart(o, c.now);
-        EXPECT_FLOAT_EQ(chart.ChartClock, c.clock) << c.clock;
-        EXPECT_EQ(chart.ChartAmPm, c.am_pm) << c.clock;
-        EXPECT_EQ(chart.ChartDay, 1) << c.clock;
+        // Within two milliseconds: the clock is held as single-precision H.MM.
+        EXPECT_NEAR(chart.JulianDayNumber + chart.UTFraction - 0.5,
+                    2440587.5 + duration<double>(c.now.time_since_epoch()).count() / 86400.0,
+                    2.0 / 86400000);
+        EXPECT_EQ(std::tie(chart.ChartZone, chart.ChartClock, chart.ChartAmPm, chart.ChartDay),
+                  std::make_tuple(c.zone, c.clock, c.am_pm, c.day));
         EXPECT_EQ(chart.ChartTitle, "Now");
+        const bool minus_one = c.side == -1;
+        EXPECT_EQ(std::tie(chart.LongDirection, chart.LatDirection),
+                  std::make_tuple(minus_one ? "EAST" : "WEST", minus_one ? "SOUTH" : "NORTH"));
+        const auto e = LoadElectionDataFromNow(c.now, o);
+        EXPECT_EQ(std::tie(e.ElectWest, e.ElectSouth), std::make_tuple(!minus_one, minus_one));
     }
 }
 
-TEST(NowMode, HomeDataChecksReportEachFailureAndKeepThePreviousChart) {
-    ChartState chart = NowChart(HomeOptions(), Utc(2024, 3, 5, 10, 0));
-    const ChartState before = chart;
-    OptionValues o = HomeOptions();
-    o[kOptionHomeZone] = 12.5f, o[kOptionHomeLongMin] = 60;  // both out of range
-    const Computed refused = Compute(chart, o, Utc(2024, 3, 5, 11, 0));
-    EXPECT_FALSE(refused.accepted);
-    EXPECT_THAT(refused.messages, ElementsAre(kHomeDataError, kHomeDataError));
-    EXPECT_EQ(chart.InputError, 1);
-    EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
-    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
-    // The bounds themselves pass.
-    o = HomeOptions();
-    o[kOptionHomeZone] = -13, o[kOptionHomeLongMin] = 59, o[kOptionHomeLatMin] = 59;
-    EXPECT_THAT(Compute(chart, o, Utc(2024, 3, 5, 11, 0)).messages, ElementsAre());
-}
-
-TEST(NowMode, LatitudeLimitAppliesToQuadrantSystemsAndThePoleToAll) {
+// Home data out of range, a latitude beyond the quadrant systems' limit (no Ascendant at the pole
+// for any system), or an election without finite cusps: refused with each message, the previous
+// chart kept whole. The bounds themselves pass.
+TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
     struct Case {
-        float degrees, minutes;
+        float zone, long_min, lat_deg, lat_min;
         char house;
-        bool accepted;
+        bool election;  // Placidus at 89° north, not validated in election mode
+        std::vector<std::string> messages;
     };
-    // No Ascendant at the pole, whatever the house system.
-    for (const Case c : {Case{66, 0, 'P', true}, Case{66, 1, 'P', false}, Case{67, 0, 'I', true},
-                         Case{90, 0, 'M', false}}) {
+    const Case cases[] = {{12.5f, 60, 51, 30, 'P', false, {kHomeDataError, kHomeDataError}},
+                          {-13, 59, 51, 59, 'P', false, {}},
+                          {0, 10, 66, 0, 'P', false, {}},
+                          {0, 10, 66, 1, 'P', false, {kLatitudeTooHigh}},
+                          {0, 10, 67, 0, 'I', false, {}},
+                          {0, 10, 90, 0, 'M', false, {kLatitudeTooHigh}},
+                          {0, 10, 51, 30, 'P', true, {kNonFiniteChart}}};
+    const auto polar = Election(1, 0, 10, 0, 89, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lat_deg << c.house << c.election);
+        ChartState chart = NowChart(HomeOptions(), Utc(2024, 3, 5, 10, 0));
+        const ChartState before = chart;
         OptionValues o = HomeOptions();
-        o[kOptionHomeLatDeg] = c.degrees, o[kOptionHomeLatMin] = c.minutes;
-        ChartState chart;
-        const Computed r = Compute(chart, o, Utc(2024, 3, 5, 11, 0), c.house);
-        EXPECT_EQ(r.accepted, c.accepted) << c.degrees << c.house;
-        EXPECT_EQ(r.messages, c.accepted ? std::vector<std::string>{}
-                                         : std::vector<std::string>{kLatitudeTooHigh});
+        o[kOptionHomeZone] = c.zone, o[kOptionHomeLongMin] = c.long_min;
+        o[kOptionHomeLatDeg] = c.lat_deg, o[kOptionHomeLatMin] = c.lat_min;
+        const auto [accepted, messages] =
+            Compute(chart, o, Utc(2024, 3, 5, 11, 0), c.house, c.election ? &polar : nullptr);
+        EXPECT_EQ(messages, c.messages);
+        EXPECT_EQ(accepted, c.messages.empty());
+        EXPECT_EQ(chart.InputError, c.messages.empty() ? 0 : 1);
+        if (accepted) continue;
+        EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
+        EXPECT_EQ(chart.Cusps, before.Cusps);
+        EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
     }
 }
 
-TEST(ElectionMode, CaptionsFollowThePlaceAndTheRegionalDateOrder) {
+// The caption prefix names the zodiac.
+TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     ChartState chart = ElectionChart(Election(0, 2, 20, 0, 48, 50));
-    EXPECT_FLOAT_EQ(chart.ChartLong, -2.2f);
     EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
     EXPECT_EQ(chart.CaptionLines[4], "2.20 EAST");
     // 0°00' south still counts as north.
-    EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 0, 0)).LatDirection, "NORTH");
-    chart = ElectionChart(Election(1, 0, 0, 1, 33, 52));
-    EXPECT_EQ(chart.LongDirection, "WEST");
-    EXPECT_EQ(chart.CaptionLines[5], "33.52 SOUTH");
+    EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 0, 0)).CaptionLines[5], "0.00 NORTH");
+    EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 33, 52)).CaptionLines[5], "33.52 SOUTH");
 
     auto e = Election(1, 0, 10, 0, 51, 30);
     EXPECT_EQ(ElectionChart(e, 'P', 1).ChartDateText, "5/3/2024");
@@ -157,9 +153,16 @@ TEST(ElectionMode, CaptionsFollowThePlaceAndTheRegionalDateOrder) {
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
     e.ElectZone = -3.5f;
     EXPECT_EQ(ElectionChart(e).CaptionLines[3], "9.15 A.M. (-3.5)");
+
+    OptionValues o{};
+    EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
+    o[kOptionZodiac] = 2;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
+    o[kOptionZodiac] = 3;
+    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
 }
 
-TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
+TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes) {
     const auto e = Election(1, 0, 10, 0, 51, 30);
     const ChartState tropical = ElectionChart(e);
     for (float zodiac : {1.0f, 2.0f}) {
@@ -175,48 +178,28 @@ TEST(Zodiac, SiderealShiftMovesEverythingAndKeepsTheHouses) {
             EXPECT_NEAR(sidereal.Cusps[i], Reduce360(tropical.Cusps[i] + shift), 1e-9) << i;
         EXPECT_EQ(sidereal.HouseOfPlanet, tropical.HouseOfPlanet);
     }
-    // Around 2024 the ayanamsa is about 24°.
-    EXPECT_NEAR(Reduce360(tropical.Ayanamsa), 24.2, 0.3);
-}
-
-TEST(Node, TrueNodeOptionReplacesBothNodePoints) {
     OptionValues o = HomeOptions();
     o[kOptionTrueNode] = 1;
-    const ChartState chart = ElectionChart(Election(1, 0, 10, 0, 51, 30), 'P', 0, o);
-    EXPECT_DOUBLE_EQ(chart.PlanetLong[kNode], chart.TrueNodeLongitude);
-    EXPECT_NEAR(Reduce360(chart.PlanetLong[kOppositeNode] - chart.PlanetLong[kNode]), 180.0, 1e-9);
-}
-
-TEST(Refusal, ChartWithoutFiniteCuspsIsRefusedAndThePreviousStays) {
-    ChartState chart = ElectionChart(Election(1, 0, 10, 0, 51, 30));
-    const ChartState before = chart;
-    // Election mode is not validated here: Placidus at 89° north has no solution.
-    const auto polar = Election(1, 0, 10, 0, 89, 0);
-    EXPECT_THAT(Compute(chart, HomeOptions(), {}, 'P', &polar).messages,
-                ElementsAre(kNonFiniteChart));
-    EXPECT_EQ(chart.Cusps, before.Cusps);
-    EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
-}
-
-TEST(ElectionData, LoadedFromNowInTheHomeZone) {
-    OptionValues o = HomeOptions();
-    o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73.5f, o[kOptionHomeLongMin] = 59.5f;
-    o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42, o[kOptionHomeLatSouth] = -1;
-    const auto e = LoadElectionDataFromNow(Utc(2024, 12, 31, 4, 59), o);
-    EXPECT_EQ(e.ElectEvent, "Now");
-    EXPECT_EQ(
-        std::tie(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute, e.ElectPM),
-        std::make_tuple(2024, 12, 30, 11, 59, 1));
-    // Halves to the even neighbour: 73.5 -> 74, 59.5 -> 60.
-    EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectWest, e.ElectSouth),
-              std::make_tuple(74, 60, 1, 1));
+    const ChartState node = ElectionChart(e, 'P', 0, o);
+    EXPECT_DOUBLE_EQ(node.PlanetLong[kNode], node.TrueNodeLongitude);
+    EXPECT_NEAR(Reduce360(node.PlanetLong[kOppositeNode] - node.PlanetLong[kNode]), 180.0, 1e-9);
 }
 
 // Found by the options-file fuzzer: a zone of 3e38 hours overflowed the clock's seconds, and
 // "99999" or "3e38" in a hand-edited OPTIONS.OPT overflowed the 16-bit fields (undefined
 // behaviour; 99999 came out as -31073).
-TEST(ElectionData, HomeDataOutsideItsRangeIsHeldAtTheEnds) {
+TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
     const auto now = Utc(2024, 12, 31, 4, 59);
+    OptionValues o = HomeOptions();
+    o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73.5f, o[kOptionHomeLongMin] = 59.5f;
+    o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42;
+    auto e = LoadElectionDataFromNow(now, o);
+    EXPECT_EQ(e.ElectEvent, "Now");
+    // Halves to the even neighbour: 73.5 -> 74, 59.5 -> 60.
+    EXPECT_EQ(std::tie(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute, e.ElectPM,
+                       e.ElectLongDeg, e.ElectLongMin),
+              std::make_tuple(2024, 12, 30, 11, 59, 1, 74, 60));
+
     const auto fields = [&](float zone) {
         const HomeClock c = HomeClockAt(now, zone);
         return std::make_tuple(c.year, c.month, c.day, c.hour24, c.minute, c.second);
@@ -224,37 +207,12 @@ TEST(ElectionData, HomeDataOutsideItsRangeIsHeldAtTheEnds) {
     EXPECT_EQ(fields(3e38f), fields(12));
     EXPECT_EQ(fields(-3e38f), fields(-13));
     EXPECT_EQ(HomeClockAt(now, 14).hour24, 16);  // 04:59 UT less 12 hours, the nearer end
-    OptionValues o = HomeOptions();
     o[kOptionHomeZone] = 3e38f, o[kOptionHomeLongDeg] = 99999, o[kOptionHomeLongMin] = 3e38f;
     o[kOptionHomeLatDeg] = -3e38f, o[kOptionHomeLatMin] = -32768.6f;
-    const auto e = LoadElectionDataFromNow(now, o);
+    e = LoadElectionDataFromNow(now, o);
     EXPECT_EQ(e.ElectDay, 30);
     EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectLatDeg, e.ElectLatMin),
               std::make_tuple(32767, 32767, -32768, -32768));
-}
-
-// One rule for the clock's chart and the election record: east only for -1 on line 21, south
-// only for -1 on line 24 (a hand-edited 1 once put the record east and the chart west).
-TEST(HomePlace, EastAndSouthOnlyForMinusOne) {
-    for (const float side : {-1.0f, 0.0f, 1.0f}) {
-        OptionValues o = HomeOptions();
-        o[kOptionHomeLongEast] = side, o[kOptionHomeLatSouth] = side;
-        const bool minus_one = side == -1;
-        const auto e = LoadElectionDataFromNow(Utc(2024, 3, 5, 12, 0), o);
-        EXPECT_EQ(std::tie(e.ElectWest, e.ElectSouth), std::make_tuple(!minus_one, minus_one));
-        const ChartState chart = NowChart(o, Utc(2024, 3, 5, 12, 0));
-        EXPECT_EQ(chart.LongDirection, minus_one ? "EAST" : "WEST") << side;
-        EXPECT_EQ(chart.LatDirection, minus_one ? "SOUTH" : "NORTH") << side;
-    }
-}
-
-TEST(Captions, PrefixNamesTheZodiac) {
-    OptionValues o{};
-    EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
-    o[kOptionZodiac] = 2;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
-    o[kOptionZodiac] = 3;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
 }
 
 }  // namespace

@@ -7,14 +7,11 @@
 namespace orvantis {
 namespace {
 
-ElectionData At(int year, int month, int day, int hour, int minute, int pm) {
+ElectionData At(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
+                std::int16_t minute, std::int16_t pm) {
     ElectionData e;
-    e.ElectYear = static_cast<std::int16_t>(year);
-    e.ElectMonth = static_cast<std::int16_t>(month);
-    e.ElectDay = static_cast<std::int16_t>(day);
-    e.ElectHour = static_cast<std::int16_t>(hour);
-    e.ElectMinute = static_cast<std::int16_t>(minute);
-    e.ElectPM = static_cast<std::int16_t>(pm);
+    e.ElectYear = year, e.ElectMonth = month, e.ElectDay = day;
+    e.ElectHour = hour, e.ElectMinute = minute, e.ElectPM = pm;
     return e;
 }
 

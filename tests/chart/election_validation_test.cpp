@@ -29,75 +29,67 @@ std::vector<int> Groups(const ElectionEntry& e, char house = 'P') {
     return groups;
 }
 
-TEST(ElectionValidation, BoundaryValuesAreAccepted) {
-    EXPECT_THAT(Groups(Good()), IsEmpty());
-    auto e = Good();
-    e.month = "12", e.day = "31", e.year = "2099", e.hour = "12", e.minute = "59";
-    e.zone = "-2";  // the lowest zone with a west longitude
-    e.long_deg = "180", e.long_min = "59", e.lat_deg = "66", e.lat_min = "0";
-    EXPECT_THAT(Groups(e), IsEmpty());
-    e.west = false, e.zone = "-13";
-    EXPECT_THAT(Groups(e), IsEmpty());
-    e.event = "";  // an empty event name is fine
-    EXPECT_THAT(Groups(e), IsEmpty());
-}
+using E = ElectionEntry;
 
-TEST(ElectionValidation, EachOutOfRangeFieldIsRefusedByItsGroup) {
-    const auto with = [](auto change) {
-        auto e = Good();
-        change(e);
-        return Groups(e);
-    };
-    EXPECT_THAT(with([](auto& e) { e.month = "13"; }), ElementsAre(8));
-    EXPECT_THAT(with([](auto& e) { e.day = "32"; }), ElementsAre(8));
-    EXPECT_THAT(with([](auto& e) { e.year = "2100"; }), ElementsAre(8));
-    EXPECT_THAT(with([](auto& e) { e.minute = "60"; }), ElementsAre(9));
-    EXPECT_THAT(with([](auto& e) { e.zone = "13"; }), ElementsAre(10));
-    EXPECT_THAT(with([](auto& e) { e.zone = "-14", e.west = false; }), ElementsAre(10));
-    EXPECT_THAT(with([](auto& e) { e.zone = "-3"; }), ElementsAre(6));
-    EXPECT_THAT(with([](auto& e) { e.long_deg = "181"; }), ElementsAre(11));
-    EXPECT_THAT(with([](auto& e) { e.long_min = "60"; }), ElementsAre(11));
-    EXPECT_THAT(with([](auto& e) { e.lat_min = "60"; }), ElementsAre(12));
-    EXPECT_THAT(with([](auto& e) { e.lat_deg = "66", e.lat_min = "1"; }), ElementsAre(7));
-    EXPECT_THAT(with([](auto& e) { e.day = "0"; }), ElementsAre(1));
-    EXPECT_THAT(with([](auto& e) { e.month = ""; }), ElementsAre(1, 2));
-    EXPECT_THAT(with([](auto& e) { e.zone = ""; }), ElementsAre(3));
-}
-
-// Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it is no place.
-TEST(ElectionValidation, LatitudeLimitYieldsToMeridianAndMorinusUpToThePole) {
-    const std::tuple<const char*, const char*, std::vector<int>, std::vector<int>> cases[] = {
-        {"67", "0", {7}, {}},
-        {"89", "59", {7}, {}},
-        {"90", "0", {7}, {7}},
-        {"90", "1", {7, 12}, {7, 12}},
-        {"91", "0", {7, 12}, {7, 12}}};
-    auto e = Good();
-    for (const auto& [degrees, minutes, placidus, meridian] : cases) {
-        e.lat_deg = degrees, e.lat_min = minutes;
-        EXPECT_EQ(Groups(e, 'P'), placidus) << degrees;
-        EXPECT_EQ(Groups(e, 'M'), meridian) << degrees;
-        EXPECT_EQ(Groups(e, 'I'), meridian) << degrees;
-    }
-    e.lat_deg = "67";
-    RecordingNotifier n;
-    EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
-    EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
-}
-
-TEST(ElectionValidation, DaysThatDoNotExistAreRefused) {
+// Each field at its bounds is accepted, one step beyond them refused by its group; a day that
+// does not exist (Gregorian from 15 October 1582) by the thirteenth.
+TEST(ElectionValidation, EachFieldIsRefusedByItsGroupBeyondItsBounds) {
     struct Case {
-        const char *month, *day, *year;
-        bool exists;
+        std::vector<std::pair<std::string E::*, const char*>> set;
+        std::vector<int> groups;
+        bool east = false;
+        char house = 'P';
     };
-    for (const Case c : {Case{"2", "30", "2024", false}, Case{"2", "29", "2023", false},
-                         Case{"2", "29", "2024", true}, Case{"2", "29", "1900", false},
-                         Case{"4", "31", "2024", false}, Case{"10", "4", "1582", true},
-                         Case{"10", "5", "1582", false}, Case{"10", "14", "1582", false},
-                         Case{"10", "15", "1582", true}}) {
+    const Case cases[] = {
+        {{}, {}},
+        {{{&E::month, "12"}, {&E::day, "31"}, {&E::year, "2099"}}, {}},
+        {{{&E::hour, "12"}, {&E::minute, "59"}}, {}},
+        {{{&E::long_deg, "180"}, {&E::long_min, "59"}}, {}},
+        {{{&E::lat_deg, "66"}, {&E::lat_min, "0"}}, {}},
+        {{{&E::zone, "-2"}}, {}},  // the lowest zone with a west longitude
+        {{{&E::zone, "-13"}}, {}, true},
+        {{{&E::event, ""}}, {}},
+        {{{&E::month, "13"}}, {8}},
+        {{{&E::day, "32"}}, {8}},
+        {{{&E::year, "2100"}}, {8}},
+        {{{&E::minute, "60"}}, {9}},
+        {{{&E::zone, "13"}}, {10}},
+        {{{&E::zone, "-14"}}, {10}, true},
+        {{{&E::zone, "-3"}}, {6}},
+        {{{&E::long_deg, "181"}}, {11}},
+        {{{&E::long_min, "60"}}, {11}},
+        {{{&E::lat_min, "60"}}, {12}},
+        {{{&E::lat_deg, "66"}, {&E::lat_min, "1"}}, {7}},
+        {{{&E::day, "0"}}, {1}},
+        {{{&E::month, ""}}, {1, 2}},
+        {{{&E::zone, ""}}, {3}},
+        {{{&E::zone, " "}}, {3}},
+        {{{&E::month, "2"}, {&E::day, "30"}}, {13}},
+        {{{&E::month, "2"}, {&E::day, "29"}, {&E::year, "2023"}}, {13}},
+        {{{&E::month, "2"}, {&E::day, "29"}}, {}},
+        {{{&E::month, "2"}, {&E::day, "29"}, {&E::year, "1900"}}, {13}},
+        {{{&E::month, "4"}, {&E::day, "31"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "4"}, {&E::year, "1582"}}, {}},
+        {{{&E::month, "10"}, {&E::day, "5"}, {&E::year, "1582"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "14"}, {&E::year, "1582"}}, {13}},
+        {{{&E::month, "10"}, {&E::day, "15"}, {&E::year, "1582"}}, {}},
+        // Above 66°00' only Meridian and Morinus cast houses; at the pole none does, beyond it
+        // is no place.
+        {{{&E::lat_deg, "67"}}, {7}},
+        {{{&E::lat_deg, "67"}}, {}, false, 'M'},
+        {{{&E::lat_deg, "89"}, {&E::lat_min, "59"}}, {}, false, 'I'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'M'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'I'},
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "1"}}, {7, 12}, false, 'M'},
+        {{{&E::lat_deg, "91"}}, {7, 12}},
+        {{{&E::lat_deg, "91"}}, {7, 12}, false, 'I'},
+    };
+    for (const Case& c : cases) {
         auto e = Good();
-        e.month = c.month, e.day = c.day, e.year = c.year;
-        EXPECT_EQ(Groups(e), c.exists ? std::vector<int>{} : std::vector<int>{13}) << c.day;
+        e.west = !c.east;
+        std::string trace;
+        for (const auto& [field, text] : c.set) e.*field = text, trace += std::string(text) + " ";
+        EXPECT_EQ(Groups(e, c.house), c.groups) << trace << c.house;
     }
 }
 
@@ -111,14 +103,10 @@ TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
         "",     " ",        "\t",      "-0",
         "-5"};
     for (const char* text : hostile) {
-        for (std::string ElectionEntry::*field :
-             {&ElectionEntry::month, &ElectionEntry::day, &ElectionEntry::year,
-              &ElectionEntry::hour, &ElectionEntry::minute, &ElectionEntry::zone,
-              &ElectionEntry::long_deg, &ElectionEntry::long_min, &ElectionEntry::lat_deg,
-              &ElectionEntry::lat_min}) {
+        for (std::string E::*field : {&E::month, &E::day, &E::year, &E::hour, &E::minute, &E::zone,
+                                      &E::long_deg, &E::long_min, &E::lat_deg, &E::lat_min}) {
             // A zone of -0 is the one harmless case (-5 is refused with a west longitude).
-            const bool signed_zone =
-                field == &ElectionEntry::zone && std::string_view(text) == "-0";
+            const bool signed_zone = field == &E::zone && std::string_view(text) == "-0";
             auto e = Good();
             e.*field = text;
             RecordingNotifier n;
@@ -126,29 +114,23 @@ TEST(ElectionValidation, HostileTextIsRefusedNeverStoredWrong) {
             EXPECT_EQ(n.problems.empty(), signed_zone) << "'" << text << "'";
         }
     }
-    // Blanks around a number are harmless; the zone alone takes a sign, blank it is refused.
-    auto e = Good();
-    e.day = " 5 ", e.zone = "-0";
-    RecordingNotifier n;
-    const auto stored = StoreElectionData(e, 'P', n);
-    ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(stored->ElectDay, 5);
-    EXPECT_EQ(stored->ElectZone, 0.0f);
-    e.zone = " ";
-    EXPECT_THAT(Groups(e), ElementsAre(3));
 }
 
+// Blanks around a number are harmless; the zone alone takes a sign. A refusal says why.
 TEST(ElectionValidation, StoredRecordCarriesEveryField) {
     auto e = Good();
-    e.pm = true, e.west = false, e.south = true, e.zone = "-5.5";
+    e.pm = true, e.west = false, e.south = true, e.zone = "-5.5", e.day = " 5 ";
     RecordingNotifier n;
     const auto d = StoreElectionData(e, 'P', n);
     ASSERT_TRUE(d.has_value());
     EXPECT_EQ(d->ElectEvent, "Opening");
-    EXPECT_EQ(std::tie(d->ElectYear, d->ElectHour, d->ElectPM, d->ElectWest, d->ElectSouth,
-                       d->ElectLongMin),
-              std::make_tuple(2024, 9, 1, 0, 1, 59));
+    EXPECT_EQ(std::tie(d->ElectYear, d->ElectDay, d->ElectHour, d->ElectPM, d->ElectWest,
+                       d->ElectSouth, d->ElectLongMin),
+              std::make_tuple(2024, 5, 9, 1, 0, 1, 59));
     EXPECT_EQ(d->ElectZone, -5.5f);
+    e.lat_deg = "67";
+    EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
+    EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
-// Every save of the program goes through WriteFileWhole. Here it meets each fault half-way (a
-// full disk, a file-size limit, a read-only folder, a folder where its file was, a crash between
-// writing and renaming): the old file stays whole, and a save that lives on says why and leaves
-// no temporary file. Then each save of the program is wired to it once: the user is told, the
-// file and the running values stay. The full disk (and, for root, the read-only folder) is a
-// small tmpfs mounted for the test, which needs CAP_SYS_ADMIN; without it they are skipped.
+// Every save goes through WriteFileWhole: each fault met half-way leaves the old file whole, and a
+// save that lives on says why and leaves no temporary file. Each save of the program is wired to
+// it once. The full disk (and, for root, the read-only folder) needs a tmpfs (CAP_SYS_ADMIN).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,7 +12,6 @@
 
 #include <QDir>
 #include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
@@ -27,7 +23,6 @@
 #include "settings/text_lines.h"
 #include "shell/main_window.h"
 #include "windows/options_window.h"
-#include "windows/orbs_edit_window.h"
 
 namespace {
 
@@ -147,21 +142,17 @@ struct Session {
     std::string caption_prefix = "Ann Orvantis (Tropical zodiac) - ";
     std::string owner = "Ann";
     QPointer<OptionsEditor> options_editor;
-    QPointer<OrbsEdit> orbs_editor;
     FakeClock clock;
     std::unique_ptr<MainWindow> window;
-    ~Session() {
-        delete options_editor.data();
-        delete orbs_editor.data();
-    }
+    ~Session() { delete options_editor.data(); }
     void OpenOptions() {
         OptionsEditor::Open(options_editor, folder.dir.path(), folder.dir.path(), options,
                             caption_prefix, owner, notifier);
     }
 };
 
-// Each save of the program: the file it replaces, how it is opened and run, and the start of
-// the message that tells the user it failed.
+// Each save of the program (the orb file editor saves as the options editor does): the file it
+// replaces, how it is opened and run, and the start of the message that tells the user it failed.
 struct Site {
     const char* file;
     const char* message;
@@ -173,17 +164,11 @@ const Site kSites[] = {
      [](Session& s) { EXPECT_FALSE(s.options_editor->Save()); }},
     {"OPTIONS.OPT", kRestoreFailed, [](Session& s) { s.OpenOptions(); },
      [](Session& s) { EXPECT_FALSE(s.options_editor->RestoreDefaultSettings()); }},
-    {"NATAL.ORB", "Cannot save ",
-     [](Session& s) { s.orbs_editor = OrbsEdit::Open(s.folder.Path("NATAL.ORB"), s.notifier); },
-     [](Session& s) { s.orbs_editor->btnSave()->click(); }},
     {"ORVANTIS.INI", "The settings file ORVANTIS.INI could not be saved",
      [](Session& s) {
-         ShellEnvironment env;
-         env.folders = {s.folder.dir.path(), s.folder.dir.path()};
-         env.clock = &s.clock;
-         env.notifier = &s.notifier;
-         env.start_timer = false;
-         s.window = std::make_unique<MainWindow>(env);
+         const DataFolders folders{s.folder.dir.path(), s.folder.dir.path()};
+         s.window = std::make_unique<MainWindow>(
+             ShellEnvironment{folders, "", {}, &s.clock, &s.notifier, false});
      },
      [](Session& s) { s.window->mnuFileExit_Click(); }},
 };

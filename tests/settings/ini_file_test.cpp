@@ -5,6 +5,9 @@
 
 #include <limits>
 #include <random>
+#include <tuple>
+
+#include "settings/text_lines.h"
 
 namespace orvantis {
 namespace {
@@ -20,33 +23,26 @@ constexpr const char* kOrdered =
     "OrvantisScaleHeight=-480\r\n"
     "OrvantisScaleWidth=700\r\n";
 
-constexpr const char* kShuffled =
-    "OrvantisScaleWidth=700\n"
-    "TypeChart=1\n"
-    "OrvantisWidth=9000.5\n"
-    "[Orvantis] - Do NOT change the order of these variables.\n"
-    "OrvantisScaleHeight=-480\n"
-    "StartScale=300\n"
-    "OrvantisLeft=-45\n"
-    "OrvantisHeight=6000\n"
-    "OrvantisTop=1155";
-
-void ExpectGeometry(const WindowGeometry& g, float top, float left, float height, float width,
-                    float scale_height, float scale_width) {
-    EXPECT_EQ(g.top, top);
-    EXPECT_EQ(g.left, left);
-    EXPECT_EQ(g.height, height);
-    EXPECT_EQ(g.width, width);
-    EXPECT_EQ(g.scale_height, scale_height);
-    EXPECT_EQ(g.scale_width, scale_width);
+// The same lines in reverse order, LF only, the last without an end.
+std::string Shuffled() {
+    std::string text;
+    for (const std::string_view line : SplitLines(kOrdered)) text = std::string(line) + "\n" + text;
+    text.pop_back();
+    return text;
 }
 
-TEST(ReadIni, ShuffledLfOnlyLinesReadLikeTheOrderedFile) {
-    for (const char* text : {kOrdered, kShuffled}) {
+auto Fields(const WindowGeometry& g) {
+    return std::make_tuple(g.top, g.left, g.height, g.width, g.scale_height, g.scale_width);
+}
+
+// The file as written, CR LF and in order; shuffled LF-only lines read the same.
+TEST(ReadIni, ShuffledLfOnlyLinesReadLikeTheWrittenFile) {
+    const WindowGeometry g{1155, -45, 6000, 9000.5f, -480, 700};
+    EXPECT_EQ(WriteSettingsIni(300, 1, g), kOrdered);
+    for (const std::string& text : {std::string(kOrdered), Shuffled()}) {
         const IniScaleAndChart s = ReadIniScaleAndChart(text);
-        EXPECT_EQ(s.StartScale, 300);
-        EXPECT_EQ(s.TypeChart, 1);
-        ExpectGeometry(ReadIniWindowGeometry(text), 1155, -45, 6000, 9000.5f, -480, 700);
+        EXPECT_EQ(std::tie(s.StartScale, s.TypeChart), std::make_tuple(300, 1));
+        EXPECT_EQ(Fields(ReadIniWindowGeometry(text)), Fields(g));
     }
 }
 
@@ -54,10 +50,11 @@ TEST(ReadIni, SizesMustBePositiveButTheScaleHeightMayBeNegative) {
     const WindowGeometry g = ReadIniWindowGeometry(
         "OrvantisHeight=0\r\nOrvantisWidth=-100\r\nOrvantisScaleWidth=0\r\n"
         "OrvantisScaleHeight=-480\r\nOrvantisTop=-300\r\nOrvantisLeft=0\r\n");
-    ExpectGeometry(g, -300, 0, 7200, 8490, -480, 640);
+    EXPECT_EQ(Fields(g), Fields({-300, 0, 7200, 8490, -480, 640}));
     EXPECT_EQ(ReadIniWindowGeometry("OrvantisScaleHeight=0").scale_height, 480);
 }
 
+// Above the halfway point to 2^128 a value would round to infinity: ignored.
 TEST(ReadIni, KeysAreCaseSensitivePrefixesAndTheLastValueWins) {
     const IniScaleAndChart s = ReadIniScaleAndChart(
         "startscale=100\nStartScale=200\nStartScale=250.5\nTypeChart\nStartScaleX=260 extra\n");
@@ -67,37 +64,21 @@ TEST(ReadIni, KeysAreCaseSensitivePrefixesAndTheLastValueWins) {
     std::string many;
     for (int i = 0; i < 10000; ++i) many += "OrvantisTop=" + std::to_string(i) + "\r\n";
     EXPECT_EQ(ReadIniWindowGeometry(many).top, 9999);
+    EXPECT_EQ(ReadIniWindowGeometry("OrvantisTop=5\nOrvantisTop=3.4028236e38\n").top, 5);
 }
 
 TEST(ReadIni, ASixteenBitOverflowEndsTheReadingThere) {
     const IniScaleAndChart s =
         ReadIniScaleAndChart("TypeChart=1\r\nStartScale=40000\r\nTypeChart=2\r\nStartScale=5\r\n");
-    EXPECT_EQ(s.StartScale, 287);
-    EXPECT_EQ(s.TypeChart, 1);
+    EXPECT_EQ(std::tie(s.StartScale, s.TypeChart), std::make_tuple(287, 1));
     // The geometry reader does not look at those keys.
     EXPECT_EQ(ReadIniWindowGeometry("StartScale=40000\nOrvantisTop=10").top, 10);
 }
 
-TEST(ReadIni, TheLargestSingleReadsBack) {
-    // Found by the INI fuzzer: a scale height of -3.4028235e+38 (the largest single, as written
-    // at exit) was taken for a value beyond single precision and the default came back instead.
-    constexpr float kLargest = std::numeric_limits<float>::max();
-    WindowGeometry g;
-    g.scale_height = -kLargest;
-    g.width = kLargest;
-    const WindowGeometry back = ReadIniWindowGeometry(WriteSettingsIni(287, 0, g));
-    EXPECT_EQ(back.scale_height, -kLargest);
-    EXPECT_EQ(back.width, kLargest);
-    // Above the halfway point to 2^128 a value would round to infinity: still ignored.
-    EXPECT_EQ(ReadIniWindowGeometry("OrvantisTop=5\nOrvantisTop=3.4028236e38\n").top, 5);
-}
-
-TEST(WriteSettingsIni, WritesTheNineLinesWithCrLf) {
-    const WindowGeometry g{1155, -45, 6000, 9000.5f, -480, 700};
-    EXPECT_EQ(WriteSettingsIni(300, 1, g), kOrdered);
-}
-
+// Found by the INI fuzzer: a scale height of -3.4028235e+38 (the largest single, as written at
+// exit) was taken for a value beyond single precision and the default came back instead.
 TEST(WriteSettingsIni, WhatIsWrittenReadsBackExactly) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
     std::mt19937 random(7);
     std::uniform_real_distribution<float> any(-20000.0f, 20000.0f);
     for (int i = 0; i < 500; ++i) {
@@ -107,12 +88,11 @@ TEST(WriteSettingsIni, WhatIsWrittenReadsBackExactly) {
                          std::abs(any(random)) + 1,
                          any(random),
                          std::abs(any(random)) + 1};
-        if (i == 0) g.top = 3.4e38f;
+        if (i == 0) g.top = 3.4e38f, g.scale_height = -kLargest, g.width = kLargest;
         if (i == 1) g.left = 1.5e-9f;
         if (g.scale_height == 0) g.scale_height = 1;
         const std::string text = WriteSettingsIni(static_cast<std::int16_t>(i), 1, g);
-        const WindowGeometry back = ReadIniWindowGeometry(text);
-        ExpectGeometry(back, g.top, g.left, g.height, g.width, g.scale_height, g.scale_width);
+        EXPECT_EQ(Fields(ReadIniWindowGeometry(text)), Fields(g)) << i;
         EXPECT_EQ(ReadIniScaleAndChart(text).StartScale, i);
     }
 }

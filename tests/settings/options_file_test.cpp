@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace orvantis {
 namespace {
@@ -32,32 +34,26 @@ TEST(ReadOptionsFile, ReadsTheFirstSevenCharactersOfEachLine) {
     for (int i = 1; i <= 7; ++i) EXPECT_EQ(v[i], expected[i]) << i;
 }
 
-TEST(ReadOptionsFile, StopsAtTheFirstEmptyLineAndKeepsTheRest) {
-    OptionValues v{};
-    v.fill(9.0f);
-    const OptionsReading r = ReadOptionsFile("5\r\n-74\r\n\r\n40\r\n", v);
-    EXPECT_EQ(r.lines_read, 2);
-    EXPECT_EQ(v[1], 5.0f);
-    EXPECT_EQ(v[2], -74.0f);
-    EXPECT_EQ(v[3], 9.0f);  // not read: the caller's value stays
-    EXPECT_EQ(v[0], 9.0f);  // element 0 is never written
-}
-
-TEST(ReadOptionsFile, ReadsAtMost130Lines) {
-    OptionValues v{};
-    const OptionsReading exact = ReadOptionsFile(Lines(130, "3"), v);
-    EXPECT_EQ(exact.lines_read, 130);
-    EXPECT_FALSE(exact.lines_left_over);
-
-    v.fill(0.0f);
-    const OptionsReading more = ReadOptionsFile(Lines(131, "4") + Lines(9869, "5", "\n"), v);
-    EXPECT_EQ(more.lines_read, 130);
-    EXPECT_TRUE(more.lines_left_over);
-    EXPECT_EQ(v[130], 4.0f);
-    EXPECT_EQ(v[0], 0.0f);
-
-    const OptionsReading then_empty = ReadOptionsFile(Lines(130, "3") + "\r\n6\r\n", v);
-    EXPECT_FALSE(then_empty.lines_left_over);
+// Reading stops at the first empty line or after line 130; the caller's values stay for the
+// lines not read, element 0 is never written.
+TEST(ReadOptionsFile, StopsAtTheFirstEmptyLineOrAfterLine130) {
+    struct Case {
+        std::string text;
+        int lines_read;
+        bool left_over;
+        std::array<float, 5> values;  // lines 0, 1, 2, 3 and 130
+    };
+    const Case cases[] = {{"5\r\n-74\r\n\r\n40\r\n", 2, false, {9, 5, -74, 9, 9}},
+                          {Lines(130, "3"), 130, false, {9, 3, 3, 3, 3}},
+                          {Lines(131, "4") + Lines(9869, "5", "\n"), 130, true, {9, 4, 4, 4, 4}},
+                          {Lines(130, "3") + "\r\n6\r\n", 130, false, {9, 3, 3, 3, 3}}};
+    for (const Case& c : cases) {
+        OptionValues v;
+        v.fill(9.0f);
+        const OptionsReading r = ReadOptionsFile(c.text, v);
+        EXPECT_EQ(std::tie(r.lines_read, r.lines_left_over), std::tie(c.lines_read, c.left_over));
+        EXPECT_EQ((std::array<float, 5>{v[0], v[1], v[2], v[3], v[130]}), c.values) << c.lines_read;
+    }
 }
 
 // Line 131 names the home zone; older files without it, or a line after a gap, name none.
@@ -76,22 +72,17 @@ TEST(ReadOptionsFile, HomeZoneNameIsTheFirstWordOfLine131) {
 // A missing or cut-short OPTIONS.OPT takes the lines it lacks from OPTIONS.MAS, and says so.
 TEST(ReadStartupOptions, TakesTheLinesTheFileLacksFromTheMaster) {
     const std::string master = Lines(130, "7");
+    const std::string used = "\nThe default settings of OPTIONS.MAS are used for ";
     struct Case {
         std::optional<std::string> own, master;
         float line_2, line_100;
-        const char* message;  // "" for none
+        std::string message;  // "" for none
     };
     const Case cases[] = {
         {Lines(130, "3"), master, 3, 3, ""},
-        {std::nullopt, master, 7, 7,
-         "OPTIONS.OPT File Not Found\nThe default settings of OPTIONS.MAS are used for every "
-         "line."},
+        {std::nullopt, master, 7, 7, "OPTIONS.OPT File Not Found" + used + "every line."},
         {Lines(57, "3"), master, 3, 7,
-         "OPTIONS.OPT ends after line 57.\nThe default settings of OPTIONS.MAS are used for lines "
-         "58 to 130."},
-        {"3\r\n3\r\n\r\n3\r\n", master, 3, 7,
-         "OPTIONS.OPT ends after line 2.\nThe default settings of OPTIONS.MAS are used for lines 3 "
-         "to 130."},
+         "OPTIONS.OPT ends after line 57." + used + "lines 58 to 130."},
         {Lines(57, "3"), std::nullopt, 3, 0,
          "OPTIONS.OPT ends after line 57.\nOPTIONS.MAS was not found either: the later options are "
          "0."},

@@ -19,29 +19,23 @@ TEST(ReadOwnerName, TakesTheFirstLine) {
 
 using Table = std::map<std::string, std::string, std::less<>>;
 
-class TableSource final : public RegionalSource {
-public:
-    explicit TableSource(Table values) : values_(std::move(values)) {}
+struct TableSource final : RegionalSource {
+    explicit TableSource(Table t) : values(std::move(t)) {}
+    Table values;
     std::optional<std::string> Value(std::string_view key) const override {
-        const auto it = values_.find(key);
-        if (it == values_.end()) return std::nullopt;
-        return it->second;
+        const auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
-
-private:
-    Table values_;
 };
 
 TEST(ReadRegionalFormats, ReadsTheCodesAndGivesZeroForMissingEmptyOrOverlongOnes) {
-    const RegionalFormats f =
-        ReadRegionalFormats(TableSource(Table{{"iDate", " 2.4 "}, {"iTime", "1"}}));
-    EXPECT_EQ(f.DateOrder, 2);
-    EXPECT_EQ(f.TimeFormat, 1);
-    EXPECT_EQ(ReadRegionalFormats(TableSource(Table{})).DateOrder, 0);
-    const RegionalFormats odd =
-        ReadRegionalFormats(TableSource(Table{{"iDate", ""}, {"iTime", "70000"}}));
-    EXPECT_EQ(odd.DateOrder, 0);
-    EXPECT_EQ(odd.TimeFormat, 0);
+    const auto read = [](Table values) {
+        const RegionalFormats f = ReadRegionalFormats(TableSource(std::move(values)));
+        return std::make_pair(int{f.DateOrder}, int{f.TimeFormat});
+    };
+    EXPECT_EQ(read({{"iDate", " 2.4 "}, {"iTime", "1"}}), std::make_pair(2, 1));
+    EXPECT_EQ(read({}), std::make_pair(0, 0));
+    EXPECT_EQ(read({{"iDate", ""}, {"iTime", "70000"}}), std::make_pair(0, 0));
 }
 
 TEST(RegionalPatterns, DateOrderAndTwentyFourHoursFromTheQtPatterns) {

@@ -28,9 +28,7 @@ TEST(ReadTextFile, BytesUnchangedAndNothingForAMissingFileOrAFolder) {
     std::filesystem::create_directories(dir);
     const std::string content = std::string("one\r\ntwo\0three\n", 15) + std::string(40000, 'x');
     std::ofstream(dir / "file.txt", std::ios::binary) << content;
-    std::ofstream(dir / "empty", std::ios::binary).close();
     EXPECT_EQ(ReadTextFile((dir / "file.txt").string()), content);
-    EXPECT_EQ(ReadTextFile((dir / "empty").string()), std::string());
     EXPECT_EQ(ReadTextFile((dir / "missing").string()), std::nullopt);
     EXPECT_EQ(ReadTextFile(dir.string()), std::nullopt);
     std::filesystem::remove_all(dir);

@@ -4,11 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <chrono>
 #include <set>
 
@@ -56,34 +54,28 @@ TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
 TEST_F(MainWindowTest, EveryCommandOfTheMenuTableIsThereWithItsOwnShortcut) {
     auto w = Open();
     std::set<QString> shortcuts;
-    int with_shortcut = 0;
     for (const MenuBarEntry& entry : MenuBarTable()) {
         for (const MenuCommand& c : entry.commands) {
             const QAction* a = Item(*w, c.name);
             ASSERT_NE(a, nullptr) << c.name;
             if (c.shortcut == kNoShortcut) continue;
-            ++with_shortcut;
-            shortcuts.insert(a->shortcut().toString());
             EXPECT_EQ(a->shortcut(), QKeySequence(c.shortcut)) << c.name;
+            EXPECT_TRUE(shortcuts.insert(a->shortcut().toString()).second) << "used twice";
         }
     }
-    EXPECT_EQ(static_cast<int>(shortcuts.size()), with_shortcut) << "a shortcut is used twice";
 }
 
 TEST_F(MainWindowTest, HouseItemsStartFromOption27MoveTheCheckMarkAndRecompute) {
     SetOption(27, "3");
     auto w = Open();
-    EXPECT_TRUE(w->Running());
     EXPECT_EQ(w->Chart().HouseSystem, 'K');
     EXPECT_TRUE(notifier_.problems.empty()) << notifier_.problems[0].text;
     EXPECT_THAT(w->CaptionText().toStdString(),
                 ::testing::StartsWith("Ann Example Orvantis (Tropical zodiac) - 05 Mar 2024     "));
-    const int before = w->RecomputeCount();
     Item(*w, "mnuHouseCampanus")->trigger();
     Item(*w, "mnuHouseCampanus")->trigger();  // the checked item stays checked
     EXPECT_EQ(w->CheckedHouseSystem(), 'C');
     EXPECT_EQ(w->Chart().CaptionLines[7], "Campanus");
-    EXPECT_EQ(w->RecomputeCount(), before + 2);
     int checked = 0;
     for (const MenuCommand& house : MenuBarTable()[1].commands)
         checked += Item(*w, house.name)->isChecked();
@@ -132,7 +124,6 @@ TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
     EXPECT_FALSE(w->Running());
     EXPECT_EQ(w->Election().ElectDay, 6);
     EXPECT_EQ(w->Chart().ChartTitle, "Now - election chart");
-    EXPECT_EQ(w->Chart().ChartDay, 6);
     QTest::keyClick(w.get(), Qt::Key_F6);  // Go back an hour
     EXPECT_EQ(w->Election().ElectHour, 9);
     QTest::keyClick(w.get(), Qt::Key_F9, Qt::ShiftModifier);  // Go back a minute
@@ -144,21 +135,18 @@ TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
     EXPECT_EQ(w->Election().ElectDay, 5);
 }
 
-// Closing the window is Exit: the INI file is written, and the next start reads it. A layout
-// command only redraws.
+// Closing the window is Exit: it writes the INI file the next start reads. Layout only redraws.
 TEST_F(MainWindowTest, ClosingWritesTheIniFileThatTheNextStartReads) {
     {
         auto w = Open();
         const int before = w->RecomputeCount();
         Item(*w, "mnuCTEuropean")->trigger();
         EXPECT_EQ(w->RecomputeCount(), before);
-        EXPECT_FALSE(Item(*w, "mnuCTAmerican")->isChecked());
         w->show();
         w->close();
     }
     const QByteArray ini = ReadBytes(dir_.filePath("ORVANTIS.INI"));
     EXPECT_TRUE(ini.startsWith("[Orvantis] - Do NOT change the order of these variables.\r\n"));
-    EXPECT_TRUE(ini.contains("\r\nTypeChart=1\r\n"));
     auto again = Open();
     EXPECT_EQ(again->TypeChart(), 1);
     EXPECT_TRUE(Item(*again, "mnuCTEuropean")->isChecked());
@@ -186,75 +174,23 @@ TEST_F(MainWindowTest, ASavedPositionOffEveryScreenComesBackOntoOne) {
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(w->pos()));
 }
 
-TEST_F(MainWindowTest, HelpItemsOpenTheirTextOrSayWhatIsMissing) {
-    auto w = Open();
-    ShowActive(*w);
-    QTest::keyClick(w.get(), Qt::Key_F1);
-    EXPECT_NE(ShownWindow("ORVANTIS.HLP"), nullptr);
-    Item(*w, "mnuHelpHints")->trigger();  // HINTS.HLP is not in the folder
-    EXPECT_THAT(notifier_.Texts(), Contains("HINTS.HLP Help File Not Found"));
-}
-
-TEST_F(MainWindowTest, OptionsCommandOpensTheEditorOrReportsTheMissingFile) {
-    auto w = Open();
-    Item(*w, "mnuOptionsOptions")->trigger();
-    Item(*w, "mnuOptionsOptions")->trigger();  // the open editor comes forward, still wired
-    auto* editor = qobject_cast<TextFileEditor*>(ShownWindow("Edit: OPTIONS.OPT"));
-    ASSERT_NE(editor, nullptr);
-    // Save shows the new options at once: here the zodiac of the caption.
-    QStringList lines = editor->txtContent()->toPlainText().split('\n');
-    lines[122] = "1";
-    editor->txtContent()->setPlainText(lines.join('\n'));
-    editor->findChild<QPushButton*>("btnSave")->click();
-    EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("(Sidereal zodiac - SVP)"));
+// Without OPTIONS.OPT the window starts on the master's values and says so, as Options does.
+TEST_F(MainWindowTest, MissingOptionsFileStartsOnTheMasterAndIsReported) {
     QFile::remove(dir_.filePath("OPTIONS.OPT"));
-    auto again = Open();  // starts on the master's values, and says so
+    auto w = Open();
     EXPECT_THAT(notifier_.Texts(), Contains(HasSubstr("OPTIONS.MAS")));
-    EXPECT_EQ(again->Options()[72], w->Options()[72]);
     notifier_.problems.clear();
-    Item(*again, "mnuOptionsOptions")->trigger();
+    Item(*w, "mnuOptionsOptions")->trigger();
     EXPECT_THAT(notifier_.Texts(), ::testing::ElementsAre("OPTIONS.OPT File Not Found"));
 }
 
-TEST_F(MainWindowTest, AspectWindowShowsTheChartOnDisplayAndClosesWithTheNextChart) {
-    auto w = Open();
-    Item(*w, "mnuAspects")->trigger();
-    ASSERT_NE(ShownWindow("Aspects"), nullptr);
-    Item(*w, "mnuHouseKoch")->trigger();
-    QApplication::processEvents();
-    EXPECT_EQ(ShownWindow("Aspects"), nullptr);
-    QFile::remove(dir_.filePath("NATAL.ORB"));  // a missing orb file is reported
-    Item(*w, "mnuAspects")->trigger();
-    EXPECT_THAT(notifier_.Texts(), Contains(HasSubstr("NATAL.ORB")));
-}
-
-TEST_F(MainWindowTest, CancelledElectionDataStopsTheClockAndKeepsTheChart) {
-    auto w = Open();
-    const ChartState before = w->Chart();
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    Item(*w, "mnuElectionsData")->trigger();
-    EXPECT_FALSE(w->Running());
-    EXPECT_EQ(w->Chart().CaptionLines, before.CaptionLines);
-    EXPECT_EQ(w->Chart().PlanetLong, before.PlanetLong);
-}
-
-TEST_F(MainWindowTest, HomeLatitudeTooHighIsReportedAndNoChartIsMade) {
-    SetOption(22, "70");
-    auto w = Open();
-    EXPECT_THAT(notifier_.Texts(), Contains(HasSubstr("latitude is too high")));
-    EXPECT_EQ(w->Chart().ChartReady, 0);
-    Item(*w, "mnuHouseMeridian")->trigger();  // Meridian houses work at any latitude
-    EXPECT_EQ(w->Chart().ChartReady, 1);
-}
-
 // The wheel paints only what it was handed, so every change of chart, layout, scale or options
-// must reach it.
+// must reach it. The aspect window shows one chart: it closes with the next.
 TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     auto w = Open();
     ShowActive(*w);
+    Item(*w, "mnuAspects")->trigger();
+    ASSERT_NE(ShownWindow("Aspects"), nullptr);
     const auto handed = [&](const char* change) {
         SCOPED_TRACE(change);
         const WheelPicture& p = w->Wheel()->Picture();
@@ -266,6 +202,8 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     clock_.now += minutes{1};
     w->Timer1_Timer();
     handed("minute");
+    QApplication::processEvents();
+    EXPECT_EQ(ShownWindow("Aspects"), nullptr);
     Item(*w, "mnuCTEuropean")->trigger();
     handed("layout");
     const int scale = w->StartScale();
@@ -273,11 +211,12 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartScale() != scale; }));
     handed("resize");
     Item(*w, "mnuOptionsOptions")->trigger();
-    auto* editor = w->findChild<TextFileEditor*>();
+    Item(*w, "mnuOptionsOptions")->trigger();  // the open editor comes forward, still wired
+    auto* editor = qobject_cast<TextFileEditor*>(ShownWindow("Edit: OPTIONS.OPT"));
     ASSERT_NE(editor, nullptr);
-    QStringList lines = editor->txtContent()->toPlainText().split('\n');
-    lines[1] = "5";  // the sextile orb of the wheel's aspect lines
-    editor->txtContent()->setPlainText(lines.join('\n'));
+    QStringList lines = editor->ContentEdit()->toPlainText().split('\n');
+    lines[122] = "1";  // the sidereal zodiac
+    editor->ContentEdit()->setPlainText(lines.join('\n'));
     editor->findChild<QPushButton*>("btnSave")->click();
     handed("options");
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "files/whole_file.h"
 #include "shell/single_instance.h"
 #include "wheel/window_geometry.h"
 
@@ -70,14 +71,9 @@ TEST(SingleInstance, LockFileThatNamesNoOwnerIsTakenOverOnlyOnceItIsOld) {
     QTemporaryDir dir;
     const QString lock = dir.filePath("orvantis.lock");
     for (const QByteArray& text : {QByteArray(), QByteArray("garbage\n")}) {
-        QFile file(lock);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        file.close();
+        ASSERT_TRUE(WriteFileWhole(lock, text));
         EXPECT_FALSE(Acquired(lock)) << text.constData();
-        timeval now;
-        gettimeofday(&now, nullptr);
-        const timeval then[2] = {{now.tv_sec - 60, 0}, {now.tv_sec - 60, 0}};
+        const timeval then[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
         ASSERT_EQ(utimes(QFile::encodeName(lock).constData(), then), 0);
         EXPECT_TRUE(Acquired(lock)) << text.constData();
     }

@@ -31,13 +31,6 @@ inline double ArcDistance(double a, double b) {
     return d > 180 ? 360 - d : d;
 }
 
-// Orbs 1..16 of a customary orb file: no two ranges overlap.
-inline OrbValues CustomaryOrbs() {
-    OrbValues orbs{};
-    ReadOrbFile("8\n6\n8\n8\n8\n0\n2\n2\n2\n3\n1\n1\n2\n1\n2\n1\n", orbs);
-    return orbs;
-}
-
 }  // namespace orvantis::testing_support
 
 namespace orvantis {

@@ -30,13 +30,9 @@ protected:
 
     // By default the folder serves as both, as a build folder does.
     std::unique_ptr<MainWindow> Open(std::optional<DataFolders> folders = std::nullopt) {
-        ShellEnvironment env;
-        env.folders = folders.value_or(DataFolders{dir_.path(), dir_.path()});
-        env.owner_file_text = "Ann Example\r\n";
-        env.clock = &clock_;
-        env.notifier = &notifier_;
-        env.start_timer = false;
-        return std::make_unique<MainWindow>(env);
+        const DataFolders both{dir_.path(), dir_.path()};
+        return std::make_unique<MainWindow>(ShellEnvironment{
+            folders.value_or(both), "Ann Example\r\n", {}, &clock_, &notifier_, false});
     }
 
     static QAction* Item(MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }

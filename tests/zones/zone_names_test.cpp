@@ -46,9 +46,7 @@ TEST_F(NamedZones, LocalTimesAroundChangesOfOffset) {
         {"Asia/Pyongyang", {2015, 8, 14, 23, 45}, kTwice, -9, -8.5},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.local.year) + "-" +
-                     std::to_string(c.local.month) + "-" + std::to_string(c.local.day) + " " +
-                     std::to_string(c.local.hour) + ":" + std::to_string(c.local.minute));
+        SCOPED_TRACE(testing::Message() << c.zone << ", row " << &c - cases);
         const auto zone = NamedZone::Find(c.zone);
         ASSERT_TRUE(zone.has_value());
         const LocalTimeInZone found = zone->Resolve(c.local);
@@ -83,8 +81,7 @@ TEST_F(NamedZones, OnlyNamesOfTheDatabaseAreFound) {
 TEST_F(NamedZones, StepsKeepTheNameAndFollowTheOffset) {
     struct Step {
         const char* zone;
-        LocalDateTime before;  // at half past; the hour on the 12-hour clock
-        int pm;
+        std::int16_t year, month, day, hour, pm;  // before, at half past; the 12-hour clock
         void (*step)(ElectionData&);
         int direction;
         LocalDateTime after;
@@ -92,22 +89,18 @@ TEST_F(NamedZones, StepsKeepTheNameAndFollowTheOffset) {
     };
     const Step steps[] = {
         // 1:30 + 1 hour is 2:30, which New York skipped: the clock reads on to 3:30.
-        {"America/New_York", {2024, 3, 10, 1, 30}, 0, AddHour, 1, {2024, 3, 10, 3, 30}, 4},
-        {"America/New_York", {2024, 3, 10, 3, 30}, 0, SubtractHour, -1, {2024, 3, 10, 1, 30}, 5},
+        {"America/New_York", 2024, 3, 10, 1, 0, AddHour, 1, {2024, 3, 10, 3, 30}, 4},
+        {"America/New_York", 2024, 3, 10, 3, 0, SubtractHour, -1, {2024, 3, 10, 1, 30}, 5},
         // Twice: forward steps take the first instant, backward steps the second.
-        {"America/New_York", {2024, 11, 2, 1, 30}, 0, AddDay, 1, {2024, 11, 3, 1, 30}, 4},
-        {"America/New_York", {2024, 11, 3, 2, 30}, 0, SubtractHour, -1, {2024, 11, 3, 1, 30}, 5},
-        {"Pacific/Apia", {2011, 12, 29, 12, 30}, 1, AddDay, 1, {2011, 12, 31, 12, 30}, -14},
+        {"America/New_York", 2024, 11, 2, 1, 0, AddDay, 1, {2024, 11, 3, 1, 30}, 4},
+        {"America/New_York", 2024, 11, 3, 2, 0, SubtractHour, -1, {2024, 11, 3, 1, 30}, 5},
+        {"Pacific/Apia", 2011, 12, 29, 12, 1, AddDay, 1, {2011, 12, 31, 12, 30}, -14},
     };
     for (const Step& s : steps) {
-        SCOPED_TRACE(std::string(s.zone) + " " + std::to_string(&s - steps));
+        SCOPED_TRACE(testing::Message() << s.zone << ", row " << &s - steps);
         ElectionData e;
-        e.ElectZoneName = s.zone;
-        e.ElectYear = static_cast<std::int16_t>(s.before.year);
-        e.ElectMonth = static_cast<std::int16_t>(s.before.month);
-        e.ElectDay = static_cast<std::int16_t>(s.before.day);
-        e.ElectHour = static_cast<std::int16_t>(s.before.hour);
-        e.ElectMinute = 30, e.ElectPM = static_cast<std::int16_t>(s.pm);
+        e.ElectZoneName = s.zone, e.ElectYear = s.year, e.ElectMonth = s.month, e.ElectDay = s.day;
+        e.ElectHour = s.hour, e.ElectMinute = 30, e.ElectPM = s.pm;
         s.step(e);
         RezoneAfterStep(e, s.direction);
         const LocalDateTime t = LocalDateTimeOf(e);
