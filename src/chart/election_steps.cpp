@@ -10,10 +10,18 @@ int LastDay(const ElectionData& e) {
     return days > 0 ? days : 31;  // a month outside 1..12 cannot come from the entry checks
 }
 
+// The days the change of calendar skipped: 4 October 1582 was followed by 15 October.
+bool InReformGap(const ElectionData& e) {
+    return e.ElectYear == 1582 && e.ElectMonth == 10 && e.ElectDay > 4 && e.ElectDay < 15;
+}
+
 }  // namespace
 
 void AddDay(ElectionData& e) {
-    if (++e.ElectDay <= LastDay(e)) return;
+    if (++e.ElectDay <= LastDay(e)) {
+        if (InReformGap(e)) e.ElectDay = 15;
+        return;
+    }
     e.ElectDay = 1;
     if (++e.ElectMonth <= 12) return;
     e.ElectMonth = 1;
@@ -21,7 +29,10 @@ void AddDay(ElectionData& e) {
 }
 
 void SubtractDay(ElectionData& e) {
-    if (--e.ElectDay >= 1) return;
+    if (--e.ElectDay >= 1) {
+        if (InReformGap(e)) e.ElectDay = 4;
+        return;
+    }
     if (--e.ElectMonth < 1) {
         e.ElectMonth = 12;
         --e.ElectYear;
