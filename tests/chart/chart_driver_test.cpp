@@ -151,8 +151,14 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
     EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
-    e.ElectZone = -3.5f;
-    EXPECT_EQ(ElectionChart(e).CaptionLines[3], "9.15 A.M. (-3.5)");
+    // A zone reads as typed; a local mean time at most to four decimals.
+    for (const auto& [zone, text] : {std::pair{-3.5f, "(-3.5)"},
+                                     {-0.15583333f, "(-0.1558)"},
+                                     {5.75f, "(5.75)"},
+                                     {-0.00001f, "(0)"}}) {
+        e.ElectZone = zone;
+        EXPECT_EQ(ElectionChart(e).CaptionLines[3], std::string("9.15 A.M. ") + text);
+    }
 
     OptionValues o{};
     EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
