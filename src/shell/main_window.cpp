@@ -125,7 +125,7 @@ void MainWindow::Form_Load() {
 
     if (options_[kOptionKeepGeometry] != 0) {
         LoadingGeometry_ = true;
-        ApplyIniGeometry();
+        ApplyIniGeometry(ini);
         LoadingGeometry_ = false;
     }
     UpdateDisplayedChart();
@@ -242,8 +242,7 @@ HomeZone MainWindow::HomeZoneAt(std::chrono::sys_seconds now) const {
     return {home_zone_->Name(), home_zone_->HoursAt(now)};
 }
 
-void MainWindow::ApplyIniGeometry() {
-    const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
+void MainWindow::ApplyIniGeometry(const std::string& ini) {
     const WindowGeometry g = ReadIniWindowGeometry(ini);
     const auto pixels = [this](double twips) {
         return static_cast<int>(std::lround(twips / twips_per_pixel_));

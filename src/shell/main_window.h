@@ -91,7 +91,7 @@ private:
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
     HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
-    void ApplyIniGeometry();
+    void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
