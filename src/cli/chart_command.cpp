@@ -75,6 +75,18 @@ ApplyOption Number(std::optional<int> ChartCommand::*field, int low, int high,
     };
 }
 
+// A value that is one of two words, each standing for one value of the field.
+template <class Value>
+ApplyOption OneOfTwo(std::optional<Value> ChartCommand::*field, const char* first,
+                     Value first_value, const char* second, Value second_value,
+                     const char* refusal) {
+    return [=](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+        if (v != first && v != second) return refusal;
+        c.*field = v == first ? first_value : second_value;
+        return std::nullopt;
+    };
+}
+
 // Every option of the command, in the order of the help text. Adding an option is one entry here
 // (and its field in ChartCommand).
 std::vector<ChartOption> ChartOptions() {
@@ -143,11 +155,8 @@ std::vector<ChartOption> ChartOptions() {
         {{"layout"},
          "american|european",
          "wheel layout for --png, --svg and --pdf (default: ORVANTIS.INI)",
-         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
-             if (v != "american" && v != "european") return "--layout takes american or european";
-             c.layout = v == "european" ? 1 : 0;
-             return std::nullopt;
-         }},
+         OneOfTwo(&ChartCommand::layout, "american", 0, "european", 1,
+                  "--layout takes american or european")},
         {{"svg"},
          "FILE",
          "render the wheel as SVG (same size and layout as --png)",
@@ -160,19 +169,13 @@ std::vector<ChartOption> ChartOptions() {
         {{"page"},
          "full|half",
          "the full page, or the window's wheel on the upper half (default full)",
-         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
-             if (v != "full" && v != "half") return "--page takes full or half";
-             c.page = v == "half" ? PrintedPage::kHalf : PrintedPage::kFull;
-             return std::nullopt;
-         }},
+         OneOfTwo(&ChartCommand::page, "full", PrintedPage::kFull, "half", PrintedPage::kHalf,
+                  "--page takes full or half")},
         {{"paper"},
          "a4|letter",
          "paper of the PDF (default: letter in US locales, else a4)",
-         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
-             if (v != "a4" && v != "letter") return "--paper takes a4 or letter";
-             c.paper = v == "letter" ? Paper::kLetter : Paper::kA4;
-             return std::nullopt;
-         }},
+         OneOfTwo(&ChartCommand::paper, "a4", Paper::kA4, "letter", Paper::kLetter,
+                  "--paper takes a4 or letter")},
         {{"data-dir"},
          "DIR",
          "read every file from DIR (installed, the default is ~/.config/orvantis)",
