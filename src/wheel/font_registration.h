@@ -16,7 +16,6 @@ public:
 
     // Removes the registration; safe to call more than once.
     void Remove();
-    bool Registered() const { return id_ >= 0; }
 
 private:
     int id_ = -1;
