@@ -242,6 +242,35 @@ bool PlaceSegment(const Segment& seg, const Sectors& sectors, std::vector<BodyPl
     return true;
 }
 
+double SegmentWidth(const Segment& seg, const Sectors& sectors) {
+    double width = 0;
+    for (int k = 0; k < seg.count; ++k) width += sectors.size[(seg.first - 1 + k) % 12 + 1];
+    return width;
+}
+
+// A European segment too narrow for its bodies takes in its wider neighbour.
+void JoinWiderNeighbour(std::vector<Segment>& segments, std::size_t s, const Sectors& sectors) {
+    const std::size_t next = (s + 1) % segments.size();
+    const std::size_t prev = (s + segments.size() - 1) % segments.size();
+    const bool with_next =
+        SegmentWidth(segments[next], sectors) >= SegmentWidth(segments[prev], sectors);
+    const std::size_t earlier = with_next ? s : prev, later = with_next ? next : s;
+    segments[earlier].count += segments[later].count;
+    segments.erase(segments.begin() + static_cast<long>(later));
+}
+
+// The least needed body of a segment with no room anywhere gives way.
+void LeaveOutLeastNeeded(const std::vector<BodyPlace*>& members) {
+    for (int id : kLeaveOutOrder) {
+        const auto it = std::find_if(members.begin(), members.end(),
+                                     [id](const BodyPlace* b) { return b->id == id; });
+        if (it != members.end()) {
+            (*it)->left_out = true;
+            return;
+        }
+    }
+}
+
 // Angles for every body that fits; the rest are marked left out.
 void PlaceBodies(std::vector<BodyPlace>& bodies, const Sectors& sectors, bool european) {
     std::vector<Segment> segments;
@@ -263,30 +292,10 @@ void PlaceBodies(std::vector<BodyPlace>& bodies, const Sectors& sectors, bool eu
             for (BodyPlace& b : bodies)
                 if (!b.left_out && InSegment(segments[s], b.house)) members.push_back(&b);
             if (PlaceSegment(segments[s], sectors, members)) continue;
-            if (european && segments.size() > 1) {
-                // Too narrow: share the wider neighbour's room, then place again.
-                const std::size_t next = (s + 1) % segments.size();
-                const std::size_t prev = (s + segments.size() - 1) % segments.size();
-                const auto room = [&](const Segment& g) {
-                    double w = 0;
-                    for (int k = 0; k < g.count; ++k) w += sectors.size[(g.first - 1 + k) % 12 + 1];
-                    return w;
-                };
-                const std::size_t with = room(segments[next]) >= room(segments[prev]) ? next : prev;
-                const std::size_t lower = with == next ? s : prev;
-                segments[lower].count += segments[with == next ? next : s].count;
-                segments.erase(segments.begin() + static_cast<long>(with == next ? next : s));
-            } else {
-                // No room anywhere: the least needed body of the segment gives way.
-                for (int id : kLeaveOutOrder) {
-                    const auto it = std::find_if(members.begin(), members.end(),
-                                                 [id](const BodyPlace* b) { return b->id == id; });
-                    if (it != members.end()) {
-                        (*it)->left_out = true;
-                        break;
-                    }
-                }
-            }
+            if (european && segments.size() > 1)
+                JoinWiderNeighbour(segments, s, sectors);
+            else
+                LeaveOutLeastNeeded(members);
             s = static_cast<std::size_t>(-1);  // start the segments over
         }
     }
