@@ -116,13 +116,8 @@ bool AllFinite(const ChartState& chart) {
 // Moves every cusp, body and the true node into the chosen zodiac. The house placement was made
 // on the tropical values; cusps and bodies move by the same amount, so it holds.
 void ApplyZodiac(ChartState& chart, float zodiac) {
-    double shift = 0;
-    if (zodiac == 1)
-        shift = Reduce360(chart.SvpOffset);
-    else if (zodiac == 2)
-        shift = -Reduce360(chart.Ayanamsa);
-    else
-        return;
+    if (zodiac != 1 && zodiac != 2) return;
+    const double shift = ZodiacShift(static_cast<int>(zodiac), chart.SvpOffset, chart.Ayanamsa);
     for (int i = 1; i <= 12; ++i) chart.Cusps[i] = Reduce360(chart.Cusps[i] + shift);
     for (int i = 1; i <= kBodyCount; ++i)
         chart.PlanetLong[i] = Reduce360(chart.PlanetLong[i] + shift);

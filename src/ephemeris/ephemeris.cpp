@@ -93,6 +93,12 @@ void ComputeSiderealOffsets(double t, double julian_date, Ephemeris& e) {
 
 }  // namespace
 
+double ZodiacShift(int zodiac, double svp_offset, double ayanamsa) {
+    if (zodiac == 1) return Reduce360(svp_offset);
+    if (zodiac == 2) return -Reduce360(ayanamsa);
+    return 0.0;
+}
+
 bool IsRetrograde(double now, double next) {
     if (std::abs(now - next) >= 180.0) {
         if (now > next) {

@@ -44,6 +44,10 @@ struct Ephemeris {
 // moment of BodyLongitudesAt(julian_day_number, ut_fraction).
 Ephemeris ComputeEphemeris(double julian_day_number, double ut_fraction);
 
+// What the zodiac of option line 123 adds to a tropical longitude: 0 for the tropical zodiac (0),
+// the SVP offset for the first sidereal kind (1), minus the ayanamsa for the second (2).
+double ZodiacShift(int zodiac, double svp_offset, double ayanamsa);
+
 // Whether a body at longitude `now` and at `next` a day later (degrees, [0, 360)) is retrograde:
 // the motion is taken the short way round, so 359°30′ then 0°18′ is direct. No motion is direct.
 bool IsRetrograde(double now, double next);

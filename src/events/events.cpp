@@ -10,6 +10,7 @@
 #include "aspects/aspect_kind.h"
 #include "astro/angles.h"
 #include "chart/chart_state.h"
+#include "ephemeris/ephemeris.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
@@ -53,12 +54,6 @@ double Wrap180(double degrees) {
     return std::remainder(degrees, 360.0);
 }
 
-double ZodiacShift(const SkyLongitudes& sky, int zodiac) {
-    if (zodiac == 1) return Reduce360(sky.svp_offset);
-    if (zodiac == 2) return -Reduce360(sky.ayanamsa);
-    return 0.0;
-}
-
 // The sky at one second: the chart's longitudes (11 is the node of the settings), the zodiac
 // shift, and the daily motion when asked for.
 struct Sample {
@@ -86,7 +81,7 @@ Sample SampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
     const SkyLongitudes sky = LongitudesAt(moment);
     Sample s;
     s.longitude = BodiesOf(sky, rules.true_node);
-    s.shift = ZodiacShift(sky, rules.zodiac);
+    s.shift = ZodiacShift(rules.zodiac, sky.svp_offset, sky.ayanamsa);
     s.finite = sky.finite;
     if (with_motion) {
         // Half a day either side on the same day number, as the chart's own daily motion keeps
@@ -349,7 +344,7 @@ public:
             for (Seconds t = from;; t += kBodyStep) {
                 const SkyLongitudes sky =
                     LongitudesAt(SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{t}}));
-                shifts_.push_back(ZodiacShift(sky, settings.zodiac));
+                shifts_.push_back(ZodiacShift(settings.zodiac, sky.svp_offset, sky.ayanamsa));
                 if (t >= to) break;
             }
         }
