@@ -36,6 +36,11 @@ double DmmToDecimal(double dmm) {
     return whole + (dmm - whole) * 100.0 / 60.0;
 }
 
+double SignedDmmToDecimal(double dmm) {
+    const double sign = dmm > 0 ? 1.0 : (dmm < 0 ? -1.0 : 0.0);
+    return sign * DmmToDecimal(std::fabs(dmm));
+}
+
 double ArcSin(double x) {
     return std::atan(x / std::sqrt(1.0 - x * x));
 }

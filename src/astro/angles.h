@@ -23,6 +23,10 @@ double RadToDeg(double radians);
 // magnitude and apply the sign afterwards.
 double DmmToDecimal(double dmm);
 
+// A signed packed value (a place held as a single, west or north positive) to signed decimal
+// degrees: the magnitude converted, the sign kept.
+double SignedDmmToDecimal(double dmm);
+
 // arcsin as atan(x / sqrt(1 - x²)); non-finite at |x| >= 1.
 double ArcSin(double x);
 

@@ -14,6 +14,10 @@ double JulianDayNumberOf(int day, int month, int year) {
     return j;
 }
 
+double CenturiesSince1900(double julian_day_number, double ut_fraction) {
+    return (julian_day_number - 2415020.0 + ut_fraction - 0.5) / 36525.0;
+}
+
 bool IsLeapYear(int year) {
     if (year > 1582) return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     return year % 4 == 0;  // also right for negative years: -4 % 4 == 0

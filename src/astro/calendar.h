@@ -10,6 +10,11 @@ namespace orvantis {
 // number held in a double, exact for every 16-bit year.
 double JulianDayNumberOf(int day, int month, int year);
 
+// Julian centuries from JD 2415020.0 (1900 January 0.5) to the moment `ut_fraction` (Universal
+// Time as a fraction of the day, may leave [0, 1)) of the civil day with day number
+// `julian_day_number`: the T of the time step and the ephemeris.
+double CenturiesSince1900(double julian_day_number, double ut_fraction);
+
 // True for a leap year: the Gregorian rule from 1583 on, the Julian rule (every fourth year,
 // year 0 = 1 BC included) before. 1582 is a common year under both rules.
 bool IsLeapYear(int year);

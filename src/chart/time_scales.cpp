@@ -9,10 +9,6 @@
 namespace orvantis {
 namespace {
 
-double Sign(double x) {
-    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
-}
-
 // Universal Time as a fraction of the local civil day from the 12-hour clock (H.MM), its
 // A.M./P.M. text and the zone (hours, west positive). The hour 12 stands for 0: 12:30 A.M. is
 // half an hour after midnight and 12:30 P.M. half an hour after noon.
@@ -46,6 +42,11 @@ double ObliquityDegreesAt(double t) {
     return 23.4522944 - 0.0130125 * t - 1.639e-06 * t * t + 5.03e-07 * t * t * t;
 }
 
+double RamcRadians(double sidereal_days, double west_longitude) {
+    const double gst = (sidereal_days - std::floor(sidereal_days)) * 24.0 * 15.0;
+    return DegToRad(Reduce360(gst - west_longitude));
+}
+
 double MidheavenDegrees(double ramc, double obliquity) {
     XY p = XYFromPolar(ramc, 1.0);
     p.x *= std::cos(obliquity);
@@ -70,18 +71,13 @@ double AscendantDegrees(double ramc, double latitude, double obliquity) {
 TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
     TimeAndAngles t;
     t.UTFraction = UniversalTimeFraction(m.clock, m.pm, m.zone);
-    const double latitude_dmm = std::fabs(static_cast<double>(m.latitude));
-    t.LatRadians = DegToRad(Sign(m.latitude) * DmmToDecimal(latitude_dmm));
+    t.LatRadians = DegToRad(SignedDmmToDecimal(m.latitude));
 
     t.JulianDayNumber = JulianDayNumberOf(m.day, m.month, m.year);
-    t.CenturiesT = (t.JulianDayNumber - 2415020.0 + t.UTFraction - 0.5) / 36525.0;
+    t.CenturiesT = CenturiesSince1900(t.JulianDayNumber, t.UTFraction);
 
     t.SiderealDays = SiderealDaysAt(t.CenturiesT, t.UTFraction);
-    const double gst = (t.SiderealDays - std::floor(t.SiderealDays)) * 24.0 * 15.0;
-    // Longitude is positive west: west of Greenwich the local sidereal time is behind.
-    const double longitude_dmm = std::fabs(static_cast<double>(m.longitude));
-    const double lst = Reduce360(gst - Sign(m.longitude) * DmmToDecimal(longitude_dmm));
-    t.RAMC = DegToRad(lst);
+    t.RAMC = RamcRadians(t.SiderealDays, SignedDmmToDecimal(m.longitude));
 
     t.Obliquity = DegToRad(ObliquityDegreesAt(t.CenturiesT));
     t.ObliquityDeg = RadToDeg(t.Obliquity);

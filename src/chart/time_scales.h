@@ -45,6 +45,11 @@ TimeAndAngles ComputeTimeAndAngles(const ChartMoment& moment);
 // JD 2415020.0 and the time of day (UT, fraction of a day) that T contains.
 double SiderealDaysAt(double centuries, double time_of_day);
 
+// Right ascension of the meridian in radians from the Greenwich sidereal days (only the fraction
+// matters) and the longitude in decimal degrees, west positive: west of Greenwich the local
+// sidereal time is behind.
+double RamcRadians(double sidereal_days, double west_longitude);
+
 // Mean obliquity of the ecliptic in degrees, T in Julian centuries from JD 2415020.0.
 double ObliquityDegreesAt(double centuries);
 

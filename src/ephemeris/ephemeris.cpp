@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/orbits.h"
 #include "ephemeris/sun.h"
@@ -32,7 +33,7 @@ struct TimeArguments {
 };
 
 TimeArguments ArgumentsAt(double julian_day_number, double ut_fraction) {
-    const double t1900 = (julian_day_number - 2415020.0 + ut_fraction - 0.5) / 36525.0;
+    const double t1900 = CenturiesSince1900(julian_day_number, ut_fraction);
     const double t2000 = (julian_day_number - 2451545.0 + ut_fraction - 0.5) / 36525.0;
     return {t1900, t2000, t1900};
 }
