@@ -1,6 +1,5 @@
 #include "events/sky_at.h"
 
-
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "chart/time_scales.h"
