@@ -10,6 +10,9 @@ namespace orvantis {
 // number held in a double, exact for every 16-bit year.
 double JulianDayNumberOf(int day, int month, int year);
 
+// The Julian day number of 1 January 1970, where Unix time counts from.
+inline constexpr int kUnixEpochDayNumber = 2440588;
+
 // Julian centuries from JD 2415020.0 (1900 January 0.5) to the moment `ut_fraction` (Universal
 // Time as a fraction of the day, may leave [0, 1)) of the civil day with day number
 // `julian_day_number`: the T of the time step and the ephemeris.

@@ -9,6 +9,7 @@
 
 #include "aspects/aspect_kind.h"
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "chart/chart_state.h"
 #include "ephemeris/ephemeris.h"
 #include "settings/option_lines.h"
@@ -30,7 +31,6 @@ constexpr double kAngleStepLimit = 60.0;
 // Longer than the Moon's longest stay in a sign (about 2.7 days): a void of course that starts in
 // the span is found whole.
 constexpr Seconds kVoidMargin = 3 * kDay;
-constexpr Seconds kUnixEpochDayNumber = 2440588;  // the Julian day number of 1970-01-01
 
 // The Moon first, then the Sun and Mercury .. Pluto: the order of the two bodies of an aspect.
 constexpr std::array<int, 10> kAspectBodies = {kMoon,    kSun,    kMercury, kVenus,   kMars,

@@ -1,7 +1,6 @@
 #include "zones/zone_names.h"
 
 #include <QDateTime>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,9 +14,6 @@ namespace orvantis {
 namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
-constexpr double kUnixEpochDay = 2440588;  // the day number of 1 January 1970
-constexpr std::array<const char*, 13> kMonths = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 QDateTime Utc(qint64 seconds) {
     return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
@@ -30,15 +26,16 @@ float WestHours(int seconds_east) {
 
 // The local clock reading as seconds counted like UT seconds from 1970.
 qint64 LocalSeconds(const LocalDateTime& t) {
-    const double day = JulianDayNumberOf(t.day, t.month, t.year) - kUnixEpochDay;
+    const double day = JulianDayNumberOf(t.day, t.month, t.year) - kUnixEpochDayNumber;
     return static_cast<qint64>(day) * kSecondsPerDay + t.hour * 3600 + t.minute * 60;
 }
 
 // "31 Mar 2024 01:30"
 std::string LocalText(const LocalDateTime& t) {
+    const char* month = MonthAbbreviation(t.month);
     char text[48];
-    std::snprintf(text, sizeof text, "%02d %s %04d %02d:%02d", t.day,
-                  t.month >= 1 && t.month <= 12 ? kMonths[t.month] : "?", t.year, t.hour, t.minute);
+    std::snprintf(text, sizeof text, "%02d %s %04d %02d:%02d", t.day, *month ? month : "?", t.year,
+                  t.hour, t.minute);
     return text;
 }
 
