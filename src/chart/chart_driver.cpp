@@ -97,10 +97,8 @@ void SetMomentFromNow(ChartState& chart, const OptionValues& options, const Char
     chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
     chart.ChartZone = HomeZoneHours(options, request.home_zone);
     chart.ChartZoneName = request.home_zone.name;
-    chart.ChartLong = static_cast<float>(home.long_degrees + home.long_minutes / 100.0);
-    if (!home.west) chart.ChartLong = -chart.ChartLong;
-    chart.ChartLat = static_cast<float>(home.lat_degrees + home.lat_minutes / 100.0);
-    if (home.south) chart.ChartLat = -chart.ChartLat;
+    chart.ChartLong = home.PackedLongitude();
+    chart.ChartLat = home.PackedLatitude();
 }
 
 bool AllFinite(const ChartState& chart) {

@@ -20,11 +20,7 @@ SkyLongitudes LongitudesAt(const SkyMoment& moment) {
 
 SkyPlace HomeSkyPlace(const OptionValues& options) {
     const HomeLocation home = HomePlace(options);
-    auto longitude = static_cast<float>(home.long_degrees + home.long_minutes / 100.0);
-    if (!home.west) longitude = -longitude;
-    auto latitude = static_cast<float>(home.lat_degrees + home.lat_minutes / 100.0);
-    if (home.south) latitude = -latitude;
-    return {SignedDmmToDecimal(longitude), SignedDmmToDecimal(latitude)};
+    return {SignedDmmToDecimal(home.PackedLongitude()), SignedDmmToDecimal(home.PackedLatitude())};
 }
 
 SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place) {

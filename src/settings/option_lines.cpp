@@ -14,4 +14,14 @@ HomeLocation HomePlace(const OptionValues& options) {
     return home;
 }
 
+float HomeLocation::PackedLongitude() const {
+    const auto packed = static_cast<float>(long_degrees + long_minutes / 100.0);
+    return west ? packed : -packed;
+}
+
+float HomeLocation::PackedLatitude() const {
+    const auto packed = static_cast<float>(lat_degrees + lat_minutes / 100.0);
+    return south ? -packed : packed;
+}
+
 }  // namespace orvantis

@@ -210,6 +210,11 @@ struct HomeLocation {
     bool west = true;
     float lat_degrees = 0, lat_minutes = 0;
     bool south = false;
+
+    // The place packed as degrees.minutes with its sign, as the chart holds it: longitude west
+    // positive, latitude north positive.
+    float PackedLongitude() const;
+    float PackedLatitude() const;
 };
 
 // The one rule for the sides: east only when line 21 is -1 and south only when line 24 is -1;
