@@ -80,11 +80,6 @@ HomeClock LocalClockAt(std::chrono::sys_seconds now, float zone_hours) {
             static_cast<int>(time.seconds().count())};
 }
 
-// The zone of the home clock: the named zone's offset, or option 18.
-float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone) {
-    return home_zone.name.empty() ? HomePlace(options).zone : home_zone.hours;
-}
-
 void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
     const HomeLocation home = HomePlace(options);
     const HomeClock clock = HomeClockAt(request.now, options, request.home_zone);
@@ -123,6 +118,10 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 }
 
 }  // namespace
+
+float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone) {
+    return home_zone.name.empty() ? HomePlace(options).zone : home_zone.hours;
+}
 
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
     // A zone outside -13..12 comes only from a hand-edited options file, and the home data

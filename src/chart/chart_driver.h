@@ -20,6 +20,9 @@ struct HomeZone {
     float hours = 0;  // west positive
 };
 
+// The zone of the home clock in hours, west positive: the named zone's offset, or option 18.
+float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone);
+
 // What the shell knows at the moment it asks for a chart.
 struct ChartRequest {
     char house_system = 'P';         // the letter of the checked House item

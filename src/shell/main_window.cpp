@@ -100,8 +100,7 @@ void MainWindow::Form_Load() {
     LoadOptions();
     CaptionPrefix_ = BuildCaptionPrefix(OwnerName_, options_);
     events_.zone_at = [this](std::chrono::sys_seconds at) {
-        const HomeZone zone = HomeZoneAt(at);
-        return zone.name.empty() ? options_[kOptionHomeZone] : zone.hours;
+        return HomeZoneHours(options_, HomeZoneAt(at));
     };
 
     wheel_ = new WheelView(this);
