@@ -134,11 +134,11 @@ std::string ZoneHoursText(float hours) {
 bool LookUpElectionZone(ElectionData& e, Notifier& notifier, const FoldChoice& choose) {
     const auto zone = NamedZone::Find(e.ElectZoneName);
     if (!zone) {
-        notifier.Notify({"Warning!",
-                         "\"" + e.ElectZoneName +
-                             "\" is not a time zone of the tz database. Please type a zone name "
-                             "such as Europe/London, or the zone in hours.",
-                         Icon::kInformation});
+        notifier.Notify(
+            Warning("\"" + e.ElectZoneName +
+                        "\" is not a time zone of the tz database. Please type a zone name "
+                        "such as Europe/London, or the zone in hours.",
+                    Icon::kInformation));
         return false;
     }
     e.ElectZoneName = zone->Name();
@@ -149,13 +149,12 @@ bool LookUpElectionZone(ElectionData& e, Notifier& notifier, const FoldChoice& c
         return true;
     }
     if (const auto* gap = std::get_if<NonexistentTime>(&found)) {
-        notifier.Notify({"Warning!",
-                         "The local time " + LocalText(local) + " does not exist in " +
-                             zone->Name() + ": the clocks went forward " +
-                             DurationText(gap->gap_seconds) + " there (zone " +
-                             ZoneHoursText(gap->hours_before) + " to " +
-                             ZoneHoursText(gap->hours_after) + "). Please correct the time.",
-                         Icon::kInformation});
+        notifier.Notify(Warning("The local time " + LocalText(local) + " does not exist in " +
+                                    zone->Name() + ": the clocks went forward " +
+                                    DurationText(gap->gap_seconds) + " there (zone " +
+                                    ZoneHoursText(gap->hours_before) + " to " +
+                                    ZoneHoursText(gap->hours_after) + "). Please correct the time.",
+                                Icon::kInformation));
         return false;
     }
     const auto& twice = std::get<AmbiguousTime>(found);
