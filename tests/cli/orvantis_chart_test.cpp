@@ -110,6 +110,13 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "+00:00  angle"},
         {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
          "+01:00  angle"},
+        // A zone east of +13 hours; a local mean time keeps its seconds.
+        {"--events --tz Pacific/Kiritimati --from 2025-01-01 --days 2 --kinds ingress --json", 0,
+         "\"local\": \"2025-01-02T00:51:04+14:00\""},
+        {"--events --tz Asia/Kolkata --from 1903-01-01 --days 9 --kinds phase", 0, "+05:21:10  "},
+        // The span ends with the series: its last day is 2099-12-31.
+        {"--events --from 2099-12-31 --days 3660", 2, "--days: the span ends after 2099-12-31"},
+        {"--events --from 2099-12-01 --days 31 --kinds phase", 0, "2099-12-"},
     };
     for (const auto& c : cases) {
         const Outcome run = Chart(c.args);
