@@ -212,6 +212,8 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
 
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+    for (const std::string& warning : chart.Warnings)
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning.c_str());
 
     std::vector<AspectEntry> aspects;
     if (command.aspects) {

@@ -174,6 +174,7 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.CurrentX = left;
     }
     if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
+    for (const std::string& warning : p.in.chart.Warnings) dc.PrintLine(warning);
     // A house that could not hold all its bodies says which ones are missing.
     if (!p.work.LeftOut.empty()) {
         std::string line = "Left out:";

@@ -83,6 +83,10 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
         // The Sun at 2000 January 1, 12h UT, as in the astronomical almanac (280.3683).
         {kJ2000, 0, "\"julian_day_number\": 2451545,\n  \"centuries_t\": 1,"},
         {kJ2000, 0, "{\"index\": 1, \"name\": \"Sun\", \"longitude\": 280.36"},
+        {kJ2000, 0, "\"warnings\": [],"},
+        {"--date 1850-06-01 --time 12:00 --json", 0, "orvantis-chart: Before 1900: approximate\n{"},
+        {"--date 1850-06-01 --time 12:00 --json", 0,
+         "\"warnings\": [\"Before 1900: approximate\"],"},
         {"--date 2024-13-01 --time 10:00", 2, "Error in election data. Please correct."},
         {"--date 2024-01-10 --time 10:00 --lat 66.01N", 2, "Your latitude is too high."},
         {"--date=2024-01-10 --time=10:00 --lat=66.01N --house=M", 0, "Meridian"},
