@@ -295,8 +295,10 @@ void TimeBar::Play(int direction) {
     if (Playing()) {
         frame_timer_.start();
     } else if (was) {
-        // Stopped: the chart stays at the moment the play reached, to the minute.
-        GoTo(std::chrono::floor<std::chrono::minutes>(moment_));
+        // Stopped: the bar comes back to the minute the chart shows, which stays.
+        moment_ = shown_;
+        dirty_ = false;
+        ShowMoment();
     }
     emit CaptionChanged();
 }
