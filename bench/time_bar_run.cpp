@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -133,6 +134,14 @@ int main(int argc, char** argv) {
         frames, play_ms / 1000.0, frames * 1000 / play_ms, refresh, late,
         frames > 0 ? cpu_play * 1000 / frames : 0.0);
     shoot("3-stopped");
+    if (!shots.isEmpty()) {
+        bar.findChild<QComboBox*>("scaleBox")->setCurrentIndex(2);  // a month wide
+        RunFor(3000);
+        shoot("4-month");
+        bar.JumpToEvent(+1);
+        RunFor(300);
+        shoot("5-next-event");
+    }
 
     RunFor(1000);
     const int idle_ms = 10000;
