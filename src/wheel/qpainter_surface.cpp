@@ -15,8 +15,9 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// No text smaller than this many device pixels: minute digits stay legible in a small window.
-constexpr double kMinimumTextPixels = 10;
+// No text smaller than this many device pixels: the labels of a crowded house in a small window
+// shrink no further.
+constexpr double kMinimumTextPixels = 8;
 constexpr double kMinimumPoints = 1;   // an options file without sizes still draws
 constexpr double kTextContrast = 4.5;  // WCAG 2 minimum for text
 constexpr double kLineContrast = 3.0;  // WCAG 2 minimum for graphics
@@ -125,6 +126,18 @@ void QPainterSurface::Text(Point at, std::string_view s, Colour c) {
     painter_.setPen(Ink(c, kTextContrast));
     const QPointF top_left = Map(at);
     painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), GlyphFontText(s));
+}
+
+void QPainterSurface::TurnedText(Point centre, double turn, std::string_view s, Colour c) {
+    painter_.setPen(Ink(c, kTextContrast));
+    const QString text = GlyphFontText(s);
+    painter_.save();
+    painter_.translate(Map(centre));
+    painter_.rotate(-turn);  // counterclockwise with y up is clockwise-negative on the device
+    painter_.drawText(
+        QPointF(-metrics_.horizontalAdvance(text) / 2, -metrics_.height() / 2 + metrics_.ascent()),
+        text);
+    painter_.restore();
 }
 
 Extent QPainterSurface::TextExtent(std::string_view s) const {

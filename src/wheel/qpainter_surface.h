@@ -27,6 +27,7 @@ public:
     void Circle(Point centre, double radius, Colour c) override;
     void SetFont(const FontSpec& f) override;
     void Text(Point at, std::string_view s, Colour c) override;
+    void TurnedText(Point centre, double turn, std::string_view s, Colour c) override;
     Extent TextExtent(std::string_view s) const override;
 
     // Every font size is multiplied by this (1 unless set).
@@ -70,7 +71,7 @@ Colour DarkenedForWhite(Colour c, double ratio);
 QString GlyphFontText(std::string_view codes);
 
 // The whole paint cycle on a painter: scale, surface, context and paint in one call. Returns
-// the working tables (BodyDisplayAngle for the aspect lines and the aspect window).
+// the working tables.
 WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in);
 
 }  // namespace orvantis
