@@ -42,6 +42,9 @@ struct ChartCommand {
     // The events of the sky instead of a chart (see cli/events_command.h).
     bool events = false;
     std::optional<std::string> from, days, kinds;
+    // Places and the chart library (see cli/library_command.h).
+    std::optional<std::string> place, places, chart, import_file, export_file;
+    bool charts = false;
 };
 
 // A command line that cannot be run, with the text to show.
