@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/election_validation.h"
+#include "chart/time_travel.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -45,6 +46,10 @@ struct ChartCommand {
     // Places and the chart library (see cli/library_command.h).
     std::optional<std::string> place, places, chart, import_file, export_file;
     bool charts = false;
+    // An animation's frames (see cli/chart_frames.h), and what to tell on standard error.
+    std::optional<int> frames;
+    std::optional<TravelStep> step;
+    bool verbose = false;
 };
 
 // A command line that cannot be run, with the text to show.
