@@ -15,7 +15,7 @@
 namespace orvantis {
 namespace {
 
-enum Column { kName, kMoment, kPlace, kKind, kNotes, kColumns };
+enum Column { kName, kMoment, kKind, kPlace, kNotes, kColumns };
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -50,7 +50,7 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
 
     charts_ = new QStandardItemModel(0, kColumns, this);
     charts_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
-                                        QStringLiteral("Place"), QStringLiteral("Kind"),
+                                        QStringLiteral("Kind"), QStringLiteral("Place"),
                                         QStringLiteral("Notes")});
     shown_ = new QSortFilterProxyModel(this);
     shown_->setSourceModel(charts_);
@@ -66,6 +66,7 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnHidden(kNotes, true);
     connect(search_edit_, &QLineEdit::textChanged, shown_,
@@ -108,8 +109,9 @@ void ChartsWindow::Reload() {
         // The date column sorts by the moment as text, year first.
         const QString moment =
             QString::asprintf("%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
-        const QString texts[kColumns] = {Text(c.name), moment, Text(c.place),
-                                         QString::fromLatin1(ChartKindName(c.kind)), Text(c.notes)};
+        const QString texts[kColumns] = {Text(c.name), moment,
+                                         QString::fromLatin1(ChartKindName(c.kind)), Text(c.place),
+                                         Text(c.notes)};
         for (int column = 0; column < kColumns; ++column)
             charts_->setItem(row, column, new QStandardItem(texts[column]));
     }
@@ -117,6 +119,7 @@ void ChartsWindow::Reload() {
     shown_->invalidate();
     table_->resizeColumnToContents(kName);
     table_->resizeColumnToContents(kMoment);
+    table_->resizeColumnToContents(kKind);
 }
 
 int ChartsWindow::ShownCount() const {
