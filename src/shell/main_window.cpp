@@ -68,7 +68,7 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpSelect", "SELECT.HLP"},      {"mnuHelpEvents", "EVENTS.HLP"},
     {"mnuHelpAboutWindow", "ABOUT.HLP"},  {"mnuHelpHints", "HINTS.HLP"},
     {"mnuShortcutKeys", "SHORTCUT.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
-    {"mnuHelpRevisions", "REVISION.HLP"},
+    {"mnuHelpRevisions", "REVISION.HLP"}, {"chartsHelpAction", "CHARTS.HLP"},
 };
 
 }  // namespace
@@ -203,7 +203,9 @@ void MainWindow::createActions() {
     running_item_ = item("mnuElectionsRunning");
     running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
-        if (running) RecomputeSequence();
+        if (!running) return;
+        time_bar_->Play(0);
+        RecomputeSequence();
     });
     on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
     for (const StepItem& s : kSteps) on(s.name, [this, s] { StepElection(s.step, s.direction); });
@@ -217,6 +219,9 @@ void MainWindow::createActions() {
     european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    on("chartsAction", &MainWindow::onCharts);
+    on("saveChartAction", &MainWindow::onSaveChart);
+    on("homePlaceAction", &MainWindow::onHomePlace);
     QAction* time_bar_item = item("mnuViewTimeBar");
     time_bar_item->setCheckable(true);
     connect(time_bar_item, &QAction::toggled, time_bar_, &QWidget::setVisible);
@@ -345,10 +350,13 @@ void MainWindow::ShowWheel() {
 void MainWindow::mnuElectionsData_Click() {
     // The window's "New Angles" works on a copy, so a cancelled entry leaves the chart on
     // display whole, captions included.
+    time_bar_->Play(0);  // the window edits the record a play would move on
     ChartState scratch = chart_;
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
         [this] { running_item_->setChecked(false); }, this);
+    window.SetPlaces(Places());
+    window.SetChartSaving([this](const ElectionData& e) { SaveChart(e); });
     window.exec();
     if (window.InputAccepted()) RecomputeSequence();
 }
@@ -435,6 +443,7 @@ void MainWindow::ScheduleNextTick() {
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
+    time_bar_->Play(0);
     running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
