@@ -42,6 +42,9 @@ struct ChartCommand {
     // The events of the sky instead of a chart (see cli/events_command.h).
     bool events = false;
     std::optional<std::string> from, days, kinds;
+    // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see
+    // cli/transits_command.h); the span and kinds as for the events.
+    bool transits = false, moon = false;
 };
 
 // A command line that cannot be run, with the text to show.

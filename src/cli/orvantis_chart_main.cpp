@@ -17,6 +17,7 @@
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
+#include "cli/transits_command.h"
 #include "files/data_folders.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -240,12 +241,10 @@ int main(int argc, char** argv) {
                      home_name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
         if (command.tz) return kRefused;
     }
-    if (command.events) {
-        const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
-            return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
-        };
-        return RunEvents(command, options, zone_at, notifier);
-    }
+    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
+        return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
+    };
+    if (command.events) return RunEvents(command, options, zone_at, notifier);
 
     ChartRequest request;
     request.house_system =
@@ -288,6 +287,7 @@ int main(int argc, char** argv) {
 
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+    if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
 
     std::vector<AspectEntry> aspects;
     if (command.aspects) {
