@@ -9,6 +9,7 @@
 #include <functional>
 #include <string_view>
 
+#include "cli/chart_frames.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
@@ -203,6 +204,22 @@ std::vector<ChartOption> ChartOptions() {
          "--from and --days, --kinds transit,transit_house",
          Switch(&ChartCommand::transits)},
         {{"moon"}, "", "with --transits: the Moon's transits too", Switch(&ChartCommand::moon)},
+        {{"frames"},
+         "N",
+         "write N frames of an animation with --png PATTERN%04d.png, 1 to 100000",
+         Number(&ChartCommand::frames, 1, 100000, "--frames takes 1 to 100000")},
+        {{"step"},
+         "DURATION",
+         "the time from frame to frame: 15min, 1h, 1d, 1mo, 1y, -1d (default 1h)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             c.step = ParseFrameStep(v);
+             if (!c.step) return "--step takes a whole number and min, h, d, mo or y (1h, -15min)";
+             return std::nullopt;
+         }},
+        {{"verbose"},
+         "",
+         "tell the frames per second on standard error",
+         Switch(&ChartCommand::verbose)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
     };
@@ -286,11 +303,13 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (!c.events && !c.transits && (c.from || c.days || c.kinds))
         return UsageError{"--from, --days and --kinds go with --events or --transits"};
     if (c.moon && !c.transits) return UsageError{"--moon goes with --transits"};
-    if (c.transits && (c.events || c.aspects || c.png || c.pdf || c.svg || c.wheel_items))
+    if (c.transits &&
+        (c.events || c.aspects || c.png || c.pdf || c.svg || c.wheel_items || c.frames))
         return UsageError{
             "--transits lists transits: no --events, --aspects, --png, --svg or --pdf"};
     if (c.transits && !c.date)
         return UsageError{"--transits needs the chart the transits are to: --date and --time"};
+    if (auto refusal = CheckFrameOptions(c)) return UsageError{std::move(*refusal)};
     if (c.events && (c.date || c.aspects || c.png || c.pdf))
         return UsageError{
             "--events lists events from the home place: no --date, --aspects, --png or --pdf"};

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/election_validation.h"
+#include "chart/time_travel.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -45,6 +46,10 @@ struct ChartCommand {
     // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see
     // cli/transits_command.h); the span and kinds as for the events.
     bool transits = false, moon = false;
+    // An animation's frames (see cli/chart_frames.h), and what to tell on standard error.
+    std::optional<int> frames;
+    std::optional<TravelStep> step;
+    bool verbose = false;
 };
 
 // A command line that cannot be run, with the text to show.
