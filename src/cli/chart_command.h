@@ -46,6 +46,9 @@ struct ChartCommand {
     // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see
     // cli/transits_command.h); the span and kinds as for the events.
     bool transits = false, moon = false;
+    // Places and the chart library (see cli/library_command.h).
+    std::optional<std::string> place, places, chart, import_file, export_file;
+    bool charts = false;
     // An animation's frames (see cli/chart_frames.h), and what to tell on standard error.
     std::optional<int> frames;
     std::optional<TravelStep> step;
