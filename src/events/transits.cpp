@@ -330,11 +330,6 @@ Radix RadixOf(const ChartState& chart) {
     return radix;
 }
 
-double TransitOrb(const OrbValues& orbs, int body, int aspect) {
-    const double orb = body == kMoon ? orbs[kTransitMoonOrbLine] : orbs[aspect - kConjunction + 1];
-    return std::isnan(orb) ? 0.0 : std::clamp(orb, 0.0, kWidestTransitOrb);
-}
-
 std::vector<Event> FindTransits(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
                                 const Radix& radix, const EventSettings& settings,
                                 const TransitRules& rules, EventKinds kinds) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "aspects/orb_file.h"
+#include "aspects/transit_orbs.h"
 #include "chart/chart_state.h"
 #include "events/events.h"
 
@@ -30,17 +31,6 @@ Radix RadixOf(const ChartState& chart);
 inline constexpr std::array<int, 13> kRadixPoints = {
     kSun,     kMercury, kVenus, kMars, kJupiter,       kSaturn, kUranus,
     kNeptune, kPluto,   kMoon,  kNode, kAscendantBody, kMCBody};
-
-// The orb file of transits (TRANSIT.ORB) uses the layout of every orb file: lines 1 .. 5 hold the
-// orbs of the conjunction .. opposition for the transiting planets and node, and line 6, which
-// no classification reads, the Moon's orb for all five.
-inline constexpr int kTransitMoonOrbLine = 6;
-// Beyond this an orb is taken as this: a wider one would keep a slow planet in orb for decades.
-inline constexpr double kWidestTransitOrb = 10.0;
-
-// The orb in degrees of a transiting body's aspect (kConjunction .. kOpposition), within
-// [0, kWidestTransitOrb]; a value that is not a number counts as 0.
-double TransitOrb(const OrbValues& orbs, int body, int aspect);
 
 struct TransitRules {
     OrbValues orbs{};   // TRANSIT.ORB
