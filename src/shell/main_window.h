@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "aspects/orb_file.h"
 #include "chart/chart_driver.h"
@@ -46,6 +47,9 @@ struct ShellEnvironment {
     const Clock* clock = nullptr;  // the present moment
     Notifier* notifier = nullptr;  // message boxes
     bool start_timer = true;       // tests call Timer1_Timer themselves
+    // What the minute update finds wrong, said once until the options change; null: a note
+    // that does not block the clock.
+    Notifier* clock_notifier = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -60,7 +64,7 @@ public:
     // while Elect > Running is checked.
     void Timer1_Timer();
 
-    // Copies the chart into what the wheel draws; re-imposes the preset geometry (option 33 = 0).
+    // Copies the chart into what the wheel draws.
     void UpdateDisplayedChart();
 
     // The exit routine of File > Exit and of closing the window: writes the INI file.
@@ -83,6 +87,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -93,11 +98,16 @@ private:
     HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
+    void FitToScreen();
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    void RecomputeSequence();
-    void StepElection(void (*step)(ElectionData&), int direction);
+    // from_clock: the minute update, whose problems are said once, without stopping the clock.
+    void RecomputeSequence(bool from_clock = false);
+    void ShowClockNote(const Problem& problem);
+    void RecomputeInto(Notifier& notifier);
+    // A day keeps the clock time; an hour or a minute in a named zone is real time.
+    void StepElection(void (*step)(ElectionData&), int direction, int minutes);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
@@ -136,7 +146,10 @@ private:
     bool LoadingGeometry_ = false;
     bool SizingWindow_ = false;
     bool exited_ = false;
+    bool screen_watched_ = false;
     int recompute_count_ = 0;
+    std::vector<std::string> said_;  // the last computation's problems, already told the user
+    QPointer<QWidget> clock_note_;
     std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
 
     QTimer clock_timer_;

@@ -21,6 +21,7 @@ namespace {
 
 using namespace std::chrono;
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 class MainWindowTest : public MainWindowFixture {
@@ -45,8 +46,8 @@ TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
     auto w = Open();
     EXPECT_TRUE(w->CaptionText().endsWith("1:30:00 AM")) << w->CaptionText().toStdString();
     EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (-1)");
-    Item(*w, "mnuUpdateAddHour")->trigger();
-    EXPECT_EQ(w->Chart().CaptionLines[3], "2.30 A.M. (0)");
+    Item(*w, "mnuUpdateAddHour")->trigger();  // an hour of real time: the second 01:30
+    EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (0)");
     EXPECT_EQ(w->Election().ElectZoneName, "Europe/London");
     tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
 }
@@ -135,6 +136,25 @@ TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
     EXPECT_EQ(w->Election().ElectDay, 5);
 }
 
+// The minute leaves a size the user chose; what it finds wrong is said once, not in a box that
+// stops the clock, and again only after the options were saved.
+TEST_F(MainWindowTest, MinuteKeepsTheUsersSizeAndSaysItsProblemOnce) {
+    SetOption(22, "70");  // the home latitude, too high for Placidus
+    auto w = Open();
+    EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("latitude is too high")));  // at start
+    w->resize(300, 200);
+    const auto minutes_pass = [&](int count) {
+        for (int m = 0; m < count; ++m, w->Timer1_Timer()) clock_.now += minutes{1};
+    };
+    minutes_pass(3);
+    EXPECT_EQ(w->size(), QSize(300, 200));
+    EXPECT_EQ(notifier_.problems.size() + clock_notes_.problems.size(), 1u);
+    Item(*w, "mnuOptionsOptions")->trigger();
+    ShownWindow("Edit: OPTIONS.OPT")->findChild<QPushButton*>("btnSave")->click();
+    minutes_pass(3);
+    EXPECT_THAT(clock_notes_.Texts(), ElementsAre(HasSubstr("latitude is too high")));
+}
+
 // Closing the window is Exit: it writes the INI file the next start reads. Layout only redraws.
 TEST_F(MainWindowTest, ClosingWritesTheIniFileThatTheNextStartReads) {
     {
@@ -185,7 +205,7 @@ TEST_F(MainWindowTest, MissingOptionsFileStartsOnTheMasterAndIsReported) {
 }
 
 // The wheel paints only what it was handed, so every change of chart, layout, scale or options
-// must reach it. The aspect window shows one chart: it closes with the next.
+// must reach it. The aspect window follows the chart: a minute refreshes it, never closes it.
 TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     auto w = Open();
     ShowActive(*w);
@@ -203,7 +223,9 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     w->Timer1_Timer();
     handed("minute");
     QApplication::processEvents();
-    EXPECT_EQ(ShownWindow("Aspects"), nullptr);
+    QWidget* aspects = ShownWindow("Aspects");
+    ASSERT_NE(aspects, nullptr);
+    EXPECT_GE(aspects->width(), aspects->fontMetrics().horizontalAdvance("Aspects") + 100);
     Item(*w, "mnuCTEuropean")->trigger();
     handed("layout");
     const int scale = w->StartScale();
