@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +16,7 @@
 #include "shell/wheel_view.h"
 #include "support/main_window_fixture.h"
 #include "support/window_helpers.h"
+#include "wheel/printed_page.h"
 #include "windows/text_file_editor.h"
 
 namespace orvantis {
@@ -153,6 +156,26 @@ TEST_F(MainWindowTest, MinuteKeepsTheUsersSizeAndSaysItsProblemOnce) {
     ShownWindow("Edit: OPTIONS.OPT")->findChild<QPushButton*>("btnSave")->click();
     minutes_pass(3);
     EXPECT_THAT(clock_notes_.Texts(), ElementsAre(HasSubstr("latitude is too high")));
+}
+
+// The full page keeps its ink inside the printable area it is given: the printer's margins stay
+// blank.
+TEST_F(MainWindowTest, FullPageInkStaysInsideThePrintableArea) {
+    auto w = Open();
+    QImage page(595, 842, QImage::Format_RGB32);  // A4 at 72 dpi: one pixel a point
+    page.setDotsPerMeterX(2835);
+    page.setDotsPerMeterY(2835);
+    page.fill(Qt::white);
+    const QRect area(28, 28, 539, 786);
+    {
+        QPainter painter(&page);
+        PaintFullPage(painter, area, w->MakeWheelInputs(PrinterPageWheelStyle()));
+    }
+    int outside = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            outside += page.pixel(x, y) != qRgb(255, 255, 255) && !area.contains(x, y);
+    EXPECT_EQ(outside, 0);
 }
 
 // Closing the window is Exit: it writes the INI file the next start reads. Layout only redraws.
