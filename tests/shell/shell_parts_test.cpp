@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <tuple>
 
+#include "chart/chart_driver.h"
 #include "files/whole_file.h"
 #include "shell/instant_steps.h"
 #include "shell/screen_fit.h"
@@ -53,23 +54,9 @@ TEST(StepInstant, MovesTheInstantByTheStepAndShowsItsLocalTime) {
     for (const sys_days change : {sys_days{2026y / 3 / 8}, sys_days{2026y / 11 / 1}}) {
         for (sys_seconds at = change + 4h; at < change + 8h; at += 15min) {
             for (const int step : {60, -60, 1, -1}) {
-                const float hours = zone->HoursAt(at);
-                const auto local = at - seconds(std::lround(hours * 3600));
-                const year_month_day date{floor<days>(local)};
-                const hh_mm_ss clock{local - floor<days>(local)};
-                const int hour = static_cast<int>(clock.hours().count());
-                ElectionData e;
-                e.ElectYear = static_cast<std::int16_t>(int(date.year()));
-                e.ElectMonth = static_cast<std::int16_t>(unsigned(date.month()));
-                e.ElectDay = static_cast<std::int16_t>(unsigned(date.day()));
-                e.ElectHour = static_cast<std::int16_t>(hour % 12 == 0 ? 12 : hour % 12);
-                e.ElectPM = hour >= 12;
-                e.ElectMinute = static_cast<std::int16_t>(clock.minutes().count());
-                e.ElectZone = hours;
-                e.ElectZoneName = "America/New_York";
+                ElectionData e = LoadElectionDataFromNow(at, {}, {zone->Name(), zone->HoursAt(at)});
                 StepInstant(e, step);
-                EXPECT_EQ(InstantOf(LocalDateTimeOf(e), e.ElectZone), at + minutes(step))
-                    << at.time_since_epoch().count() << " " << step;
+                EXPECT_EQ(InstantOf(LocalDateTimeOf(e), e.ElectZone), at + minutes(step)) << step;
                 EXPECT_EQ(e.ElectZone, zone->HoursAt(at + minutes(step)));
             }
         }

@@ -107,24 +107,23 @@ TEST_F(OptionsEditorTest, KeyboardEditsCannotSaveWhatTheReaderWouldMisread) {
 TEST(OptionsTextFault, NamesTheLineTheReaderWouldMisread) {
     const QStringList good =
         QString::fromLatin1(ReadBytes(ORVANTIS_DATA_DIR "/OPTIONS.OPT")).split("\r\n");
-    const std::tuple<int, const char*, int> cases[] = {
-        {0, nullptr, 0}, {5, " -.5 x", 0},    {5, "+3", 0},
-        {5, "abc", 5},   {5, "", 5},          {5, "1e39", 5},
-        {5, ".", 5},     {5, "       7", 5},  {131, "Europe/London", 0},
-        {132, "1", 132}, {130, nullptr, 130},
-    };
-    for (const auto& [line, value, refused] : cases) {
-        QStringList lines = good;
-        if (line == 130 && !value)
-            lines = lines.mid(0, 129);
-        else if (value) {
-            while (lines.size() < line) lines << "";
-            lines[line - 1] = value;
-        }
+    const auto refused = [](const QStringList& lines) {
         int at = 0;
-        const auto fault = OptionsTextFault(lines.join('\n'), &at);
-        EXPECT_EQ(fault.has_value() ? at : 0, refused) << line << " " << (value ? value : "");
+        return OptionsTextFault(lines.join('\n'), &at) ? at : 0;
+    };
+    for (const auto& [value, line] : {std::pair{" -.5 x", 0},
+                                      {"+3", 0},
+                                      {"       7", 5},
+                                      {"abc", 5},
+                                      {"", 5},
+                                      {"1e39", 5},
+                                      {".", 5}}) {
+        QStringList lines = good;
+        lines[4] = value;
+        EXPECT_EQ(refused(lines), line) << value;
     }
+    EXPECT_EQ(refused(good.mid(0, 129)), 130);
+    EXPECT_EQ(refused(good.mid(0, 131) << "1"), 132);
 }
 
 TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {
