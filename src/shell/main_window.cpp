@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -24,6 +25,7 @@
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
+#include "chart/time_travel.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/lenient_number.h"
@@ -33,6 +35,7 @@
 #include "shell/instant_steps.h"
 #include "shell/menu_table.h"
 #include "shell/screen_fit.h"
+#include "shell/time_bar.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
@@ -130,7 +133,15 @@ void MainWindow::Form_Load() {
 
     wheel_ = new WheelView(this);
     connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
-    setCentralWidget(wheel_);
+    time_bar_ = new TimeBar(options_, this);
+    time_bar_->hide();
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(wheel_, 1);
+    column->addWidget(time_bar_);
+    setCentralWidget(client);
     next_event_ = new QLabel(this);
     next_event_->setObjectName("lblNextEvent");
     statusBar()->addWidget(next_event_, 1);
@@ -232,6 +243,14 @@ void MainWindow::createActions() {
     european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    QAction* time_bar_item = item("mnuViewTimeBar");
+    time_bar_item->setCheckable(true);
+    connect(time_bar_item, &QAction::toggled, time_bar_, &QWidget::setVisible);
+    connect(time_bar_, &TimeBar::Travelled, this, &MainWindow::onTravel);
+    connect(time_bar_, &TimeBar::CaptionChanged, this, [this] { setWindowTitle(CaptionText()); });
+    connect(time_bar_, &TimeBar::NowChosen, this, [this] {
+        if (!Running()) running_item_->trigger();
+    });
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
     on("mnuHelpAbout", [this] { About::Open(about_window_, env_.folders.settings, this); });
 }
@@ -306,14 +325,18 @@ public:
 
 }  // namespace
 
-void MainWindow::RecomputeSequence(bool from_clock) {
+void MainWindow::RecomputeSequence(Asker asker) {
     HeldProblems held;
     {
-        BusyPointer busy;
+        // The busy pointer is left out for the frames of the time bar, which come many a second.
+        std::optional<BusyPointer> busy;
+        if (asker != Asker::kTimeBar) busy.emplace();
         RecomputeInto(held);
     }
-    // A problem the clock meets each minute is said the first time only: a box every minute
-    // would stop the clock while it is open and come back as soon as it is closed.
+    // A problem the clock meets each minute, or the time bar each frame, is said the first time
+    // only: a box every minute would stop the clock while it is open and come back as soon as it
+    // is closed.
+    const bool from_clock = asker != Asker::kUser;
     std::vector<std::string> now_said;
     for (const Problem& problem : held.problems) {
         now_said.push_back(problem.text);
@@ -349,6 +372,17 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
     UpdateDisplayedChart();
+    time_bar_->ShowChart(chart_);
+}
+
+void MainWindow::onTravel(std::chrono::sys_seconds instant) {
+    if (Running()) {  // from the running clock: its place and zone, the home's
+        running_item_->setChecked(false);
+        election_ = LoadElectionDataFromNow(instant, options_, HomeZoneAt(instant));
+        election_.ElectEvent = "Time travel";
+    }
+    election_ = ElectionAt(election_, instant, time_bar_->ZoneHoursAt(instant));
+    RecomputeSequence(Asker::kTimeBar);
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -440,7 +474,7 @@ void MainWindow::Timer1_Timer() {
     const auto minute = std::chrono::floor<std::chrono::minutes>(now);
     // The first tick of every new minute recomputes, so a late or coalesced tick never skips
     // a minute.
-    if (Running() && computed_minute_ != minute) RecomputeSequence(/*from_clock=*/true);
+    if (Running() && computed_minute_ != minute) RecomputeSequence(Asker::kClock);
     TickEvents();
 }
 
@@ -461,6 +495,8 @@ void MainWindow::mnuEvents_Click() {
 }
 
 QString MainWindow::CaptionText() const {
+    if (const QString travel = time_bar_->TravelCaption(); !travel.isEmpty())
+        return QString::fromLatin1(CaptionPrefix_.c_str()) + travel;
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     const HomeClock clock = HomeClockAt(now, options_, HomeZoneAt(now));
     char text[64];

@@ -38,6 +38,7 @@ class OptionsEditor;
 class HelpWindow;
 class About;
 class AspectWindow;
+class TimeBar;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
@@ -81,6 +82,7 @@ public:
     QString CaptionText() const;
     int RecomputeCount() const { return recompute_count_; }
     WheelView* Wheel() const { return wheel_; }
+    TimeBar* TravelBar() const { return time_bar_; }
 
     // The wheel as this window draws it, for any surface (window, image, page).
     WheelInputs MakeWheelInputs(const WheelStyle& style) const;
@@ -102,10 +104,14 @@ private:
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    // from_clock: the minute update, whose problems are said once, without stopping the clock.
-    void RecomputeSequence(bool from_clock = false);
+    // Who asked for the chart: what the clock and the time bar meet is said once, without
+    // stopping the clock.
+    enum class Asker { kUser, kClock, kTimeBar };
+    void RecomputeSequence(Asker asker = Asker::kUser);
     void ShowClockNote(const Problem& problem);
     void RecomputeInto(Notifier& notifier);
+    // The time bar moved the chart: an election chart at that instant, in the chart's zone.
+    void onTravel(std::chrono::sys_seconds instant);
     // A day keeps the clock time; an hour or a minute in a named zone is real time.
     void StepElection(void (*step)(ElectionData&), int direction, int minutes);
     void SetTypeChart(int type_chart);
@@ -161,6 +167,7 @@ private:
     QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
+    TimeBar* time_bar_ = nullptr;
     QActionGroup* houses_ = nullptr;
     QAction* running_item_ = nullptr;
     QAction* american_item_ = nullptr;
