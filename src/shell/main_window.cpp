@@ -228,9 +228,7 @@ void MainWindow::createActions() {
     running_item_ = item("mnuElectionsRunning");
     running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
-        if (!running) return;
-        time_bar_->Play(0);
-        RecomputeSequence();
+        if (running) RecomputeSequence();
     });
     on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
     for (const StepItem& s : kSteps)
@@ -333,9 +331,13 @@ public:
 void MainWindow::RecomputeSequence(Asker asker) {
     HeldProblems held;
     {
-        // The busy pointer is left out for the frames of the time bar, which come many a second.
+        // A frame of the time bar goes without the busy pointer (it comes many times a second);
+        // any other computation stops a play, whose next frame would undo it.
         std::optional<BusyPointer> busy;
-        if (asker != Asker::kTimeBar) busy.emplace();
+        if (asker != Asker::kTimeBar) {
+            busy.emplace();
+            time_bar_->Play(0);
+        }
         RecomputeInto(held);
     }
     // A problem the clock meets each minute, or the time bar each frame, is said the first time
@@ -536,7 +538,6 @@ void MainWindow::ScheduleNextTick() {
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction, int minutes) {
     BusyPointer busy;
-    time_bar_->Play(0);
     running_item_->setChecked(false);
     if (election_.ElectZoneName.empty()) {
         step(election_);

@@ -106,8 +106,9 @@ private:
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    // Who asked for the chart: what the clock and the time bar meet is said once, without
-    // stopping the clock.
+    // Who asked for the chart. What the clock and the time bar meet is said once, without
+    // stopping the clock; a frame of the time bar goes without the busy pointer, and any other
+    // computation stops a play, whose next frame would undo it.
     enum class Asker { kUser, kClock, kTimeBar };
     void RecomputeSequence(Asker asker = Asker::kUser);
     void ShowClockNote(const Problem& problem);
