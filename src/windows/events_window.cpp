@@ -234,7 +234,9 @@ void EventsWindow::Fill(sys_seconds now) {
         for (int column = 0; column < kColumnCount; ++column)
             list_->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
-    const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).right(6);
+    // The offset follows the 19 characters of the date and time; a local-mean-time offset has
+    // seconds too.
+    const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).mid(19);
     QString note =
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());
     if (feed_.radix)

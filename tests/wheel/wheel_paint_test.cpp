@@ -39,31 +39,5 @@ TEST(WheelPaint, MonochromeCopyIsWhiteWithBlackSpokes) {
     EXPECT_EQ(s.circles[1], std::pair(120.0, PaletteColour(4)));
 }
 
-// Captions hang from the top-left corner a line apart; an empty line keeps its place. The page
-// sets them in from its edges and adds "Sidereal" under a sidereal chart, then the warnings.
-TEST(WheelPaint, CaptionLinesKeepTheirPlaces) {
-    RecordedPaint window, page;
-    window.w.chart.CaptionLines[3] = "";
-    window.Paint();
-    page.options[kOptionZodiac] = 1, page.options[kOptionPageCaptionTop] = 7;
-    page.w.chart.Warnings = {kBeforeSeriesYears};
-    page.Paint(PrinterPageWheelStyle());
-    const auto at = [](const RecordingSurface& s, const std::string& text) {
-        for (const auto& t : s.texts)
-            if (t.text == text) return std::pair{t.at.x, t.at.y};
-        ADD_FAILURE() << text << " not drawn";
-        return std::pair{0.0, 0.0};
-    };
-    const UserScale scale = WindowUserScale(304, {640, 480});
-    const UserScale paper = PrinterUserScale(PrinterStartScale(0, 1));
-    const auto& lines = window.w.chart.CaptionLines;
-    for (const int n : {1, 2, 4, 7})
-        EXPECT_EQ(at(window.surface, lines[n]),
-                  std::pair(scale.left + 10, scale.top - 10 * (n - 1)));
-    EXPECT_EQ(at(page.surface, lines[1]), std::pair(paper.left + 30, paper.top - 7));
-    EXPECT_EQ(at(page.surface, "Sidereal").first, paper.left + 30);
-    EXPECT_LT(at(page.surface, kBeforeSeriesYears).second, at(page.surface, "Sidereal").second);
-}
-
 }  // namespace
 }  // namespace orvantis::test
