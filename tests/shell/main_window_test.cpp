@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     const auto tick_at = [&](int minute, int second, int ms = 20) {
         clock_.now = sys_days{year{2024} / 3 / 5} + hours{10} + minutes{minute} + seconds{second} +
                      milliseconds{ms};
-        w->Timer1_Timer();
+        w->onClockTick();
     };
     tick_at(0, 31);
     tick_at(0, 59);
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     EXPECT_FALSE(w->Running());
     const int stopped = w->RecomputeCount();
     clock_.now += minutes{5};
-    w->Timer1_Timer();
+    w->onClockTick();
     EXPECT_EQ(w->RecomputeCount(), stopped);
     EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("10:07:04"));
     Item(*w, "mnuElectionsRunning")->trigger();
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolde
     {
         auto w = Open(installed);
         Item(*w, "mnuHelpOrvantis")->trigger();
-        w->mnuFileExit_Click();
+        w->onFileExit();
     }
     EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
     EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
         EXPECT_EQ(p.TypeChart, w->TypeChart());
     };
     clock_.now += minutes{1};
-    w->Timer1_Timer();
+    w->onClockTick();
     handed("minute");
     QApplication::processEvents();
     EXPECT_EQ(ShownWindow("Aspects"), nullptr);

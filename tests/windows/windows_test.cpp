@@ -337,12 +337,12 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     ASSERT_NE(row, shown.end());
     EXPECT_EQ(row->second.toStdString(), CountdownText((first.ut - now()).count()));
     clock_.now += seconds{61};
-    window->Timer1_Timer();
+    window->onClockTick();
     EXPECT_EQ(rows()[row - shown.begin()].second.toStdString(),
               CountdownText((first.ut - now()).count()));
     EXPECT_FALSE(window->statusBar()->isVisible());
     Item(*window, "mnuEventsStatusBar")->trigger();
-    const QLabel* line = window->findChild<QLabel*>("lblNextEvent");
+    const QLabel* line = window->findChild<QLabel*>("nextEventLabel");
     EXPECT_TRUE(line->text().startsWith("Next: ")) << line->text().toStdString();
     for (const EventKind hidden : {EventKind::kAngle, EventKind::kAspect})
         events->KindBox(hidden)->setChecked(false);
@@ -351,7 +351,7 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
                      (words.startsWith("Asc") || words.startsWith("MC")));
         EXPECT_FALSE(words.contains(" square ") || words.contains(" trine "));
     }
-    window->Timer1_Timer();
+    window->onClockTick();
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
     EXPECT_TRUE(notifier_.problems.empty());
 }
