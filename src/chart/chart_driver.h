@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -70,21 +71,34 @@ void ReportHomeDataError(Notifier& notifier);
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
                                      const HomeZone& home_zone = {});
 
-// OwnerName, " Orvantis " and the zodiac text of option 123.
+// OwnerName, " Orvantis " and the zodiac text of option 123 ("Orvantis " first without an owner).
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
+
+// A zone (hours, west positive) as text: hours as a plain number when whole to the quarter hour
+// (5, -3.5, 5.75), else hours, minutes and seconds as local mean times have them (-0:09:21 for
+// Paris).
+std::string ZoneOffsetText(float hours);
 
 // The House item checked at start-up by kOptionStartHouseSystem: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I,
 // else P.
 char HouseLetterForOption(float start_house_system);
 
-// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system.
+// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system, and
+// Warnings from its date.
 void BuildCaptionLines(ChartState& chart);
+
+// The warnings a chart of that civil year carries: the series hold from 1900 to 2099, so another
+// year is still charted, with kBeforeSeriesYears or kAfterSeriesYears (short enough for a caption
+// line). Empty within those years.
+std::vector<std::string> AccuracyWarnings(int year);
 
 // The driver's messages, as users see them.
 inline constexpr const char* kLatitudeTooHigh =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
     "systems.";
 inline constexpr const char* kHomeDataError = "Error in natal input data section. Please correct.";
+inline constexpr const char* kBeforeSeriesYears = "Before 1900: approximate";
+inline constexpr const char* kAfterSeriesYears = "After 2099: approximate";
 inline constexpr const char* kNonFiniteChart =
     "This chart cannot be computed: at this place and moment the house system or the "
     "ephemeris has no finite result. Please change the place or the house system.";

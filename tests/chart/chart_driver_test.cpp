@@ -151,21 +151,32 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
     EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
-    // A zone reads as typed; a local mean time at most to four decimals.
+    // A zone reads as typed; a local mean time in hours, minutes and seconds.
     for (const auto& [zone, text] : {std::pair{-3.5f, "(-3.5)"},
-                                     {-0.15583333f, "(-0.1558)"},
+                                     {-0.15583333f, "(-0:09:21)"},
+                                     {0.020833334f, "(0:01:15)"},
                                      {5.75f, "(5.75)"},
                                      {-0.00001f, "(0)"}}) {
         e.ElectZone = zone;
         EXPECT_EQ(ElectionChart(e).CaptionLines[3], std::string("9.15 A.M. ") + text);
     }
+    // Outside the series' years a chart is still computed, and says so.
+    e.ElectZone = 0;
+    using Warned = std::vector<std::string>;
+    for (const auto& [year, warnings] : {std::pair{1899, Warned{kBeforeSeriesYears}},
+                                         {1900, Warned{}},
+                                         {2099, Warned{}},
+                                         {2100, Warned{kAfterSeriesYears}}}) {
+        e.ElectYear = static_cast<std::int16_t>(year);
+        EXPECT_EQ(ElectionChart(e).Warnings, warnings) << year;
+    }
 
     OptionValues o{};
     EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
     o[kOptionZodiac] = 2;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
+    EXPECT_EQ(BuildCaptionPrefix("", o), "Orvantis (Sidereal zodiac - Ayanamsa) - ");
     o[kOptionZodiac] = 3;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
+    EXPECT_EQ(BuildCaptionPrefix("", o), "Orvantis ");
 }
 
 TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes) {
