@@ -11,7 +11,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "cli/chart_batch.h"
 #include "settings/text_lines.h"
 
 namespace {
@@ -87,6 +89,10 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
         // The Sun at 2000 January 1, 12h UT, as in the astronomical almanac (280.3683).
         {kJ2000, 0, "\"julian_day_number\": 2451545,\n  \"centuries_t\": 1,"},
         {kJ2000, 0, "{\"index\": 1, \"name\": \"Sun\", \"longitude\": 280.36"},
+        {kJ2000, 0, "\"warnings\": [],"},
+        {"--date 1850-06-01 --time 12:00 --json", 0, "orvantis-chart: Before 1900: approximate\n{"},
+        {"--date 1850-06-01 --time 12:00 --json", 0,
+         "\"warnings\": [\"Before 1900: approximate\"],"},
         {"--date 2024-13-01 --time 10:00", 2, "Error in election data. Please correct."},
         {"--date 2024-01-10 --time 10:00 --lat 66.01N", 2, "Your latitude is too high."},
         {"--date=2024-01-10 --time=10:00 --lat=66.01N --house=M", 0, "Meridian"},
@@ -121,6 +127,13 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "+00:00  angle"},
         {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
          "+01:00  angle"},
+        // A zone east of +13 hours; a local mean time keeps its seconds.
+        {"--events --tz Pacific/Kiritimati --from 2025-01-01 --days 2 --kinds ingress --json", 0,
+         "\"local\": \"2025-01-02T00:51:04+14:00\""},
+        {"--events --tz Asia/Kolkata --from 1903-01-01 --days 9 --kinds phase", 0, "+05:21:10  "},
+        // The span ends with the series: its last day is 2099-12-31.
+        {"--events --from 2099-12-31 --days 3660", 2, "--days: the span ends after 2099-12-31"},
+        {"--events --from 2099-12-01 --days 31 --kinds phase", 0, "2099-12-"},
         // Transits to a chart: Saturn's square of 5 January 2025 within its orb's three weeks.
         {"--transits --from 2025-01-01", 2, "--transits needs the chart"},
         {kNatal + std::string(" --kinds aspect"), 2, "--kinds with --transits takes"},
@@ -160,6 +173,32 @@ TEST_F(ChartCommandRun, ChartLibraryImportsComputesAndExports) {
     EXPECT_EQ(Chart("--chart Nobody").status, 2);
     EXPECT_EQ(Chart("--export @/out.aaf").status, 0);
     EXPECT_THAT(File("out.aaf"), HasSubstr("#A93:Ferber,Tobias,*,27.9.1970,11:04,Kandel/Pfalz,D"));
+}
+
+// --batch: each request's result on its own line, equal to the single run's JSON on one line; a
+// refused or unreadable request is said with its line number and the batch goes on.
+TEST_F(ChartCommandRun, BatchGivesEachRequestTheSingleRunsJsonOnOneLine) {
+    std::ofstream(dir_ / "in.jsonl")
+        << R"({"date": "2000-01-01", "time": "12:00", "zone": 0, "long": "0.00W", "lat": "51.29N", "aspects": true})"
+        << "\n{\"date\": \"2024-13-01\", \"time\": \"10:00\"}\n\nnot json\n"
+        << R"({"date": "1850-06-01", "time": "12:00", "house": "K", "png": "x.png"})"
+        << "\n"
+        << R"({"date": "1850-06-01", "time": "12:00", "house": "K"})";
+    const Outcome batch = Chart("--batch < @/in.jsonl");
+    std::vector<std::string> lines, said;
+    std::istringstream out(batch.out);
+    for (std::string line; std::getline(out, line);)
+        (line.rfind("line ", 0) == 0 ? said : lines).push_back(line);
+    const std::string old = Chart("--date 1850-06-01 --time 12:00 --house K --json").out;
+    ASSERT_EQ(lines.size(), 5u) << batch.out;
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(lines[0], orvantis::OneLineJson(Chart(std::string(kJ2000) + " --aspects").out));
+    EXPECT_THAT(lines[1], AllOf(StartsWith("{\"error\": \"Warning! Error in election data."),
+                                HasSubstr("wrong date"), ::testing::EndsWith(", \"line\": 2}")));
+    EXPECT_EQ(lines[2], "{\"error\": \"not one JSON object\", \"line\": 4}");
+    EXPECT_THAT(lines[3], AllOf(HasSubstr("png\\\" has no place"), HasSubstr("\"line\": 5}")));
+    EXPECT_EQ(lines[4], orvantis::OneLineJson(old.substr(old.find('{'))));
+    EXPECT_EQ(said, std::vector<std::string>{"line 6: orvantis-chart: Before 1900: approximate"});
 }
 
 TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
