@@ -34,6 +34,7 @@ protected:
         fs::create_directories(dir_);
         WriteOptions({{20, "10"}, {22, "51"}, {23, "30"}});  // home 0°10' W, 51°30' N, zone 0
         fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / "NATAL.ORB", dir_ / "NATAL.ORB");
+        fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / "TRANSIT.ORB", dir_ / "TRANSIT.ORB");
         std::ofstream(dir_ / "ZERO.orb") << "0\r\n";
     }
     // OPTIONS.OPT with the lines given, 0 on the others: Placidus, mean node, tropical.
@@ -67,6 +68,9 @@ protected:
 };
 
 constexpr const char* kAspects = "--date 2000-01-01 --time 12:00 --lat 51.29N --aspects";
+constexpr const char* kNatal =
+    "--date 1987-07-31 --time 14:20 --zone 0 --long 8.00E --lat 50.00N --transits --from "
+    "2025-01-01 --days 10";
 constexpr const char* kJ2000 =
     "--date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N --json";
 
@@ -116,6 +120,14 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "+00:00  angle"},
         {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
          "+01:00  angle"},
+        // Transits to a chart: Saturn's square of 5 January 2025 within its orb's three weeks.
+        {"--transits --from 2025-01-01", 2, "--transits needs the chart"},
+        {kNatal + std::string(" --kinds aspect"), 2, "--kinds with --transits takes"},
+        {kNatal + std::string(" --json"), 0,
+         "{\"kind\": \"transit\", \"ut\": \"2025-01-05T01:04:16Z\", \"local\": "
+         "\"2025-01-05T01:04:16+00:00\", \"body\": \"Saturn\", \"aspect\": \"square\", "
+         "\"natal_body\": \"Saturn\", \"start\": \"2024-12-22T01:15:53Z\", \"end\": "
+         "\"2025-01-16T10:25:39Z\", \"direction\": \"direct\"}"},
     };
     for (const auto& c : cases) {
         const Outcome run = Chart(c.args);
