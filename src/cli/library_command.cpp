@@ -93,17 +93,16 @@ int Import(ChartLibrary& library, const std::string& file) {
         std::fprintf(stderr, "orvantis-chart: cannot read %s\n", file.c_str());
         return kFailed;
     }
-    AafReading reading = ReadAaf(*text);
-    for (const AafSkipped& s : reading.skipped)
+    const AafImport imported = ImportAaf(library, *text);
+    for (const AafSkipped& s : imported.skipped)
         std::fprintf(stderr, "%s:%d: record skipped: %s\n", file.c_str(), s.line, s.reason.c_str());
-    std::vector<std::string> names;
-    if (const auto problem = library.SaveAll(std::move(reading.charts), &names)) {
-        std::fprintf(stderr, "orvantis-chart: %s\n", problem->text.c_str());
+    if (imported.problem) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", imported.problem->text.c_str());
         return kFailed;
     }
-    std::printf("%zu charts imported from %s, %zu records skipped\n", names.size(), file.c_str(),
-                reading.skipped.size());
-    return reading.skipped.empty() ? 0 : kRefused;
+    std::printf("%zu charts imported from %s, %zu records skipped\n", imported.names.size(),
+                file.c_str(), imported.skipped.size());
+    return imported.skipped.empty() ? 0 : kRefused;
 }
 
 }  // namespace
