@@ -235,6 +235,13 @@ void BuildCaptionLines(ChartState& chart) {
     lines[5] = Format("%.2f", std::fabs(chart.ChartLat)) + " " + chart.LatDirection;
     lines[6] = chart.SiderealTimeText;
     SetHouseSystemCaption(chart);
+    chart.Warnings = AccuracyWarnings(chart.ChartYear);
+}
+
+std::vector<std::string> AccuracyWarnings(int year) {
+    if (year < 1900) return {kBeforeSeriesYears};
+    if (year > 2099) return {kAfterSeriesYears};
+    return {};
 }
 
 void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t) {

@@ -223,6 +223,8 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
 
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+    for (const std::string& warning : chart.Warnings)
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning.c_str());
     if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
 
     std::vector<AspectEntry> aspects;
