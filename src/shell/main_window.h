@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "aspects/orb_file.h"
+#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -49,7 +50,7 @@ struct ShellEnvironment {
     RegionalFormats regional;      // date order and clock style
     const Clock* clock = nullptr;  // the present moment
     Notifier* notifier = nullptr;  // message boxes
-    bool start_timer = true;       // tests call Timer1_Timer themselves
+    bool start_timer = true;       // tests call onClockTick themselves
     // What the minute update finds wrong, said once until the options change; null: a note
     // that does not block the clock.
     Notifier* clock_notifier = nullptr;
@@ -59,19 +60,19 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Brings the program up (the load handler): settings, options, first chart, window.
+    // Brings the program up: settings, options, first chart, window.
     explicit MainWindow(ShellEnvironment environment);
     ~MainWindow() override;
 
     // The clock tick: caption every second, recompute at the first tick of each new minute
     // while Elect > Running is checked.
-    void Timer1_Timer();
+    void onClockTick();
 
     // Copies the chart into what the wheel draws.
     void UpdateDisplayedChart();
 
     // The exit routine of File > Exit and of closing the window: writes the INI file.
-    void mnuFileExit_Click();
+    void onFileExit();
 
     const ChartState& Chart() const { return chart_; }
     const DisplayedChart& Shown() const { return shown_; }
@@ -84,6 +85,10 @@ public:
     QString CaptionText() const;
     int RecomputeCount() const { return recompute_count_; }
     WheelView* Wheel() const { return wheel_; }
+    // Makes the saved chart of that name the radix of the transits ("": transits off), kept in
+    // ORVANTIS.INI; a name the library does not hold is reported and turns them off.
+    void SetTransitsTo(const std::string& name);
+    const std::string& TransitsTo() const { return transits_to_; }
     TimeBar* TravelBar() const { return time_bar_; }
 
     // The wheel as this window draws it, for any surface (window, image, page).
@@ -95,7 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void startUp();
     void createActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
@@ -103,7 +108,7 @@ private:
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
     void FitToScreen();
-    void Form_Resize();
+    void onWheelResized();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
     // Who asked for the chart. What the clock and the time bar meet is said once, without
@@ -119,13 +124,13 @@ private:
     void StepElection(void (*step)(ElectionData&), int direction, int minutes);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
-    void mnuOptionsOptions_Click();
+    void onOptions();
     void ShowSavedOptions();
-    void mnuAspects_Click();
-    void mnuElectionsData_Click();
-    void mnuOrbsChange_Click();
-    void mnuPrintChartwheel_Click();
-    void mnuEvents_Click();
+    void onAspects();
+    void onElectionData();
+    void onOrbsChange();
+    void onPrintChartwheel();
+    void onEvents();
     void TickEvents();
     // Paints one printed page into the given rectangle of the painter's device.
     using PagePainter = std::function<void(QPainter&, const QRectF&)>;
@@ -142,6 +147,11 @@ private:
     void SaveChart(const ElectionData& election);
     void OpenChart(const ChartRecord& chart);
     ChartLibrary* Library();
+    // Transits to a saved chart (main_window_transits.cpp).
+    void onTransitsTo();
+    void UpdateRadix();
+    // The radix with the chart's sky as its transits.
+    WheelPicture BiWheelPicture() const;
     const PlaceLookup* Places();
 
     ShellEnvironment env_;
@@ -185,6 +195,10 @@ private:
     QAction* european_item_ = nullptr;
     std::unique_ptr<PlaceLookup> places_;    // opened when first needed
     std::unique_ptr<ChartLibrary> library_;  // likewise
+    std::string transits_to_;                // the saved chart transits are timed to; "": none
+    std::optional<ElectionData> radix_election_;
+    std::optional<ChartState> radix_chart_;
+    QAction* transits_off_item_ = nullptr;
 };
 
 }  // namespace orvantis
