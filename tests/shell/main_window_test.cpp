@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <chrono>
-#include <set>
 
 #include "shell/menu_table.h"
 #include "shell/wheel_view.h"
@@ -53,20 +52,6 @@ TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
     EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (0)");
     EXPECT_EQ(w->Election().ElectZoneName, "Europe/London");
     tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
-}
-
-TEST_F(MainWindowTest, EveryCommandOfTheMenuTableIsThereWithItsOwnShortcut) {
-    auto w = Open();
-    std::set<QString> shortcuts;
-    for (const MenuBarEntry& entry : MenuBarTable()) {
-        for (const MenuCommand& c : entry.commands) {
-            const QAction* a = Item(*w, c.name);
-            ASSERT_NE(a, nullptr) << c.name;
-            if (c.shortcut == kNoShortcut) continue;
-            EXPECT_EQ(a->shortcut(), QKeySequence(c.shortcut)) << c.name;
-            EXPECT_TRUE(shortcuts.insert(a->shortcut().toString()).second) << "used twice";
-        }
-    }
 }
 
 TEST_F(MainWindowTest, HouseItemsStartFromOption27MoveTheCheckMarkAndRecompute) {
