@@ -70,7 +70,8 @@ void ReportHomeDataError(Notifier& notifier);
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
                                      const HomeZone& home_zone = {});
 
-// OwnerName, " Orvantis " and the zodiac text of option 123.
+// OwnerName, " Orvantis ", the zodiac text of option 123 and, with option 132 at 1,
+// "(Precise ephemeris) - ".
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
 
 // The House item checked at start-up by kOptionStartHouseSystem: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I,

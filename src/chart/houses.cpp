@@ -18,7 +18,7 @@ constexpr double kPlacidusEquator = -1e-05;
 // The other systems divide by nothing that vanishes at the equator and take it as it is, so that
 // at latitude 0 Koch, Regiomontanus and Meridian agree exactly.
 HouseSphere SphereOf(const TimeAndAngles& t) {
-    return {t.RAMC, t.Obliquity, t.LatRadians};
+    return {t.RAMC, t.Obliquity, t.LatRadians, t.PlacidusIterations};
 }
 
 // The quadrant correction after an arctangent: add π when c is negative, then again when s is.
@@ -163,9 +163,9 @@ std::string TwoDigits(double value) {
 double PlacidusCusp(const HouseSphere& s, double start_ra, double divisor, PlacidusForm form) {
     const double tan_product = std::tan(s.latitude) * std::tan(s.obliquity);
     double h = start_ra;
-    // Ten fixed iterations, no convergence test: a chart comes out the same on every run and
-    // machine.
-    for (int i = 0; i < 10; ++i) {
+    // A fixed number of iterations, no convergence test: a chart comes out the same on every run
+    // and machine.
+    for (int i = 0; i < s.iterations; ++i) {
         const double t = tan_product * std::sin(h);  // tan φ · tan δ of the point at h
         if (form == PlacidusForm::kDiurnal) {
             h = s.ramc + ArcCos(-t) / divisor;

@@ -228,6 +228,7 @@ int main(int argc, char** argv) {
     ReadOptionsFile(*options_text, options);
     if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
     if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
+    if (command.ephemeris) options[kOptionEphemeris] = static_cast<float>(*command.ephemeris);
 
     StderrNotifier notifier;
 
