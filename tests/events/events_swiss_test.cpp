@@ -155,16 +155,22 @@ TEST(EventsSwissEphemeris, IngressesAndStationsOf2025) {
                                                  {kNode, {2, 0}}});
 }
 
-// The precise ephemeris: every ingress within 10 s. A station is where the speed passes 0, and
-// there a longitude error e that changes by de/dt moves it by (de/dt) / (d²λ/dt²): the outer
-// planets' accelerations are so small that 0.1" of error spread over months moves a station by
-// an hour.
+// The precise ephemeris. An ingress moves by the longitude error over the speed: the Sun, Moon,
+// Mercury, Venus, Mars and the node within 10 s (measured 1.0, 3.8, 1.1, 5.4, 9.6, 2.4 s); the
+// slow planets cannot be timed closer than their 0.1" to 1.6" of disagreement allows at a few
+// arc minutes a day (measured Jupiter 20 s, Saturn 32 s, Uranus 13 min, Neptune 30 min). A
+// station is where the speed passes 0: an error e changing by de/dt moves it by
+// (de/dt) / (d²λ/dt²); measured 6 s (Mercury) to 87 s (Neptune).
 TEST(EventsSwissEphemeris, PreciseIngressesAndStationsOf2025) {
-    constexpr double k10s = 10.0 / 3600;
+    constexpr double kSecond = 1.0 / 3600;
     Limits limits;
-    for (int body : {kSun, kMoon, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune,
-                     kPluto, kNode})
-        limits[body] = {k10s, 1.0};
+    for (int body : {kSun, kMoon, kMercury, kVenus, kMars, kNode})
+        limits[body] = {10 * kSecond, 0.05};
+    limits[kJupiter] = {40 * kSecond, 0.05};
+    limits[kSaturn] = {60 * kSecond, 0.05};
+    limits[kUranus] = {0.4, 0.05};
+    limits[kNeptune] = {0.75, 0.05};
+    limits[kPluto] = {0.05, 0.05};
     CompareWithSwiss(EphemerisChoice::kPrecise, limits);
 }
 
