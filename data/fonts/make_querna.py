@@ -577,9 +577,54 @@ def write_font(path, dejavu_dir):
     collection = TTCollection()
     collection.fonts = [make_face(sans, sans, symbols, False),
                         make_face(sans, bold, symbols, True)]
+    for face in collection.fonts:
+        check_face(face)
     tmp = path + ".tmp"
     collection.save(tmp)
     os.replace(tmp, path)
+
+
+def check_face(font):
+    """Refuses a face the wheel's layout cannot rely on: every code the program prints has a glyph
+    of its own, reached by no lower code point (a PDF names a glyph by its lowest code point, so
+    copied text reads "15♒42"), with the byte code drawing the same; digits share the width of
+    "0" and bodies that of the Part of Fortune (236); symbols are centred and stay in the line."""
+    cmap = font.getBestCmap()
+    glyf, hmtx, hhea = font["glyf"], font["hmtx"], font["hhea"]
+    lowest = {}
+    for point in sorted(cmap, reverse=True):
+        lowest[cmap[point]] = point
+    groups = ((ord("0"), ord("9"), ord("0")), (192, 203, None), (224, 238, 236),
+              (161, 176, None), (ord("R"), ord("R"), None))
+
+    def drawn(code):  # the code point the program draws a code through
+        if code < 128:
+            return code
+        points = [p for p in cmap if p != code and cmap[p] == cmap.get(PRIVATE_USE_BASE + code)]
+        return min(points)
+
+    for first, last, same_width_as in groups:
+        for code in range(first, last + 1):
+            name = cmap.get(drawn(code))
+            problem = None
+            if name is None or name == ".notdef":
+                problem = "no glyph"
+            elif lowest[name] != drawn(code):
+                problem = f"reached from U+{lowest[name]:04X}"
+            elif code >= 128 and hmtx[cmap[code]][0] != hmtx[name][0]:
+                problem = "byte code of another width"
+            elif same_width_as and hmtx[name][0] != hmtx[cmap[drawn(same_width_as)]][0]:
+                problem = "not the width of its group"
+            elif code >= 128:
+                g = glyf[name]
+                g.recalcBounds(glyf)
+                advance = hmtx[name][0]
+                if abs(g.xMin - (advance - g.xMax)) > 4:
+                    problem = "not centred"
+                elif g.yMax < 1000 or g.yMax > hhea.ascent or -g.yMin > -hhea.descent:
+                    problem = "out of the line"
+            if problem:
+                sys.exit(f"make_querna.py: code {code}: {problem}")
 
 
 def main(argv):

@@ -10,8 +10,9 @@
 
 namespace orvantis {
 
-// Kind 1 is "no aspect"; kind 7 is never produced. AspectGlyph (wheel/glyph_codes.h) gives the
-// glyph of a kind.
+// Kind 1 is "no aspect". The numbers index the glyph font and the orb file's aspect lines, so
+// they are fixed, and 7 names no aspect. AspectGlyph (wheel/glyph_codes.h) gives the glyph of a
+// kind.
 enum AspectKind : int {
     kNoAspect = 1,
     kConjunction = 2,
@@ -48,7 +49,7 @@ double AspectDistance(double longitude1, double longitude2);
 // the later kind (with a sextile orb of 6 and a semisextile orb of 30, 55 degrees is a
 // semisextile); the opposition test is one-sided (distance >= 180 - orb) and the conjunction
 // test comes last. Distance and bounds are compared as 32-bit floats, so a user's orb file
-// gives the same aspects at the edges of its orbs as it always did.
+// gives the same aspects at the edges of its orbs on every machine.
 int ClassifyAspect(double longitude1, double longitude2, const OrbValues& orbs);
 
 // The same classification for the aspect lines inside the wheel, with the orbs of the options

@@ -11,8 +11,8 @@
 namespace orvantis {
 namespace {
 
-// The lines end on the inner ring all round: the y squeeze of the old non-square screen units
-// would leave them short of it at the top and bottom.
+// The lines end on the inner ring all round, in the wheel's square units: a y scale of its own
+// would leave them short of the ring at the top and bottom.
 constexpr double kInnerRadius = 120.0;
 // Where along its line an aspect glyph may sit, tried in this order when the middle is taken.
 constexpr std::array<double, 7> kGlyphSpots{0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};

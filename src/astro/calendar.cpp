@@ -14,6 +14,28 @@ double JulianDayNumberOf(int day, int month, int year) {
     return j;
 }
 
+CivilDate CivilDateOf(long long julian_day_number) {
+    // Whole-number form of the almanac inversion: the Gregorian days are first put back onto the
+    // Julian count, then years of 365.25 days and months of 30.6001 days are taken off.
+    const auto floor_div = [](long long a, long long b) {
+        return a / b - (a % b != 0 && (a < 0) != (b < 0));
+    };
+    long long a = julian_day_number;
+    if (a >= 2299161) {
+        const long long alpha = floor_div(4 * a - 7468865, 146097);
+        a += 1 + alpha - floor_div(alpha, 4);
+    }
+    const long long b = a + 1524;
+    const long long c = floor_div(20 * b - 2442, 7305);
+    const long long d = floor_div(1461 * c, 4);
+    const long long e = floor_div(10000 * (b - d), 306001);
+    CivilDate date;
+    date.day = static_cast<int>(b - d - floor_div(306001 * e, 10000));
+    date.month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    date.year = static_cast<int>(date.month > 2 ? c - 4716 : c - 4715);
+    return date;
+}
+
 double CenturiesSince1900(double julian_day_number, double ut_fraction) {
     return (julian_day_number - 2415020.0 + ut_fraction - 0.5) / 36525.0;
 }

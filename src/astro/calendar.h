@@ -10,6 +10,16 @@ namespace orvantis {
 // number held in a double, exact for every 16-bit year.
 double JulianDayNumberOf(int day, int month, int year);
 
+// A civil date: Gregorian from 15 October 1582, Julian before.
+struct CivilDate {
+    int year = 2000, month = 1, day = 1;
+    bool operator==(const CivilDate&) const = default;
+};
+
+// The civil date of a Julian day number, the inverse of JulianDayNumberOf: 2299160 is 4 October
+// 1582, 2299161 is 15 October. Exact for every day number of a 16-bit year.
+CivilDate CivilDateOf(long long julian_day_number);
+
 // The Julian day number of 1 January 1970, where Unix time counts from.
 inline constexpr int kUnixEpochDayNumber = 2440588;
 

@@ -81,7 +81,7 @@ char HouseLetterForOption(float start_house_system);
 // Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system.
 void BuildCaptionLines(ChartState& chart);
 
-// The messages of the driver, word for word.
+// The driver's messages, as users see them.
 inline constexpr const char* kLatitudeTooHigh =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
     "systems.";

@@ -11,8 +11,8 @@ namespace {
 using Cusps = std::array<double, 14>;
 
 // The latitude Placidus takes for the equator: a tenth of a thousandth of a radian south, so
-// that tan φ · tan δ is never 0 (kept on purpose: charts at the equator come out as they always
-// have).
+// that tan φ · tan δ is never 0 (kept on purpose: saved equator charts keep their
+// cusps to the last digit).
 constexpr double kPlacidusEquator = -1e-05;
 
 // The other systems divide by nothing that vanishes at the equator and take it as it is, so that

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string_view>
 
+#include "cli/chart_frames.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
@@ -201,6 +202,22 @@ std::vector<ChartOption> ChartOptions() {
          "LIST",
          "ingress,station,aspect,phase,void,angle (default: all)",
          Text(&ChartCommand::kinds)},
+        {{"frames"},
+         "N",
+         "write N frames of an animation with --png PATTERN%04d.png, 1 to 100000",
+         Number(&ChartCommand::frames, 1, 100000, "--frames takes 1 to 100000")},
+        {{"step"},
+         "DURATION",
+         "the time from frame to frame: 15min, 1h, 1d, 1mo, 1y, -1d (default 1h)",
+         [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
+             c.step = ParseFrameStep(v);
+             if (!c.step) return "--step takes a whole number and min, h, d, mo or y (1h, -15min)";
+             return std::nullopt;
+         }},
+        {{"verbose"},
+         "",
+         "tell the frames per second on standard error",
+         Switch(&ChartCommand::verbose)},
         {{"h", "help"}, "", "this text", Switch(&ChartCommand::help)},
         {{"v", "version"}, "", "the program's version", Switch(&ChartCommand::version)},
     };
@@ -283,6 +300,7 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if ((c.page || c.paper) && !c.pdf) return UsageError{"--page and --paper go with --pdf"};
     if (!c.events && (c.from || c.days || c.kinds))
         return UsageError{"--from, --days and --kinds go with --events"};
+    if (auto refusal = CheckFrameOptions(c)) return UsageError{std::move(*refusal)};
     if (c.events && (c.date || c.aspects || c.png || c.pdf))
         return UsageError{
             "--events lists events from the home place: no --date, --aspects, --png or --pdf"};

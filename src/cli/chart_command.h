@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/election_validation.h"
+#include "chart/time_travel.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -43,6 +44,10 @@ struct ChartCommand {
     // The events of the sky instead of a chart (see cli/events_command.h).
     bool events = false;
     std::optional<std::string> from, days, kinds;
+    // An animation's frames (see cli/chart_frames.h), and what to tell on standard error.
+    std::optional<int> frames;
+    std::optional<TravelStep> step;
+    bool verbose = false;
 };
 
 // A command line that cannot be run, with the text to show.

@@ -17,6 +17,7 @@
 #include "cli/chart_images.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
+#include "cli/frame_images.h"
 #include "files/data_folders.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -127,6 +128,8 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
     const std::filesystem::path data_dir = StdPath(folders.settings);
     const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
+    if (command.frames)
+        return WriteFrameImages(command, chart, options, tables.tables, type_chart, notifier);
 
     OrbValues orbs{};
     if (command.pdf && options[kOptionPrintGrid] != 0) {

@@ -16,7 +16,7 @@ struct DataFolders {
 };
 
 // The folders of a program in program_dir. A program folder that holds the shipped files and may
-// be written to (a build folder, an unpacked copy) serves as both, so it works as it always did.
+// be written to (a build folder, an unpacked copy) serves as both, so a build runs in place.
 // Otherwise the shipped files come from the program folder or the first of shared_dirs that
 // holds them, and the user's files live in config_dir. Looks at the folders, changes nothing.
 DataFolders ChooseDataFolders(const QString& program_dir, const QStringList& shared_dirs,

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QVBoxLayout>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -22,12 +23,14 @@
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
+#include "chart/time_travel.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
 #include "shell/menu_table.h"
+#include "shell/time_bar.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
@@ -105,7 +108,15 @@ void MainWindow::Form_Load() {
 
     wheel_ = new WheelView(this);
     connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
-    setCentralWidget(wheel_);
+    time_bar_ = new TimeBar(options_, this);
+    time_bar_->hide();
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(wheel_, 1);
+    column->addWidget(time_bar_);
+    setCentralWidget(client);
     next_event_ = new QLabel(this);
     next_event_->setObjectName("lblNextEvent");
     statusBar()->addWidget(next_event_, 1);
@@ -206,6 +217,14 @@ void MainWindow::createActions() {
     european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    QAction* time_bar_item = item("mnuViewTimeBar");
+    time_bar_item->setCheckable(true);
+    connect(time_bar_item, &QAction::toggled, time_bar_, &QWidget::setVisible);
+    connect(time_bar_, &TimeBar::Travelled, this, &MainWindow::onTravel);
+    connect(time_bar_, &TimeBar::CaptionChanged, this, [this] { setWindowTitle(CaptionText()); });
+    connect(time_bar_, &TimeBar::NowChosen, this, [this] {
+        if (!Running()) running_item_->trigger();
+    });
     for (const auto& [name, file] : kHelpFiles) on(name, [this, f = file] { ShowHelpFile(f); });
     on("mnuHelpAbout", [this] { About::Open(about_window_, env_.folders.settings, this); });
 }
@@ -269,8 +288,9 @@ void MainWindow::UncheckAllHouses() {
     houses_->setExclusive(true);
 }
 
-void MainWindow::RecomputeSequence() {
-    BusyPointer busy;
+void MainWindow::RecomputeSequence(bool busy_pointer) {
+    std::optional<BusyPointer> busy;
+    if (busy_pointer) busy.emplace();
     ChartRequest request;
     request.house_system = CheckedHouseSystem();
     request.running = Running();
@@ -283,6 +303,17 @@ void MainWindow::RecomputeSequence() {
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
     UpdateDisplayedChart();
+    time_bar_->ShowChart(chart_);
+}
+
+void MainWindow::onTravel(std::chrono::sys_seconds instant) {
+    if (Running()) {  // from the running clock: its place and zone, the home's
+        running_item_->setChecked(false);
+        election_ = LoadElectionDataFromNow(instant, options_, HomeZoneAt(instant));
+        election_.ElectEvent = "Time travel";
+    }
+    election_ = ElectionAt(election_, instant, time_bar_->ZoneHoursAt(instant));
+    RecomputeSequence(false);
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -371,6 +402,8 @@ void MainWindow::mnuEvents_Click() {
 }
 
 QString MainWindow::CaptionText() const {
+    if (const QString travel = time_bar_->TravelCaption(); !travel.isEmpty())
+        return QString::fromLatin1(CaptionPrefix_.c_str()) + travel;
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     const HomeClock clock = HomeClockAt(now, options_, HomeZoneAt(now));
     char text[64];

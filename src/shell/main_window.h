@@ -37,6 +37,7 @@ class OptionsEditor;
 class HelpWindow;
 class About;
 class AspectWindow;
+class TimeBar;
 
 // What the shell takes from the system; tests pass their own.
 struct ShellEnvironment {
@@ -77,6 +78,7 @@ public:
     QString CaptionText() const;
     int RecomputeCount() const { return recompute_count_; }
     WheelView* Wheel() const { return wheel_; }
+    TimeBar* TravelBar() const { return time_bar_; }
 
     // The wheel as this window draws it, for any surface (window, image, page).
     WheelInputs MakeWheelInputs(const WheelStyle& style) const;
@@ -96,7 +98,10 @@ private:
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    void RecomputeSequence();
+    // The busy pointer is left out for the frames of the time bar, which come many a second.
+    void RecomputeSequence(bool busy_pointer = true);
+    // The time bar moved the chart: an election chart at that instant, in the chart's zone.
+    void onTravel(std::chrono::sys_seconds instant);
     void StepElection(void (*step)(ElectionData&), int direction);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
@@ -148,6 +153,7 @@ private:
     QLabel* next_event_ = nullptr;  // the status bar line of the next event
     OrbValues OrbValues_{};  // the orb file last read by the aspect window and the printed grid
     WheelView* wheel_ = nullptr;
+    TimeBar* time_bar_ = nullptr;
     QActionGroup* houses_ = nullptr;
     QAction* running_item_ = nullptr;
     QAction* american_item_ = nullptr;

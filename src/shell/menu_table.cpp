@@ -42,6 +42,7 @@ const MenuCommand kOptions[] = {
     {"mnuCTEuropean", "&European", Qt::Key_F8},
     {"mnuOptionsOptions", "Optio&ns", Qt::SHIFT | Qt::Key_F2},
 };
+const MenuCommand kView[] = {{"mnuViewTimeBar", "&Time bar"}};
 const MenuCommand kHelp[] = {
     {"mnuHelpOrvantis", "&Orvantis Window", Qt::Key_F1},
     {"mnuSplit1", "-"},
@@ -59,7 +60,7 @@ const MenuCommand kHelp[] = {
     {"mnuHelpAbout", "Abo&ut"},
 };
 
-const std::array<MenuBarEntry, 10> kMenuBar = {{
+const std::array<MenuBarEntry, 11> kMenuBar = {{
     {"mnuFile", "&File", kFile},
     {"mnuHouseSystem", "&House", kHouse},
     {"mnuAspects", "&Aspects", {}},
@@ -69,6 +70,7 @@ const std::array<MenuBarEntry, 10> kMenuBar = {{
     {"mnuOrbs", "&Orbs", kOrbs},
     {"mnuPrintChartwheel", "&Print", {}},
     {"mnuOptions", "Optio&ns", kOptions},
+    {"mnuView", "Vie&w", kView},
     {"mnuHelp", "He&lp", kHelp},
 }};
 

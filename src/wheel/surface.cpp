@@ -85,7 +85,7 @@ void DrawingContext::PrintLine(std::string_view s) {
         surface_.Text({CurrentX, CurrentY}, s, ForeColor);
         KeepCell(s, surface_.TextExtent(s));
     }
-    // An empty line still advances by one line height, as the platform does.
+    // An empty line still advances by one line height, so blank lines keep their place.
     CurrentY += TextHeight(s.empty() ? std::string_view("0") : s);
     CurrentX = scale_.left;
 }

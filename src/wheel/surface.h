@@ -106,7 +106,7 @@ public:
     void PrintLine(std::string_view s);
 
     // Text width (>= 0) and height of s in the current font, user units. The height carries the
-    // sign of the y axis: negative under the wheel's y-up scale, as the platform reports it, so
+    // sign of the y axis: negative under the wheel's y-up scale, so
     // "y − TextHeight / 2" moves a text's top-left corner half a line UP and centres it on y.
     double TextWidth(std::string_view s);
     double TextHeight(std::string_view s);

@@ -12,7 +12,7 @@
 namespace orvantis {
 namespace {
 
-// The window as designed: 3255 x 2520 twips, at 15 twips a pixel.
+// The window's size in pixels at 96 dpi.
 constexpr int kWindowWidth = 217;
 constexpr int kWindowHeight = 168;
 constexpr int kTwipsPerInch = 1440;

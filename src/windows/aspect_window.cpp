@@ -20,7 +20,7 @@
 namespace orvantis {
 namespace {
 
-// The window as designed: 1410 × 6795 twips at 15 twips a pixel.
+// The window's size in pixels at 96 dpi.
 constexpr int kWindowWidth = 94;
 constexpr int kWindowHeight = 453;
 

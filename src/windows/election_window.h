@@ -87,7 +87,7 @@ private:
     FoldChoice choose_fold_;
     ShownAngles shown_;
 
-    // The controls; their object names are the ones users and tests know (txtDay, Command4 ...).
+    // The controls; tests find them by their object names.
     QLineEdit *event_edit_ = nullptr, *month_edit_ = nullptr, *day_edit_ = nullptr,
               *year_edit_ = nullptr;
     QLineEdit *hour_edit_ = nullptr, *minute_edit_ = nullptr, *zone_edit_ = nullptr;

@@ -13,7 +13,7 @@
 namespace orvantis {
 namespace {
 
-// The viewer as designed: 9480 x 6795 twips with 240-twip margins, at 15 twips a pixel.
+// The viewer's size in pixels at 96 dpi, with 16-pixel margins.
 constexpr int kWindowWidth = 632;
 constexpr int kWindowHeight = 453;
 constexpr int kMargin = 16;

@@ -18,7 +18,7 @@
 namespace orvantis {
 namespace {
 
-// The window as designed: 5715 × 2595 twips at 15 twips a pixel.
+// The window's size in pixels at 96 dpi.
 constexpr int kWindowWidth = 381;
 constexpr int kWindowHeight = 173;
 

@@ -16,7 +16,7 @@ TEST(JulianDayNumber, AlmanacDatesAndTheReform) {
 }
 
 // Walking every day of every month with DaysInMonth gives consecutive day numbers, except for
-// the ten days of October 1582 that never were.
+// the ten days of October 1582 that never were; CivilDateOf gives each date back.
 TEST(Calendar, MonthLengthsAgreeWithTheDayNumbers) {
     double previous = JulianDayNumberOf(31, 12, -1001);
     for (int year = -1000; year <= 3000; ++year) {
@@ -25,6 +25,7 @@ TEST(Calendar, MonthLengthsAgreeWithTheDayNumbers) {
                 const double jdn = JulianDayNumberOf(day, month, year);
                 if (year == 1582 && month == 10 && day >= 5 && day <= 14) continue;
                 ASSERT_EQ(jdn - previous, 1) << day << "." << month << "." << year;
+                ASSERT_EQ(CivilDateOf(static_cast<long long>(jdn)), (CivilDate{year, month, day}));
                 previous = jdn;
             }
         }

@@ -9,7 +9,10 @@
 #include <sstream>
 #include <tuple>
 
+#include "chart/chart_driver.h"
+#include "cli/chart_frames.h"
 #include "cli/chart_report.h"
+#include "recording_notifier.h"
 #include "settings/option_lines.h"
 #include "settings/text_lines.h"
 
@@ -53,6 +56,11 @@ TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
         {"--pdf p.pdf --paper A5", "--paper takes a4 or letter"},
         {"--paper a4", "--page and --paper go with --pdf"},
         {"now", "Unexpected argument 'now'."},
+        {"--frames 3", "--frames writes PNG images"},
+        {"--frames 3 --png f%d%d.png", "--png with --frames takes a pattern"},
+        {"--frames 3 --png f%s.png", "--png with --frames takes a pattern"},
+        {"--frames 3 --step 1w --png f%d.png", "--step takes a whole number"},
+        {"--step 1h", "--step goes with --frames"},
     };
     for (const auto& [args, message] : cases) {
         const auto parsed = ParseChartCommand(Words(args));
@@ -160,6 +168,45 @@ TEST(ChartCommandLine, EventNameBecomesTheChartsEightBitText) {
     chart.CaptionLines[1] = "Z\xfcrich - election chart";
     EXPECT_NE(ChartTable(chart).find("Z\xc3\xbcrich - election chart\n"), std::string::npos);
     EXPECT_EQ(JsonString("Z\xfcrich\n"), "\"Z\xc3\xbcrich\\u000a\"");
+}
+
+// Frame names come from the pattern without printf; steps read a count and a unit; the record of
+// a computed chart gives back the moment, place and zone it was computed from.
+TEST(ChartFrames, NamesStepsAndTheChartsOwnRecord) {
+    EXPECT_EQ(FramePath("f%04d.png", 7), "f0007.png");
+    EXPECT_EQ(FramePath("100%%-%d.png", 12345), "100%-12345.png");
+    const std::pair<const char*, std::optional<std::pair<TravelUnit, int>>> steps[] = {
+        {"15min", {{TravelUnit::kMinute, 15}}},
+        {"-1d", {{TravelUnit::kDay, -1}}},
+        {"2mo", {{TravelUnit::kMonth, 2}}},
+        {"1y", {{TravelUnit::kYear, 1}}},
+        {"0h", {}},
+        {"1 h", {}},
+        {"h", {}},
+        {"201y", {}},
+        {"1hh", {}},
+    };
+    for (const auto& [text, want] : steps) {
+        const auto got = ParseFrameStep(text);
+        EXPECT_EQ(got ? std::optional(std::pair(got->unit, got->count)) : std::nullopt, want)
+            << text;
+    }
+    RecordingNotifier quiet;
+    ElectionData e;
+    e.ElectEvent = "Launch", e.ElectYear = 2031, e.ElectMonth = 3, e.ElectDay = 14;
+    e.ElectHour = 9, e.ElectMinute = 59, e.ElectPM = 1, e.ElectZone = -1;
+    e.ElectLongDeg = 13, e.ElectLongMin = 59, e.ElectWest = 0, e.ElectLatDeg = 33;
+    e.ElectLatMin = 1, e.ElectSouth = 1, e.ElectZoneName = "Europe/Berlin";
+    ChartState chart;
+    ASSERT_TRUE(ComputeChart(chart, e, {}, {'P', false, {}, 0}, quiet));
+    const ElectionData back = ElectionOfChart(chart);
+    EXPECT_EQ(std::tie(back.ElectEvent, back.ElectYear, back.ElectMonth, back.ElectDay,
+                       back.ElectHour, back.ElectMinute, back.ElectPM, back.ElectZone,
+                       back.ElectZoneName, back.ElectLongDeg, back.ElectLongMin, back.ElectWest,
+                       back.ElectLatDeg, back.ElectLatMin, back.ElectSouth),
+              std::tie(e.ElectEvent, e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour,
+                       e.ElectMinute, e.ElectPM, e.ElectZone, e.ElectZoneName, e.ElectLongDeg,
+                       e.ElectLongMin, e.ElectWest, e.ElectLatDeg, e.ElectLatMin, e.ElectSouth));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "astro/angles.h"
 #include "chart/chart_driver.h"
+#include "events/event_jump.h"
 #include "events/event_text.h"
 #include "recording_notifier.h"
 #include "settings/option_lines.h"
@@ -187,6 +188,29 @@ TEST(EventText, WordsGlyphsKindsAndCountdowns) {
         EXPECT_FALSE(ParseEventKinds(wrong).has_value()) << wrong;
     EXPECT_EQ(CountdownText(2 * 3600 + 13 * 60 + 59), "in 2 h 13 min");  // counted down
     EXPECT_EQ(CountdownText(3 * 86400 + 4 * 3600 + 59), "in 3 d 4 h");
+}
+
+// Jumps land on the first whole minute of the new state (the minute before still shows the old
+// one), go forward event by event, and a jump back returns to the landing before.
+TEST(EventJump, LandsOnTheFirstMinuteOfEachEventAndBackAgain) {
+    const EventSettings s{false, 0, {0.1667, 51.5}};
+    EventKinds kinds;
+    kinds.set(KindBit(EventKind::kIngress))
+        .set(KindBit(EventKind::kStation))
+        .set(KindBit(EventKind::kPhase));
+    std::vector<sys_seconds> landings{Utc(2025, 3, 14, 9, 12)};
+    for (int i = 0; i < 12; ++i) {
+        const auto e = FindAdjacentEvent(landings.back(), +1, s, kinds);
+        ASSERT_TRUE(e);
+        const sys_seconds at = LandingMinute(*e);
+        EXPECT_GT(at, landings.back());
+        EXPECT_GE(State(*e, at, s), 0) << EventWords(*e) << " " << IsoUtc(at);
+        EXPECT_LT(State(*e, at - minutes{1}, s), 0) << EventWords(*e) << " " << IsoUtc(at);
+        landings.push_back(at);
+    }
+    for (std::size_t i = landings.size() - 1; i > 1; --i)
+        EXPECT_EQ(LandingMinute(*FindAdjacentEvent(landings[i], -1, s, kinds)), landings[i - 1]);
+    EXPECT_FALSE(FindAdjacentEvent(TravelSpan{}.last, +1, s, kinds));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <atomic>
+#include <cctype>
 #include <functional>
 #include <memory>
 
@@ -72,6 +73,8 @@ struct FaultCase {
     int outcome = kFailedWithReason;
 };
 
+void PrintTo(const FaultCase& fault, std::ostream* os) { *os << fault.name; }
+
 const FaultCase kFaults[] = {
     {"disk full half-way", true, [](const Folder&) { return true; }},
     {"file-size limit half-way", false,
@@ -111,28 +114,33 @@ int SaveInChild(const Folder& f, const FaultCase& fault) {
     return WEXITSTATUS(status);
 }
 
-TEST(WriteFileWhole, EachFaultLeavesTheOldFileWholeAndSaysWhy) {
-    for (const FaultCase& fault : kFaults) {
-        SCOPED_TRACE(fault.name);
-        Folder f(fault.tmpfs);
-        if (fault.tmpfs && !f.mounted) {
-            std::printf("skipped \"%s\": mounting a tmpfs was refused; run as root\n", fault.name);
-            continue;
-        }
-        ASSERT_TRUE(WriteFileWhole(f.Path("old"), "the old text\n"));
-        EXPECT_EQ(SaveInChild(f, fault), fault.outcome);
-        // Read by the core's reader, apart from the writer under test.
-        const bool folder = QFileInfo(f.Path("old")).isDir();
-        EXPECT_EQ(ReadTextFile(StdPath(f.Path(folder ? "old/kept" : "old"))),
-                  folder ? "kept" : "the old text\n");
-        // A process that died cannot clean up after itself.
-        if (fault.outcome != kDiedAtRename) {
-            EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                      QStringList{"old"})
-                << "a temporary file was left behind";
-        }
+class WriteFileWholeFault : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(WriteFileWholeFault, LeavesTheOldFileWholeAndSaysWhy) {
+    const FaultCase& fault = GetParam();
+    Folder f(fault.tmpfs);
+    if (fault.tmpfs && !f.mounted) GTEST_SKIP() << "mounting a tmpfs was refused; run as root";
+    ASSERT_TRUE(WriteFileWhole(f.Path("old"), "the old text\n"));
+    EXPECT_EQ(SaveInChild(f, fault), fault.outcome);
+    // Read by the core's reader, apart from the writer under test.
+    const bool folder = QFileInfo(f.Path("old")).isDir();
+    EXPECT_EQ(ReadTextFile(StdPath(f.Path(folder ? "old/kept" : "old"))),
+              folder ? "kept" : "the old text\n");
+    // A process that died cannot clean up after itself.
+    if (fault.outcome != kDiedAtRename) {
+        EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"old"})
+            << "a temporary file was left behind";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, WriteFileWholeFault, testing::ValuesIn(kFaults),
+                         [](const testing::TestParamInfo<FaultCase>& info) {
+                             std::string name;
+                             for (const char* c = info.param.name; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name;
+                         });
 
 // What the program has open when it saves: the windows and the main window's records.
 struct Session {
