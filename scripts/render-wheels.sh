@@ -45,8 +45,9 @@ for layout in american european; do
         --long 10.45E --lat 59.55N --event Oslo
 done
 
-# The look-at set: the Greenwich chart, Placidus at 60 degrees north and six bodies in
-# Capricorn, in both layouts at four window shapes.
+# The look-at set: crowded charts (Jupiter on Saturn in May 2000, the Aquarius stellium of 1962,
+# seven bodies in one house in 1994), far-south and far-north charts with narrow houses, in both
+# layouts at four window shapes.
 look() {
     moment=$1
     shift
@@ -58,5 +59,9 @@ look() {
 }
 # shellcheck disable=SC2086
 look greenwich $greenwich
-look north --date 2023-07-01 --time 09:00 --zone -2 --long 24.56E --lat 60.10N --house P
-look capricorn --date 2020-01-12 --time 12:00 --zone 5 --long 74.00W --lat 40.43N
+look conjunction --date 2000-05-05 --time 08:00 --zone 0 --long 0.00W --lat 51.29N --house P
+look house7 --date 1994-01-23 --time 11:59 --zone -2 --long 76.35W --lat 20.48S --house I
+look south --date 1919-06-29 --time 21:23 --zone 0 --long 151.12E --lat 45.00S --house R
+look north --date 1919-08-23 --time 05:16 --zone 0 --long 0.00W --lat 60.10N --house C
+look cluster --date 1982-11-10 --time 06:46 --zone 0 --long 74.00W --lat 33.52S --house K
+look retrograde --date 2011-03-09 --time 01:21 --zone 0 --long 0.00W --lat 64.08N --house K

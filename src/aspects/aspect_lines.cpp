@@ -34,14 +34,14 @@ Colour LineColour(int kind, const OptionValues& options, AspectLineTarget target
     }
 }
 
-Point GlyphEnd(double display_angle) {
-    return {kInnerRadius * CosDeg(display_angle), kInnerRadius * SinDeg(display_angle)};
+Point RingPoint(double angle) {
+    return {kInnerRadius * CosDeg(angle), kInnerRadius * SinDeg(angle)};
 }
 
 }  // namespace
 
 void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_longitude,
-                     const std::array<double, 16>& body_display_angle, const OptionValues& options,
+                     const std::array<double, 16>& body_angle, const OptionValues& options,
                      AspectLineTarget target) {
     dc.FontName = "QUERNA";
     dc.FontSize = options[kOptionAspectGlyphSize];
@@ -58,9 +58,13 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                 continue;
             }
             const Colour c = LineColour(kind, options, target);
-            const Point from = GlyphEnd(body_display_angle[i]);
-            const Point to = GlyphEnd(body_display_angle[j]);
-            dc.Line(from, to, c);
+            const Point from = RingPoint(body_angle[i]);
+            const Point to = RingPoint(body_angle[j]);
+            dc.Tag = {ItemKind::AspectLine, static_cast<int>(i)};
+            dc.Tag.other_body = static_cast<int>(j);
+            dc.Tag.aspect = kind;
+            dc.Polyline({from, to}, c);
+            dc.Tag = {ItemKind::AspectGlyph};
 
             // The glyph goes to the first spot along the line where it covers no other aspect
             // glyph and stays inside the ring; with none free it is left out.

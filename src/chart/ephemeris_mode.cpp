@@ -5,13 +5,6 @@
 #include "settings/option_lines.h"
 
 namespace orvantis {
-namespace {
-
-// Near the polar circles a Placidus cusp gains about a third of its error an iteration.
-constexpr int kPrecisePlacidusIterations = 60;
-
-}  // namespace
-
 EphemerisChoice EphemerisOf(const OptionValues& options) {
     return options[kOptionEphemeris] == 1 ? EphemerisChoice::kPrecise : EphemerisChoice::kBuiltin;
 }
@@ -26,7 +19,6 @@ TimeAndAngles TimeAndAnglesFor(EphemerisChoice choice, const ChartMoment& moment
     t.ObliquityDeg = earth.true_obliquity;
     t.MC = MidheavenDegrees(t.RAMC, t.Obliquity);
     t.Ascendant = AscendantDegrees(t.RAMC, t.LatRadians, t.Obliquity);
-    t.PlacidusIterations = kPrecisePlacidusIterations;
     SetCaptionSiderealTime(t);
     return t;
 }

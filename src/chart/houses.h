@@ -42,14 +42,13 @@ struct HouseSphere {
     double ramc = 0;       // α
     double obliquity = 0;  // ε
     double latitude = 0;   // φ
-    int iterations = 10;   // of a Placidus cusp (TimeAndAngles::PlacidusIterations)
 };
 
 // The ecliptic longitude in degrees [0, 360) of a Placidus cusp: the point whose right ascension
 // H satisfies H = RAMC + A(H) / divisor (diurnal, A the semi-diurnal arc) or
-// H = RAMC + π - A(H) / divisor (nocturnal, A the semi-nocturnal arc), found by a fixed number
-// of iterations (sphere.iterations, ten in the built-in series) from start_ra (radians). Not finite
-// when the arcs do not exist (beyond the polar circles).
+// H = RAMC + π - A(H) / divisor (nocturnal, A the semi-nocturnal arc), iterated from
+// start_ra (radians) until the cusp moves less than 1e-9°. Not finite when the arcs do not exist
+// (beyond the polar circles).
 double PlacidusCusp(const HouseSphere& sphere, double start_ra, double divisor, PlacidusForm form);
 
 // The sidereal time caption: "05H  07M  09S " for 5, 7, 9 (each part at least two digits).

@@ -30,9 +30,6 @@ struct TimeAndAngles {
     // The sidereal time of the caption, whole numbers: south of the equator twelve hours ahead
     // of RAMC, the upper meridian of that hemisphere.
     double SidHours = 0, SidMinutes = 0, SidSeconds = 0;
-    // Iterations of a Placidus cusp: ten in the built-in series (within 0.01' below 50°); the
-    // precise mode takes enough to settle to 0.001" at 66°.
-    int PlacidusIterations = 10;
     // kNonFinite when any value above is not finite (a zone, clock or place that is not a
     // finite number); the poles themselves give finite values, since π is held as
     // 3.1415926535 and cos 90° is not exactly 0.

@@ -3,12 +3,12 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "files/whole_file.h"
 #include "wheel/drawing_list.h"
 #include "wheel/printed_page.h"
 #include "wheel/qpainter_surface.h"
+#include "wheel/wheel_svg.h"
 #include "wheel/window_geometry.h"
 
 namespace orvantis {
@@ -54,20 +54,7 @@ std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs in
 std::optional<std::string> WriteWheelSvg(const std::string& path, WheelInputs inputs, int width,
                                          int height) {
     SetScaleFor(inputs, width, height);
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
-    generator.setResolution(96);  // one pixel a CSS pixel
-    generator.setTitle(QStringLiteral("Chart wheel"));
-    {
-        QPainter painter(&generator);
-        PaintWheelOn(painter, QRectF(0, 0, width, height), inputs);
-    }
-    return SaveWhole(path, svg);
+    return SaveWhole(path, WheelSvg(inputs, QSize(width, height)));
 }
 
 std::optional<std::string> WriteWheelPdf(const std::string& path, WheelInputs inputs,

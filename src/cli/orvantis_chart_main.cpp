@@ -1,9 +1,12 @@
-// orvantis-chart: the chart of the present moment at home, or of an election moment and place,
-// printed as a table or JSON, without the window.
-#include <QGuiApplication>
+#include "cli/orvantis_chart_main.h"
+
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,22 +17,17 @@
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_command.h"
-#include "cli/chart_images.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
-#include "cli/frame_images.h"
 #include "files/data_folders.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
-#include "wheel/drawing_tables_file.h"
-#include "wheel/font_registration.h"
 #include "zones/zone_names.h"
 
-using namespace orvantis;
-
+namespace orvantis {
 namespace {
 
 constexpr int kRefused = 2;
@@ -48,10 +46,14 @@ std::filesystem::path ProgramDirectory() {
     return error ? std::filesystem::path(".") : exe.parent_path();
 }
 
-// The orb file --orbs names, else NATAL.ORB among the user's files.
-std::filesystem::path OrbFilePath(const ChartCommand& command,
-                                  const std::filesystem::path& data_dir) {
-    return command.orbs ? std::filesystem::path(*command.orbs) : data_dir / "NATAL.ORB";
+// Hands a run that asks for wheel images to orvantis-chart-images beside this program, with the
+// same arguments. Returns only when that program cannot be started.
+int RunImagesHelper(char** argv) {
+    const std::filesystem::path helper = ProgramDirectory() / "orvantis-chart-images";
+    execv(helper.c_str(), argv);
+    std::fprintf(stderr, "orvantis-chart: the wheel images need %s: %s\n", helper.c_str(),
+                 std::strerror(errno));
+    return kFailed;
 }
 
 // Which field a refused check names, and what the field must hold.
@@ -88,94 +90,6 @@ const char* FaultDetail(int group) {
     }
 }
 
-// A runtime folder of this process's own (mode 0700, as Qt requires), made only when the
-// environment names none, and removed again at the end.
-class RuntimeFolder {
-public:
-    RuntimeFolder() {
-        if (std::getenv("XDG_RUNTIME_DIR")) return;
-        std::string pattern = (std::filesystem::temp_directory_path(error_) / "orvantis-XXXXXX");
-        if (error_ || !mkdtemp(pattern.data())) return;
-        path_ = pattern;
-        setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
-    }
-    ~RuntimeFolder() {
-        if (!path_.empty()) std::filesystem::remove_all(path_, error_);
-    }
-    RuntimeFolder(const RuntimeFolder&) = delete;
-    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
-
-private:
-    std::error_code error_;
-    std::string path_;
-};
-
-// Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
-int WriteImages(const ChartCommand& command, const DataFolders& folders, const ChartState& chart,
-                const OptionValues& options, Notifier& notifier, int argc, char** argv) {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
-        !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Without XDG_RUNTIME_DIR (root, a cron job, a container) Qt warns on every start: a private
-    // runtime folder for this run keeps standard error for what was asked.
-    RuntimeFolder runtime;
-    QGuiApplication app(argc, argv);
-    FontRegistration font(folders.shipped + "/querna.ttf");
-
-    const DrawingTablesLoad tables = LoadDrawingTablesFrom(folders.shipped);
-    for (const Problem& problem : tables.problems) notifier.Notify(problem);
-    const DisplayedChart shown = DisplayedCopyOf(chart);
-    const std::filesystem::path data_dir = StdPath(folders.settings);
-    const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
-    const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
-    if (command.frames)
-        return WriteFrameImages(command, chart, options, tables.tables, type_chart, notifier);
-
-    OrbValues orbs{};
-    if (command.pdf && options[kOptionPrintGrid] != 0) {
-        if (const auto problem = LoadOrbFile(OrbFilePath(command, data_dir), orbs))
-            notifier.Notify(*problem);
-    }
-    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
-    const auto inputs_for = [&](const WheelStyle& style) {
-        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
-                                   style);
-    };
-    if (command.png || command.wheel_items) {
-        // The drawing list describes the PNG's paint; without --png no image is saved.
-        const std::string png = command.png.value_or("");
-        if (const auto failure =
-                WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
-                              command.png_height, command.wheel_items)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n",
-                         (png.empty() ? *command.wheel_items : png).c_str(), failure->c_str());
-            return kFailed;
-        }
-    }
-    if (command.svg) {
-        if (const auto failure = WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
-                                               command.png_width, command.png_height)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.svg->c_str(),
-                         failure->c_str());
-            return kFailed;
-        }
-    }
-    if (command.pdf) {
-        PdfPage page;
-        page.half = command.page == PrintedPage::kHalf;
-        if (command.paper)
-            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
-        page.window = QSize(command.png_width, command.png_height);
-        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
-                         failure->c_str());
-            return kFailed;
-        }
-    }
-    return 0;
-}
-
 // --events: the events from the home place's options, over the span the command names.
 int RunEvents(const ChartCommand& command, const OptionValues& options, const HomeZoneAt& zone_at,
               Notifier& notifier) {
@@ -197,7 +111,12 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
 
 }  // namespace
 
-int main(int argc, char** argv) {
+std::filesystem::path OrbFilePath(const ChartCommand& command,
+                                  const std::filesystem::path& data_dir) {
+    return command.orbs ? std::filesystem::path(*command.orbs) : data_dir / "NATAL.ORB";
+}
+
+int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
     const auto parsed = ParseChartCommand(std::vector<std::string>(argv + 1, argv + argc));
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         std::fprintf(stderr, "orvantis-chart: %s\n(orvantis-chart --help lists the options)\n",
@@ -213,6 +132,8 @@ int main(int argc, char** argv) {
         std::fputs(ChartCommandVersion().c_str(), stdout);
         return 0;
     }
+    const bool images = command.png || command.pdf || command.svg || command.wheel_items;
+    if (images && !write_images) return RunImagesHelper(argv);
 
     // --data-dir names one folder for every file; else the program's own folder (a build folder)
     // or the user's settings folder, seeded from the installed files.
@@ -303,8 +224,8 @@ int main(int argc, char** argv) {
         aspects = ListAspects(chart.PlanetLong, orbs);
     }
 
-    if (command.png || command.pdf || command.svg || command.wheel_items) {
-        if (const int status = WriteImages(command, folders, chart, options, notifier, argc, argv))
+    if (images) {
+        if (const int status = write_images(command, folders, chart, options, notifier, argc, argv))
             return status;
     }
 
@@ -334,3 +255,5 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+}  // namespace orvantis

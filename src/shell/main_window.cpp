@@ -203,7 +203,9 @@ void MainWindow::createActions() {
     running_item_ = item("mnuElectionsRunning");
     running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
-        if (running) RecomputeSequence();
+        if (!running) return;
+        time_bar_->Play(0);
+        RecomputeSequence();
     });
     on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
     for (const StepItem& s : kSteps) on(s.name, [this, s] { StepElection(s.step, s.direction); });
@@ -345,6 +347,7 @@ void MainWindow::ShowWheel() {
 void MainWindow::mnuElectionsData_Click() {
     // The window's "New Angles" works on a copy, so a cancelled entry leaves the chart on
     // display whole, captions included.
+    time_bar_->Play(0);  // the window edits the record a play would move on
     ChartState scratch = chart_;
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
@@ -435,6 +438,7 @@ void MainWindow::ScheduleNextTick() {
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
+    time_bar_->Play(0);
     running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -11,12 +12,14 @@
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "astro/calendar.h"
 #include "events/event_jump.h"
+#include "events/event_text.h"
 
 namespace orvantis {
 
@@ -93,27 +96,49 @@ public:
         : QSlider(Qt::Horizontal, parent), marks_(marks), start_(start), width_(width) {}
 
 protected:
+    // The marks go under the groove and the handle, across the whole height.
     void paintEvent(QPaintEvent* event) override {
+        {
+            QPainter painter(this);
+            for (const TrackMark& mark : marks_) {
+                painter.setPen(QPen(MarkColour(mark.kind), 2));
+                const double x = MarkX(mark);
+                painter.drawLine(QPointF(x, 1), QPointF(x, height() - 1));
+            }
+        }
         QSlider::paintEvent(event);
+    }
+
+    // A mark's tooltip names its events.
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QSlider::event(event);
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        QString tip;
+        for (const TrackMark& mark : marks_)
+            if (std::abs(MarkX(mark) - at.x()) <= 3)
+                tip += (tip.isEmpty() ? "" : "\n") + mark.words;
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        }
+        return true;
+    }
+
+private:
+    double MarkX(const TrackMark& mark) const {
         QStyleOptionSlider option;
         initStyleOption(&option);
         const QRect groove =
             style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
         const QRect handle =
             style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-        const double left = groove.left() + handle.width() / 2.0;
         const double length = groove.width() - handle.width();
-        QPainter painter(this);
-        const int top = handle.bottom() + 1;
-        for (const TrackMark& mark : marks_) {
-            const double x =
-                left + length * static_cast<double>((mark.at - start_).count()) / width_;
-            painter.setPen(MarkColour(mark.kind));
-            painter.drawLine(QPointF(x, top), QPointF(x, height() - 1));
-        }
+        return groove.left() + handle.width() / 2.0 +
+               length * static_cast<double>((mark.at - start_).count()) / width_;
     }
 
-private:
     const std::vector<TrackMark>& marks_;
     const sys_seconds& start_;
     const double& width_;
@@ -182,6 +207,9 @@ TimeBar::TimeBar(const OptionValues& options, QWidget* parent)
     moment_label_->setMinimumWidth(moment_label_->fontMetrics().horizontalAdvance(
         "00 Mmm 0000 00:00 (America/Argentina/Buenos_Aires)"));
 
+    event_label_ = new QLabel(this);
+    event_label_->setObjectName("eventLabel");
+
     track_ = new TimeTrack(marks_, span_start_, span_seconds_, this);
     track_->setObjectName("timeTrack");
     track_->setRange(0, kTrackSteps);
@@ -194,9 +222,9 @@ TimeBar::TimeBar(const OptionValues& options, QWidget* parent)
     connect(track_, &QSlider::sliderReleased, this, &TimeBar::CaptionChanged);
 
     auto* controls = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{previous, next, kinds_button_, play_back_button_,
-                                         play_forward_button_, rate_box_, now, moment_label_})
+    for (QWidget* w : std::initializer_list<QWidget*>{previous, next, kinds_button_,
+                                                      play_back_button_, play_forward_button_,
+                                                      rate_box_, now, moment_label_, event_label_})
         controls->addWidget(w);
     controls->addStretch(1);
     controls->addWidget(scale_box_);
@@ -295,8 +323,10 @@ void TimeBar::Play(int direction) {
     if (Playing()) {
         frame_timer_.start();
     } else if (was) {
-        // Stopped: the chart stays at the moment the play reached, to the minute.
-        GoTo(std::chrono::floor<std::chrono::minutes>(moment_));
+        // Stopped: the bar comes back to the minute the chart shows, which stays.
+        moment_ = shown_;
+        dirty_ = false;
+        ShowMoment();
     }
     emit CaptionChanged();
 }
@@ -310,7 +340,9 @@ void TimeBar::JumpToEvent(int direction) {
     const auto event =
         FindAdjacentEvent(std::chrono::floor<std::chrono::minutes>(moment_), direction,
                           EventSettingsFromOptions(options_), ChosenKinds());
-    if (event) GoTo(LandingMinute(*event));
+    if (!event) return;
+    GoTo(LandingMinute(*event));
+    event_label_->setText(QString::fromStdString(EventWords(*event)));
 }
 
 void TimeBar::ReturnToNow() {
@@ -320,6 +352,7 @@ void TimeBar::ReturnToNow() {
 
 // Discrete moves show at once; the frame timer carries scrubbing and play.
 void TimeBar::GoTo(sys_seconds instant) {
+    event_label_->clear();
     moment_ = AdvanceMoment(instant, 0);
     dirty_ = false;
     ShowMoment();
@@ -343,6 +376,7 @@ void TimeBar::onFrame() {
     }
     if (dirty_) {
         dirty_ = false;
+        event_label_->clear();
         ShowMoment();
         const auto minute = std::chrono::floor<std::chrono::minutes>(moment_);
         if (minute != shown_) {
@@ -360,14 +394,18 @@ void TimeBar::onTrackMoved(int value) {
     if (!frame_timer_.isActive()) frame_timer_.start();
 }
 
-// The label and the handle; a moment beyond the track's ends brings the span round it.
-void TimeBar::ShowMoment() {
-    const CivilMoment local =
-        CivilMomentOf(moment_ - seconds{std::llround(ZoneHoursAt(moment_) * 3600.0)});
+QString TimeBar::MomentText(sys_seconds instant) const {
+    const float hours = ZoneHoursAt(instant);
+    const CivilMoment local = CivilMomentOf(instant - seconds{std::llround(hours * 3600.0)});
     char text[40];
     std::snprintf(text, sizeof text, "%02d %s %04d %02d:%02d ", local.date.day,
                   MonthAbbreviation(local.date.month), local.date.year, local.hour, local.minute);
-    moment_label_->setText(QString::fromLatin1(text) + ZoneText(zone_, ZoneHoursAt(moment_)));
+    return QString::fromLatin1(text) + ZoneText(zone_, hours);
+}
+
+// The label and the handle; a moment beyond the track's ends brings the span round it.
+void TimeBar::ShowMoment() {
+    moment_label_->setText(MomentText(moment_));
     const double offset = static_cast<double>((moment_ - span_start_).count());
     if (!Scrubbing() && (offset < 0 || offset > span_seconds_)) PlaceSpan(true);
     if (Scrubbing()) return;
@@ -409,7 +447,9 @@ void TimeBar::onMarksSlice() {
     while (marks_done_ < end && budget.elapsed() < 4) {
         const auto to = std::min(end, marks_done_ + std::chrono::days{1});
         for (const Event& e : FindEvents(marks_done_, to, settings, kinds))
-            marks_.push_back({LandingMinute(e), e.kind});
+            marks_.push_back(
+                {LandingMinute(e), e.kind,
+                 MomentText(LandingMinute(e)) + "  " + QString::fromStdString(EventWords(e))});
         marks_done_ = to;
     }
     track_->update();

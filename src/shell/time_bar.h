@@ -28,6 +28,7 @@ class TimeTrack;
 struct TrackMark {
     std::chrono::sys_seconds at;
     EventKind kind;
+    QString words;  // its moment and the event in words, for the tooltip
 };
 
 class TimeBar : public QWidget {
@@ -74,6 +75,8 @@ protected:
 
 private:
     void GoTo(std::chrono::sys_seconds instant);
+    // "14 Mar 2031 09:12 (Europe/Berlin)": the moment on the chart's clock.
+    QString MomentText(std::chrono::sys_seconds instant) const;
     void ShowMoment();
     void onFrame();
     void onTrackMoved(int value);
@@ -103,6 +106,7 @@ private:
     QTimer marks_timer_;
 
     QLabel* moment_label_ = nullptr;
+    QLabel* event_label_ = nullptr;  // the event a jump landed on
     TimeTrack* track_ = nullptr;
     QComboBox* scale_box_ = nullptr;
     QComboBox* rate_box_ = nullptr;

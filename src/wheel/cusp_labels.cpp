@@ -13,7 +13,6 @@ namespace orvantis {
 namespace {
 
 constexpr double kLabelGap = 2;     // between the outer ring and a label, units
-constexpr double kItemGap = 0.5;    // between the cells of a cusp label
 constexpr double kNudgeStep = 1.5;  // degrees a crowded label moves along the ring per try
 constexpr int kNudgeTries = 24;
 
@@ -29,12 +28,6 @@ double SpokeAngle(const WheelPaint& p, int house) {
     if (!p.EuropeanWithChart()) return ((house - 7 + 12) % 12) * 30.0;
     return Reduce360(p.CuspOfHouse(house) - p.CuspOfHouse(7));
 }
-
-struct CuspCell {
-    int size_option = 0, colour_option = 0;
-    bool bold = false;
-    Extent extent{};
-};
 
 // Boxes already taken outside the ring by cusp labels and intercepted signs.
 using Taken = std::vector<Box>;
@@ -56,56 +49,22 @@ Point PlaceOutside(Extent e, double theta, const Taken& taken) {
     return {r * CosDeg(theta), r * SinDeg(theta)};
 }
 
-// Degrees in bold, sign glyph, minutes: one row read left to right, centred outside the ring
-// on the spoke of its house.
+// Degrees, sign glyph, minutes: one run of text centred outside the ring on the spoke of its
+// house, so any font spaces it as one word.
 void PrintCuspLabel(WheelPaint& p, int house, double theta, double cusp, Taken& taken) {
     const WheelStyle& st = p.style();
-    const SignDegreeMinute pos = SplitLongitude(cusp);
     DrawingContext& dc = p.dc;
-    std::array<CuspCell, 5> cells{{{st.cusp_degree_size, st.cusp_degree_colour, true, {}},
-                                   {st.cusp_degree_size, st.cusp_degree_colour, true, {}},
-                                   {st.cusp_sign_size, st.cusp_sign_colour, false, {}},
-                                   {st.cusp_minute_size, st.cusp_minute_colour, false, {}},
-                                   {st.cusp_minute_size, st.cusp_minute_colour, false, {}}}};
-    Extent block{};
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        dc.FontSize = p.Option(cells[k].size_option);
-        dc.FontBold = cells[k].bold;
-        cells[k].extent = dc.Measure(k == 2 ? std::string(1, SignCode(pos.sign)) : "0");
-        dc.FontBold = false;
-        block.width += cells[k].extent.width + (k > 0 ? kItemGap : 0);
-        block.height = std::max(block.height, cells[k].extent.height);
-    }
+    const std::string text = PositionText(SplitLongitude(cusp));
+    dc.FontSize = p.Option(st.cusp_degree_size);
+    dc.FontBold = false;
+    dc.ForeColor = p.OptionColour(st.cusp_degree_colour);
+    const Extent block = dc.Measure(text);
     const Point centre = PlaceOutside(block, theta, taken);
     taken.push_back(CentredBox(centre, block));
-
     dc.Tag = {ItemKind::CuspLabel, 0, house};
-    double x = centre.x - block.width / 2;
-    for (std::size_t k = 0; k < cells.size(); ++k) {
-        dc.FontSize = p.Option(cells[k].size_option);
-        dc.ForeColor = p.OptionColour(cells[k].colour_option);
-        dc.CurrentX = x;
-        dc.CurrentY = centre.y + cells[k].extent.height / 2;
-        p.work.DigitValue = k < 2 ? pos.degree : pos.minute;
-        switch (k) {
-            case 0:
-                PrintTensBold(p);
-                break;
-            case 1:
-                PrintUnitsBold(p);
-                break;
-            case 2:
-                PrintSignGlyph(p, pos.sign);
-                break;
-            case 3:
-                GTENSX(p);
-                break;
-            default:
-                GUNITS(p);
-                break;
-        }
-        x += cells[k].extent.width + kItemGap;
-    }
+    dc.CurrentX = centre.x - block.width / 2;
+    dc.CurrentY = centre.y + block.height / 2;
+    dc.Print(text);
 }
 
 }  // namespace
@@ -174,12 +133,6 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.CurrentX = left;
     }
     if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
-    // A house that could not hold all its bodies says which ones are missing.
-    if (!p.work.LeftOut.empty()) {
-        std::string line = "Left out:";
-        for (const int id : p.work.LeftOut) line += std::string(" ") + BodyCaptionName(id);
-        dc.PrintLine(line);
-    }
 }
 
 }  // namespace orvantis

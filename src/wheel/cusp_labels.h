@@ -8,8 +8,8 @@
 
 namespace orvantis {
 
-// Labels of the twelve cusps (degrees in bold, sign glyph, minutes), each one row read left to
-// right just outside the outer ring on its house's spoke, moved along the ring when a label
+// Labels of the twelve cusps (degrees, sign glyph, minutes), each one run of text just outside
+// the outer ring on its house's spoke, moved along the ring when a label
 // already placed is in the way. Measured from the fonts, so the ring never strikes them through.
 void PutDataOnHouseCusps(WheelPaint& p);
 
@@ -21,7 +21,7 @@ std::array<int, 13> InterceptedSigns(const DisplayedChart& shown);
 void MarkInterceptedSigns(WheelPaint& p);
 
 // The chart's seven caption lines from the top-left corner (the page adds "Sidereal" under a
-// sidereal chart), and a line naming any body a crowded house could not hold.
+// sidereal chart).
 void PlaceWheelCaptions(WheelPaint& p);
 
 }  // namespace orvantis

@@ -38,10 +38,16 @@ DrawingList MakeDrawingList(const WheelInputs& in, const WheelWork& work, Extent
     // The American spokes come every 30 degrees from 3 o'clock; by house, the 1st is at 180.
     if (in.TypeChart != 1)
         for (int h = 1; h <= 12; ++h) list.cusp_angles[h - 1] = ((h - 7 + 12) % 12) * 30.0;
+    list.zodiac_outer = list.zodiac_inner = kOuterRing * list.pixels_per_unit;
+    list.inner = kInnerRing * list.pixels_per_unit;
     for (DrawnItem item : work.Items) {
         const Point a = map({item.box.x0, item.box.y1}), b = map({item.box.x1, item.box.y0});
         item.box = {a.x, a.y, b.x, b.y};
-        list.items.push_back(item);
+        item.centre = map(item.centre);
+        item.cell = {item.cell.width * list.pixels_per_unit,
+                     item.cell.height * list.pixels_per_unit};
+        for (Point& point : item.path) point = map(point);
+        list.items.push_back(std::move(item));
     }
     return list;
 }
@@ -54,7 +60,9 @@ std::string DrawingListJson(const DrawingList& list) {
                       ",\"mc_angle\":" + Num(list.mc_angle) + ",\"cusp_angles\":[";
     for (std::size_t i = 0; i < list.cusp_angles.size(); ++i)
         out += (i ? "," : "") + Num(list.cusp_angles[i]);
-    out += "],\"items\":[";
+    out += "],\"rings\":{\"zodiac_outer\":" + Num(list.zodiac_outer) +
+           ",\"zodiac_inner\":" + Num(list.zodiac_inner) + ",\"inner\":" + Num(list.inner) +
+           "},\"items\":[";
     bool first = true;
     for (const DrawnItem& item : list.items) {
         const ItemTag& t = item.tag;
@@ -70,14 +78,24 @@ std::string DrawingListJson(const DrawingList& list) {
                        ",\"drawn_angle\":" + Num(t.drawn_angle);
                 break;
             case ItemKind::Label:
-                out += ",\"body\":" + std::to_string(t.body) +
-                       ",\"part\":" + std::to_string(static_cast<int>(t.part));
+                out += ",\"body\":" + std::to_string(t.body) + ",\"part\":\"" +
+                       (t.part == LabelPart::Retrograde ? "retrograde" : "position") +
+                       "\",\"turn\":" + Num(item.turn);
                 break;
             case ItemKind::CuspLabel:
                 out += ",\"house\":" + std::to_string(t.house);
                 break;
             case ItemKind::Intercepted:
                 out += ",\"sign\":" + std::to_string(t.sign);
+                break;
+            case ItemKind::Leader:
+                out += ",\"body\":" + std::to_string(t.body);
+                break;
+            case ItemKind::AspectLine:
+                out += ",\"bodies\":[" + std::to_string(t.body) + "," +
+                       std::to_string(t.other_body) + "],\"aspect\":" + std::to_string(t.aspect) +
+                       ",\"from\":[" + Num(item.path.front().x) + "," + Num(item.path.front().y) +
+                       "],\"to\":[" + Num(item.path.back().x) + "," + Num(item.path.back().y) + "]";
                 break;
             default:
                 break;

@@ -1,25 +1,20 @@
-// Printing single glyphs and digits of the wheel at the current position. Numbers are printed a
-// digit at a time so each digit can be placed on its own.
+// Printing glyphs of the wheel at the current position, and the text of a position in its sign.
 #pragma once
 
 #include <string>
 
+#include "astro/angles.h"
 #include "wheel/glyph_codes.h"
 #include "wheel/wheel_work.h"
 
 namespace orvantis {
 
-// The tens digit of DigitValue, truncated toward zero; a leading zero is printed (7 gives "0").
-void GTENSX(WheelPaint& p);
-// The units digit of DigitValue rounded to a whole number, halves to even (29.5 gives "0",
-// 28.5 gives "8").
-void GUNITS(WheelPaint& p);
-// The same in bold; FontBold is off afterwards.
-void PrintTensBold(WheelPaint& p);
-void PrintUnitsBold(WheelPaint& p);
-
 void PrintBodyGlyph(WheelPaint& p, int body);
 void PrintSignGlyph(WheelPaint& p, int sign);
+
+// The position in the sign as one run of glyph-font codes: degrees and minutes of two digits
+// each around the sign glyph ("05", sign, "09").
+std::string PositionText(const SignDegreeMinute& pos);
 
 // Zodiac sign 1..12 of a longitude: floor(L / 30) + 1.
 int SignOf(double longitude);

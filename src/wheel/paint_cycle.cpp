@@ -194,7 +194,7 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
 
     dc.Tag = {ItemKind::AspectGlyph};
     if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
-        in.draw_aspect_lines(dc, work.BodyDisplayAngle);
+        in.draw_aspect_lines(dc, work.BodyTrueAngle);
 
     dc.Tag = {ItemKind::Caption};
     PlaceWheelCaptions(p);

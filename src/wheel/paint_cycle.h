@@ -5,7 +5,7 @@
 //   const UserScale scale = WheelUserScale(inputs, {width, height});
 //   QPainterSurface surface(painter, target, scale);
 //   DrawingContext dc(surface, scale);
-//   const WheelWork painted = PaintWheel(dc, inputs);   // painted.BodyDisplayAngle for aspects
+//   const WheelWork painted = PaintWheel(dc, inputs);
 #pragma once
 
 #include "wheel/surface.h"
@@ -30,8 +30,8 @@ UserScale PrinterUserScale(int start_scale);
 UserScale WheelUserScale(const WheelInputs& in, Extent device);
 
 // Form_Paint without its menu side (the shell enables the Aspects item): draws the whole wheel
-// on dc, whose scale the caller has set with WheelUserScale. Returns the working tables, among
-// them BodyDisplayAngle(1..15) for the aspect lines and the aspect window.
+// on dc, whose scale the caller has set with WheelUserScale. Returns the working tables: where
+// each body belongs and where it was drawn, and every item drawn.
 WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in);
 
 // The two rings and the twelve spokes.

@@ -11,28 +11,21 @@
 namespace orvantis {
 namespace {
 
-constexpr double kTickLength = 5;         // the true-angle tick inside the outer ring, units
-constexpr double kRingPad = 1.5;          // boxes keep this clear of the rings and the tick
-constexpr double kSeatPad = 0.4;          // degrees between neighbouring glyph wedges
+constexpr double kTickLength = 4;         // the true-angle ticks inside the rings, units
+constexpr double kLeaderBand = 2.5;       // free band between the ticks and the glyphs
+constexpr double kLabelGap = 0.5;         // between a glyph and its label
+constexpr double kSeatPad = 1;            // between neighbouring glyphs or labels
 constexpr double kLeaderThreshold = 2;    // degrees moved before a leader line is drawn
 constexpr double kAngleBodyWeight = 100;  // the Ascendant and MC stay on their angles
-constexpr int kPlacementRounds = 8;
-
-// The order in which bodies give way when a house cannot hold them all: the derived points
-// first, the angles last.
-constexpr std::array<int, 15> kLeaveOutOrder{
-    kFortune, kOppositeNode, kNode, 9, 8, 7, 6, 5, 4, 3, 2, kMoon, kSun, kMCBody, kAscendantBody};
-
-// One printed cell of a body's glyph or label.
-struct Cell {
-    enum class Printer { Glyph, Tens, Units, TensBold, UnitsBold, Sign, Retro } printer;
-    LabelPart part = LabelPart::None;
-    double points = 0;
-    bool bold = false;
-    Colour colour{};
-    Extent extent{};
-    Extent extra{};  // added to the step that reaches this cell
-};
+constexpr double kShrinkStep = 0.85;
+constexpr int kShrinkTries = 8;
+// Outer tier: glyphs hang from kOuterTier, joined to ticks on the zodiac ring. Inner tier: glyphs
+// stand on kInnerTier, joined to ticks on the inner ring (where the aspect lines start). The
+// labels of both lie between, so no leader ever passes another body.
+constexpr double kOuterTickEnd = kOuterRing - kTickLength;
+constexpr double kInnerTickEnd = kInnerRing + kTickLength;
+constexpr double kOuterTier = kOuterTickEnd - kLeaderBand;
+constexpr double kInnerTier = kInnerTickEnd + kLeaderBand;
 
 struct BodyPlace {
     int id = 0;
@@ -40,83 +33,53 @@ struct BodyPlace {
     double offset = 0;      // degrees from the house's first edge where the glyph belongs
     double true_angle = 0;  // screen degrees
     double weight = 1;
-    double half = 0;   // angular half-width of glyph and label, degrees, grows only
-    double angle = 0;  // screen degrees as placed
     SignDegreeMinute pos{};
-    Cell glyph;
-    std::vector<Cell> reading;  // degree tens, units, sign, minute tens, units
     bool retrograde = false;
-    Cell retro;
-    bool left_out = false;
+    std::string label;  // degrees, sign, minutes as one run
+    double glyph_points = 0, label_points = 0, retro_points = 0;
+    Extent glyph{}, label_cell{}, retro_cell{};
+    bool inner = false;  // in the inner tier
+    double angle = 0;    // screen degrees as placed
 };
 
-double Support(Extent e, double theta) {
-    return e.width / 2 * std::abs(CosDeg(theta)) + e.height / 2 * std::abs(SinDeg(theta));
+double Across(double length, double r) {
+    return RadToDeg(std::asin(std::clamp(length / std::max(r, 1.0), 0.0, 1.0)));
 }
 
-// The cells of a body's stack from the glyph inward at theta, and their centre radii.
-struct Stack {
-    std::vector<const Cell*> cells;
-    std::vector<double> radius;
+// The glyph fits in a circle of this radius whatever its angle.
+double GlyphRadius(const BodyPlace& b) {
+    return std::hypot(b.glyph.width, b.glyph.height) / 2;
+}
+double RunLength(const BodyPlace& b) {
+    return b.label_cell.width + (b.retrograde ? b.retro_cell.width : 0);
+}
+double RunThickness(const BodyPlace& b) {
+    return std::max(b.label_cell.height, b.retrograde ? b.retro_cell.height : 0.0);
+}
+double GlyphCentreRadius(const BodyPlace& b) {
+    return b.inner ? kInnerTier + GlyphRadius(b) : kOuterTier - GlyphRadius(b);
+}
+// The radii the label run spans, toward the other tier from the glyph.
+struct Reach {
+    double low = 0, high = 0;
 };
-
-Stack MakeStack(const BodyPlace& b, double theta, bool with_minutes, bool with_retro) {
-    Stack s;
-    s.cells.push_back(&b.glyph);
-    std::vector<const Cell*> label;
-    for (const Cell& c : b.reading)
-        if (with_minutes || (c.part != LabelPart::MinuteTens && c.part != LabelPart::MinuteUnits))
-            label.push_back(&c);
-    if (!LabelReadsInward(theta)) std::reverse(label.begin(), label.end());
-    // The retrograde mark closes the label on the inside, whichever way it reads.
-    if (b.retrograde && with_retro) label.push_back(&b.retro);
-    s.cells.insert(s.cells.end(), label.begin(), label.end());
-    s.radius.push_back(FitInside(b.glyph.extent, theta, kOuterRing - kTickLength - kRingPad));
-    for (std::size_t i = 1; i < s.cells.size(); ++i) {
-        const Cell& prev = *s.cells[i - 1];
-        const Cell& cur = *s.cells[i];
-        s.radius.push_back(s.radius.back() - Support(prev.extent, theta) -
-                           Support(cur.extent, theta) - Support(cur.extra, theta) * 2);
-    }
-    return s;
+Reach RunReach(const BodyPlace& b) {
+    const double from = b.inner ? kInnerTier + 2 * GlyphRadius(b) + kLabelGap
+                                : kOuterTier - 2 * GlyphRadius(b) - kLabelGap;
+    return b.inner ? Reach{from, from + RunLength(b)} : Reach{from - RunLength(b), from};
 }
-
-bool StackFits(const Stack& s, double theta) {
-    return s.radius.back() >= ClearOutside(s.cells.back()->extent, theta, kInnerRing + kRingPad);
+double GlyphHalf(const BodyPlace& b) {
+    return Across(GlyphRadius(b), GlyphCentreRadius(b));
 }
-
-// The full label where it fits between the rings, else without the minutes (and then without
-// the retrograde mark), else the glyph alone.
-Stack BestStack(const BodyPlace& b, double theta) {
-    Stack full = MakeStack(b, theta, true, true);
-    if (StackFits(full, theta)) return full;
-    for (const bool retro : {true, false}) {
-        Stack short_label = MakeStack(b, theta, false, retro);
-        if (StackFits(short_label, theta)) return short_label;
-    }
-    Stack glyph_only;
-    glyph_only.cells = {&b.glyph};
-    glyph_only.radius = {full.radius.front()};
-    return glyph_only;
+double RunHalf(const BodyPlace& b) {
+    return RadToDeg(std::atan2(RunThickness(b) / 2, RunReach(b).low));
+}
+double Nearest(const BodyPlace& b) {
+    return b.inner ? kInnerTier : RunReach(b).low;
 }
 
 Point OnRay(double r, double theta) {
     return {r * CosDeg(theta), r * SinDeg(theta)};
-}
-
-// Largest angle (degrees) between the ray at theta and a corner of any cell of the stack.
-double HalfWidth(const Stack& s, double theta) {
-    double half = 0;
-    for (std::size_t i = 0; i < s.cells.size(); ++i) {
-        const Box box = CentredBox(OnRay(s.radius[i], theta), s.cells[i]->extent);
-        for (const Point corner : {Point{box.x0, box.y0}, Point{box.x0, box.y1},
-                                   Point{box.x1, box.y0}, Point{box.x1, box.y1}}) {
-            double a = RadToDeg(std::atan2(corner.y, corner.x)) - theta;
-            a = std::remainder(a, 360.0);
-            half = std::max(half, std::abs(a));
-        }
-    }
-    return half;
 }
 
 int NextHouse(int house) {
@@ -143,21 +106,15 @@ Sectors HouseSectors(const WheelPaint& p) {
     return s;
 }
 
-Cell MakeCell(WheelPaint& p, Cell::Printer printer, LabelPart part, int size, int colour, bool bold,
-              std::string_view text, Extent extra = {}) {
-    Cell c{printer, part, p.Option(size), bold, p.OptionColour(colour), {}, extra};
-    p.dc.FontSize = c.points;
-    p.dc.FontBold = bold;
-    c.extent = p.dc.Measure(text);
+Extent MeasureAt(WheelPaint& p, double points, std::string_view s) {
+    p.dc.FontSize = points;
     p.dc.FontBold = false;
-    return c;
+    return p.dc.Measure(s);
 }
 
-// The bodies with a house, their true angles and measured cells.
+// The bodies with a house, their true angles and measured glyphs and labels.
 std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
     const WheelStyle& st = p.style();
-    const Extent digit_extra{p.Option(st.digit_extra_width), p.Option(st.digit_extra_height)};
-    const Extent sign_extra{p.Option(st.sign_extra_width), p.Option(st.sign_extra_height)};
     const std::string& retro = p.in.shown.RetroMarksShown;
     std::vector<BodyPlace> bodies;
     for (int id = 1; id <= kBodyCount; ++id) {
@@ -181,35 +138,41 @@ std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
         b.pos = SplitLongitude(L);
         b.retrograde = id <= 10 && static_cast<std::size_t>(id) <= retro.size() &&
                        retro[static_cast<std::size_t>(id) - 1] == 'R';
+        b.label = PositionText(b.pos);
+        b.glyph_points = p.Option(st.glyph_size);
+        b.label_points = p.Option(st.degree_size);
+        b.retro_points = p.Option(st.retro_size);
         bodies.push_back(b);
     }
     // Measured font by font: every change of font costs more than the measuring.
-    using P = Cell::Printer;
+    for (BodyPlace& b : bodies) b.glyph = MeasureAt(p, b.glyph_points, BodyGlyph(b.id));
+    for (BodyPlace& b : bodies) b.label_cell = MeasureAt(p, b.label_points, b.label);
     for (BodyPlace& b : bodies)
-        b.glyph = MakeCell(p, P::Glyph, LabelPart::None, st.glyph_size, st.glyph_colour, false,
-                           std::string(1, BodyCode(b.id)));
-    const Cell degree = MakeCell(p, P::TensBold, LabelPart::DegreeTens, st.degree_size,
-                                 st.degree_colour, true, "0", digit_extra);
-    const Cell minute = MakeCell(p, P::Tens, LabelPart::MinuteTens, st.minute_size,
-                                 st.minute_colour, false, "0", digit_extra);
-    for (BodyPlace& b : bodies) {
-        Cell degree_units = degree, minute_units = minute;
-        degree_units.printer = P::UnitsBold, degree_units.part = LabelPart::DegreeUnits;
-        minute_units.printer = P::Units, minute_units.part = LabelPart::MinuteUnits;
-        b.reading = {degree, degree_units,
-                     MakeCell(p, P::Sign, LabelPart::Sign, st.sign_size, st.sign_colour, false,
-                              std::string(1, SignCode(b.pos.sign)), sign_extra),
-                     minute, minute_units};
-    }
-    for (BodyPlace& b : bodies)
-        if (b.retrograde)
-            b.retro = MakeCell(p, P::Retro, LabelPart::Retrograde, st.retro_size, st.retro_colour,
-                               false, "R");
+        if (b.retrograde) b.retro_cell = MeasureAt(p, b.retro_points, "R");
     return bodies;
 }
 
+// Smaller type for the glyphs and labels of a house with no room: false when it no longer
+// shrinks (the surface's smallest type).
+bool ShrinkLabels(WheelPaint& p, const std::vector<BodyPlace*>& members) {
+    bool shrank = false;
+    const auto shrink = [&](double& points, Extent& cell, std::string_view text) {
+        const Extent smaller = MeasureAt(p, points * kShrinkStep, text);
+        if (smaller.height >= cell.height * 0.99) return;
+        points *= kShrinkStep;
+        cell = smaller;
+        shrank = true;
+    };
+    for (BodyPlace* b : members) {
+        shrink(b->glyph_points, b->glyph, BodyGlyph(b->id));
+        shrink(b->label_points, b->label_cell, b->label);
+        if (b->retrograde) shrink(b->retro_points, b->retro_cell, "R");
+    }
+    return shrank;
+}
+
 // A run of consecutive houses placed together: normally one house; a European house too
-// narrow for its bodies joins its neighbours.
+// narrow for its bodies at the smallest type joins its neighbours.
 struct Segment {
     int first = 1;
     int count = 1;
@@ -219,7 +182,60 @@ bool InSegment(const Segment& seg, int house) {
     return (house - seg.first + 12) % 12 < seg.count;
 }
 
-// Places the bodies of one segment; false when they do not fit.
+// The inner tier's share of a crowded house: its glyphs stand nearer the centre, so it
+// takes fewer of them.
+constexpr double kInnerShare = 0.4;
+
+// Places the members (zodiac order, targets relative to the segment's first edge) inside
+// [0, width], in the outer tier alone or in both; false when they do not fit.
+bool PlaceTiers(const std::vector<BodyPlace*>& m, const std::vector<double>& targets, double width,
+                bool two_tiers) {
+    // Every other body goes inward, as evenly as the tiers' shares ask; the angles never do.
+    double inner_due = 0;
+    for (BodyPlace* b : m) {
+        b->inner = false;
+        if (!two_tiers || b->weight >= kAngleBodyWeight) continue;
+        inner_due += kInnerShare;
+        if (inner_due >= 0.5) b->inner = true, inner_due -= 1;
+    }
+    for (const BodyPlace* b : m) {
+        const Reach r = RunReach(*b);
+        // The label stays clear of the other tier's glyphs and of the inner ring.
+        if (r.low < kInnerRing + 1 || r.high > kOuterRing - 1) return false;
+        if (two_tiers && (b->inner ? r.high > kOuterTier - 2 * GlyphRadius(*b) - kLabelGap
+                                   : r.low < kInnerTier + 2 * GlyphRadius(*b) + kLabelGap))
+            return false;
+    }
+    std::vector<Seat> seats;
+    std::vector<Spacing> spacing;
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        const BodyPlace& a = *m[i];
+        const double half = std::max(GlyphHalf(a), RunHalf(a));
+        // Half a glyph clear of both cusp lines, measured where the body is nearest the centre.
+        const double clear = half + Across(a.glyph.width / 2, Nearest(a));
+        seats.push_back({targets[i], a.weight, clear, width - clear});
+        for (std::size_t j = i + 1; j < m.size(); ++j) {
+            const BodyPlace& b = *m[j];
+            const double pad = Across(kSeatPad, std::min(Nearest(a), Nearest(b)));
+            if (a.inner == b.inner) {
+                spacing.push_back({i, j, half + std::max(GlyphHalf(b), RunHalf(b)) + pad});
+                continue;
+            }
+            // Across the tiers only labels that reach the same radii can meet; end to end on one
+            // ray they would read as one.
+            const Reach ra = RunReach(a), rb = RunReach(b);
+            const double apart = std::max(a.label_cell.height, b.label_cell.height) / 2;
+            if (ra.low < rb.high + apart && rb.low < ra.high + apart)
+                spacing.push_back({i, j, RunHalf(a) + RunHalf(b) + pad});
+        }
+    }
+    const std::vector<double> angles = PlaceRun(seats, spacing);
+    if (angles.empty()) return false;
+    for (std::size_t i = 0; i < m.size(); ++i) m[i]->angle = angles[i];
+    return true;
+}
+
+// Places the bodies of one segment, in one tier when they fit; false when two do not hold them.
 bool PlaceSegment(const Segment& seg, const Sectors& sectors, std::vector<BodyPlace*>& members) {
     std::array<double, 13> before{};  // degrees of the segment before each of its houses
     double width = 0;
@@ -228,160 +244,157 @@ bool PlaceSegment(const Segment& seg, const Sectors& sectors, std::vector<BodyPl
         before[h] = width;
         width += sectors.size[h];
     }
+    const auto target = [&](const BodyPlace* b) { return before[b->house] + b->offset; };
+    // Zodiac order; an angle before any body on the same degree, so it keeps the outer tier.
     std::sort(members.begin(), members.end(), [&](const BodyPlace* a, const BodyPlace* b) {
-        const double ta = before[a->house] + a->offset, tb = before[b->house] + b->offset;
-        return ta != tb ? ta < tb : a->id < b->id;
+        if (target(a) != target(b)) return target(a) < target(b);
+        if (a->weight != b->weight) return a->weight > b->weight;
+        return a->id < b->id;
     });
-    std::vector<Seat> seats;
-    for (const BodyPlace* b : members)
-        seats.push_back({before[b->house] + b->offset, b->weight, b->half});
-    const std::vector<double> angles = PlaceRun(seats, 0, width, kSeatPad);
-    if (angles.empty() && !members.empty()) return false;
-    for (std::size_t i = 0; i < members.size(); ++i)
-        members[i]->angle = Reduce360(sectors.start[seg.first] + angles[i]);
+    if (members.empty()) return true;
+    std::vector<double> targets;
+    for (const BodyPlace* b : members) targets.push_back(target(b));
+    if (!PlaceTiers(members, targets, width, false) && !PlaceTiers(members, targets, width, true))
+        return false;
+    for (BodyPlace* b : members) b->angle = Reduce360(sectors.start[seg.first] + b->angle);
     return true;
 }
 
-double SegmentWidth(const Segment& seg, const Sectors& sectors) {
+// Last resort when the whole wheel as one segment cannot hold them: evenly spread over the
+// segment in both tiers. Drawn crowded rather than not at all.
+void SpreadEvenly(const Segment& seg, const Sectors& sectors, std::vector<BodyPlace*>& members) {
     double width = 0;
     for (int k = 0; k < seg.count; ++k) width += sectors.size[(seg.first - 1 + k) % 12 + 1];
-    return width;
+    const double n = static_cast<double>(members.size());
+    for (std::size_t k = 0; k < members.size(); ++k) {
+        members[k]->inner = k % 2 == 1;
+        members[k]->angle =
+            Reduce360(sectors.start[seg.first] + (static_cast<double>(k) + 0.5) * width / n);
+    }
 }
 
 // A European segment too narrow for its bodies takes in its wider neighbour.
 void JoinWiderNeighbour(std::vector<Segment>& segments, std::size_t s, const Sectors& sectors) {
+    const auto width = [&](const Segment& seg) {
+        double w = 0;
+        for (int k = 0; k < seg.count; ++k) w += sectors.size[(seg.first - 1 + k) % 12 + 1];
+        return w;
+    };
     const std::size_t next = (s + 1) % segments.size();
     const std::size_t prev = (s + segments.size() - 1) % segments.size();
-    const bool with_next =
-        SegmentWidth(segments[next], sectors) >= SegmentWidth(segments[prev], sectors);
+    const bool with_next = width(segments[next]) >= width(segments[prev]);
     const std::size_t earlier = with_next ? s : prev, later = with_next ? next : s;
     segments[earlier].count += segments[later].count;
     segments.erase(segments.begin() + static_cast<long>(later));
 }
 
-// The least needed body of a segment with no room anywhere gives way.
-void LeaveOutLeastNeeded(const std::vector<BodyPlace*>& members) {
-    for (int id : kLeaveOutOrder) {
-        const auto it = std::find_if(members.begin(), members.end(),
-                                     [id](const BodyPlace* b) { return b->id == id; });
-        if (it != members.end()) {
-            (*it)->left_out = true;
-            return;
-        }
-    }
-}
-
-// Angles for every body that fits; the rest are marked left out.
-void PlaceBodies(std::vector<BodyPlace>& bodies, const Sectors& sectors, bool european) {
+// Angles and tiers for every body: each segment as it is, then with smaller labels, then (on
+// the European wheel) together with its neighbours, at last spread evenly.
+void PlaceBodies(WheelPaint& p, std::vector<BodyPlace>& bodies, const Sectors& sectors) {
     std::vector<Segment> segments;
     for (int h = 1; h <= 12; ++h) segments.push_back({h, 1});
-    for (BodyPlace& b : bodies) b.angle = b.true_angle;
-    for (int round = 0; round < kPlacementRounds; ++round) {
-        bool grew = false;
-        for (BodyPlace& b : bodies) {
-            if (b.left_out) continue;
-            const double half = HalfWidth(BestStack(b, b.angle), b.angle);
-            if (half > b.half + 1e-9) {
-                b.half = half;
-                grew = true;
-            }
-        }
-        if (!grew && round > 0) break;
-        for (std::size_t s = 0; s < segments.size(); ++s) {
-            std::vector<BodyPlace*> members;
-            for (BodyPlace& b : bodies)
-                if (!b.left_out && InSegment(segments[s], b.house)) members.push_back(&b);
-            if (PlaceSegment(segments[s], sectors, members)) continue;
-            if (european && segments.size() > 1)
-                JoinWiderNeighbour(segments, s, sectors);
-            else
-                LeaveOutLeastNeeded(members);
+    for (std::size_t s = 0; s < segments.size(); ++s) {
+        std::vector<BodyPlace*> members;
+        for (BodyPlace& b : bodies)
+            if (InSegment(segments[s], b.house)) members.push_back(&b);
+        bool placed = PlaceSegment(segments[s], sectors, members);
+        for (int k = 0; !placed && k < kShrinkTries && ShrinkLabels(p, members); ++k)
+            placed = PlaceSegment(segments[s], sectors, members);
+        if (placed) continue;
+        if (p.EuropeanWithChart() && segments.size() > 1) {
+            JoinWiderNeighbour(segments, s, sectors);
             s = static_cast<std::size_t>(-1);  // start the segments over
+            continue;
         }
+        SpreadEvenly(segments[s], sectors, members);
     }
 }
 
-void PrintCell(WheelPaint& p, const BodyPlace& b, const Cell& c, Point centre, const ItemTag& tag) {
+// The glyph upright on its ray.
+void DrawGlyph(WheelPaint& p, const BodyPlace& b) {
+    const double glyph_angle = b.angle;
+    const Point g = OnRay(GlyphCentreRadius(b), glyph_angle);
     DrawingContext& dc = p.dc;
-    dc.FontSize = c.points;
+    dc.FontSize = b.glyph_points;
     dc.FontBold = false;
-    dc.ForeColor = c.colour;
-    dc.Tag = tag;
-    dc.CurrentX = centre.x - c.extent.width / 2;
-    dc.CurrentY = centre.y + c.extent.height / 2;
-    switch (c.printer) {
-        case Cell::Printer::Glyph:
-            PrintBodyGlyph(p, b.id);
-            break;
-        case Cell::Printer::TensBold:
-            p.work.DigitValue = b.pos.degree;
-            PrintTensBold(p);
-            break;
-        case Cell::Printer::UnitsBold:
-            p.work.DigitValue = b.pos.degree;
-            PrintUnitsBold(p);
-            break;
-        case Cell::Printer::Sign:
-            PrintSignGlyph(p, b.pos.sign);
-            break;
-        case Cell::Printer::Tens:
-            p.work.DigitValue = b.pos.minute;
-            GTENSX(p);
-            break;
-        case Cell::Printer::Units:
-            p.work.DigitValue = b.pos.minute;
-            GUNITS(p);
-            break;
-        case Cell::Printer::Retro:
-            dc.Print("R");
-            break;
-    }
+    dc.ForeColor = p.OptionColour(p.style().glyph_colour);
+    dc.Tag = {ItemKind::Glyph, b.id, b.house, 0, LabelPart::None, b.true_angle, glyph_angle};
+    dc.CurrentX = g.x - b.glyph.width / 2;
+    dc.CurrentY = g.y + b.glyph.height / 2;
+    PrintBodyGlyph(p, b.id);
 }
 
-// Draws the cells of one part (LabelPart::None: the glyph) of a body's stack.
-void DrawPart(WheelPaint& p, const BodyPlace& b, const Stack& stack, LabelPart part) {
-    for (std::size_t i = 0; i < stack.cells.size(); ++i) {
-        const Cell& c = *stack.cells[i];
-        if (c.part != part) continue;
-        const ItemTag tag =
-            part == LabelPart::None
-                ? ItemTag{ItemKind::Glyph, b.id, b.house, 0, part, b.true_angle, b.angle}
-                : ItemTag{ItemKind::Label, b.id, 0, 0, part, 0, 0};
-        PrintCell(p, b, c, OnRay(stack.radius[i], b.angle), tag);
-    }
+// The label run along a ray of its own, or (retrograde) the mark that closes it.
+void DrawLabel(WheelPaint& p, const BodyPlace& b, LabelPart part) {
+    const double turn = LabelTurn(b.angle);
+    const Reach reach = RunReach(b);
+    const Point centre = OnRay((reach.low + reach.high) / 2, b.angle);
+    const Point along{CosDeg(turn), SinDeg(turn)};
+    const bool mark = part == LabelPart::Retrograde;
+    // The run's centre lies between the position and the mark.
+    const double shift = mark ? b.label_cell.width / 2 : b.retrograde ? -b.retro_cell.width / 2 : 0;
+    DrawingContext& dc = p.dc;
+    dc.FontSize = mark ? b.retro_points : b.label_points;
+    dc.ForeColor = p.OptionColour(mark ? p.style().retro_colour : p.style().degree_colour);
+    dc.Tag = {ItemKind::Label, b.id, b.house, 0, part};
+    dc.PrintTurned({centre.x + along.x * shift, centre.y + along.y * shift}, turn,
+                   mark ? std::string("R") : b.label);
 }
 
-// The tick at the true angle, and the leader from it to a glyph that had to move.
-void DrawLeader(WheelPaint& p, const BodyPlace& b, const Stack& stack) {
-    const Point glyph_centre = OnRay(stack.radius[0], b.angle);
-    const Colour colour = b.glyph.colour;
-    const Point tick_end = OnRay(kOuterRing - kTickLength, b.true_angle);
-    p.dc.Line(OnRay(kOuterRing, b.true_angle), tick_end, colour);
-    if (std::abs(std::remainder(b.angle - b.true_angle, 360.0)) > kLeaderThreshold) {
-        const Box g = CentredBox(glyph_centre, b.glyph.extent);
-        const Point near{std::clamp(tick_end.x, g.x0, g.x1), std::clamp(tick_end.y, g.y0, g.y1)};
-        p.dc.Line(tick_end, near, colour);
-        DrawnItem leader;
-        leader.tag = {ItemKind::Leader, b.id, b.house, 0, LabelPart::None, 0, 0};
-        leader.box = {std::min(tick_end.x, near.x), std::min(tick_end.y, near.y),
-                      std::max(tick_end.x, near.x), std::max(tick_end.y, near.y)};
-        p.dc.Record(leader);
+// The tick at the true angle, and the leader from it to a glyph that had to move: through the
+// free band beside the ticks, turning with the wheel, then along the glyph's ray into it. An
+// inner glyph's tick stands on the inner ring.
+void DrawLeader(WheelPaint& p, const BodyPlace& b) {
+    const Colour colour = p.OptionColour(p.style().glyph_colour);
+    const double ring = b.inner ? kInnerRing : kOuterRing;
+    const double tick_end = b.inner ? kInnerTickEnd : kOuterTickEnd;
+    p.dc.Line(OnRay(kOuterRing, b.true_angle), OnRay(kOuterTickEnd, b.true_angle), colour);
+    if (b.inner) p.dc.Line(OnRay(ring, b.true_angle), OnRay(tick_end, b.true_angle), colour);
+    const double moved = std::remainder(b.angle - b.true_angle, 360.0);
+    if (!b.inner && std::abs(moved) <= kLeaderThreshold) return;
+    std::vector<Point> path;
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(moved) / 2)));
+    const double band = b.inner ? kLeaderBand : -kLeaderBand;
+    for (int k = 0; k <= steps; ++k) {
+        const double t = static_cast<double>(k) / steps;
+        path.push_back(OnRay(tick_end + t * band, b.true_angle + t * moved));
     }
+    // Where the ray leaves the glyph's cell.
+    const double c = std::abs(CosDeg(b.angle)), s = std::abs(SinDeg(b.angle));
+    const double exit =
+        std::min(c > 1e-9 ? b.glyph.width / 2 / c : 1e9, s > 1e-9 ? b.glyph.height / 2 / s : 1e9);
+    path.push_back(OnRay(GlyphCentreRadius(b) + (b.inner ? -exit : exit), b.angle));
+    p.dc.Tag = {ItemKind::Leader, b.id, b.house};
+    p.dc.Polyline(path, colour);
 }
 
 }  // namespace
 
-std::vector<double> PlaceRun(const std::vector<Seat>& run, double lo, double hi, double pad) {
+std::vector<double> PlaceRun(const std::vector<Seat>& run, const std::vector<Spacing>& spacing) {
     const std::size_t n = run.size();
     if (n == 0) return {};
-    // With offset(k) the least distance from seat 0 to seat k, z(k) = angle(k) - offset(k) must
-    // not decrease: a bounded isotonic regression, solved by pooling adjacent violators.
+    // offset(k): the least distance from seat 0 to seat k (the longest path through the
+    // spacings, never decreasing). With angle(k) = z(k) + offset(k) every spacing holds as long
+    // as z does not decrease: a bounded isotonic regression, solved by pooling adjacent
+    // violators.
     std::vector<double> offset(n, 0);
-    for (std::size_t k = 1; k < n; ++k)
-        offset[k] = offset[k - 1] + run[k - 1].half + run[k].half + pad;
-    const double z_lo = lo + run[0].half + pad / 2;
-    const double z_hi = hi - run[n - 1].half - pad / 2 - offset[n - 1];
-    if (z_lo > z_hi + 1e-9) return {};
+    std::vector<Spacing> by_end = spacing;
+    std::stable_sort(by_end.begin(), by_end.end(),
+                     [](const Spacing& a, const Spacing& b) { return a.to < b.to; });
+    std::size_t next = 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        offset[k] = offset[k - 1];
+        for (; next < by_end.size() && by_end[next].to == k; ++next)
+            offset[k] = std::max(offset[k], offset[by_end[next].from] + by_end[next].least);
+    }
+    std::vector<double> z_lo(n), z_hi(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        z_lo[k] = std::max(k ? z_lo[k - 1] : -1e300, run[k].lo - offset[k]);
+        const std::size_t r = n - 1 - k;
+        z_hi[r] = std::min(k ? z_hi[r + 1] : 1e300, run[r].hi - offset[r]);
+    }
+    for (std::size_t k = 0; k < n; ++k)
+        if (z_lo[k] > z_hi[k] + 1e-9) return {};
     struct Pool {
         double sum = 0, weight = 0;
         std::size_t count = 0;
@@ -399,49 +412,36 @@ std::vector<double> PlaceRun(const std::vector<Seat>& run, double lo, double hi,
         }
     }
     std::vector<double> angles;
-    for (const Pool& pool : pools) {
-        const double z = std::clamp(pool.Mean(), z_lo, std::max(z_lo, z_hi));
-        for (std::size_t i = 0; i < pool.count; ++i) angles.push_back(z + offset[angles.size()]);
-    }
+    for (const Pool& pool : pools)
+        for (std::size_t i = 0; i < pool.count; ++i) {
+            const std::size_t k = angles.size();
+            angles.push_back(std::clamp(pool.Mean(), z_lo[k], std::max(z_lo[k], z_hi[k])) +
+                             offset[k]);
+        }
     return angles;
 }
 
-bool LabelReadsInward(double theta) {
-    // Reading runs right and down: inward (-cos, -sin) goes with it when sin - cos >= 0.
-    return SinDeg(theta) - CosDeg(theta) >= 0;
-}
-
-const char* BodyCaptionName(int body) {
-    static constexpr std::array<const char*, 16> kNames{
-        "",        "Sun",   "Mercury", "Venus", "Mars",          "Jupiter", "Saturn",    "Uranus",
-        "Neptune", "Pluto", "Moon",    "Node",  "Opposite node", "Fortune", "Ascendant", "MC"};
-    return body >= 1 && body <= 15 ? kNames[static_cast<std::size_t>(body)] : "";
+double LabelTurn(double theta) {
+    const double t = Reduce360(theta);
+    return t > 90 && t <= 270 ? t - 180 : (t > 270 ? t - 360 : t);
 }
 
 void SetupAndDisplayPlanets(WheelPaint& p) {
     WheelWork& w = p.work;
     const Sectors sectors = HouseSectors(p);
     std::vector<BodyPlace> bodies = CollectBodies(p, sectors);
-    PlaceBodies(bodies, sectors, p.EuropeanWithChart());
+    PlaceBodies(p, bodies, sectors);
     for (const BodyPlace& b : bodies) {
         w.BodyTrueAngle[b.id] = b.true_angle;
-        if (b.left_out) {
-            w.LeftOut.push_back(b.id);
-            continue;
-        }
         w.BodyDisplayAngle[b.id] = b.angle;
         w.BodyDrawn[b.id] = true;
     }
-    // Part by part over all bodies, so the font changes a few times rather than at every cell.
-    std::vector<Stack> stacks;
-    for (const BodyPlace& b : bodies) stacks.push_back(BestStack(b, b.angle));
-    for (const LabelPart part :
-         {LabelPart::None, LabelPart::DegreeTens, LabelPart::DegreeUnits, LabelPart::Sign,
-          LabelPart::MinuteTens, LabelPart::MinuteUnits, LabelPart::Retrograde})
-        for (std::size_t i = 0; i < bodies.size(); ++i)
-            if (!bodies[i].left_out) DrawPart(p, bodies[i], stacks[i], part);
-    for (std::size_t i = 0; i < bodies.size(); ++i)
-        if (!bodies[i].left_out) DrawLeader(p, bodies[i], stacks[i]);
+    // Kind by kind, so the font changes a few times rather than at every body.
+    for (const BodyPlace& b : bodies) DrawGlyph(p, b);
+    for (const BodyPlace& b : bodies) DrawLabel(p, b, LabelPart::Position);
+    for (const BodyPlace& b : bodies)
+        if (b.retrograde) DrawLabel(p, b, LabelPart::Retrograde);
+    for (const BodyPlace& b : bodies) DrawLeader(p, b);
     p.dc.FontBold = false;
     p.dc.Tag = {};
 }

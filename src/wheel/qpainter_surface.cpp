@@ -1,11 +1,13 @@
 #include "wheel/qpainter_surface.h"
 
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <QPen>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 
+#include "astro/bodies.h"
 #include "wheel/glyph_codes.h"
 
 namespace orvantis {
@@ -15,12 +17,20 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// No text smaller than this many device pixels: minute digits stay legible in a small window.
-constexpr double kMinimumTextPixels = 10;
+// No text smaller than this many device pixels: the labels of a crowded house in a small window
+// shrink no further.
+constexpr double kMinimumTextPixels = 8;
 constexpr double kMinimumPoints = 1;   // an options file without sizes still draws
 constexpr double kTextContrast = 4.5;  // WCAG 2 minimum for text
 constexpr double kLineContrast = 3.0;  // WCAG 2 minimum for graphics
 constexpr Colour kWhite{255, 255, 255};
+// The glyph font's "AC" and "MC": DejaVu Sans Bold letters at 72 % of their height and 55 % of
+// their width, centred on the middle of the cap height (0.729 em), so their baseline stands
+// this many ems above the line's.
+constexpr double kAngleLetterHeight = 0.72;
+constexpr double kAngleLetterWidth = 0.55;
+constexpr double kAngleLetterRise = 0.729 / 2 * (1 - kAngleLetterHeight);
+constexpr int kConjunctionKind = 2;
 
 double RelativeLuminance(Colour c) {
     auto linear = [](std::uint8_t channel) {
@@ -124,16 +134,62 @@ void QPainterSurface::SetFont(const FontSpec& f) {
 void QPainterSurface::Text(Point at, std::string_view s, Colour c) {
     painter_.setPen(Ink(c, kTextContrast));
     const QPointF top_left = Map(at);
+    const char code = s.size() == 1 ? s[0] : '\0';
+    if (outlines_ && static_cast<unsigned char>(code) >=
+                         static_cast<unsigned char>(AspectCode(kConjunctionKind))) {
+        const QPointF baseline(top_left.x(), top_left.y() + metrics_.ascent());
+        const double em = font_.pixelSize() > 0
+                              ? font_.pixelSize()
+                              : font_.pointSizeF() * painter_.device()->logicalDpiY() / 72.0;
+        if (code == BodyCode(kAscendantBody) || code == BodyCode(kMCBody)) {
+            // The font's own letters: bold, 72 % high and 55 % wide, centred on the cap height.
+            QFont letters(QStringLiteral("DejaVu Sans"));
+            letters.setBold(true);
+            letters.setPixelSize(
+                std::max(1, static_cast<int>(std::lround(em * kAngleLetterHeight))));
+            const QString text =
+                code == BodyCode(kAscendantBody) ? QStringLiteral("AC") : QStringLiteral("MC");
+            const double squeeze = kAngleLetterWidth / kAngleLetterHeight;
+            const double width = QFontMetricsF(letters, painter_.device()).horizontalAdvance(text);
+            const double advance = metrics_.horizontalAdvance(GlyphFontText(s));
+            painter_.save();
+            painter_.setFont(letters);
+            painter_.translate(baseline.x() + (advance - width * squeeze) / 2,
+                               baseline.y() - kAngleLetterRise * em);
+            painter_.scale(squeeze, 1);
+            painter_.drawText(QPointF(0, 0), text);
+            painter_.restore();
+            return;
+        }
+        QPainterPath outline;
+        outline.addText(baseline, font_, GlyphFontText(s));
+        painter_.fillPath(outline, Ink(c, kTextContrast));
+        return;
+    }
     painter_.drawText(QPointF(top_left.x(), top_left.y() + metrics_.ascent()), GlyphFontText(s));
+}
+
+void QPainterSurface::TurnedText(Point centre, double turn, std::string_view s, Colour c) {
+    painter_.setPen(Ink(c, kTextContrast));
+    const QString text = GlyphFontText(s);
+    painter_.save();
+    painter_.translate(Map(centre));
+    painter_.rotate(-turn);  // counterclockwise with y up is clockwise-negative on the device
+    painter_.drawText(
+        QPointF(-metrics_.horizontalAdvance(text) / 2, -metrics_.height() / 2 + metrics_.ascent()),
+        text);
+    painter_.restore();
 }
 
 Extent QPainterSurface::TextExtent(std::string_view s) const {
     return {metrics_.horizontalAdvance(GlyphFontText(s)) / unit_, metrics_.height() / unit_};
 }
 
-WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in) {
+WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in,
+                       bool glyph_outlines) {
     const UserScale scale = WheelUserScale(in, {target.width(), target.height()});
     QPainterSurface surface(painter, target, scale);
+    surface.SetGlyphOutlines(glyph_outlines);
     surface.SetOnPaper(in.style.PrinterOutput || in.style.MonochromeDrawing);
     // The window's font sizes are designed for the 1024 x 768 preset (1024 pixels across 608
     // units); in a smaller or larger window the text grows and shrinks with the wheel, so the

@@ -27,8 +27,13 @@ public:
     void Circle(Point centre, double radius, Colour c) override;
     void SetFont(const FontSpec& f) override;
     void Text(Point at, std::string_view s, Colour c) override;
+    void TurnedText(Point centre, double turn, std::string_view s, Colour c) override;
     Extent TextExtent(std::string_view s) const override;
 
+    // Single glyphs (signs, bodies, aspects) drawn as filled outlines, the Ascendant and MC as
+    // the plain letters "AC" and "MC": a drawing that needs no glyph font to be read (an SVG).
+    // Off unless set.
+    void SetGlyphOutlines(bool outlines) { outlines_ = outlines; }
     // Every font size is multiplied by this (1 unless set).
     void SetFontScale(double scale) { font_scale_ = scale; }
     // Every line width is multiplied by this (1 unless set).
@@ -55,6 +60,7 @@ private:
     double font_scale_ = 1;
     double line_scale_ = 1;
     bool on_paper_ = false;
+    bool outlines_ = false;
     QFont font_;
     QFontMetricsF metrics_;
 };
@@ -69,8 +75,9 @@ Colour DarkenedForWhite(Colour c, double ratio);
 // GlyphCodePoint.
 QString GlyphFontText(std::string_view codes);
 
-// The whole paint cycle on a painter: scale, surface, context and paint in one call. Returns
-// the working tables (BodyDisplayAngle for the aspect lines and the aspect window).
-WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in);
+// The whole paint cycle on a painter: scale, surface, context and paint in one call (glyphs as
+// outlines when asked, see SetGlyphOutlines). Returns the working tables.
+WheelWork PaintWheelOn(QPainter& painter, const QRectF& target, const WheelInputs& in,
+                       bool glyph_outlines = false);
 
 }  // namespace orvantis

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "astro/angles.h"
+
 namespace orvantis {
 
 Colour PaletteColour(double n) {
@@ -71,7 +73,42 @@ void DrawingContext::KeepCell(std::string_view s, Extent e) {
     const double down = scale_.top > scale_.bottom ? -e.height : e.height;
     Box box{CurrentX, CurrentY + std::min(0.0, down), CurrentX + e.width,
             CurrentY + std::max(0.0, down)};
-    Drawn.push_back({Tag, box, FontSize});
+    DrawnItem item;
+    item.tag = Tag, item.box = box, item.points = FontSize, item.text = std::string(s);
+    item.centre = {(box.x0 + box.x1) / 2, (box.y0 + box.y1) / 2};
+    item.cell = e;
+    Drawn.push_back(std::move(item));
+}
+
+void DrawingContext::PrintTurned(Point centre, double turn, std::string_view s) {
+    if (s.empty()) return;
+    ApplyFont();
+    surface_.TurnedText(centre, turn, s, ForeColor);
+    const Extent e = surface_.TextExtent(s);
+    const double c = std::abs(CosDeg(turn));
+    const double n = std::abs(SinDeg(turn));
+    const double half_w = (e.width * c + e.height * n) / 2,
+                 half_h = (e.width * n + e.height * c) / 2;
+    DrawnItem item;
+    item.tag = Tag, item.points = FontSize, item.text = std::string(s);
+    item.box = {centre.x - half_w, centre.y - half_h, centre.x + half_w, centre.y + half_h};
+    item.centre = centre;
+    item.cell = e;
+    item.turn = turn;
+    Drawn.push_back(std::move(item));
+}
+
+void DrawingContext::Polyline(const std::vector<Point>& path, Colour c) {
+    if (path.size() < 2) return;
+    DrawnItem item;
+    item.tag = Tag, item.box = {path[0].x, path[0].y, path[0].x, path[0].y};
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        surface_.Line(path[i - 1], path[i], c);
+        item.box = {std::min(item.box.x0, path[i].x), std::min(item.box.y0, path[i].y),
+                    std::max(item.box.x1, path[i].x), std::max(item.box.y1, path[i].y)};
+    }
+    item.path = path;
+    Drawn.push_back(std::move(item));
 }
 
 Extent DrawingContext::Measure(std::string_view s) {
@@ -117,6 +154,8 @@ std::string_view ItemKindName(ItemKind kind) {
             return "caption";
         case ItemKind::Leader:
             return "leader";
+        case ItemKind::AspectLine:
+            return "aspect_line";
     }
     return "";
 }

@@ -22,17 +22,6 @@ struct Colour {
     friend bool operator==(const Colour&, const Colour&) = default;
 };
 
-struct Point {
-    double x = 0;
-    double y = 0;
-};
-
-// Width and height of a text cell in user units, both >= 0 whatever the direction of the axes.
-struct Extent {
-    double width = 0;
-    double height = 0;
-};
-
 struct FontSpec {
     std::string face = "QUERNA";
     double points = 10;  // typographic points (1/72 inch)
@@ -58,6 +47,9 @@ public:
     virtual void SetFont(const FontSpec& f) = 0;
     // Prints s with the TOP-LEFT corner of its text cell at `at`.
     virtual void Text(Point at, std::string_view s, Colour c) = 0;
+    // Prints s with the centre of its text cell at `centre` and its baseline turned `turn`
+    // degrees counterclockwise (y up).
+    virtual void TurnedText(Point centre, double turn, std::string_view s, Colour c) = 0;
     // The cell of s in the current font (full line height, advance width), user units.
     virtual Extent TextExtent(std::string_view s) const = 0;
 };
@@ -98,6 +90,12 @@ public:
     std::vector<DrawnItem> Drawn;
     // Keeps an item that is not a print (a leader line).
     void Record(const DrawnItem& item) { Drawn.push_back(item); }
+    // Draws the polyline through `path` and keeps it as an item with the current Tag.
+    void Polyline(const std::vector<Point>& path, Colour c);
+
+    // Prints s with its cell centred at `centre`, its baseline turned `turn` degrees
+    // counterclockwise, in ForeColor; kept in Drawn with its turned cell.
+    void PrintTurned(Point centre, double turn, std::string_view s);
 
     // Print s; — prints at the current position and advances CurrentX by the width of s.
     void Print(std::string_view s);

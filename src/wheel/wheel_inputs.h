@@ -72,8 +72,8 @@ struct WheelInputs {
     WheelStyle style{};
 
     // Run by the paint after the bodies when kOptionAspectLines is 1: the aspect lines inside the
-    // inner ring joining the bodies where their glyphs were drawn. Empty: no aspect lines.
-    std::function<void(DrawingContext&, const BodyAngles& BodyDisplayAngle)> draw_aspect_lines{};
+    // inner ring joining the bodies' true angles (their ticks). Empty: no aspect lines.
+    std::function<void(DrawingContext&, const BodyAngles& BodyTrueAngle)> draw_aspect_lines{};
     // Last step of the printed page, run when kOptionPrintGrid is not 0: the aspect grid below the
     // wheel. Empty: no grid.
     std::function<void(DrawingContext&)> print_aspect_grid{};

@@ -12,14 +12,11 @@
 namespace orvantis {
 
 struct WheelWork {
-    // Digit printers.
-    double DigitValue = 0;
-
-    // Body placement, 1-based: where each glyph belongs and where it was drawn (screen degrees).
-    std::array<double, 16> BodyTrueAngle{};
+    // Body placement, 1-based: where each glyph belongs (its tick) and where it was drawn
+    // (screen degrees).
+    BodyAngles BodyTrueAngle{};
     BodyAngles BodyDisplayAngle{};
-    std::array<bool, 16> BodyDrawn{};  // false for a body without a house or left out
-    std::vector<int> LeftOut;          // bodies a crowded house could not hold, named in a caption
+    std::array<bool, 16> BodyDrawn{};  // false for a body without a house (no chart yet)
 
     // Boxes of the cusp labels and intercepted signs outside the outer ring.
     std::vector<Box> OutsideTaken;

@@ -35,7 +35,7 @@ struct Scene {
         const double L[] = {0, 0, 150, 205, 206.5, 181, 301, 30, 45, 338, 60};
         for (std::size_t i = 1; i <= 10; ++i) {
             longitude[i] = L[i];
-            display[i] = L[i] + 7;  // where the glyphs were drawn, not where the bodies are
+            display[i] = L[i] + 7;  // the screen angles of their ticks
         }
         // Bodies 11..15 exactly opposite the Sun and each other: no line of theirs is drawn.
         for (std::size_t i = 11; i <= 15; ++i) longitude[i] = 180, display[i] = 500;
@@ -50,7 +50,7 @@ struct Scene {
     }
 };
 
-// The body whose glyph is drawn at the end point p, at radius 120: 0 for none.
+// The body whose tick the end point p (radius 120) lies under: 0 for none.
 int BodyAt(Point p, const Scene& s) {
     for (int i = 1; i <= 10; ++i) {
         const double angle = Reduce360(std::atan2(p.y, p.x) * 180 / kPi);
@@ -95,7 +95,7 @@ TEST(DrawAspectLines, EachMajorAspectOnceWithItsGlyphCentredInTheGroupColour) {
             const auto& line = surface.lines[n];
             const auto& text = surface.texts[n];
             const auto pair = PairOf(line, s);
-            ASSERT_NE(pair.first, 0) << "a line not ending at a drawn glyph";
+            ASSERT_NE(pair.first, 0) << "a line not ending at a tick";
             EXPECT_EQ(drawn.count(pair), 0u) << "drawn twice";
             // The glyph is the only text of its line: one character, kind + 159.
             const int kind = drawn[pair] = static_cast<unsigned char>(text.text.at(0)) - 159;

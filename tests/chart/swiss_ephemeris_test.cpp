@@ -1,6 +1,6 @@
 // Independent check against Swiss Ephemeris (test only; the program never links it).
-// The house formulas against swe_houses_armc fed OUR sidereal angle and obliquity, below 50° of
-// latitude; measured over 20 000 moments: Placidus 0.009' (its ten fixed iterations), Campanus
+// The house formulas against swe_houses_armc fed OUR sidereal angle and obliquity, below 66° of
+// latitude (where ten fixed Placidus steps were 19' off); measured over 20 000 moments: Campanus
 // 0.0002' (its 60.000001°), the rest and the angles below 0.0001'; held to 0.1'. The time step
 // against the mean sidereal time (swe_sidtime0 without nutation) and mean obliquity (SE_ECL_NUT),
 // and the MC and Ascendant against swe_houses, whose true equinox (nutation) moves the MC up to a
@@ -23,7 +23,7 @@ using testing_support::ArcDistance;
 
 constexpr int kMoments = 4000;
 
-// For random civil moments and places (years 1900 to 2100, zone 0, latitudes below 50°): the
+// For random civil moments and places (years 1900 to 2100, zone 0, latitudes below 66°): the
 // house formulas fed the same sidereal angle and obliquity, then the time step itself.
 TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
     // Our letter and the library's: Meridian is its axial rotation system, Morinus its 'M'.
@@ -39,7 +39,7 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
     for (int i = 0; i < kMoments; ++i) {
         ChartMoment m{day(random), month(random), year(random),
                       static_cast<float>(hour(random) + sixty(random) / 100.0), coin(random) == 1};
-        m.longitude = signed_dmm(180), m.latitude = signed_dmm(50);
+        m.longitude = signed_dmm(180), m.latitude = signed_dmm(66);
         const TimeAndAngles c = ComputeTimeAndAngles(m);
         ASSERT_EQ(c.status, ComputeStatus::kOk);
         const double latitude = RadToDeg(c.LatRadians);
@@ -68,7 +68,8 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
         const double east = -(m.longitude < 0 ? -1 : 1) * DmmToDecimal(std::fabs(m.longitude));
         swe_houses(jd_ut, latitude, east, 'P', cusps, ascmc);
         EXPECT_LT(ArcDistance(c.MC, ascmc[1]) * 60, 0.5);
-        EXPECT_LT(ArcDistance(c.Ascendant, ascmc[0]) * 60, 1.0);
+        // Nutation moves the Ascendant more the higher the latitude.
+        EXPECT_LT(ArcDistance(c.Ascendant, ascmc[0]) * 60, std::fabs(latitude) < 50 ? 1.0 : 3.0);
     }
 }
 

@@ -19,7 +19,7 @@ fail() {
 }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-stray=$(cd "$prefix" && find . -type f | grep -Ev '^\./bin/orvantis(-chart)?$|^\./share/(orvantis|applications|metainfo|icons/hicolor/scalable/apps|man/man1)/' || true)
+stray=$(cd "$prefix" && find . -type f | grep -Ev '^\./bin/orvantis(-chart(-images)?)?$|^\./share/(orvantis|applications|metainfo|icons/hicolor/scalable/apps|man/man1)/' || true)
 [ -z "$stray" ] || fail "installed outside its folders: $stray"
 
 snapshot() { (cd "$prefix" && find . -printf '%p %s %m %T@\n' | sort); }

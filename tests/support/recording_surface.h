@@ -43,6 +43,10 @@ public:
         calls.push_back("Text " + Xy(at) + " " + Codes(s) + " " + Hex(c));
         texts.push_back({at, std::string(s), c, font});
     }
+    void TurnedText(Point centre, double turn, std::string_view s, Colour c) override {
+        calls.push_back("Turned " + Xy(centre) + " " + Num(turn) + " " + Codes(s) + " " + Hex(c));
+        texts.push_back({centre, std::string(s), c, font});
+    }
     Extent TextExtent(std::string_view s) const override {
         return {kCharWidth * static_cast<double>(s.size()), kCharHeight};
     }

@@ -8,9 +8,14 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include "aspects/wheel_aspects.h"
 #include "support/wheel_fixture.h"
 #include "wheel/printed_page.h"
+#include "wheel/wheel_svg.h"
 
 namespace orvantis {
 namespace {
@@ -95,6 +100,51 @@ TEST(PrintedPage, HalfPageFillsTheUpperHalf) {
     const QRect ink = Ink(page);
     EXPECT_TRUE(ink.top() < 20 && ink.width() > 150 && ink.bottom() <= 297 / 2)
         << ink.top() << " " << ink.width() << " " << ink.bottom();
+}
+
+// The SVG needs no font of ours: rasterised by librsvg it shows what the PNG shows, but for a
+// little anti-aliasing, and it holds no private-use character a browser would draw as a box.
+TEST(WheelSvg, RasterisedByLibrsvgItLooksLikeThePng) {
+    const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (rsvg.isEmpty()) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
+    ASSERT_GE(QFontDatabase::addApplicationFont(ORVANTIS_BUILD_DIR "/querna.ttf"), 0);
+    OptionValues options = test::ShippedOptions();
+    options[kOptionAspectLines] = 1;
+    ElectionData when;  // 5 February 1962 at Greenwich: seven bodies in Aquarius
+    when.ElectYear = 1962, when.ElectMonth = 2, when.ElectDay = 5, when.ElectLatDeg = 51;
+    test::WheelChart w;
+    ASSERT_TRUE(test::RealChart(when, 'P', options, w));
+    const DrawingTables tables = BuiltInDrawingTables();
+    const OrbValues orbs{};
+    const WheelInputs in =
+        AssembleWheelInputs(w.chart, w.shown, options, tables, orbs, 304, 1, WindowWheelStyle());
+    const QSize size(1024, 768);
+    QImage png = White(size.width(), size.height());
+    {
+        QPainter painter(&png);
+        PaintWheelOn(painter, QRectF(QPointF(0, 0), QSizeF(size)), in);
+    }
+    const QByteArray svg = WheelSvg(in, size);
+    EXPECT_FALSE(svg.contains("font-family=\"QUERNA\"")) << "a family without fallbacks";
+    for (const QChar c : QString::fromUtf8(svg))
+        ASSERT_FALSE(c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF) << int(c.unicode());
+    QTemporaryDir dir;
+    QFile file(dir.filePath("wheel.svg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
+    file.close();
+    ASSERT_EQ(
+        QProcess::execute(rsvg, {"-b", "white", "-o", dir.filePath("wheel.png"), file.fileName()}),
+        0);
+    const QImage drawn = QImage(dir.filePath("wheel.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(drawn.size(), size);
+    int differing = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb a = png.pixel(x, y), b = drawn.pixel(x, y);
+            differing += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                   std::abs(qBlue(a) - qBlue(b))}) > 64;
+        }
+    EXPECT_LT(differing, size.width() * size.height() / 100);
 }
 
 }  // namespace
