@@ -5,6 +5,7 @@
 #include "settings/option_lines.h"
 
 namespace orvantis {
+
 EphemerisChoice EphemerisOf(const OptionValues& options) {
     return options[kOptionEphemeris] == 1 ? EphemerisChoice::kPrecise : EphemerisChoice::kBuiltin;
 }

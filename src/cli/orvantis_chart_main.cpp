@@ -101,8 +101,18 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     }
     if (!CheckHomeData(options, notifier)) return kRefused;
     const auto& request = std::get<EventsRequest>(read);
-    const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
-                                   EventSettingsFromOptions(options), request.kinds);
+    const EventSettings settings = EventSettingsFromOptions(options);
+    const auto to = request.from + std::chrono::days{request.days};
+    if (settings.ephemeris == EphemerisChoice::kPrecise) {
+        const auto year_of = [](std::chrono::sys_seconds t) {
+            return static_cast<int>(
+                std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(t)}.year());
+        };
+        if (const auto warning =
+                RangeWarning(settings.ephemeris, year_of(request.from), year_of(to)))
+            std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
+    }
+    const auto events = FindEvents(request.from, to, settings, request.kinds);
     const std::string text =
         command.json ? EventsJson(events, zone_at) : EventsTable(events, zone_at);
     std::fputs(text.c_str(), stdout);
@@ -213,6 +223,12 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
 
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+    // The built-in series' own range is warned about with the chart's other warnings.
+    if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
+        if (const auto warning =
+                RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear))
+            std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
+    }
 
     std::vector<AspectEntry> aspects;
     if (command.aspects) {
