@@ -14,9 +14,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries the programs link are found by dpkg-shlibdeps; Qt's plugins are loaded at run
-# time, so the SVG one (the window icon) is named here, with the fonts of the window's texts.
+# time, so the SVG one (the window icon) and the SQLite one (the chart library) are named here,
+# with the fonts of the window's texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libnova (the precise ephemeris) is found by dpkg-shlibdeps too; named so the dependency is
 # plain to read.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-dejavu-core, libnova-0.16-0")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, libqt6sql6-sqlite, libgeonames0, fonts-dejavu-core, libnova-0.16-0")
 include(CPack)

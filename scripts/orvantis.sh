@@ -22,6 +22,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     libswe-dev libnova-dev
+    libgeonames-dev libgeonames0 libqt6sql6-sqlite
     python3 python3-fonttools fonts-dejavu-core
     xvfb xauth
     tzdata

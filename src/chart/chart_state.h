@@ -108,6 +108,7 @@ struct ElectionData {
     std::int16_t ElectWest = 1;  // 1 west, 0 east
     std::int16_t ElectLatDeg = 0, ElectLatMin = 0;
     std::int16_t ElectSouth = 0;  // 1 south, 0 north
+    std::string ElectPlace;       // UTF-8: the place chosen by name; "" for typed coordinates
 };
 
 }  // namespace orvantis

@@ -202,6 +202,31 @@ std::vector<ChartOption> ChartOptions() {
          "LIST",
          "ingress,station,aspect,phase,void,angle (default: all)",
          Text(&ChartCommand::kinds)},
+        {{"place"},
+         "NAME",
+         "the place of an election chart by name (\"London, Ontario\"): its longitude, latitude "
+         "and zone",
+         Text(&ChartCommand::place)},
+        {{"places"},
+         "QUERY",
+         "list the places of the atlas that match (with --json as a JSON array)",
+         Text(&ChartCommand::places)},
+        {{"chart"},
+         "NAME",
+         "the chart saved under NAME in the chart library",
+         Text(&ChartCommand::chart)},
+        {{"charts"},
+         "",
+         "list the chart library (with --json as a JSON array)",
+         Switch(&ChartCommand::charts)},
+        {{"import"},
+         "FILE.aaf",
+         "add the charts of an AAF file to the chart library",
+         Text(&ChartCommand::import_file)},
+        {{"export"},
+         "FILE.aaf",
+         "write the chart library (or the --chart) as an AAF file",
+         Text(&ChartCommand::export_file)},
         {{"frames"},
          "N",
          "write N frames of an animation with --png PATTERN%04d.png, 1 to 100000",
@@ -230,6 +255,22 @@ QString Bytes(const std::string& text) {
 }
 std::string Bytes(const QString& text) {
     return text.toLatin1().toStdString();
+}
+
+// The places and library options against the rest: what cannot go together.
+std::optional<std::string> LibraryOptionsRefusal(const ChartCommand& c) {
+    if (c.place && !c.date)
+        return "--place names the place of an election chart: give --date and --time too";
+    if (c.place && (c.longitude || c.latitude || c.zone || c.tz))
+        return "--place sets --long, --lat and --tz: give one or the other";
+    if (c.chart && (c.date || c.place || c.events))
+        return "--chart computes a saved chart: no --date, --time, --place or --events";
+    const int listings =
+        (c.places ? 1 : 0) + (c.charts ? 1 : 0) + (c.import_file ? 1 : 0) + (c.export_file ? 1 : 0);
+    if (listings > 1) return "give one of --places, --charts, --import and --export";
+    if (c.chart && (c.places || c.charts || c.import_file))
+        return "--chart goes with the chart options or --export";
+    return std::nullopt;
 }
 
 std::string Synopsis(const ChartOption& option) {
@@ -304,6 +345,7 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (c.events && (c.date || c.aspects || c.png || c.pdf))
         return UsageError{
             "--events lists events from the home place: no --date, --aspects, --png or --pdf"};
+    if (auto refusal = LibraryOptionsRefusal(c)) return UsageError{std::move(*refusal)};
     return c;
 }
 

@@ -44,6 +44,9 @@ struct ChartCommand {
     // The events of the sky instead of a chart (see cli/events_command.h).
     bool events = false;
     std::optional<std::string> from, days, kinds;
+    // Places and the chart library (see cli/library_command.h).
+    std::optional<std::string> place, places, chart, import_file, export_file;
+    bool charts = false;
     // An animation's frames (see cli/chart_frames.h), and what to tell on standard error.
     std::optional<int> frames;
     std::optional<TravelStep> step;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "cli/chart_command.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
+#include "cli/library_command.h"
 #include "files/data_folders.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -150,6 +152,11 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
     const QString given = QtPath(command.data_dir);
     const DataFolders folders =
         given.isEmpty() ? SystemDataFolders(QtPath(ProgramDirectory())) : DataFolders{given, given};
+    // The atlas and the chart library.
+    const std::unique_ptr<PlaceLookup> places =
+        command.place || command.places ? SystemPlaceLookup() : nullptr;
+    if (const auto status = RunLibraryCommand(command, folders, places.get())) return *status;
+    if (const auto status = ApplyPlace(command, places.get())) return *status;
     if (const auto problem = SeedSettings(folders)) StderrNotifier().Notify(*problem);
     const std::filesystem::path data_dir = StdPath(folders.settings);
     const auto options_text = ReadTextFile(data_dir / kOptionsFileName);
@@ -186,10 +193,15 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
     request.house_system =
         command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    request.running = !command.date.has_value();
+    request.running = !command.date && !command.chart;
     if (home_zone) request.home_zone = {home_zone->Name(), home_zone->HoursAt(request.now)};
 
     ElectionData election;
+    if (command.chart) {
+        auto saved = SavedChartElection(*command.chart, folders, notifier);
+        if (const int* status = std::get_if<int>(&saved)) return *status;
+        election = std::get<ElectionData>(saved);
+    }
     if (command.date) {
         const auto entry =
             BuildElectionEntry(command, options, home_zone ? home_zone->Name() : std::string());

@@ -68,7 +68,7 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpSelect", "SELECT.HLP"},      {"mnuHelpEvents", "EVENTS.HLP"},
     {"mnuHelpAboutWindow", "ABOUT.HLP"},  {"mnuHelpHints", "HINTS.HLP"},
     {"mnuShortcutKeys", "SHORTCUT.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
-    {"mnuHelpRevisions", "REVISION.HLP"},
+    {"mnuHelpRevisions", "REVISION.HLP"}, {"chartsHelpAction", "CHARTS.HLP"},
 };
 
 }  // namespace
@@ -219,6 +219,9 @@ void MainWindow::createActions() {
     european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    on("chartsAction", &MainWindow::onCharts);
+    on("saveChartAction", &MainWindow::onSaveChart);
+    on("homePlaceAction", &MainWindow::onHomePlace);
     QAction* time_bar_item = item("mnuViewTimeBar");
     time_bar_item->setCheckable(true);
     connect(time_bar_item, &QAction::toggled, time_bar_, &QWidget::setVisible);
@@ -352,6 +355,8 @@ void MainWindow::mnuElectionsData_Click() {
     ElectionWindow window(
         election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
         [this] { running_item_->setChecked(false); }, this);
+    window.SetPlaces(Places());
+    window.SetChartSaving([this](const ElectionData& e) { SaveChart(e); });
     window.exec();
     if (window.InputAccepted()) RecomputeSequence();
 }

@@ -15,6 +15,8 @@
 #include "chart/chart_state.h"
 #include "chart/problem.h"
 #include "files/data_folders.h"
+#include "library/chart_library.h"
+#include "places/place_lookup.h"
 #include "settings/option_values.h"
 #include "settings/regional_formats.h"
 #include "shell/clock.h"
@@ -121,6 +123,14 @@ private:
     // The user's file of that name, in the settings folder.
     QString DataPath(const char* file_name) const;
     bool WriteSettingsIniFile();
+    // The atlas and the chart library (main_window_library.cpp).
+    void onCharts();
+    void onSaveChart();
+    void onHomePlace();
+    void SaveChart(const ElectionData& election);
+    void OpenChart(const ChartRecord& chart);
+    ChartLibrary* Library();
+    const PlaceLookup* Places();
 
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
@@ -158,6 +168,8 @@ private:
     QAction* running_item_ = nullptr;
     QAction* american_item_ = nullptr;
     QAction* european_item_ = nullptr;
+    std::unique_ptr<PlaceLookup> places_;    // opened when first needed
+    std::unique_ptr<ChartLibrary> library_;  // likewise
 };
 
 }  // namespace orvantis

@@ -5,7 +5,12 @@
 namespace orvantis {
 namespace {
 
-const MenuCommand kFile[] = {{"mnuFileExit", "E&xit", Qt::Key_F12}};
+const MenuCommand kFile[] = {
+    {"chartsAction", "&Charts...", Qt::CTRL | Qt::Key_O},
+    {"saveChartAction", "&Save chart...", Qt::CTRL | Qt::Key_S},
+    {"chartsSeparator", "-"},
+    {"mnuFileExit", "E&xit", Qt::Key_F12},
+};
 const MenuCommand kHouse[] = {
     {"mnuHousePlacidus", "&Placidus", Qt::CTRL | Qt::Key_F2},
     {"mnuHouseRegiomontanus", "&Regiomontanus", Qt::CTRL | Qt::Key_F3},
@@ -41,6 +46,7 @@ const MenuCommand kOptions[] = {
     {"mnuCTAmerican", "&American", Qt::Key_F7},
     {"mnuCTEuropean", "&European", Qt::Key_F8},
     {"mnuOptionsOptions", "Optio&ns", Qt::SHIFT | Qt::Key_F2},
+    {"homePlaceAction", "&Home place..."},
 };
 const MenuCommand kView[] = {{"mnuViewTimeBar", "&Time bar"}};
 const MenuCommand kHelp[] = {
@@ -49,6 +55,7 @@ const MenuCommand kHelp[] = {
     {"mnuHelpOptions", "&Options Window"},
     {"mnuHelpSelect", "&Select A File Window"},
     {"mnuHelpEvents", "&Events Window"},
+    {"chartsHelpAction", "&Charts Window"},
     {"mnuHelpAboutWindow", "A&bout Window"},
     {"mnuSplit2", "-"},
     {"mnuHelpHints", "&Hints"},

@@ -24,6 +24,7 @@
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "windows/busy_pointer.h"
+#include "windows/place_field.h"
 
 namespace orvantis {
 namespace {
@@ -167,6 +168,38 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     connect(new_angles_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(mc_forward_button_, &QPushButton::clicked, this, [this] { StepMC(+1); });
     connect(mc_back_button_, &QPushButton::clicked, this, [this] { StepMC(-1); });
+    ConnectPlace();
+}
+
+void ElectionWindow::ConnectPlace() {
+    connect(place_edit_, &PlaceField::placeChosen, this, [this](const Place& place) {
+        const PackedCoordinates p = PackCoordinates(place.latitude, place.longitude);
+        longitude_degrees_edit_->setText(QString::number(p.long_degrees));
+        longitude_minutes_edit_->setText(QString::number(p.long_minutes));
+        (p.west ? west_option_ : east_option_)->setChecked(true);
+        latitude_degrees_edit_->setText(QString::number(p.lat_degrees));
+        latitude_minutes_edit_->setText(QString::number(p.lat_minutes));
+        (p.south ? south_option_ : north_option_)->setChecked(true);
+        zone_edit_->setText(QString::fromStdString(place.zone));
+    });
+    // Coordinates typed by hand are no longer the chosen town's.
+    for (QLineEdit* box : {longitude_degrees_edit_, longitude_minutes_edit_, latitude_degrees_edit_,
+                           latitude_minutes_edit_})
+        connect(box, &QLineEdit::textEdited, place_edit_, &QLineEdit::clear);
+    for (QRadioButton* side : {east_option_, west_option_, north_option_, south_option_})
+        connect(side, &QRadioButton::clicked, place_edit_, &QLineEdit::clear);
+    connect(save_chart_button_, &QPushButton::clicked, this, [this] {
+        if (save_chart_ && StoreElectionData()) save_chart_(election_);
+    });
+}
+
+void ElectionWindow::SetPlaces(const PlaceLookup* places) {
+    place_edit_->SetLookup(places);
+}
+
+void ElectionWindow::SetChartSaving(std::function<void(const ElectionData&)> save) {
+    save_chart_ = std::move(save);
+    save_chart_button_->setVisible(static_cast<bool>(save_chart_));
 }
 
 void ElectionWindow::BuildControls() {
@@ -222,6 +255,10 @@ void ElectionWindow::BuildControls() {
           longitude_minutes_edit_, latitude_degrees_edit_, latitude_minutes_edit_}) {
         box->setInputMethodHints(Qt::ImhDigitsOnly);
     }
+    place_edit_ = new PlaceField(this);
+    place_edit_->setObjectName(QStringLiteral("placeEdit"));
+    save_chart_button_ = button("saveChartButton", "Save chart");
+    save_chart_button_->hide();
     zone_offset_label_ = label("lblZoneOffset", "");
     zone_offset_label_->setMinimumWidth(110);
 
@@ -281,6 +318,8 @@ void ElectionWindow::BuildControls() {
     place(4, 2, label("lblLongMin", "Long Minutes"), longitude_minutes_edit_);
     place(5, 0, label("lblLatDeg", "Lat Degrees"), latitude_degrees_edit_);
     place(5, 2, label("lblLatMin", "Lat Minutes"), latitude_minutes_edit_);
+    entry->addWidget(label("placeLabel", "Place"), 6, 0);
+    entry->addWidget(place_edit_, 6, 1, 1, 4);
     auto* options = new QVBoxLayout;
     options->setSpacing(8);
     for (QGroupBox* group : {am_pm_frame_, east_west_frame_, north_south_frame_})
@@ -305,6 +344,7 @@ void ElectionWindow::BuildControls() {
     angles->addWidget(new_angles_button_);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save_chart_button_);
     buttons->addStretch();
     buttons->addWidget(ok_button_);
     buttons->addWidget(cancel_button_);
@@ -360,6 +400,7 @@ void ElectionWindow::LoadFromRecord() {
     (e.ElectPM == 1 ? pm_option_ : am_option_)->setChecked(true);
     (e.ElectWest == 0 ? east_option_ : west_option_)->setChecked(true);
     (e.ElectSouth == 1 ? south_option_ : north_option_)->setChecked(true);
+    place_edit_->setText(QString::fromStdString(e.ElectPlace));
 }
 
 bool ElectionWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -501,6 +542,7 @@ bool ElectionWindow::StoreElectionData() {
         return false;
     }
     election_ = *stored;
+    election_.ElectPlace = place_edit_->text().trimmed().toStdString();
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "chart/election_angles.h"
 #include "chart/election_validation.h"
 #include "chart/problem.h"
+#include "places/place_lookup.h"
 #include "settings/option_values.h"
 #include "zones/zone_names.h"
 
@@ -21,6 +22,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace orvantis {
+
+class PlaceField;
 
 // A modal window over the main window's own records. It fills its controls from `election`,
 // stores into it only what passed the checks, and computes into `chart` for "New Angles" and the
@@ -46,12 +49,18 @@ public:
     // with the first and the second as buttons. Tests answer it themselves.
     void SetFoldChoice(FoldChoice choose) { choose_fold_ = std::move(choose); }
 
+    // The atlas of the "Place" box; without one the box is plain text.
+    void SetPlaces(const PlaceLookup* places);
+    // Shows "Save chart": it stores the typed data like OK and hands the record to `save`.
+    void SetChartSaving(std::function<void(const ElectionData&)> save);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildControls();
+    void ConnectPlace();
     void LoadFromRecord();
 
     void cmdOK_Click();
@@ -100,6 +109,9 @@ private:
     QPushButton *mc_forward_button_ = nullptr, *mc_back_button_ = nullptr;  // "+" and "-"
     QLabel *mc_label_ = nullptr, *ascendant_label_ = nullptr, *medium_time_label_ = nullptr;
     QLabel* zone_offset_label_ = nullptr;  // the offset a zone name gives at the typed moment
+    PlaceField* place_edit_ = nullptr;     // the place by name; typed coordinates clear it
+    QPushButton* save_chart_button_ = nullptr;
+    std::function<void(const ElectionData&)> save_chart_;
 };
 
 }  // namespace orvantis

@@ -73,7 +73,7 @@ protected:
     }
 
     // 5 March 2024, 2:30 P.M. in zone 5, at 74°00' W 40°43' N.
-    ElectionData record_{"Test", 3, 5, 2024, 2, 30, 1, 5, "", 74, 0, 1, 40, 43, 0};
+    ElectionData record_{"Test", 3, 5, 2024, 2, 30, 1, 5, "", 74, 0, 1, 40, 43, 0, ""};
     ChartState chart_;
     OptionValues options_{};
     RecordingNotifier notifier_;

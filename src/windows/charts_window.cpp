@@ -1,0 +1,202 @@
+#include "windows/charts_window.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace orvantis {
+namespace {
+
+enum Column { kName, kMoment, kPlace, kKind, kNotes, kColumns };
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& notifier,
+                           QWidget* parent)
+    : QDialog(parent), library_(library), actions_(std::move(actions)), notifier_(notifier) {
+    setObjectName(QStringLiteral("chartsWindow"));
+    setWindowTitle(QStringLiteral("Charts"));
+    if (!actions_.confirm)
+        actions_.confirm = [this](const QString& question) {
+            return QMessageBox::question(this, QStringLiteral("Charts"), question) ==
+                   QMessageBox::Yes;
+        };
+    if (!actions_.ask_name)
+        actions_.ask_name = [this](const QString& prompt,
+                                   const QString& name) -> std::optional<QString> {
+            bool ok = false;
+            const QString text = QInputDialog::getText(this, QStringLiteral("Charts"), prompt,
+                                                       QLineEdit::Normal, name, &ok);
+            if (!ok) return std::nullopt;
+            return text.trimmed();
+        };
+
+    search_edit_ = new QLineEdit(this);
+    search_edit_->setObjectName(QStringLiteral("chartsSearchEdit"));
+    search_edit_->setPlaceholderText(QStringLiteral("Search names, places and notes"));
+    search_edit_->setClearButtonEnabled(true);
+
+    charts_ = new QStandardItemModel(0, kColumns, this);
+    charts_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
+                                        QStringLiteral("Place"), QStringLiteral("Kind"),
+                                        QStringLiteral("Notes")});
+    shown_ = new QSortFilterProxyModel(this);
+    shown_->setSourceModel(charts_);
+    shown_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    shown_->setSortCaseSensitivity(Qt::CaseInsensitive);
+    shown_->setFilterKeyColumn(-1);  // any column: name, place and notes
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("chartsTable"));
+    table_->setModel(shown_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(kName, Qt::AscendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setColumnHidden(kNotes, true);
+    connect(search_edit_, &QLineEdit::textChanged, shown_,
+            &QSortFilterProxyModel::setFilterFixedString);
+    connect(table_, &QTableView::doubleClicked, this, [this] { onOpen(); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    const auto button = [&](const char* name, const char* caption, auto handler) {
+        QPushButton* b =
+            buttons->addButton(QString::fromLatin1(caption), QDialogButtonBox::ActionRole);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    button("openChartButton", "&Open", &ChartsWindow::onOpen)->setDefault(true);
+    button("saveChartButton", "&Save", &ChartsWindow::onSave);
+    button("renameChartButton", "&Rename", &ChartsWindow::onRename);
+    button("deleteChartButton", "&Delete", &ChartsWindow::onDelete);
+    button("duplicateChartButton", "D&uplicate", &ChartsWindow::onDuplicate);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(search_edit_);
+    page->addWidget(table_);
+    page->addWidget(buttons);
+    resize(720, 480);
+    Reload();
+}
+
+void ChartsWindow::Reload() {
+    const std::vector<ChartRecord> charts = library_.List();
+    // Sorting and filtering wait until the model is whole: 10,000 rows stay quick.
+    shown_->setDynamicSortFilter(false);
+    charts_->setRowCount(0);
+    charts_->setRowCount(static_cast<int>(charts.size()));
+    for (int row = 0; row < static_cast<int>(charts.size()); ++row) {
+        const ChartRecord& c = charts[static_cast<std::size_t>(row)];
+        // The date column sorts by the moment as text, year first.
+        const QString moment =
+            QString::asprintf("%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
+        const QString texts[kColumns] = {Text(c.name), moment, Text(c.place),
+                                         QString::fromLatin1(ChartKindName(c.kind)), Text(c.notes)};
+        for (int column = 0; column < kColumns; ++column)
+            charts_->setItem(row, column, new QStandardItem(texts[column]));
+    }
+    shown_->setDynamicSortFilter(true);
+    shown_->invalidate();
+    table_->resizeColumnToContents(kName);
+    table_->resizeColumnToContents(kMoment);
+}
+
+int ChartsWindow::ShownCount() const {
+    return shown_->rowCount();
+}
+
+std::optional<std::string> ChartsWindow::SelectedName() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows(kName);
+    if (rows.isEmpty()) return std::nullopt;
+    return rows.front().data().toString().toStdString();
+}
+
+void ChartsWindow::Select(const std::string& name) {
+    const QModelIndexList found = shown_->match(shown_->index(0, kName), Qt::DisplayRole,
+                                                Text(name), 1, Qt::MatchFixedString);
+    if (!found.isEmpty()) table_->selectRow(found.front().row());
+}
+
+void ChartsWindow::Report(const std::optional<Problem>& problem) {
+    if (problem) notifier_.Notify(*problem);
+}
+
+void ChartsWindow::onOpen() {
+    const auto name = SelectedName();
+    if (!name) return;
+    const auto chart = library_.Find(*name);
+    if (!chart) return;
+    actions_.open(*chart);
+    accept();
+}
+
+void ChartsWindow::onSave() {
+    auto chart = actions_.current();
+    if (!chart) return;
+    const auto name =
+        actions_.ask_name(QStringLiteral("Save the election chart as:"), Text(chart->name));
+    if (!name || name->isEmpty()) return;
+    chart->name = name->toStdString();
+    if (const auto old = library_.Find(chart->name)) {
+        if (!actions_.confirm(
+                QStringLiteral("A chart named \"%1\" exists. Replace it?").arg(Text(old->name))))
+            return;
+        // Replacing keeps what the election record does not hold.
+        chart->kind = old->kind;
+        if (chart->notes.empty()) chart->notes = old->notes;
+        if (chart->source.empty()) chart->source = old->source;
+    }
+    Report(library_.Save(*chart));
+    Reload();
+    Select(chart->name);
+}
+
+void ChartsWindow::onRename() {
+    const auto name = SelectedName();
+    if (!name) return;
+    const auto to = actions_.ask_name(QStringLiteral("New name:"), Text(*name));
+    if (!to || to->isEmpty()) return;
+    const auto problem = library_.Rename(*name, to->toStdString());
+    Report(problem);
+    Reload();
+    Select(problem ? *name : to->toStdString());
+}
+
+void ChartsWindow::onDelete() {
+    const auto name = SelectedName();
+    if (!name) return;
+    if (!actions_.confirm(QStringLiteral("Delete the chart \"%1\"?").arg(Text(*name)))) return;
+    Report(library_.Remove(*name));
+    Reload();
+}
+
+void ChartsWindow::onDuplicate() {
+    const auto name = SelectedName();
+    if (!name) return;
+    auto chart = library_.Find(*name);
+    if (!chart) return;
+    chart->name = library_.FreeName(*name + " copy");
+    Report(library_.Save(*chart));
+    Reload();
+    Select(chart->name);
+}
+
+}  // namespace orvantis
