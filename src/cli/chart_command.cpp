@@ -192,16 +192,23 @@ std::vector<ChartOption> ChartOptions() {
          Switch(&ChartCommand::events)},
         {{"from"},
          "YYYY-MM-DD",
-         "first day of --events, from 00:00 UT (default: today at home)",
+         "first day of --events or --transits, from 00:00 UT (default: today at home)",
          Text(&ChartCommand::from)},
         {{"days"},
          "N",
-         "number of days of --events, 1 to 3660 (default 30)",
+         "number of days of --events or --transits, 1 to 3660 (default 30)",
          Text(&ChartCommand::days)},
         {{"kinds"},
          "LIST",
-         "ingress,station,aspect,phase,void,angle (default: all)",
+         "ingress,station,aspect,phase,void,angle (default: all); with --transits "
+         "transit,transit_house",
          Text(&ChartCommand::kinds)},
+        {{"transits"},
+         "",
+         "list the transits to the chart (--date and --time, or a saved chart) instead, over "
+         "--from and --days, --kinds transit,transit_house",
+         Switch(&ChartCommand::transits)},
+        {{"moon"}, "", "with --transits: the Moon's transits too", Switch(&ChartCommand::moon)},
         {{"place"},
          "NAME",
          "the place of an election chart by name (\"London, Ontario\"): its longitude, latitude "
@@ -339,8 +346,16 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (c.tz && c.zone) return UsageError{"give the zone once: --zone in hours or --tz by name"};
     if (c.fold && !c.date) return UsageError{"--fold goes with --date and --time"};
     if ((c.page || c.paper) && !c.pdf) return UsageError{"--page and --paper go with --pdf"};
-    if (!c.events && (c.from || c.days || c.kinds))
-        return UsageError{"--from, --days and --kinds go with --events"};
+    if (!c.events && !c.transits && (c.from || c.days || c.kinds))
+        return UsageError{"--from, --days and --kinds go with --events or --transits"};
+    if (c.moon && !c.transits) return UsageError{"--moon goes with --transits"};
+    if (c.transits &&
+        (c.events || c.aspects || c.png || c.pdf || c.svg || c.wheel_items || c.frames))
+        return UsageError{
+            "--transits lists transits: no --events, --aspects, --png, --svg or --pdf"};
+    if (c.transits && !c.date && !c.chart)
+        return UsageError{
+            "--transits needs the chart the transits are to: --chart NAME, or --date and --time"};
     if (auto refusal = CheckFrameOptions(c)) return UsageError{std::move(*refusal)};
     if (c.events && (c.date || c.aspects || c.png || c.pdf))
         return UsageError{

@@ -44,6 +44,9 @@ struct ChartCommand {
     // The events of the sky instead of a chart (see cli/events_command.h).
     bool events = false;
     std::optional<std::string> from, days, kinds;
+    // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see
+    // cli/transits_command.h); the span and kinds as for the events.
+    bool transits = false, moon = false;
     // Places and the chart library (see cli/library_command.h).
     std::optional<std::string> place, places, chart, import_file, export_file;
     bool charts = false;

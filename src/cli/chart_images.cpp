@@ -28,7 +28,8 @@ void SetScaleFor(WheelInputs& inputs, int width, int height) {
 }  // namespace
 
 std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs inputs, int width,
-                                         int height, const std::optional<std::string>& items_path) {
+                                         int height, const std::optional<std::string>& items_path,
+                                         int png_quality) {
     SetScaleFor(inputs, width, height);
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -43,7 +44,7 @@ std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs in
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) return "the image could not be encoded";
+        if (!image.save(&buffer, "PNG", png_quality)) return "the image could not be encoded";
         if (auto failure = SaveWhole(path, png)) return failure;
     }
     if (!items_path) return std::nullopt;

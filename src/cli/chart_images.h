@@ -13,10 +13,12 @@ namespace orvantis {
 
 // Paints the wheel as the window draws it at width x height pixels and saves it as PNG (whole
 // or not at all; an empty path saves none); with items_path also the drawing list of that very
-// paint as JSON. The inputs' StartScale is set from the size. Returns the reason of a failure.
+// paint as JSON. The inputs' StartScale is set from the size. png_quality is Qt's (0 the
+// smallest file .. 100 the fastest; -1 its default). Returns the reason of a failure.
 std::optional<std::string> WriteWheelPng(const std::string& path, WheelInputs inputs, int width,
                                          int height,
-                                         const std::optional<std::string>& items_path = {});
+                                         const std::optional<std::string>& items_path = {},
+                                         int png_quality = -1);
 
 // The same wheel as an SVG drawing of width x height pixels.
 std::optional<std::string> WriteWheelSvg(const std::string& path, WheelInputs inputs, int width,

@@ -1,7 +1,7 @@
 #include "cli/events_command.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "aspects/aspect_kind.h"
 #include "cli/chart_report.h"
@@ -62,7 +62,8 @@ std::variant<EventsRequest, UsageError> ReadEventsRequest(const ChartCommand& co
         const auto kinds = ParseEventKinds(*command.kinds);
         if (!kinds)
             return UsageError{
-                "--kinds takes a list of ingress, station, aspect, phase, void, angle"};
+                "--kinds takes a list of ingress, station, aspect, phase, void, angle, "
+                "transit, transit_house"};
         request.kinds = *kinds;
     }
     return request;
@@ -94,6 +95,16 @@ std::string EventsJson(const std::vector<Event>& events, const HomeZoneAt& zone_
             case EventKind::kVoid:
                 json += Member("end", IsoUtc(e.end));
                 break;
+            case EventKind::kTransit:
+                json += Member("aspect", std::string(AspectName(e.aspect))) +
+                        Member("natal_body", BodyWord(e.other)) + Member("start", IsoUtc(e.start)) +
+                        Member("end", IsoUtc(e.end)) +
+                        Member("direction", e.retrograde ? "retrograde" : "direct");
+                break;
+            case EventKind::kTransitHouse:
+                json += ", \"house\": " + std::to_string(e.house) +
+                        Member("direction", e.retrograde ? "retrograde" : "direct");
+                break;
         }
         json += "}";
     }
@@ -103,12 +114,15 @@ std::string EventsJson(const std::vector<Event>& events, const HomeZoneAt& zone_
 std::string EventsTable(const std::vector<Event>& events, const HomeZoneAt& zone_at) {
     std::string table;
     for (const Event& e : events) {
-        char line[160];
         std::string words = EventWords(e);
         if (e.kind == EventKind::kVoid) words += " until " + IsoUtc(e.end);
-        std::snprintf(line, sizeof line, "%s  %s  %-7s  %s\n", IsoUtc(e.ut).c_str(),
-                      IsoLocal(e.ut, zone_at(e.ut)).c_str(), EventKindWord(e.kind), words.c_str());
-        table += line;
+        if (e.kind == EventKind::kTransit)
+            words += " (in orb " + IsoUtc(e.start) + " to " + IsoUtc(e.end) + ")";
+        if (e.retrograde && e.kind != EventKind::kStation) words += ", retrograde";
+        std::string kind = EventKindWord(e.kind);
+        kind.resize(std::max<std::size_t>(kind.size(), 7), ' ');
+        table +=
+            IsoUtc(e.ut) + "  " + IsoLocal(e.ut, zone_at(e.ut)) + "  " + kind + "  " + words + "\n";
     }
     return table;
 }

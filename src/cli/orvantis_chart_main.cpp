@@ -21,6 +21,7 @@
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
 #include "cli/library_command.h"
+#include "cli/transits_command.h"
 #include "files/data_folders.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -182,12 +183,10 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
                      home_name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
         if (command.tz) return kRefused;
     }
-    if (command.events) {
-        const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
-            return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
-        };
-        return RunEvents(command, options, zone_at, notifier);
-    }
+    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
+        return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
+    };
+    if (command.events) return RunEvents(command, options, zone_at, notifier);
 
     ChartRequest request;
     request.house_system =
@@ -241,6 +240,7 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
                 RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear))
             std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
     }
+    if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
 
     std::vector<AspectEntry> aspects;
     if (command.aspects) {

@@ -20,8 +20,8 @@ constexpr std::array<const char*, 13> kSignWords = {
     "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-constexpr std::array<const char*, kEventKindCount> kKindWords = {"ingress", "station", "aspect",
-                                                                 "phase",   "void",    "angle"};
+constexpr std::array<const char*, kEventKindCount> kKindWords = {
+    "ingress", "station", "aspect", "phase", "void", "angle", "transit", "transit_house"};
 
 constexpr std::array<const char*, 4> kPhaseWords = {"new", "first quarter", "full", "last quarter"};
 
@@ -116,6 +116,10 @@ std::string EventWords(const Event& e) {
         }
         case EventKind::kVoid:
             return body + " void of course";
+        case EventKind::kTransit:
+            return body + " " + AspectWord(e.aspect) + " natal " + BodyWord(e.other);
+        case EventKind::kTransitHouse:
+            return body + " enters natal house " + std::to_string(e.house);
     }
     return body;
 }
@@ -136,6 +140,11 @@ std::string EventGlyphs(const Event& e) {
                    PhaseText(e.phase);
         case EventKind::kVoid:
             return body + " void of course";
+        case EventKind::kTransit:
+            return body + " " + kAspectGlyphs[static_cast<std::size_t>(e.aspect) % 7] + " natal " +
+                   UnicodeBodyGlyph(e.other);
+        case EventKind::kTransitHouse:
+            return body + " enters natal house " + std::to_string(e.house);
     }
     return body;
 }

@@ -16,7 +16,7 @@ namespace orvantis {
 const char* BodyWord(int body);
 const char* SignWord(int sign);
 
-// "ingress", "station", "aspect", "phase", "void", "angle".
+// "ingress", "station", "aspect", "phase", "void", "angle", "transit", "transit_house".
 const char* EventKindWord(EventKind kind);
 
 // "new", "first quarter", "full", "last quarter".
@@ -27,11 +27,12 @@ const char* PhaseWord(LunarPhase phase);
 std::optional<EventKinds> ParseEventKinds(std::string_view list);
 
 // The event in words: "Moon enters Leo", "Mercury stations retrograde", "Sun square Saturn",
-// "Full moon", "Moon void of course", "Ascendant enters Leo".
+// "Full moon", "Moon void of course", "Ascendant enters Leo", "Saturn square natal Sun",
+// "Mars enters natal house 7".
 std::string EventWords(const Event& event);
 
 // The event in glyphs (UTF-8): "☽ enters ♌", "☿ stations ℞", "☉ □ ♄", "○ full moon",
-// "☽ void of course", "Asc enters ♌".
+// "☽ void of course", "Asc enters ♌", "♄ □ natal ☉", "♂ enters natal house 7".
 std::string EventGlyphs(const Event& event);
 
 // A countdown to an event `seconds` ahead: "in 3 d 4 h", "in 2 h 13 min", "in 13 min",

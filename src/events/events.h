@@ -11,8 +11,18 @@
 
 namespace orvantis {
 
-enum class EventKind { kIngress, kStation, kAspect, kPhase, kVoid, kAngle };
-inline constexpr int kEventKindCount = 6;
+// The last two are the transits to a radix chart (events/transits.h); FindEvents makes none.
+enum class EventKind {
+    kIngress,
+    kStation,
+    kAspect,
+    kPhase,
+    kVoid,
+    kAngle,
+    kTransit,
+    kTransitHouse
+};
+inline constexpr int kEventKindCount = 8;
 
 // A set of kinds: bit k for EventKind k.
 using EventKinds = std::bitset<kEventKindCount>;
@@ -32,11 +42,14 @@ struct Event {
     std::chrono::sys_seconds ut{};
     int body = 0;             // body number of the chart (kSun .. kNode, kAscendantBody, kMCBody)
     int sign = 0;             // ingress, angle: the sign entered, 1 Aries .. 12 Pisces
-    int other = 0;            // aspect: the second body
-    int aspect = 0;           // aspect: kConjunction .. kOpposition of the aspect classification
+    int other = 0;            // aspect: the second body; transit: the radix body or angle
+    int aspect = 0;           // aspect, transit: kConjunction .. kOpposition
+    int house = 0;            // transit_house: the radix house entered, 1 .. 12
     LunarPhase phase{};       // phase
-    bool retrograde = false;  // station: true when turning retrograde, false turning direct
-    std::chrono::sys_seconds end{};  // void: the Moon's next ingress
+    bool retrograde = false;  // station: true when turning retrograde, false turning direct;
+                              // transit, transit_house: the transiting body moves backwards
+    std::chrono::sys_seconds start{};  // transit: the first second within orb
+    std::chrono::sys_seconds end{};    // void: the Moon's next ingress; transit: out of orb
 };
 
 struct EventSettings {

@@ -49,6 +49,7 @@ std::optional<Problem> SeedSettings(const DataFolders& folders) {
     const std::pair<const char*, const char*> masters[] = {
         {kMasterOptionsFileName, kOptionsFileName},
         {"NATAL.ORB", "NATAL.ORB"},
+        {"TRANSIT.ORB", "TRANSIT.ORB"},
         {kIniFileName, kIniFileName},
     };
     for (const auto& [master, name] : masters) {

@@ -27,8 +27,9 @@ DataFolders ChooseDataFolders(const QString& program_dir, const QStringList& sha
 DataFolders SystemDataFolders(const QString& program_dir);
 
 // Gives a settings folder apart from the shipped one what it lacks of the shipped masters:
-// OPTIONS.OPT (from OPTIONS.MAS), NATAL.ORB and ORVANTIS.INI where one is shipped. The user's
-// files already there are never replaced. Returns the problem of a folder or copy that failed.
+// OPTIONS.OPT (from OPTIONS.MAS), NATAL.ORB, TRANSIT.ORB and ORVANTIS.INI where one is shipped. The
+// user's files already there are never replaced. Returns the problem of a folder or copy that
+// failed.
 std::optional<Problem> SeedSettings(const DataFolders& folders);
 
 }  // namespace orvantis

@@ -115,4 +115,19 @@ std::string WriteSettingsIni(std::int16_t start_scale, std::int16_t type_chart,
     return out;
 }
 
+std::string ReadIniTransitsTo(std::string_view text) {
+    std::string name;
+    for (std::string_view line : SplitLines(text))
+        if (HasKey(line, "TransitsTo=")) name = ValueText(line);
+    return name;
+}
+
+std::string IniTransitsToLine(std::string_view chart_name) {
+    std::string out = "TransitsTo=";
+    for (char c : chart_name)
+        if (c != '\r' && c != '\n') out += c;
+    AppendLine(out, "");
+    return out;
+}
+
 }  // namespace orvantis

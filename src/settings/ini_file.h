@@ -43,4 +43,10 @@ WindowGeometry ReadIniWindowGeometry(std::string_view text);
 std::string WriteSettingsIni(std::int16_t start_scale, std::int16_t type_chart,
                              const WindowGeometry& geometry);
 
+// The saved chart the clock times transits to: the value of the line "TransitsTo=" (the last
+// one when given twice), "" when there is none. The line follows the eight of
+// WriteSettingsIni; a name is written without its line breaks.
+std::string ReadIniTransitsTo(std::string_view text);
+std::string IniTransitsToLine(std::string_view chart_name);
+
 }  // namespace orvantis

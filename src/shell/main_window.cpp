@@ -203,9 +203,7 @@ void MainWindow::createActions() {
     running_item_ = item("mnuElectionsRunning");
     running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
-        if (!running) return;
-        time_bar_->Play(0);
-        RecomputeSequence();
+        if (running) RecomputeSequence();
     });
     on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
     for (const StepItem& s : kSteps) on(s.name, [this, s] { StepElection(s.step, s.direction); });
@@ -293,9 +291,12 @@ void MainWindow::UncheckAllHouses() {
     houses_->setExclusive(true);
 }
 
-void MainWindow::RecomputeSequence(bool busy_pointer) {
+void MainWindow::RecomputeSequence(bool travel_frame) {
     std::optional<BusyPointer> busy;
-    if (busy_pointer) busy.emplace();
+    if (!travel_frame) {
+        busy.emplace();
+        time_bar_->Play(0);  // a chart asked for otherwise: a play's next frame would undo it
+    }
     ChartRequest request;
     request.house_system = CheckedHouseSystem();
     request.running = Running();
@@ -318,7 +319,7 @@ void MainWindow::onTravel(std::chrono::sys_seconds instant) {
         election_.ElectEvent = "Time travel";
     }
     election_ = ElectionAt(election_, instant, time_bar_->ZoneHoursAt(instant));
-    RecomputeSequence(false);
+    RecomputeSequence(true);
 }
 
 void MainWindow::UpdateDisplayedChart() {
@@ -443,7 +444,6 @@ void MainWindow::ScheduleNextTick() {
 
 void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
     BusyPointer busy;
-    time_bar_->Play(0);
     running_item_->setChecked(false);
     step(election_);
     if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);

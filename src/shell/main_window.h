@@ -100,8 +100,9 @@ private:
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    // The busy pointer is left out for the frames of the time bar, which come many a second.
-    void RecomputeSequence(bool busy_pointer = true);
+    // A frame of the time bar goes without the busy pointer (it comes many times a second);
+    // any other computation stops a play, whose next frame would undo it.
+    void RecomputeSequence(bool travel_frame = false);
     // The time bar moved the chart: an election chart at that instant, in the chart's zone.
     void onTravel(std::chrono::sys_seconds instant);
     void StepElection(void (*step)(ElectionData&), int direction);

@@ -328,7 +328,7 @@ void TimeBar::Play(int direction) {
         dirty_ = false;
         ShowMoment();
     }
-    emit CaptionChanged();
+    if (was != Playing()) emit CaptionChanged();
 }
 
 void TimeBar::TogglePlay() {
@@ -478,7 +478,7 @@ void TimeBar::showEvent(QShowEvent* event) {
 }
 
 void TimeBar::hideEvent(QHideEvent* event) {
-    Play(0);
+    if (Playing()) Play(0);
     marks_timer_.stop();
     QWidget::hideEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "windows/charts_window.h"
 
+#include <QAbstractTableModel>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,20 +9,64 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace orvantis {
 namespace {
 
-enum Column { kName, kMoment, kPlace, kKind, kNotes, kColumns };
+enum Column { kName, kMoment, kKind, kPlace, kNotes, kColumns };
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 }  // namespace
+
+// The library's charts as the list's rows, read straight from the records: no item per cell, so
+// 10,000 charts load at once.
+class ChartListModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    void Reset(std::vector<ChartRecord> charts) {
+        beginResetModel();
+        charts_ = std::move(charts);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(charts_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        const ChartRecord& c = charts_[static_cast<std::size_t>(index.row())];
+        switch (index.column()) {
+            case kName:
+                return Text(c.name);
+            case kMoment:  // year first, so the text sorts by date
+                return QString::asprintf("%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour,
+                                         c.minute);
+            case kKind:
+                return QString::fromLatin1(ChartKindName(c.kind));
+            case kPlace:
+                return Text(c.place);
+            default:
+                return Text(c.notes);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char* const kTitles[kColumns] = {"Name", "Date", "Kind", "Place", "Notes"};
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+            section >= kColumns)
+            return {};
+        return QString::fromLatin1(kTitles[section]);
+    }
+
+private:
+    std::vector<ChartRecord> charts_;
+};
 
 ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& notifier,
                            QWidget* parent)
@@ -48,10 +93,7 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
     search_edit_->setPlaceholderText(QStringLiteral("Search names, places and notes"));
     search_edit_->setClearButtonEnabled(true);
 
-    charts_ = new QStandardItemModel(0, kColumns, this);
-    charts_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
-                                        QStringLiteral("Place"), QStringLiteral("Kind"),
-                                        QStringLiteral("Notes")});
+    charts_ = new ChartListModel(this);
     shown_ = new QSortFilterProxyModel(this);
     shown_->setSourceModel(charts_);
     shown_->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -66,6 +108,7 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnHidden(kNotes, true);
     connect(search_edit_, &QLineEdit::textChanged, shown_,
@@ -98,25 +141,10 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
 }
 
 void ChartsWindow::Reload() {
-    const std::vector<ChartRecord> charts = library_.List();
-    // Sorting and filtering wait until the model is whole: 10,000 rows stay quick.
-    shown_->setDynamicSortFilter(false);
-    charts_->setRowCount(0);
-    charts_->setRowCount(static_cast<int>(charts.size()));
-    for (int row = 0; row < static_cast<int>(charts.size()); ++row) {
-        const ChartRecord& c = charts[static_cast<std::size_t>(row)];
-        // The date column sorts by the moment as text, year first.
-        const QString moment =
-            QString::asprintf("%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour, c.minute);
-        const QString texts[kColumns] = {Text(c.name), moment, Text(c.place),
-                                         QString::fromLatin1(ChartKindName(c.kind)), Text(c.notes)};
-        for (int column = 0; column < kColumns; ++column)
-            charts_->setItem(row, column, new QStandardItem(texts[column]));
-    }
-    shown_->setDynamicSortFilter(true);
-    shown_->invalidate();
+    charts_->Reset(library_.List());
     table_->resizeColumnToContents(kName);
     table_->resizeColumnToContents(kMoment);
+    table_->resizeColumnToContents(kKind);
 }
 
 int ChartsWindow::ShownCount() const {

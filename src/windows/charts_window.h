@@ -11,10 +11,11 @@
 
 class QLineEdit;
 class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTableView;
 
 namespace orvantis {
+
+class ChartListModel;
 
 class ChartsWindow : public QDialog {
     Q_OBJECT
@@ -52,7 +53,7 @@ private:
     Actions actions_;
     Notifier& notifier_;
     QLineEdit* search_edit_ = nullptr;
-    QStandardItemModel* charts_ = nullptr;
+    ChartListModel* charts_ = nullptr;
     QSortFilterProxyModel* shown_ = nullptr;
     QTableView* table_ = nullptr;
 };

@@ -37,6 +37,8 @@ constexpr std::array<KindChoice, kEventKindCount> kKindBoxes = {{
     {EventKind::kPhase, "chkPhase", "P&hases"},
     {EventKind::kVoid, "chkVoid", "&Void of course"},
     {EventKind::kAngle, "chkAngle", "A&ngles"},
+    {EventKind::kTransit, "chkTransit", "&Transits"},
+    {EventKind::kTransitHouse, "chkTransitHouse", "Transits to h&ouses"},
 }};
 
 bool UnderWay(const Event& e, sys_seconds now) {
@@ -71,20 +73,28 @@ QString Words(const Event& e, const EventsFeed& feed, int time_format) {
 bool EventsFeed::Update(sys_seconds now) {
     const EventSettings settings = EventSettingsFromOptions(options_);
     const std::chrono::minutes offset = ZoneOffset(ZoneAt(now));
-    if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_)
+    if (computed_ && settings == computed_for_ && offset == computed_offset_ && now < due_ &&
+        radix == computed_radix_ && transit_rules == computed_rules_)
         return false;
+    events_.clear();
+    if (radix)
+        events_ =
+            FindTransits(now, now + kEventsAhead, *radix, settings, transit_rules, AllEventKinds());
     EventKinds voids;
     voids.set(KindBit(EventKind::kVoid));
-    events_ = FindEvents(now - kVoidLookBack, now, settings, voids);
-    std::erase_if(events_, [&](const Event& e) { return e.end <= now; });
+    std::vector<Event> sky = FindEvents(now - kVoidLookBack, now, settings, voids);
+    std::erase_if(sky, [&](const Event& e) { return e.end <= now; });
     const std::vector<Event> coming =
         FindEvents(now, now + kEventsAhead, settings, AllEventKinds());
-    events_.insert(events_.end(), coming.begin(), coming.end());
+    sky.insert(sky.end(), coming.begin(), coming.end());
+    events_.insert(events_.end(), sky.begin(), sky.end());
 
     due_ = now + kEventsAhead;
     for (const Event& e : events_) due_ = std::min(due_, CountdownTarget(e, now));
     due_ += std::chrono::seconds{1};  // passed once its own second is over
     computed_for_ = settings;
+    computed_radix_ = radix;
+    computed_rules_ = transit_rules;
     computed_offset_ = offset;
     computed_ = true;
     return true;
@@ -213,8 +223,11 @@ void EventsWindow::Fill(sys_seconds now) {
     }
     list_->resizeColumnsToContents();
     const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).right(6);
-    note_->setText(
-        QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count()));
+    QString note =
+        QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());
+    if (feed_.radix)
+        note += QString(" Transits to %1 first.").arg(QString::fromStdString(feed_.radix_name));
+    note_->setText(note);
     UpdateCountdowns(now);
 }
 

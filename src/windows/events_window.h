@@ -7,10 +7,13 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "events/event_text.h"
 #include "events/events.h"
+#include "events/transits.h"
 #include "settings/option_lines.h"
 
 class QCheckBox;
@@ -35,12 +38,17 @@ public:
     // Recomputes when needed at `now`; true when it did.
     bool Update(std::chrono::sys_seconds now);
 
-    // Every kind, in order of time: events still to come, and a void of course under way.
+    // Every kind: the transits to the radix when one is set, then the sky's events, each in order
+    // of time: events still to come, and a void of course under way.
     const std::vector<Event>& Events() const { return events_; }
     // The events of the shown kinds.
     std::vector<Event> Shown() const;
 
     EventKinds shown_kinds = AllEventKinds();
+    // The chart transits are timed to (none: the sky's events alone), and their orbs.
+    std::optional<Radix> radix;
+    std::string radix_name;
+    TransitRules transit_rules;
     // The home zone in force at an instant; without a named zone, option 18.
     HomeZoneAt zone_at;
     float ZoneAt(std::chrono::sys_seconds at) const {
@@ -52,6 +60,8 @@ private:
     std::vector<Event> events_;
     std::chrono::sys_seconds due_{};  // recompute at or after this moment
     EventSettings computed_for_{};
+    std::optional<Radix> computed_radix_;
+    TransitRules computed_rules_;
     std::chrono::minutes computed_offset_{};  // the home clock the rows were written for
     bool computed_ = false;
 };

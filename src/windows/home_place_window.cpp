@@ -67,7 +67,7 @@ HomePlaceWindow::HomePlaceWindow(const OptionValues& options, const std::string&
     // Typed coordinates are no longer the chosen town's.
     for (QSpinBox* box : {long_degrees_, long_minutes_, lat_degrees_, lat_minutes_})
         connect(box, &QSpinBox::valueChanged, place_edit_, [this] {
-            if (!place_edit_->hasFocus()) place_edit_->clear();
+            if (!filling_) place_edit_->clear();
         });
 
     const auto row = [this](QWidget* degrees, QWidget* minutes, QWidget* side) {
@@ -98,6 +98,7 @@ HomePlaceWindow::HomePlaceWindow(const OptionValues& options, const std::string&
 
 void HomePlaceWindow::FillPlace(const Place& place) {
     const PackedCoordinates p = PackCoordinates(place.latitude, place.longitude);
+    filling_ = true;
     long_degrees_->setValue(p.long_degrees);
     long_minutes_->setValue(p.long_minutes);
     east_west_->setCurrentIndex(p.west ? 1 : 0);
@@ -105,6 +106,7 @@ void HomePlaceWindow::FillPlace(const Place& place) {
     lat_minutes_->setValue(p.lat_minutes);
     north_south_->setCurrentIndex(p.south ? 1 : 0);
     zone_edit_->setText(QString::fromStdString(place.zone));
+    filling_ = false;
 }
 
 bool HomePlaceWindow::onSave() {

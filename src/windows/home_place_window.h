@@ -38,6 +38,7 @@ private:
              *lat_minutes_ = nullptr;
     QComboBox *east_west_ = nullptr, *north_south_ = nullptr;
     QLineEdit* zone_edit_ = nullptr;
+    bool filling_ = false;  // the boxes are being set from a chosen town
 };
 
 }  // namespace orvantis

@@ -23,7 +23,10 @@ PlaceField::PlaceField(QWidget* parent) : QLineEdit(parent) {
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
                 const auto row = static_cast<std::size_t>(index.row());
-                if (index.isValid() && row < offered_.size()) emit placeChosen(offered_[row]);
+                if (!index.isValid() || row >= offered_.size()) return;
+                const Place chosen = offered_[row];
+                setText(QString::fromStdString(PlaceLabel(chosen)));
+                emit placeChosen(chosen);
             });
 }
 

@@ -34,6 +34,7 @@ protected:
         fs::create_directories(dir_);
         WriteOptions({{20, "10"}, {22, "51"}, {23, "30"}});  // home 0°10' W, 51°30' N, zone 0
         fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / "NATAL.ORB", dir_ / "NATAL.ORB");
+        fs::copy_file(fs::path(ORVANTIS_DATA_DIR) / "TRANSIT.ORB", dir_ / "TRANSIT.ORB");
         std::ofstream(dir_ / "ZERO.orb") << "0\r\n";
     }
     // OPTIONS.OPT with the lines given, 0 on the others: Placidus, mean node, tropical.
@@ -67,6 +68,9 @@ protected:
 };
 
 constexpr const char* kAspects = "--date 2000-01-01 --time 12:00 --lat 51.29N --aspects";
+constexpr const char* kNatal =
+    "--date 1987-07-31 --time 14:20 --zone 0 --long 8.00E --lat 50.00N --transits --from "
+    "2025-01-01 --days 10";
 constexpr const char* kJ2000 =
     "--date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N --json";
 
@@ -95,6 +99,12 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
         {"--tz America/New_York --date 2024-11-03 --time 01:30 --fold 1 --long 74W", 0,
          "Using the second (--fold 1)"},
         {"--tz America/New_York --date 2024-03-10 --time 02:30", 2, "does not exist"},
+        // A town by name: Kolkata kept +06:30 in 1943; the most populous of several is said.
+        {"--place Kolkata --date 1943-06-01 --time 12:00 --json", 0,
+         "\"zone_name\": \"Asia/Kolkata\",\n  \"zone_offset_hours\": -6.5,"},
+        {"--place London --date 2000-01-01 --time 12:00", 0,
+         "London, England, United Kingdom taken"},
+        {"--place Nowhereville --date 2000-01-01 --time 12:00", 2, "no place \"Nowhereville\""},
         // Aspects within the orbs of the orb file; with every orb 0 only the node and its
         // opposite point, always in opposition, listed both ways.
         {kAspects, 0, "Venus            trine           North Node"},
@@ -110,6 +120,14 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "+00:00  angle"},
         {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
          "+01:00  angle"},
+        // Transits to a chart: Saturn's square of 5 January 2025 within its orb's three weeks.
+        {"--transits --from 2025-01-01", 2, "--transits needs the chart"},
+        {kNatal + std::string(" --kinds aspect"), 2, "--kinds with --transits takes"},
+        {kNatal + std::string(" --json"), 0,
+         "{\"kind\": \"transit\", \"ut\": \"2025-01-05T01:04:16Z\", \"local\": "
+         "\"2025-01-05T01:04:16+00:00\", \"body\": \"Saturn\", \"aspect\": \"square\", "
+         "\"natal_body\": \"Saturn\", \"start\": \"2024-12-22T01:15:53Z\", \"end\": "
+         "\"2025-01-16T10:25:39Z\", \"direction\": \"direct\"}"},
     };
     for (const auto& c : cases) {
         const Outcome run = Chart(c.args);
@@ -124,6 +142,23 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
     EXPECT_EQ(std::pair(home.status, none.status), std::pair(2, 1));
     EXPECT_THAT(home.out, HasSubstr("Error in natal input data section. Please correct."));
     EXPECT_THAT(none.out, HasSubstr("OPTIONS.OPT File Not Found"));
+}
+
+// An AAF file with a broken record: the rest imported, the broken line named; a saved chart
+// computed and exported again.
+TEST_F(ChartCommandRun, ChartLibraryImportsComputesAndExports) {
+    std::ofstream(dir_ / "in.aaf") << "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n"
+                                      "#B93:*,49n05,8e11,1he,0\n"
+                                      "#A93:Broken,Date,m,31.2.1950,10:00,Rome,I\n"
+                                      "#B93:*,41n54,12e29,1he,0\n";
+    const Outcome imported = Chart("--import @/in.aaf");
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_THAT(imported.out, HasSubstr("in.aaf:3: record skipped: date \"31.2.1950\""));
+    EXPECT_THAT(Chart("--charts --json").out, HasSubstr("\"name\": \"Ferber, Tobias\""));
+    EXPECT_THAT(Chart("--chart \"Ferber, Tobias\"").out, HasSubstr("11.04 A.M. (-1)"));
+    EXPECT_EQ(Chart("--chart Nobody").status, 2);
+    EXPECT_EQ(Chart("--export @/out.aaf").status, 0);
+    EXPECT_THAT(File("out.aaf"), HasSubstr("#A93:Ferber,Tobias,*,27.9.1970,11:04,Kandel/Pfalz,D"));
 }
 
 TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {

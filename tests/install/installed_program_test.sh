@@ -40,6 +40,7 @@ out=$(chart --date 2000-01-01 --time 12:00 --zone 0 --long 0.00W --lat 51.29N 2>
 grep -Eq "^Sun +Capricorn +10°22'" <<<"$out" || fail "no J2000 Sun in: $out"
 cmp -s "$config/OPTIONS.OPT" "$prefix/share/orvantis/OPTIONS.MAS" || fail "OPTIONS.OPT not seeded"
 cmp -s "$config/NATAL.ORB" "$prefix/share/orvantis/NATAL.ORB" || fail "NATAL.ORB not seeded"
+cmp -s "$config/TRANSIT.ORB" "$prefix/share/orvantis/TRANSIT.ORB" || fail "TRANSIT.ORB not seeded"
 
 # The wheel needs the shipped font and tables, the aspects the seeded orb file.
 chart --png "$work/wheel.png" --aspects >/dev/null || fail "wheel image not made"

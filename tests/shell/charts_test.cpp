@@ -139,6 +139,7 @@ TEST_F(ChartsTest, PlaceBoxFillsTheCoordinatesAndTheZone) {
                            text("txtLatMin"), text("txtTZ")}),
               QStringList({"88", "22", "22", "34", "Asia/Kolkata"}));
     EXPECT_TRUE(window.findChild<QRadioButton*>("optEast")->isChecked());
+    EXPECT_EQ(place->text(), "Kolkata, State of West Bengal, India");
     QTest::keyClicks(window.findChild<QLineEdit*>("txtLatMin"), "5");
     EXPECT_TRUE(place->text().isEmpty());
 
@@ -148,6 +149,7 @@ TEST_F(ChartsTest, PlaceBoxFillsTheCoordinatesAndTheZone) {
     home_place->completer()->popup()->setCurrentIndex(
         home_place->completer()->completionModel()->index(0, 0));
     QTest::keyClick(home_place->completer()->popup(), Qt::Key_Return);
+    EXPECT_EQ(home_place->text(), "London, Ontario, Canada");  // filling kept it
     ASSERT_TRUE(home.onSave());
     const QStringList lines =
         QString::fromLatin1(ReadBytes(dir_.filePath("OPTIONS.OPT"))).split("\r\n");

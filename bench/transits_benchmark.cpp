@@ -1,0 +1,39 @@
+// Transits to one radix chart over one year: every aspect and house entry of Sun .. Pluto and
+// the node, and the same with the Moon. Target: the year well under half a second.
+#include <benchmark/benchmark.h>
+
+#include "events/transits.h"
+
+namespace {
+
+using namespace orvantis;
+using namespace std::chrono;
+
+void TransitYear(benchmark::State& state) {
+    // The radix: the sky of 1987-07-31 14:20 UT at 50 N, 8 E, houses every 30 degrees.
+    const SkyMoment birth = SkyMomentAt(sys_days{year{1987} / 7 / 31} + 14h + 20min);
+    const SkyLongitudes sky = LongitudesAt(birth);
+    const SkyAngles angles = AnglesAt(birth, {-8, 50});
+    Radix radix;
+    for (int body = kSun; body <= kNode; ++body) radix.longitude[body] = sky.longitude[body];
+    radix.longitude[kAscendantBody] = angles.ascendant;
+    radix.longitude[kMCBody] = angles.mc;
+    for (int house = 1; house <= 12; ++house) radix.cusp[house] = angles.ascendant + 30 * house;
+    TransitRules rules;
+    ReadOrbFile("1\n1\n1\n1\n1\n2\n", rules.orbs);
+    rules.moon = state.range(0) == 1;
+    const sys_seconds from = sys_days{year{2025} / 1 / 1};
+    std::size_t count = 0;
+    for (auto _ : state) {
+        const auto events =
+            FindTransits(from, from + days{365}, radix, EventSettings{}, rules, AllEventKinds());
+        count = events.size();
+        benchmark::DoNotOptimize(events.data());
+    }
+    state.counters["events"] = static_cast<double>(count);
+}
+BENCHMARK(TransitYear)->Arg(0)->Arg(1)->ArgName("moon")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
