@@ -1,4 +1,7 @@
 // Orvantis: the astrological clock. One instance per user; the window shows the live chart.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -7,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "files/data_folders.h"
 #include "files/whole_file.h"
@@ -53,6 +57,25 @@ bool DisplayAvailable() {
     return false;
 }
 
+// Qt warns on the terminal when XDG_RUNTIME_DIR is not set (a root shell from su or sudo has
+// none) or names a folder that is not private to the user; it then uses /tmp/runtime-<user>
+// itself. That same folder, made private beforehand and named, keeps the start quiet.
+void EnsurePrivateRuntimeDir() {
+    // lstat: a link planted in /tmp by someone else is never taken for ours.
+    const auto is_private = [](const char* path, bool mend = false) {
+        struct stat info {};
+        if (lstat(path, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid())
+            return false;
+        if ((info.st_mode & 0777) == 0700) return true;
+        return mend && chmod(path, 0700) == 0;
+    };
+    const char* set = std::getenv("XDG_RUNTIME_DIR");
+    if (set && *set && is_private(set)) return;
+    const std::string own = "/tmp/runtime-" + std::to_string(geteuid());
+    mkdir(own.c_str(), 0700);
+    if (is_private(own.c_str(), /*mend=*/true)) setenv("XDG_RUNTIME_DIR", own.c_str(), 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +88,7 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    EnsurePrivateRuntimeDir();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvantis");
     QApplication::setWindowIcon(QIcon(":/org.orvantis.Orvantis.svg"));

@@ -23,8 +23,7 @@ std::string Format(const char* pattern, double value) {
     return buffer;
 }
 
-// A zone as plain text: no leading blank, at most four decimals, no trailing zeros (5, -3.5,
-// -0.1558 for the local mean time of Paris).
+// A number as plain text: no leading blank, at most four decimals, no trailing zeros.
 std::string PlainNumber(float value) {
     char buffer[64];
     const auto result =
@@ -196,8 +195,20 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
     return e;
 }
 
+std::string ZoneOffsetText(float hours) {
+    if (!std::isfinite(hours)) return "0";
+    const long long seconds = std::llround(static_cast<double>(hours) * 3600.0);
+    if (seconds % 900 == 0) return PlainNumber(static_cast<float>(seconds) / 3600.0f);
+    const long long magnitude = seconds < 0 ? -seconds : seconds;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld:%02lld:%02lld", seconds < 0 ? "-" : "",
+                  magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+    return text;
+}
+
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options) {
-    std::string prefix = owner_name + " Orvantis ";
+    // Without an owner the caption starts with the program's name, not a blank.
+    std::string prefix = owner_name.empty() ? "Orvantis " : owner_name + " Orvantis ";
     const float zodiac = options[kOptionZodiac];
     if (zodiac == 0) prefix += "(Tropical zodiac) - ";
     if (zodiac == 1) prefix += "(Sidereal zodiac - SVP) - ";
@@ -221,7 +232,7 @@ void BuildCaptionLines(ChartState& chart) {
                   MonthAbbreviation(chart.ChartMonth), static_cast<int>(chart.ChartYear));
     lines[2] = date;
     lines[3] = Format("%.2f", chart.ChartClock) + " " + chart.ChartAmPmShown + " (" +
-               PlainNumber(chart.ChartZone) + ")";
+               ZoneOffsetText(chart.ChartZone) + ")";
     lines[4] = Format("%.2f", std::fabs(chart.ChartLong)) + " " + chart.LongDirection;
     lines[5] = Format("%.2f", std::fabs(chart.ChartLat)) + " " + chart.LatDirection;
     lines[6] = chart.SiderealTimeText;

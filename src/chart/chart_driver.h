@@ -70,9 +70,14 @@ void ReportHomeDataError(Notifier& notifier);
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
                                      const HomeZone& home_zone = {});
 
-// OwnerName, " Orvantis ", the zodiac text of option 123 and, with option 132 at 1,
-// "(Precise ephemeris) - ".
+// OwnerName, " Orvantis " and the zodiac text of option 123 ("Orvantis " first without an owner),
+// then "(Precise ephemeris) - " with option 132 at 1.
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
+
+// A zone (hours, west positive) as text: hours as a plain number when whole to the quarter hour
+// (5, -3.5, 5.75), else hours, minutes and seconds as local mean times have them (-0:09:21 for
+// Paris).
+std::string ZoneOffsetText(float hours);
 
 // The House item checked at start-up by kOptionStartHouseSystem: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I,
 // else P.

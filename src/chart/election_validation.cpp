@@ -1,7 +1,9 @@
 #include "chart/election_validation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
@@ -56,6 +58,22 @@ bool NamePart(std::string_view part) {
     return true;
 }
 
+using E = ElectionEntry;
+
+// The boxes of the election window with their captions, in the window's order.
+constexpr std::pair<std::string E::*, const char*> kCaptions[] = {
+    {&E::month, "Birth Month"},     {&E::day, "Birth Day"},         {&E::year, "Birth Year"},
+    {&E::hour, "Birth Hour"},       {&E::minute, "Birth Minute"},   {&E::zone, "Time Zone"},
+    {&E::long_deg, "Long Degrees"}, {&E::long_min, "Long Minutes"}, {&E::lat_deg, "Lat Degrees"},
+    {&E::lat_min, "Lat Minutes"},
+};
+
+const char* BoxCaption(std::string E::*box) {
+    for (const auto& [member, caption] : kCaptions)
+        if (member == box) return caption;
+    return "Event";
+}
+
 }  // namespace
 
 bool IsZoneName(std::string_view text) {
@@ -74,9 +92,23 @@ bool IsZoneName(std::string_view text) {
 }
 
 std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char house_system) {
+    using Box = std::string ElectionEntry::*;
     std::vector<ElectionFault> faults;
-    const auto fail = [&](int group, std::string field) {
-        faults.push_back({group, std::move(field)});
+    // The first box of a group that fails, with why; none when the group passes.
+    struct Check {
+        Box box;
+        const char* why;
+        bool fails;
+    };
+    const auto group = [&](int number, const char* field, std::initializer_list<Check> checks) {
+        for (const Check& c : checks) {
+            if (!c.fails) continue;
+            const std::string text(Trimmed(e.*c.box));
+            faults.push_back(
+                {number, field, c.box,
+                 std::string(BoxCaption(c.box)) + (text.empty() ? "" : " " + text) + ": " + c.why});
+            return;
+        }
     };
     const auto month = WholeNumber(e.month), day = WholeNumber(e.day), year = WholeNumber(e.year);
     const auto hour = WholeNumber(e.hour), minute = WholeNumber(e.minute);
@@ -84,39 +116,81 @@ std::vector<ElectionFault> ValidateElectionData(const ElectionEntry& e, char hou
     const auto zone = named_zone ? std::optional<double>(0.0) : DecimalNumber(e.zone);
     const auto long_deg = WholeNumber(e.long_deg), long_min = WholeNumber(e.long_min);
     const auto lat_deg = WholeNumber(e.lat_deg), lat_min = WholeNumber(e.lat_min);
+    const auto not_number = [](const std::optional<int>& v, const std::string& text) {
+        return !v && !Blank(text);
+    };
+    constexpr const char* kEmpty = "it must be filled in";
+    constexpr const char* kWhole = "it must be a whole number";
+    constexpr const char* kNotZero = "it must not be 0";
 
     // An empty field reads as 0 too, so it fails both the zero and the empty test.
-    const auto zero = [](const std::optional<int>& v, const std::string& text) {
-        return Blank(text) || v == 0;
-    };
-    if (zero(month, e.month) || zero(day, e.day) || zero(year, e.year)) fail(1, "date");
-    if (Blank(e.month) || Blank(e.day) || Blank(e.year)) fail(2, "date");
-    if (Blank(e.hour) || Blank(e.minute) || Blank(e.zone)) fail(3, "time");
-    if (Blank(e.long_deg) || Blank(e.long_min)) fail(4, "longitude");
-    if (Blank(e.lat_deg) || Blank(e.lat_min)) fail(5, "latitude");
-    if (zone && e.west && *zone < -2) fail(6, "zone");
-    if (lat_deg && lat_min && LatitudeTooHigh(*lat_deg, *lat_min, house_system))
-        fail(7, "latitude");
-    if ((!month && !Blank(e.month)) || (!day && !Blank(e.day)) || (!year && !Blank(e.year)) ||
-        (month && *month > 12) || (day && *day > 31) || (year && *year > 2099))
-        fail(8, "date");
+    const auto nonzero = [&](const std::string& text) { return Blank(text) ? kEmpty : kNotZero; };
+    group(1, "date",
+          {{&E::month, nonzero(e.month), month == 0 || Blank(e.month)},
+           {&E::day, nonzero(e.day), day == 0 || Blank(e.day)},
+           {&E::year, nonzero(e.year), year == 0 || Blank(e.year)}});
+    group(2, "date",
+          {{&E::month, kEmpty, Blank(e.month)},
+           {&E::day, kEmpty, Blank(e.day)},
+           {&E::year, kEmpty, Blank(e.year)}});
+    group(3, "time",
+          {{&E::hour, kEmpty, Blank(e.hour)},
+           {&E::minute, kEmpty, Blank(e.minute)},
+           {&E::zone, kEmpty, Blank(e.zone)}});
+    group(4, "longitude",
+          {{&E::long_deg, kEmpty, Blank(e.long_deg)}, {&E::long_min, kEmpty, Blank(e.long_min)}});
+    group(5, "latitude",
+          {{&E::lat_deg, kEmpty, Blank(e.lat_deg)}, {&E::lat_min, kEmpty, Blank(e.lat_min)}});
+    group(6, "zone",
+          {{&E::zone, "a west longitude takes a zone of -2 or more (hours west of Greenwich)",
+            zone && e.west && *zone < -2}});
+    // Beyond the pole no house system helps: that is group 12's alone.
+    const bool beyond_pole =
+        lat_deg && lat_min && (*lat_deg > 90 || (*lat_deg == 90 && *lat_min > 0));
+    group(7, "latitude",
+          {{&E::lat_deg, kLatitudeTooHigh,
+            lat_deg && lat_min && !beyond_pole &&
+                LatitudeTooHigh(*lat_deg, *lat_min, house_system)}});
+    group(8, "date",
+          {{&E::month, kWhole, not_number(month, e.month)},
+           {&E::month, "a month is 1 to 12", month && *month > 12},
+           {&E::day, kWhole, not_number(day, e.day)},
+           {&E::day, "a day is 1 to 31", day && *day > 31},
+           {&E::year, kWhole, not_number(year, e.year)},
+           {&E::year, "the year goes up to 2099", year && *year > 2099}});
     // The 12-hour clock has no hour 0 (the window turns a typed 0 into 12).
-    if ((!hour && !Blank(e.hour)) || (!minute && !Blank(e.minute)) ||
-        (hour && (*hour > 12 || *hour == 0)) || (minute && *minute > 59))
-        fail(9, "time");
-    if ((!zone && !Blank(e.zone)) || (zone && (*zone > 12 || *zone < -13))) fail(10, "zone");
-    if ((!long_deg && !Blank(e.long_deg)) || (!long_min && !Blank(e.long_min)) ||
-        (long_deg && *long_deg > 180) || (long_min && *long_min > 59))
-        fail(11, "longitude");
+    group(9, "time",
+          {{&E::hour, kWhole, not_number(hour, e.hour)},
+           {&E::hour, "an hour is 1 to 12, with AM or PM", hour && (*hour > 12 || *hour == 0)},
+           {&E::minute, kWhole, not_number(minute, e.minute)},
+           {&E::minute, "a minute is 0 to 59", minute && *minute > 59}});
+    group(10, "zone",
+          {{&E::zone, "it must be hours (5, -5.5) or a zone name (Europe/London)",
+            !zone && !Blank(e.zone)},
+           {&E::zone, "the zone lies between -13 and 12 hours",
+            zone && (*zone > 12 || *zone < -13)}});
+    group(11, "longitude",
+          {{&E::long_deg, kWhole, not_number(long_deg, e.long_deg)},
+           {&E::long_deg, "the longitude goes up to 180 degrees", long_deg && *long_deg > 180},
+           {&E::long_min, kWhole, not_number(long_min, e.long_min)},
+           {&E::long_min, "minutes are 0 to 59", long_min && *long_min > 59}});
     // Beyond 90°00' there is no place.
-    if ((!lat_deg && !Blank(e.lat_deg)) || (!lat_min && !Blank(e.lat_min)) ||
-        (lat_min && *lat_min > 59) || (lat_deg && *lat_deg > 90) ||
-        (lat_deg && lat_min && *lat_deg == 90 && *lat_min > 0))
-        fail(12, "latitude");
+    group(12, "latitude",
+          {{&E::lat_deg, kWhole, not_number(lat_deg, e.lat_deg)},
+           {&E::lat_deg, "the latitude goes up to 90 degrees 00 minutes",
+            (lat_deg && *lat_deg > 90) || beyond_pole},
+           {&E::lat_min, kWhole, not_number(lat_min, e.lat_min)},
+           {&E::lat_min, "minutes are 0 to 59", lat_min && *lat_min > 59}});
     // A day that does not exist in its month (30 February) would be computed for another date.
     if (month && day && year && *month >= 1 && *month <= 12 && *day >= 1 && *day <= 31 &&
-        !DayExists(*day, *month, *year))
-        fail(13, "date");
+        !DayExists(*day, *month, *year)) {
+        const bool reform = *year == 1582 && *month == 10;
+        const std::string why =
+            reform ? "5 to 14 October 1582 were skipped by the change of calendar"
+                   : "month " + std::to_string(*month) + " of " + std::to_string(*year) + " has " +
+                         std::to_string(DaysInMonth(*month, *year)) + " days";
+        group(13, "date", {{&E::day, why.c_str(), true}});
+    }
     return faults;
 }
 
@@ -124,11 +198,33 @@ Problem ElectionFaultMessage(const ElectionFault& fault) {
     return Warning(fault.group == 7 ? kLatitudeTooHigh : kElectionDataError, Icon::kInformation);
 }
 
+Problem ElectionFaultsMessage(const std::vector<ElectionFault>& faults) {
+    if (faults.size() == 1 && faults[0].group == 7) return ElectionFaultMessage(faults[0]);
+    // One line a box, in the order of the window; an empty box fails two groups but is said once.
+    std::string text = kElectionDataError;
+    for (const auto& [box, caption] : kCaptions) {
+        const auto fault = std::find_if(faults.begin(), faults.end(),
+                                        [box](const ElectionFault& f) { return f.box == box; });
+        if (fault != faults.end()) text += "\n" + fault->why;
+    }
+    return Warning(text, Icon::kInformation);
+}
+
+std::string ElectionEntry::*FirstBoxAtFault(const std::vector<ElectionFault>& faults) {
+    for (const auto& [box, caption] : kCaptions) {
+        for (const ElectionFault& fault : faults)
+            if (fault.box == box) return box;
+    }
+    return nullptr;
+}
+
 std::optional<ElectionData> StoreElectionData(const ElectionEntry& e, char house_system,
                                               Notifier& notifier) {
     const auto faults = ValidateElectionData(e, house_system);
-    for (const auto& fault : faults) notifier.Notify(ElectionFaultMessage(fault));
-    if (!faults.empty()) return std::nullopt;
+    if (!faults.empty()) {
+        notifier.Notify(ElectionFaultsMessage(faults));
+        return std::nullopt;
+    }
 
     const auto whole = [](const std::string& text) {
         return static_cast<std::int16_t>(*WholeNumber(text));

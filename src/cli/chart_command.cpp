@@ -211,8 +211,8 @@ std::vector<ChartOption> ChartOptions() {
         {{"moon"}, "", "with --transits: the Moon's transits too", Switch(&ChartCommand::moon)},
         {{"place"},
          "NAME",
-         "the place of an election chart by name (\"London, Ontario\"): its longitude, latitude "
-         "and zone",
+         "a place by name (\"London, Ontario\"): its longitude, latitude and zone; without --date "
+         "the present moment there",
          Text(&ChartCommand::place)},
         {{"places"},
          "QUERY",
@@ -266,8 +266,7 @@ std::string Bytes(const QString& text) {
 
 // The places and library options against the rest: what cannot go together.
 std::optional<std::string> LibraryOptionsRefusal(const ChartCommand& c) {
-    if (c.place && !c.date)
-        return "--place names the place of an election chart: give --date and --time too";
+    if (c.place && c.events) return "--events lists events from the home place: no --place";
     if (c.place && (c.longitude || c.latitude || c.zone || c.tz))
         return "--place sets --long, --lat and --tz: give one or the other";
     if (c.chart && (c.date || c.place || c.events))

@@ -1,5 +1,7 @@
 #include "cli/library_command.h"
 
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -93,17 +95,16 @@ int Import(ChartLibrary& library, const std::string& file) {
         std::fprintf(stderr, "orvantis-chart: cannot read %s\n", file.c_str());
         return kFailed;
     }
-    AafReading reading = ReadAaf(*text);
-    for (const AafSkipped& s : reading.skipped)
+    const AafImport imported = ImportAaf(library, *text);
+    for (const AafSkipped& s : imported.skipped)
         std::fprintf(stderr, "%s:%d: record skipped: %s\n", file.c_str(), s.line, s.reason.c_str());
-    std::vector<std::string> names;
-    if (const auto problem = library.SaveAll(std::move(reading.charts), &names)) {
-        std::fprintf(stderr, "orvantis-chart: %s\n", problem->text.c_str());
+    if (imported.problem) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", imported.problem->text.c_str());
         return kFailed;
     }
-    std::printf("%zu charts imported from %s, %zu records skipped\n", names.size(), file.c_str(),
-                reading.skipped.size());
-    return reading.skipped.empty() ? 0 : kRefused;
+    std::printf("%zu charts imported from %s, %zu records skipped\n", imported.names.size(),
+                file.c_str(), imported.skipped.size());
+    return imported.skipped.empty() ? 0 : kRefused;
 }
 
 }  // namespace
@@ -172,6 +173,26 @@ std::optional<int> ApplyPlace(ChartCommand& command, const PlaceLookup* places) 
                   packed.south ? 'S' : 'N');
     command.latitude = text;
     command.tz = p.zone;
+    if (!command.event) command.event = p.name;
+    if (!command.date) {
+        // Without a date: the present moment on the place's own clock.
+        const auto zone = NamedZone::Find(p.zone);
+        if (!zone) {
+            std::fprintf(stderr, "orvantis-chart: %s is not in the tz database\n", p.zone.c_str());
+            return kFailed;
+        }
+        const auto now = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
+        const auto local = now - std::chrono::minutes(std::lround(zone->HoursAt(now) * 60));
+        const auto day = std::chrono::floor<std::chrono::days>(local);
+        const std::chrono::year_month_day date(day);
+        const std::chrono::hh_mm_ss clock(local - day);
+        std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+        command.date = text;
+        std::snprintf(text, sizeof text, "%02ld:%02ld", static_cast<long>(clock.hours().count()),
+                      static_cast<long>(clock.minutes().count()));
+        command.time = text;
+    }
     return std::nullopt;
 }
 

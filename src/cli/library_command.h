@@ -20,7 +20,9 @@ std::optional<int> RunLibraryCommand(const ChartCommand& command, const DataFold
                                      const PlaceLookup* places);
 
 // --place: sets the command's longitude, latitude and zone name from the most populous match,
-// saying on stderr which was taken when several matched. The exit status when it fails.
+// saying on stderr which was taken when several matched, the event name to the town's and, without
+// --date, the date and time to the present moment on the town's clock. The exit status when it
+// fails.
 std::optional<int> ApplyPlace(ChartCommand& command, const PlaceLookup* places);
 
 // --chart NAME: the saved chart's election record, its named zone looked up for its moment

@@ -209,4 +209,13 @@ std::optional<Problem> ChartLibrary::Remove(const std::string& name) {
     return std::nullopt;
 }
 
+AafImport ImportAaf(ChartLibrary& library, std::string_view text) {
+    AafReading reading = ReadAaf(text);
+    AafImport result;
+    result.skipped = std::move(reading.skipped);
+    result.problem = library.SaveAll(std::move(reading.charts), &result.names);
+    if (result.problem) result.names.clear();
+    return result;
+}
+
 }  // namespace orvantis

@@ -11,6 +11,7 @@
 
 #include "chart/problem.h"
 #include "files/data_folders.h"
+#include "library/aaf.h"
 #include "library/chart_record.h"
 
 namespace orvantis {
@@ -54,5 +55,14 @@ private:
                                  std::vector<std::string>* names);
     QString connection_;
 };
+
+// The records of an AAF text added to the library in one transaction (taken names get " (2)" ...):
+// the names stored, the records skipped, or the problem that stored none.
+struct AafImport {
+    std::vector<std::string> names;
+    std::vector<AafSkipped> skipped;
+    std::optional<Problem> problem;
+};
+AafImport ImportAaf(ChartLibrary& library, std::string_view text);
 
 }  // namespace orvantis

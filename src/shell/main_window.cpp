@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -26,10 +28,13 @@
 #include "chart/time_travel.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
+#include "settings/lenient_number.h"
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/owner_name.h"
+#include "shell/instant_steps.h"
 #include "shell/menu_table.h"
+#include "shell/screen_fit.h"
 #include "shell/time_bar.h"
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
@@ -57,11 +62,12 @@ struct StepItem {
     const char* name;
     void (*step)(ElectionData&);
     int direction;  // +1 forward in time, -1 back
+    int minutes;    // of real time in a named zone; 0 for a day, which keeps the clock time
 };
 const StepItem kSteps[] = {
-    {"mnuUpdateAddDay", AddDay, +1},       {"mnuUpdateSubDay", SubtractDay, -1},
-    {"mnuUpdateAddHour", AddHour, +1},     {"mnuUpdateSubHour", SubtractHour, -1},
-    {"mnuUpdateAddMinute", AddMinute, +1}, {"mnuUpdateSubMinute", SubtractMinute, -1},
+    {"mnuUpdateAddDay", AddDay, +1, 0},       {"mnuUpdateSubDay", SubtractDay, -1, 0},
+    {"mnuUpdateAddHour", AddHour, +1, 60},    {"mnuUpdateSubHour", SubtractHour, -1, -60},
+    {"mnuUpdateAddMinute", AddMinute, +1, 1}, {"mnuUpdateSubMinute", SubtractMinute, -1, -1},
 };
 const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpOrvantis", "ORVANTIS.HLP"},  {"mnuHelpOptions", "OPTIONS.HLP"},
@@ -70,6 +76,24 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuShortcutKeys", "SHORTCUT.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
     {"mnuHelpRevisions", "REVISION.HLP"}, {"chartsHelpAction", "CHARTS.HLP"},
 };
+
+// The kinds of coming events shown, kept in the INI file as a number of one bit a kind. The INI
+// readers take no line they do not know, so older versions read the file as before.
+constexpr std::string_view kEventKindsKey = "EventKinds=";
+
+std::optional<EventKinds> ReadIniEventKinds(std::string_view ini) {
+    std::optional<EventKinds> kinds;
+    while (!ini.empty()) {
+        const std::size_t end = std::min(ini.find('\n'), ini.size());
+        const std::string_view line = ini.substr(0, end);
+        ini.remove_prefix(std::min(end + 1, ini.size()));
+        if (!line.starts_with(kEventKindsKey)) continue;
+        const double bits = LenientNumber(line.substr(kEventKindsKey.size()));
+        if (bits >= 0 && bits < (1 << kEventKindCount) && bits == std::floor(bits))
+            kinds = EventKinds(static_cast<unsigned long>(bits));
+    }
+    return kinds;
+}
 
 }  // namespace
 
@@ -92,6 +116,7 @@ void MainWindow::Form_Load() {
     StartScale_ = scale_and_chart.StartScale;
     TypeChart_ = scale_and_chart.TypeChart;
     OwnerName_ = ReadOwnerName(env_.owner_file_text);
+    if (const auto kinds = ReadIniEventKinds(ini)) events_.shown_kinds = *kinds;
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
@@ -138,7 +163,7 @@ void MainWindow::Form_Load() {
         ApplyIniGeometry(ini);
         LoadingGeometry_ = false;
     }
-    UpdateDisplayedChart();
+    FitToScreen();
     Form_Resize();
 
     clock_timer_.setObjectName("Timer1");
@@ -206,7 +231,8 @@ void MainWindow::createActions() {
         if (running) RecomputeSequence();
     });
     on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
-    for (const StepItem& s : kSteps) on(s.name, [this, s] { StepElection(s.step, s.direction); });
+    for (const StepItem& s : kSteps)
+        on(s.name, [this, s] { StepElection(s.step, s.direction, s.minutes); });
     on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
     on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
@@ -291,19 +317,63 @@ void MainWindow::UncheckAllHouses() {
     houses_->setExclusive(true);
 }
 
-void MainWindow::RecomputeSequence(bool travel_frame) {
-    std::optional<BusyPointer> busy;
-    if (!travel_frame) {
-        busy.emplace();
-        time_bar_->Play(0);  // a chart asked for otherwise: a play's next frame would undo it
+namespace {
+
+// Keeps the messages of a computation to say them afterwards.
+class HeldProblems : public Notifier {
+public:
+    void Notify(const Problem& problem) override { problems.push_back(problem); }
+    std::vector<Problem> problems;
+};
+
+}  // namespace
+
+void MainWindow::RecomputeSequence(Asker asker) {
+    HeldProblems held;
+    {
+        // A frame of the time bar goes without the busy pointer (it comes many times a second);
+        // any other computation stops a play, whose next frame would undo it.
+        std::optional<BusyPointer> busy;
+        if (asker != Asker::kTimeBar) {
+            busy.emplace();
+            time_bar_->Play(0);
+        }
+        RecomputeInto(held);
     }
+    // A problem the clock meets each minute, or the time bar each frame, is said the first time
+    // only: a box every minute would stop the clock while it is open and come back as soon as it
+    // is closed.
+    const bool from_clock = asker != Asker::kUser;
+    std::vector<std::string> now_said;
+    for (const Problem& problem : held.problems) {
+        now_said.push_back(problem.text);
+        if (!from_clock) {
+            env_.notifier->Notify(problem);
+        } else if (std::find(said_.begin(), said_.end(), problem.text) == said_.end()) {
+            env_.clock_notifier ? env_.clock_notifier->Notify(problem) : ShowClockNote(problem);
+        }
+    }
+    said_ = std::move(now_said);
+}
+
+void MainWindow::ShowClockNote(const Problem& problem) {
+    if (clock_note_) clock_note_->close();
+    auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(problem.title),
+                                 QString::fromStdString(problem.text), QMessageBox::Ok, this);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setWindowModality(Qt::NonModal);
+    note->show();
+    clock_note_ = note;
+}
+
+void MainWindow::RecomputeInto(Notifier& notifier) {
     ChartRequest request;
     request.house_system = CheckedHouseSystem();
     request.running = Running();
     request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     request.date_order = env_.regional.DateOrder;
     request.home_zone = HomeZoneAt(request.now);
-    if (ComputeChart(chart_, election_, options_, request, *env_.notifier)) {
+    if (ComputeChart(chart_, election_, options_, request, notifier)) {
         OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
     }
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
@@ -319,28 +389,52 @@ void MainWindow::onTravel(std::chrono::sys_seconds instant) {
         election_.ElectEvent = "Time travel";
     }
     election_ = ElectionAt(election_, instant, time_bar_->ZoneHoursAt(instant));
-    RecomputeSequence(true);
+    RecomputeSequence(Asker::kTimeBar);
 }
 
 void MainWindow::UpdateDisplayedChart() {
     shown_ = DisplayedCopyOf(chart_);
 
-    const bool normal =
-        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && options_[kOptionKeepGeometry] == 0 && !LoadingGeometry_) {
-        move(x(), 0);
-        SizingWindow_ = true;
-        resize(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
-               static_cast<int>(std::lround(preset_.PresetHeight / twips_per_pixel_)));
-        SizingWindow_ = false;
-    }
     if (chart_.ChartReady == 1) {
         american_item_->setChecked(TypeChart_ == 0);
         european_item_->setChecked(TypeChart_ != 0);
     }
-    // The aspect window lists the chart it was opened for: a new chart closes it.
-    if (aspect_window_) aspect_window_->close();
+    // The aspect window follows the chart on display, under the orbs it was opened with.
+    if (aspect_window_) aspect_window_->ListAspects(shown_.BodyLongitude, OrbValues_);
     ShowWheel();
+}
+
+// The preset size, fitted to the screen's free area with the title bar: at start and when the
+// window moves to another screen, never at a minute, so a size the user chose stays.
+void MainWindow::FitToScreen() {
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!normal || options_[kOptionKeepGeometry] != 0 || LoadingGeometry_) return;
+    const QScreen* on = screen();
+    if (on)
+        preset_ = ChooseGeometryPreset(on->size().width(),
+                                       static_cast<int>(std::lround(twips_per_pixel_)));
+    const QSize wanted(static_cast<int>(std::lround(preset_.PresetWidth / twips_per_pixel_)),
+                       static_cast<int>(std::lround(preset_.PresetHeight / twips_per_pixel_)));
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins known(client.left() - frame.left(), client.top() - frame.top(),
+                         frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect fitted = on ? FitToAvailable(wanted, client, on->availableGeometry(),
+                                             known.isNull() ? kGuessedFrame : known)
+                            : QRect(client.topLeft(), wanted);
+    SizingWindow_ = true;
+    setGeometry(fitted);
+    SizingWindow_ = false;
+    ShowWheel();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (screen_watched_ || !windowHandle()) return;
+    screen_watched_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::FitToScreen);
+    // Once the window manager has framed the window, its real title bar is known.
+    QTimer::singleShot(200, this, &MainWindow::FitToScreen);
 }
 
 void MainWindow::ShowWheel() {
@@ -380,7 +474,7 @@ void MainWindow::mnuOrbsChange_Click() {
 void MainWindow::Form_Resize() {
     if (LoadingGeometry_ || !wheel_) return;
     if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
-    // While UpdateDisplayedChart sizes the window, it hands the wheel its new scale itself.
+    // While FitToScreen sizes the window, it hands the wheel its new scale itself.
     if (!SizingWindow_) ShowWheel();
 }
 
@@ -390,7 +484,7 @@ void MainWindow::Timer1_Timer() {
     const auto minute = std::chrono::floor<std::chrono::minutes>(now);
     // The first tick of every new minute recomputes, so a late or coalesced tick never skips
     // a minute.
-    if (Running() && computed_minute_ != minute) RecomputeSequence();
+    if (Running() && computed_minute_ != minute) RecomputeSequence(Asker::kClock);
     TickEvents();
 }
 
@@ -442,11 +536,17 @@ void MainWindow::ScheduleNextTick() {
     clock_timer_.start(wait_ms);
 }
 
-void MainWindow::StepElection(void (*step)(ElectionData&), int direction) {
+void MainWindow::StepElection(void (*step)(ElectionData&), int direction, int minutes) {
     BusyPointer busy;
     running_item_->setChecked(false);
-    step(election_);
-    if (!election_.ElectZoneName.empty()) RezoneAfterStep(election_, direction);
+    if (election_.ElectZoneName.empty()) {
+        step(election_);
+    } else if (minutes != 0) {
+        StepInstant(election_, minutes);
+    } else {
+        step(election_);
+        RezoneAfterStep(election_, direction);
+    }
     RecomputeSequence();
 }
 
@@ -475,7 +575,9 @@ bool MainWindow::WriteSettingsIniFile() {
     g.scale_height = static_cast<float>(wheel_->height());
     g.scale_width = static_cast<float>(wheel_->width());
     const std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
-                                              static_cast<std::int16_t>(TypeChart_), g);
+                                              static_cast<std::int16_t>(TypeChart_), g) +
+                             std::string(kEventKindsKey) +
+                             std::to_string(events_.shown_kinds.to_ulong()) + "\r\n";
     // Written beside the old file and renamed over it: a failed write leaves the old one whole.
     QString reason;
     const bool written =
@@ -514,6 +616,7 @@ void MainWindow::ShowSavedOptions() {
     // Saved options show at once in the caption and the wheel; the chart itself follows at its
     // next computation.
     LoadHomeZone(ReadFileWhole(DataPath(kOptionsFileName)).value_or(""));
+    said_.clear();  // new options: what the clock finds wrong is news again
     setWindowTitle(CaptionText());
     ShowWheel();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "aspects/orb_file.h"
 #include "chart/chart_driver.h"
@@ -49,6 +50,9 @@ struct ShellEnvironment {
     const Clock* clock = nullptr;  // the present moment
     Notifier* notifier = nullptr;  // message boxes
     bool start_timer = true;       // tests call Timer1_Timer themselves
+    // What the minute update finds wrong, said once until the options change; null: a note
+    // that does not block the clock.
+    Notifier* clock_notifier = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -63,7 +67,7 @@ public:
     // while Elect > Running is checked.
     void Timer1_Timer();
 
-    // Copies the chart into what the wheel draws; re-imposes the preset geometry (option 33 = 0).
+    // Copies the chart into what the wheel draws.
     void UpdateDisplayedChart();
 
     // The exit routine of File > Exit and of closing the window: writes the INI file.
@@ -87,6 +91,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -97,15 +102,21 @@ private:
     HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
+    void FitToScreen();
     void Form_Resize();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
-    // A frame of the time bar goes without the busy pointer (it comes many times a second);
-    // any other computation stops a play, whose next frame would undo it.
-    void RecomputeSequence(bool travel_frame = false);
+    // Who asked for the chart. What the clock and the time bar meet is said once, without
+    // stopping the clock; a frame of the time bar goes without the busy pointer, and any other
+    // computation stops a play, whose next frame would undo it.
+    enum class Asker { kUser, kClock, kTimeBar };
+    void RecomputeSequence(Asker asker = Asker::kUser);
+    void ShowClockNote(const Problem& problem);
+    void RecomputeInto(Notifier& notifier);
     // The time bar moved the chart: an election chart at that instant, in the chart's zone.
     void onTravel(std::chrono::sys_seconds instant);
-    void StepElection(void (*step)(ElectionData&), int direction);
+    // A day keeps the clock time; an hour or a minute in a named zone is real time.
+    void StepElection(void (*step)(ElectionData&), int direction, int minutes);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
     void mnuOptionsOptions_Click();
@@ -152,7 +163,10 @@ private:
     bool LoadingGeometry_ = false;
     bool SizingWindow_ = false;
     bool exited_ = false;
+    bool screen_watched_ = false;
     int recompute_count_ = 0;
+    std::vector<std::string> said_;  // the last computation's problems, already told the user
+    QPointer<QWidget> clock_note_;
     std::optional<std::chrono::sys_time<std::chrono::minutes>> computed_minute_;
 
     QTimer clock_timer_;

@@ -21,13 +21,20 @@ QRectF HalfPageRect(const QRectF& paper, QSizeF window_size) {
     return {QPointF(paper.left() + (paper.width() - size.width()) / 2, paper.top()), size};
 }
 
+// How far, in points, the widest cusp label reaches beyond the scale's side.
+constexpr double kCuspLabelOverhangPoints = 14;
+
 }  // namespace
 
 void PaintFullPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintWheelOn(painter, paper, inputs);
+    // The cusp labels at the ends of the horizontal stand beyond the wheel's scale; kept inside
+    // the printable area, the page never prints into the printer's margins.
+    const double points = painter.device() ? painter.device()->logicalDpiX() / 72.0 : 1.0;
+    const double overhang = kCuspLabelOverhangPoints * points;
+    PaintWheelOn(painter, paper.adjusted(overhang, 0, -overhang, 0), inputs);
     painter.restore();
 }
 

@@ -49,7 +49,11 @@ AspectWindow::AspectWindow(QWidget* parent)
     const int needed = QFontMetrics(aspect_text_->font()).horizontalAdvance(widest) +
                        aspect_text_->verticalScrollBar()->sizeHint().width() +
                        2 * aspect_text_->frameWidth() + 2 * 4;
-    resize(std::max(kWindowWidth, needed), kWindowHeight);
+    // And for its title beside the title bar's buttons (three, and room for the icon).
+    const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int title = QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) +
+                      5 * std::max(title_bar, 24);
+    resize(std::max({kWindowWidth, needed, title}), kWindowHeight);
 }
 
 AspectWindow* AspectWindow::Open(const std::array<double, 16>& body_longitude,
@@ -68,7 +72,10 @@ void AspectWindow::ListAspects(const std::array<double, 16>& body_longitude,
     QString text = GlyphFontText(AspectListText(orvantis::ListAspects(body_longitude, orbs)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    if (text == aspect_text_->toPlainText()) return;
+    const int scrolled = aspect_text_->verticalScrollBar()->value();
     aspect_text_->setPlainText(text);
+    aspect_text_->verticalScrollBar()->setValue(scrolled);
 }
 
 }  // namespace orvantis

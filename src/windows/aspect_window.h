@@ -21,18 +21,19 @@ public:
     // Opens the window (not modal) with the busy pointer shown meanwhile: reads the orb file at
     // orb_file_path into orbs and lists the aspects of body_longitude (the displayed copy,
     // degrees, bodies 1..15) under them. A missing or unreadable orb file is reported through
-    // notifier and the previous orbs are used. The window is a snapshot: it is not refreshed and
-    // deletes itself when closed, so the main window closes it after every chart computation
-    // (hold it in a QPointer) and the Aspects command closes it and opens a new one.
+    // notifier and the previous orbs are used. The window deletes itself when closed (hold it in
+    // a QPointer); the main window refreshes it with every chart computation.
     static AspectWindow* Open(const std::array<double, 16>& body_longitude,
                               const QString& orb_file_path, OrbValues& orbs, Notifier& notifier,
                               QWidget* parent = nullptr);
 
     QPlainTextEdit* TextView() const { return aspect_text_; }
 
+    // Lists the aspects of another chart under the same orbs, scrolled where the user left it.
+    void ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs);
+
 private:
     explicit AspectWindow(QWidget* parent);
-    void ListAspects(const std::array<double, 16>& body_longitude, const OrbValues& orbs);
 
     QPlainTextEdit* aspect_text_;
 };

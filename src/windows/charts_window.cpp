@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -11,6 +12,8 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include "files/whole_file.h"
 
 namespace orvantis {
 namespace {
@@ -88,6 +91,15 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
             return text.trimmed();
         };
 
+    if (!actions_.choose_file)
+        actions_.choose_file = [this](bool save) {
+            const QString filter = QStringLiteral("AAF files (*.aaf *.AAF);;All files (*)");
+            return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Export AAF"), {},
+                                                       filter)
+                        : QFileDialog::getOpenFileName(this, QStringLiteral("Import AAF"), {},
+                                                       filter);
+        };
+
     search_edit_ = new QLineEdit(this);
     search_edit_->setObjectName(QStringLiteral("chartsSearchEdit"));
     search_edit_->setPlaceholderText(QStringLiteral("Search names, places and notes"));
@@ -129,6 +141,8 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
     button("renameChartButton", "&Rename", &ChartsWindow::onRename);
     button("deleteChartButton", "&Delete", &ChartsWindow::onDelete);
     button("duplicateChartButton", "D&uplicate", &ChartsWindow::onDuplicate);
+    button("importChartsButton", "&Import AAF...", &ChartsWindow::onImport);
+    button("exportChartsButton", "&Export AAF...", &ChartsWindow::onExport);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -225,6 +239,37 @@ void ChartsWindow::onDuplicate() {
     Report(library_.Save(*chart));
     Reload();
     Select(chart->name);
+}
+
+void ChartsWindow::onImport() {
+    const QString path = actions_.choose_file(false);
+    if (path.isEmpty()) return;
+    QString reason;
+    const auto text = ReadFileWhole(path, &reason);
+    if (!text) {
+        Report(Problem{"Charts", "Cannot read " + path.toStdString() + ": " + reason.toStdString(),
+                       Icon::kExclamation});
+        return;
+    }
+    const AafImport imported = ImportAaf(library_, *text);
+    if (imported.problem) return Report(imported.problem);
+    std::string said = std::to_string(imported.names.size()) + " charts imported.";
+    for (const AafSkipped& s : imported.skipped)
+        said += "\nLine " + std::to_string(s.line) + " skipped: " + s.reason;
+    Report(Problem{"Charts", said,
+                   imported.skipped.empty() ? Icon::kInformation : Icon::kExclamation});
+    Reload();
+}
+
+void ChartsWindow::onExport() {
+    const QString path = actions_.choose_file(true);
+    if (path.isEmpty()) return;
+    const std::string text = WriteAaf(library_.List());
+    QString reason;
+    if (!WriteFileWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                        &reason))
+        Report(Problem{"Charts", path.toStdString() + " not written: " + reason.toStdString(),
+                       Icon::kExclamation});
 }
 
 }  // namespace orvantis

@@ -29,6 +29,8 @@ public:
         std::function<std::optional<ChartRecord>()> current;
         std::function<bool(const QString& question)> confirm;
         std::function<std::optional<QString>(const QString& prompt, const QString& name)> ask_name;
+        // An AAF file to read (save false) or write (save true); "" when none was chosen.
+        std::function<QString(bool save)> choose_file;
     };
     ChartsWindow(ChartLibrary& library, Actions actions, Notifier& notifier,
                  QWidget* parent = nullptr);
@@ -46,6 +48,8 @@ private:
     void onRename();
     void onDelete();
     void onDuplicate();
+    void onImport();
+    void onExport();
     void Report(const std::optional<Problem>& problem);
     void Select(const std::string& name);
 

@@ -23,6 +23,7 @@
 
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
+#include "files/whole_file.h"
 #include "windows/busy_pointer.h"
 #include "windows/place_field.h"
 
@@ -82,6 +83,25 @@ std::optional<double> ZoneNumber(const QString& text) {
     if (error != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// Every name the database takes: its zones, and the old names kept as links to them
+// (US/Eastern, Asia/Calcutta, Etc/GMT+5), which the list of zones Qt offers leaves out.
+QStringList TypableZoneNames() {
+    QStringList names = ZoneNames();
+    const QByteArray folder =
+        qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo") : qgetenv("TZDIR");
+    const auto text = ReadFileWhole(QString::fromLocal8Bit(folder) + "/tzdata.zi");
+    for (const QString& line : QString::fromLatin1(text.value_or("")).split(QLatin1Char('\n'))) {
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString name = words.size() >= 3 && words[0] == QLatin1String("L")   ? words[2]
+                             : words.size() >= 2 && words[0] == QLatin1String("Z") ? words[1]
+                                                                                   : QString();
+        if (!name.isEmpty() && IsZoneName(name.toStdString())) names.append(name);
+    }
+    names.sort();
+    names.removeDuplicates();
+    return names;
 }
 
 // A number as plain text without exponent or trailing zeros: 5, -3.5, 0.25.
@@ -241,8 +261,9 @@ void ElectionWindow::BuildControls() {
     hour_edit_ = edit("txtBirthHour", kShort);
     minute_edit_ = edit("txtBirthMinute", kShort);
     zone_edit_ = edit("txtTZ", 4 * kLong);
-    // Zone names to choose from while typing: any part of the name finds it ("london").
-    auto* zone_names = new QCompleter(ZoneNames(), zone_edit_);
+    // Zone names to choose from while typing: any part of the name finds it ("london"). The list
+    // only offers; what is typed stays as typed.
+    auto* zone_names = new QCompleter(TypableZoneNames(), zone_edit_);
     zone_names->setCaseSensitivity(Qt::CaseInsensitive);
     zone_names->setFilterMode(Qt::MatchContains);
     zone_edit_->setCompleter(zone_names);
@@ -409,8 +430,13 @@ bool ElectionWindow::eventFilter(QObject* watched, QEvent* event) {
         if (!KeyPasses(*static_cast<QKeyEvent*>(event), box == zone_edit_)) return true;
     }
     if (box != nullptr && event->type() == QEvent::FocusIn) {
-        // Queued, so that the mouse press which gave the focus does not undo the selection.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        // Only when the user moves into the box: focus coming back from the completer's list or
+        // another window would otherwise select what is being typed, and the next key replace it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            // Queued, so that the mouse press which gave the focus does not undo the selection.
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -526,6 +552,25 @@ void ElectionWindow::ShowZoneOffset() {
     zone_offset_label_->setText(shown);
 }
 
+QLineEdit* ElectionWindow::BoxOf(std::string ElectionEntry::*box) const {
+    using E = ElectionEntry;
+    const std::pair<std::string E::*, QLineEdit*> boxes[] = {
+        {&E::month, month_edit_},
+        {&E::day, day_edit_},
+        {&E::year, year_edit_},
+        {&E::hour, hour_edit_},
+        {&E::minute, minute_edit_},
+        {&E::zone, zone_edit_},
+        {&E::long_deg, longitude_degrees_edit_},
+        {&E::long_min, longitude_minutes_edit_},
+        {&E::lat_deg, latitude_degrees_edit_},
+        {&E::lat_min, latitude_minutes_edit_},
+    };
+    for (const auto& [member, edit] : boxes)
+        if (member == box) return edit;
+    return event_edit_;
+}
+
 bool ElectionWindow::StoreElectionData() {
     // OK and New Angles finish the entry too (Enter in the hour box reaches OK directly); an
     // empty hour is left to the checks' own message.
@@ -537,6 +582,10 @@ bool ElectionWindow::StoreElectionData() {
         !LookUpElectionZone(*stored, notifier_, choose_fold_))
         stored.reset();
     if (!stored) {
+        // Into the box at fault, to be corrected.
+        const auto faults = ValidateElectionData(TypedEntry(), house_system_);
+        QLineEdit* wrong = faults.empty() ? zone_edit_ : BoxOf(FirstBoxAtFault(faults));
+        wrong->setFocus(Qt::OtherFocusReason);
         chart_.InputError = 1;
         input_accepted_ = false;
         return false;

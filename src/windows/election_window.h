@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "chart/chart_state.h"
 #include "chart/election_angles.h"
@@ -74,6 +75,7 @@ private:
     void txtBirthHour_Validate(bool report_empty);
 
     ElectionEntry TypedEntry() const;
+    QLineEdit* BoxOf(std::string ElectionEntry::*box) const;
     std::optional<LocalDateTime> TypedLocalTime() const;
     void ShowZoneOffset();
     // Validates the typed data and stores it in the record; false (with the messages sent) when

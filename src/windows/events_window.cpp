@@ -45,14 +45,16 @@ bool UnderWay(const Event& e, sys_seconds now) {
     return e.kind == EventKind::kVoid && e.ut < now;
 }
 
-// The moment on the home clock: "Sat 06 Dec 23:14" or "Sat 06 Dec 11:14 PM".
+// The moment on the home clock: "Sat 06 Dec 23:14:05" or "Sat 06 Dec 11:14:05 PM".
 QString HomeClockText(sys_seconds at, const EventsFeed& feed, int time_format) {
     const auto offset =
         std::chrono::duration_cast<std::chrono::seconds>(ZoneOffset(feed.ZoneAt(at)));
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(
         at.time_since_epoch().count(), Qt::OffsetFromUTC, static_cast<int>(offset.count()));
-    return QLocale::c().toString(moment, time_format == 1 ? QStringLiteral("ddd dd MMM  HH:mm")
-                                                          : QStringLiteral("ddd dd MMM  h:mm AP"));
+    // To the second: at the listed time the wheel already shows the new state.
+    return QLocale::c().toString(moment, time_format == 1
+                                             ? QStringLiteral("ddd dd MMM  HH:mm:ss")
+                                             : QStringLiteral("ddd dd MMM  h:mm:ss AP"));
 }
 
 QString Countdown(const Event& e, sys_seconds now) {
@@ -176,7 +178,18 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setShowGrid(false);
     list_->setAlternatingRowColors(true);
-    list_->horizontalHeader()->setStretchLastSection(true);
+    // The countdown keeps one width, that of its longest text, as filters change and events
+    // pass; the words take what is left.
+    QHeaderView* header = list_->horizontalHeader();
+    header->setStretchLastSection(false);
+    for (const int column : {kWhenColumn, kGlyphColumn})
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kWordsColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(kCountdownColumn, QHeaderView::Fixed);
+    int countdown = 0;
+    for (const char* longest : {"Countdown", "ends in 30 d 23 h", "ends in 23 h 59 min"})
+        countdown = std::max(countdown, list_->fontMetrics().horizontalAdvance(longest));
+    header->resizeSection(kCountdownColumn, countdown + 24);
     // Only the rows in view count down; the others are brought up to date as they come in view.
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { UpdateCountdowns(last_tick_); });
@@ -199,7 +212,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     layout->addLayout(kinds);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(780, 480);
 }
 
 void EventsWindow::Tick(sys_seconds now, bool recomputed) {
@@ -221,7 +234,6 @@ void EventsWindow::Fill(sys_seconds now) {
         for (int column = 0; column < kColumnCount; ++column)
             list_->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
-    list_->resizeColumnsToContents();
     const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).right(6);
     QString note =
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());

@@ -1,11 +1,19 @@
 #include "windows/options_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <cmath>
 #include <optional>
 
 #include "chart/chart_driver.h"
 #include "chart/problem.h"
 #include "files/whole_file.h"
+#include "settings/lenient_number.h"
+#include "settings/option_values.h"
 #include "settings/options_file.h"
 
 namespace orvantis {
@@ -15,7 +23,42 @@ Problem OptionsFileNotFound() {
     return Warning(std::string(kOptionsFileName) + " File Not Found", Icon::kExclamation);
 }
 
+bool HoldsNumber(const QString& line) {
+    const QString value = line.left(kOptionValueWidth).trimmed();
+    int at = value.startsWith(QLatin1Char('-')) || value.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (at < value.size() && value[at] == QLatin1Char('.')) ++at;
+    if (at >= value.size() || !value[at].isDigit()) return false;
+    // A value beyond single precision would be read as 0.
+    return std::isfinite(static_cast<float>(LenientNumber(value.toStdString())));
+}
+
 }  // namespace
+
+std::optional<std::string> OptionsTextFault(const QString& text, int* line) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) lines.removeLast();
+    const auto fault = [&](int n, const std::string& why) {
+        if (line) *line = n;
+        return std::optional<std::string>("Line " + std::to_string(n) + " " + why);
+    };
+    for (int n = 1; n <= kOptionCount; ++n) {
+        if (n > lines.size())
+            return fault(n, "is missing: the options file holds " + std::to_string(kOptionCount) +
+                                " values, one a line.");
+        const QString& value = lines[n - 1];
+        if (value.trimmed().isEmpty())
+            return fault(n, "is empty: the options after it would not be read.");
+        if (!HoldsNumber(value))
+            return fault(n, "has no number in its first " + std::to_string(kOptionValueWidth) +
+                                " characters: \"" + value.left(kOptionValueWidth).toStdString() +
+                                "\".");
+    }
+    if (lines.size() > kHomeZoneNameLine)
+        return fault(kHomeZoneNameLine + 1,
+                     "is one too many: the file ends with the home zone's line " +
+                         std::to_string(kHomeZoneNameLine) + ".");
+    return std::nullopt;
+}
 
 OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped_dir,
                              OptionValues& options, std::string& caption_prefix,
@@ -26,16 +69,24 @@ OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped
       options_(options),
       caption_prefix_(caption_prefix),
       owner_name_(owner_name),
-      save_button_(AddButton(QStringLiteral("Save"))),
-      restore_button_(AddButton(QStringLiteral("Restore Default Settings"))),
-      quit_button_(AddButton(QStringLiteral("Quit"))) {
+      save_button_(AddButton(QStringLiteral("&Save"))),
+      restore_button_(AddButton(QStringLiteral("&Restore Default Settings"))),
+      quit_button_(AddButton(QStringLiteral("&Quit"))) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Edit: ") + QLatin1String(kOptionsFileName));
     save_button_->setObjectName(QStringLiteral("btnSave"));
     restore_button_->setObjectName(QStringLiteral("cmdRestoreDefault"));
     quit_button_->setObjectName(QStringLiteral("btnQuit"));
     connect(save_button_, &QPushButton::clicked, this, &OptionsEditor::Save);
-    connect(restore_button_, &QPushButton::clicked, this, &OptionsEditor::RestoreDefaultSettings);
+    connect(restore_button_, &QPushButton::clicked, this, [this] {
+        const QString backup = QFileInfo(options_path_).dir().filePath(kOptionsBackupFileName);
+        if (Ask(QStringLiteral("Replace ") + options_path_ +
+                QStringLiteral(" with the default "
+                               "settings?\nThe present "
+                               "file is kept as ") +
+                backup + QStringLiteral(".")))
+            RestoreDefaultSettings();
+    });
     connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -68,6 +119,15 @@ OptionsEditor* OptionsEditor::Open(QPointer<OptionsEditor>& editor, const QStrin
 
 bool OptionsEditor::Save() {
     const QString& path = options_path_;
+    int line = 0;
+    if (const auto fault = OptionsTextFault(EditorText(), &line)) {
+        notifier_.Notify(Warning(std::string(kOptionsFileName) + " was not saved. " + *fault,
+                                 Icon::kExclamation));
+        QTextCursor at(ContentEdit()->document()->findBlockByNumber(line - 1));
+        ContentEdit()->setTextCursor(at);
+        ContentEdit()->setFocus();
+        return false;
+    }
     if (!SaveFile(path)) return false;
     const std::optional<std::string> text = ReadFileWhole(path);
     if (!text) {
@@ -85,7 +145,11 @@ bool OptionsEditor::RestoreDefaultSettings() {
     const std::optional<std::string> master = ReadFileWhole(master_path_);
     // Written beside OPTIONS.OPT and renamed over it only when whole: a failed copy (full disk,
     // write-protected file or folder) leaves the old file as it was.
-    if (!master || !WriteFileWhole(path, QByteArray::fromStdString(*master))) {
+    // The replaced file stays beside it, so the user's own settings are never lost.
+    const std::optional<std::string> present = ReadFileWhole(path);
+    const QString backup = QFileInfo(path).dir().filePath(kOptionsBackupFileName);
+    if (!master || (present && !WriteFileWhole(backup, QByteArray::fromStdString(*present))) ||
+        !WriteFileWhole(path, QByteArray::fromStdString(*master))) {
         notifier_.Notify(Warning(kRestoreFailed, Icon::kInformation));
         return false;
     }

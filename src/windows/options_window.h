@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "settings/option_values.h"
@@ -15,6 +16,15 @@ namespace orvantis {
 
 // The message of a failed Restore Default Settings ("Warning!", information icon).
 inline constexpr const char* kRestoreFailed = "Error in operation. Cannot do what is requested.";
+
+// The name of the copy Restore Default Settings keeps of the replaced options, beside them.
+inline constexpr const char* kOptionsBackupFileName = "OPTIONS.BAK";
+
+// Why the options reader would not take this editor text (lines ended by "\n") as it stands,
+// naming the line, or nullopt when it would: each of the 130 value lines must be there and hold a
+// number in its first seven characters (a Return typed into line 1 would shift every option down a
+// line), and nothing may follow the home zone's line 131. `line` gets the line at fault (1-based).
+std::optional<std::string> OptionsTextFault(const QString& text, int* line = nullptr);
 
 class OptionsEditor : public TextFileEditor {
     Q_OBJECT
@@ -38,10 +48,13 @@ public:
     // options (only the lines read are overwritten) and rebuilds the caption prefix. The chart
     // is not recomputed; the window stays open. A failed write is reported, leaves the file,
     // the options and the editor's text as they were, and returns false.
-    bool Save();
+    // Text the reader would refuse (OptionsTextFault) is not saved: the reason is reported and
+    // the cursor put on its line.
+    bool Save() override;
 
-    // Restore Default Settings: copies OPTIONS.MAS over OPTIONS.OPT (a temporary file beside
-    // it, renamed over it) and shows the restored file. The options are not re-read: the
+    // Restore Default Settings: keeps OPTIONS.OPT as OPTIONS.BAK beside it, copies OPTIONS.MAS
+    // over OPTIONS.OPT (a temporary file beside it, renamed over it) and shows the restored file.
+    // The button asks first; this function does not. The options are not re-read: the
     // master's values take effect after a Save or at the next start. Any failure (no master
     // file, OPTIONS.OPT not writable) shows kRestoreFailed and changes nothing; returns false.
     bool RestoreDefaultSettings();

@@ -9,14 +9,18 @@ namespace orvantis {
 OrbsEdit::OrbsEdit(const QString& orb_file_path, Notifier& notifier, QWidget* parent)
     : TextFileEditor(notifier, parent),
       path_(orb_file_path),
-      save_button_(AddButton(QStringLiteral("Save"))),
-      quit_button_(AddButton(QStringLiteral("Quit"))) {
+      save_button_(AddButton(QStringLiteral("&Save"))),
+      quit_button_(AddButton(QStringLiteral("&Quit"))) {
     setObjectName(QStringLiteral("OrbsEdit"));
     setWindowTitle(QStringLiteral("Edit: ") + path_);
     save_button_->setObjectName(QStringLiteral("btnSave"));
     quit_button_->setObjectName(QStringLiteral("btnQuit"));
-    connect(save_button_, &QPushButton::clicked, this, [this] { SaveFile(path_); });
+    connect(save_button_, &QPushButton::clicked, this, &OrbsEdit::Save);
     connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool OrbsEdit::Save() {
+    return SaveFile(path_);
 }
 
 OrbsEdit* OrbsEdit::Open(const QString& orb_file_path, Notifier& notifier, QWidget* parent) {

@@ -22,6 +22,7 @@ public:
 
     // Save writes the text over the orb file and keeps the window open; nothing is re-read, the
     // aspect window reads the orb file whenever it opens. Quit closes without saving.
+    bool Save() override;
     QPushButton* SaveButton() const { return save_button_; }
     QPushButton* QuitButton() const { return quit_button_; }
 

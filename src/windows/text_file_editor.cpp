@@ -1,10 +1,14 @@
 #include "windows/text_file_editor.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QFont>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -67,6 +71,14 @@ TextFileEditor::TextFileEditor(Notifier& notifier, QWidget* parent)
     content_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     content_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
+    // Tab and Backtab move the focus to the buttons instead of into the file; Ctrl+S saves.
+    content_edit_->setTabChangesFocus(true);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { Save(); });
+    ask_ = [this](const QString& text) {
+        return QMessageBox::question(this, windowTitle(), text) == QMessageBox::Yes;
+    };
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(content_edit_);
@@ -80,6 +92,31 @@ QString TextFileEditor::EditorText() const {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
+}
+
+bool TextFileEditor::Ask(const QString& text) {
+    return ask_(text);
+}
+
+bool TextFileEditor::HasUnsavedEdits() const {
+    return content_edit_->document()->isModified();
+}
+
+void TextFileEditor::closeEvent(QCloseEvent* event) {
+    if (HasUnsavedEdits() &&
+        !Ask(QStringLiteral("The changes to this file are not saved. Quit without saving them?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TextFileEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QPushButton* TextFileEditor::AddButton(const QString& caption) {
@@ -99,12 +136,16 @@ bool TextFileEditor::LoadFile(const QString& path) {
         return false;
     }
     content_edit_->setPlainText(EditorTextFromFile(QByteArray::fromStdString(*bytes)));
+    content_edit_->document()->setModified(false);
     return true;
 }
 
 bool TextFileEditor::SaveFile(const QString& path) {
     QString reason;
-    if (WriteFileWhole(path, FileTextFromEditor(EditorText()), &reason)) return true;
+    if (WriteFileWhole(path, FileTextFromEditor(EditorText()), &reason)) {
+        content_edit_->document()->setModified(false);
+        return true;
+    }
     notifier_.Notify(Warning(QStringLiteral("Cannot save ") + path + QStringLiteral(": ") + reason +
                              QStringLiteral("\nThe file on disk is unchanged.")));
     return false;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QHBoxLayout;
 class QPlainTextEdit;
@@ -41,8 +42,19 @@ public:
     // reported and false returned, and the text stays in the editor.
     bool SaveFile(const QString& path);
 
-    // A new button at the right end of the bottom row.
+    // A new button at the right end of the bottom row; "&" marks its access letter.
     QPushButton* AddButton(const QString& caption);
+
+    // Writes the text to the editor's file (the Save button and Ctrl+S); false when it did not.
+    virtual bool Save() = 0;
+
+    // How a yes/no question is put to the user (by default a question box); tests answer it.
+    using Question = std::function<bool(const QString& text)>;
+    void SetQuestion(Question ask) { ask_ = std::move(ask); }
+    bool Ask(const QString& text);
+
+    // Whether the text was changed since it was loaded or saved.
+    bool HasUnsavedEdits() const;
 
     QPlainTextEdit* ContentEdit() const { return content_edit_; }
 
@@ -50,11 +62,16 @@ public:
     QString EditorText() const;
 
 protected:
+    // Quit, Esc and the window's close button ask before unsaved edits are dropped.
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
     Notifier& notifier_;
 
 private:
     QPlainTextEdit* content_edit_;
     QHBoxLayout* buttons_;
+    Question ask_;
 };
 
 }  // namespace orvantis

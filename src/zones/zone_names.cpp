@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/calendar.h"
+#include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "chart/election_validation.h"
 
@@ -125,10 +126,7 @@ std::chrono::sys_seconds InstantOf(const LocalDateTime& local, float hours) {
 }
 
 std::string ZoneHoursText(float hours) {
-    if (hours == 0) return "0";  // never "-0"
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, hours);
-    return std::string(buffer, result.ptr);
+    return ZoneOffsetText(hours);
 }
 
 bool LookUpElectionZone(ElectionData& e, Notifier& notifier, const FoldChoice& choose) {

@@ -65,7 +65,8 @@ QStringList ZoneNames();
 // The instant a local date and time names when the zone is `hours` (west positive).
 std::chrono::sys_seconds InstantOf(const LocalDateTime& local, float hours);
 
-// Hours as a plain number: "-1", "5.5".
+// Hours as a plain number ("-1", "5.5"), a local mean time as hours, minutes and seconds
+// ("-0:53:28").
 std::string ZoneHoursText(float hours);
 
 // Picks one of the two instants of a local time that occurs twice: 0 the first, 1 the second,

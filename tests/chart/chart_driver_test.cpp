@@ -151,9 +151,10 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
     EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
-    // A zone reads as typed; a local mean time at most to four decimals.
+    // A zone reads as typed; a local mean time in hours, minutes and seconds.
     for (const auto& [zone, text] : {std::pair{-3.5f, "(-3.5)"},
-                                     {-0.15583333f, "(-0.1558)"},
+                                     {-0.15583333f, "(-0:09:21)"},
+                                     {0.020833334f, "(0:01:15)"},
                                      {5.75f, "(5.75)"},
                                      {-0.00001f, "(0)"}}) {
         e.ElectZone = zone;
@@ -163,9 +164,9 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     OptionValues o{};
     EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");
     o[kOptionZodiac] = 2;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis (Sidereal zodiac - Ayanamsa) - ");
+    EXPECT_EQ(BuildCaptionPrefix("", o), "Orvantis (Sidereal zodiac - Ayanamsa) - ");
     o[kOptionZodiac] = 3;
-    EXPECT_EQ(BuildCaptionPrefix("", o), " Orvantis ");
+    EXPECT_EQ(BuildCaptionPrefix("", o), "Orvantis ");
 }
 
 TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes) {

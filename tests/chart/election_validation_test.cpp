@@ -80,9 +80,10 @@ TEST(ElectionValidation, EachFieldIsRefusedByItsGroupBeyondItsBounds) {
         {{{&E::lat_deg, "89"}, {&E::lat_min, "59"}}, {}, false, 'I'},
         {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'M'},
         {{{&E::lat_deg, "90"}, {&E::lat_min, "0"}}, {7}, false, 'I'},
-        {{{&E::lat_deg, "90"}, {&E::lat_min, "1"}}, {7, 12}, false, 'M'},
-        {{{&E::lat_deg, "91"}}, {7, 12}},
-        {{{&E::lat_deg, "91"}}, {7, 12}, false, 'I'},
+        // Beyond the pole, a change of house system would not help: one refusal.
+        {{{&E::lat_deg, "90"}, {&E::lat_min, "1"}}, {12}, false, 'M'},
+        {{{&E::lat_deg, "91"}}, {12}},
+        {{{&E::lat_deg, "91"}}, {12}, false, 'I'},
     };
     for (const Case& c : cases) {
         auto e = Good();
@@ -131,6 +132,24 @@ TEST(ElectionValidation, StoredRecordCarriesEveryField) {
     e.lat_deg = "67";
     EXPECT_FALSE(StoreElectionData(e, 'K', n).has_value());
     EXPECT_THAT(n.Texts(), ElementsAre(::testing::HasSubstr("latitude is too high")));
+}
+
+// One message names every box at fault and why; an empty box refused by two groups is said once.
+TEST(ElectionValidation, OneMessageNamesEachBoxAndWhy) {
+    auto e = Good();
+    e.month = "13", e.minute = "", e.lat_deg = "91";
+    RecordingNotifier n;
+    EXPECT_FALSE(StoreElectionData(e, 'M', n).has_value());
+    e = Good();
+    e.month = "10", e.day = "10", e.year = "1582";
+    EXPECT_FALSE(StoreElectionData(e, 'P', n).has_value());
+    const std::string head = std::string(kElectionDataError) + "\n";
+    EXPECT_THAT(n.Texts(), ElementsAre(head + "Birth Month 13: a month is 1 to 12\n"
+                                              "Birth Minute: it must be filled in\n"
+                                              "Lat Degrees 91: the latitude goes up to 90 degrees "
+                                              "00 minutes",
+                                       head + "Birth Day 10: 5 to 14 October 1582 were skipped by "
+                                              "the change of calendar"));
 }
 
 }  // namespace

@@ -104,6 +104,7 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "\"zone_name\": \"Asia/Kolkata\",\n  \"zone_offset_hours\": -6.5,"},
         {"--place London --date 2000-01-01 --time 12:00", 0,
          "London, England, United Kingdom taken"},
+        {"--place Kolkata --json", 0, "\"title\": \"Kolkata"},  // now, on Kolkata's clock
         {"--place Nowhereville --date 2000-01-01 --time 12:00", 2, "no place \"Nowhereville\""},
         // Aspects within the orbs of the orb file; with every orb 0 only the node and its
         // opposite point, always in opposition, listed both ways.

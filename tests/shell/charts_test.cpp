@@ -90,6 +90,7 @@ TEST_F(ChartsTest, WindowCommandsAskFirstAndKeepNamesApart) {
     actions.ask_name = [](const QString&, const QString&) {
         return std::optional<QString>("Beta");
     };
+    actions.choose_file = [&](bool) { return dir_.filePath("all.aaf"); };
     ChartsWindow window(*library, actions, notifier_);
     auto* table = window.findChild<QTableView*>("chartsTable");
     const auto click = [&](const char* button) { window.findChild<QPushButton*>(button)->click(); };
@@ -116,6 +117,11 @@ TEST_F(ChartsTest, WindowCommandsAskFirstAndKeepNamesApart) {
     click("deleteChartButton");
     EXPECT_FALSE(library->Contains("Alpha"));
     EXPECT_EQ(window.ShownCount(), 3);
+    click("exportChartsButton");
+    click("importChartsButton");  // every chart again, under names of their own
+    EXPECT_EQ(window.ShownCount(), 6);
+    EXPECT_EQ(library->Find("Beta copy (2)")->notes, "market opening");
+    EXPECT_EQ(notifier_.problems.back().text, "3 charts imported.");
 }
 
 // "Kolk" offers Kolkata; choosing it fills the coordinates and the zone; typing a coordinate

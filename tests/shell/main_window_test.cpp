@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +16,7 @@
 #include "shell/wheel_view.h"
 #include "support/main_window_fixture.h"
 #include "support/window_helpers.h"
+#include "wheel/printed_page.h"
 #include "windows/text_file_editor.h"
 
 namespace orvantis {
@@ -21,6 +24,7 @@ namespace {
 
 using namespace std::chrono;
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 class MainWindowTest : public MainWindowFixture {
@@ -45,8 +49,8 @@ TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
     auto w = Open();
     EXPECT_TRUE(w->CaptionText().endsWith("1:30:00 AM")) << w->CaptionText().toStdString();
     EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (-1)");
-    Item(*w, "mnuUpdateAddHour")->trigger();
-    EXPECT_EQ(w->Chart().CaptionLines[3], "2.30 A.M. (0)");
+    Item(*w, "mnuUpdateAddHour")->trigger();  // an hour of real time: the second 01:30
+    EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (0)");
     EXPECT_EQ(w->Election().ElectZoneName, "Europe/London");
     tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
 }
@@ -135,6 +139,39 @@ TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {
     EXPECT_EQ(w->Election().ElectDay, 5);
 }
 
+// The minute leaves a size the user chose; what it finds wrong is said once, not in a box that
+// stops the clock, and again only after the options were saved.
+TEST_F(MainWindowTest, MinuteKeepsTheUsersSizeAndSaysItsProblemOnce) {
+    SetOption(22, "70");  // the home latitude, too high for Placidus
+    auto w = Open();
+    EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("latitude is too high")));  // at start
+    w->resize(300, 200);
+    const auto minutes_pass = [&](int count) {
+        for (int m = 0; m < count; ++m, w->Timer1_Timer()) clock_.now += minutes{1};
+    };
+    minutes_pass(3);
+    EXPECT_EQ(w->size(), QSize(300, 200));
+    EXPECT_EQ(notifier_.problems.size() + clock_notes_.problems.size(), 1u);
+    Item(*w, "mnuOptionsOptions")->trigger();
+    ShownWindow("Edit: OPTIONS.OPT")->findChild<QPushButton*>("btnSave")->click();
+    minutes_pass(3);
+    EXPECT_THAT(clock_notes_.Texts(), ElementsAre(HasSubstr("latitude is too high")));
+}
+
+// The full page keeps its ink inside the printable area it is given: the printer's margins stay
+// blank.
+TEST_F(MainWindowTest, FullPageInkStaysInsideThePrintableArea) {
+    auto w = Open();
+    QImage page(595, 842, QImage::Format_RGB32), blank = page;  // A4 at 72 dpi: a pixel a point
+    page.setDotsPerMeterX(2835), page.setDotsPerMeterY(2835);
+    page.fill(Qt::white), blank.fill(Qt::white);
+    QPainter painter(&page);
+    PaintFullPage(painter, QRect(28, 28, 539, 786), w->MakeWheelInputs(PrinterPageWheelStyle()));
+    painter.fillRect(QRect(28, 28, 539, 786), Qt::white);  // what is left lies in the margins
+    painter.end();
+    EXPECT_TRUE(page == blank);
+}
+
 // Closing the window is Exit: it writes the INI file the next start reads. Layout only redraws.
 TEST_F(MainWindowTest, ClosingWritesTheIniFileThatTheNextStartReads) {
     {
@@ -185,7 +222,7 @@ TEST_F(MainWindowTest, MissingOptionsFileStartsOnTheMasterAndIsReported) {
 }
 
 // The wheel paints only what it was handed, so every change of chart, layout, scale or options
-// must reach it. The aspect window shows one chart: it closes with the next.
+// must reach it. The aspect window follows the chart: a minute refreshes it, never closes it.
 TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     auto w = Open();
     ShowActive(*w);
@@ -203,7 +240,9 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     w->Timer1_Timer();
     handed("minute");
     QApplication::processEvents();
-    EXPECT_EQ(ShownWindow("Aspects"), nullptr);
+    QWidget* aspects = ShownWindow("Aspects");
+    ASSERT_NE(aspects, nullptr);
+    EXPECT_GE(aspects->width(), aspects->fontMetrics().horizontalAdvance("Aspects") + 100);
     Item(*w, "mnuCTEuropean")->trigger();
     handed("layout");
     const int scale = w->StartScale();

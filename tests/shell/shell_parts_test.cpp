@@ -6,10 +6,15 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
+#include "chart/chart_driver.h"
 #include "files/whole_file.h"
+#include "shell/instant_steps.h"
+#include "shell/screen_fit.h"
 #include "shell/single_instance.h"
 #include "wheel/window_geometry.h"
+#include "zones/zone_names.h"
 
 namespace orvantis {
 namespace {
@@ -38,6 +43,38 @@ TEST(OnNearestScreen, KeepsAGrabbableWindowAndBringsALostOneBack) {
     for (const auto& [saved, shown] : cases)
         EXPECT_EQ(OnNearestScreen(saved, screens), shown) << saved.x();
     EXPECT_EQ(OnNearestScreen(QRect(30000, 0, 9, 9), {}), QRect(30000, 0, 9, 9));
+}
+
+// An hour or a minute in a named zone moves the instant by exactly that, and the record reads the
+// zone's clock at the new instant: never two real hours for one step over a change of the clocks.
+TEST(StepInstant, MovesTheInstantByTheStepAndShowsItsLocalTime) {
+    using namespace std::chrono;
+    const auto zone = NamedZone::Find("America/New_York");
+    ASSERT_TRUE(zone);
+    for (const sys_days change : {sys_days{2026y / 3 / 8}, sys_days{2026y / 11 / 1}}) {
+        for (sys_seconds at = change + 4h; at < change + 8h; at += 15min) {
+            for (const int step : {60, -60, 1, -1}) {
+                ElectionData e = LoadElectionDataFromNow(at, {}, {zone->Name(), zone->HoursAt(at)});
+                StepInstant(e, step);
+                EXPECT_EQ(InstantOf(LocalDateTimeOf(e), e.ElectZone), at + minutes(step)) << step;
+                EXPECT_EQ(e.ElectZone, zone->HoursAt(at + minutes(step)));
+            }
+        }
+    }
+}
+
+// The whole window, title bar included, on the free area of the screen (below a top panel, at
+// a scale factor of 2 a 2560 x 1440 screen is 1280 x 720); a smaller window only moves into it.
+TEST(FitToAvailable, PutsTheFramedWindowOnTheFreeArea) {
+    const QMargins frame(4, 30, 4, 4);
+    const std::tuple<QSize, QRect, QRect, QRect> cases[] = {
+        {{937, 767}, {20, 20, 937, 767}, {0, 28, 1024, 740}, {20, 58, 937, 706}},
+        {{715, 596}, {0, 0, 715, 596}, {0, 0, 800, 600}, {4, 30, 715, 566}},
+        {{937, 767}, {0, 0, 937, 767}, {0, 0, 1280, 720}, {4, 30, 937, 686}},
+        {{400, 300}, {900, 200, 400, 300}, {0, 0, 1024, 768}, {620, 30, 400, 300}},
+    };
+    for (const auto& [wanted, now, available, fitted] : cases)
+        EXPECT_EQ(FitToAvailable(wanted, now, available, frame), fitted) << available.width();
 }
 
 bool Acquired(const QString& lock) {

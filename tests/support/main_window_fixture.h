@@ -31,8 +31,10 @@ protected:
     // By default the folder serves as both, as a build folder does.
     std::unique_ptr<MainWindow> Open(std::optional<DataFolders> folders = std::nullopt) {
         const DataFolders both{dir_.path(), dir_.path()};
-        return std::make_unique<MainWindow>(ShellEnvironment{
-            folders.value_or(both), "Ann Example\r\n", {}, &clock_, &notifier_, false});
+        ShellEnvironment env{
+            folders.value_or(both), "Ann Example\r\n", {}, &clock_, &notifier_, false};
+        env.clock_notifier = &clock_notes_;
+        return std::make_unique<MainWindow>(env);
     }
 
     static QAction* Item(MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
@@ -47,6 +49,7 @@ protected:
     QTemporaryDir dir_;
     FakeClock clock_;
     RecordingNotifier notifier_;
+    RecordingNotifier clock_notes_;  // what the minute update finds wrong
 };
 
 }  // namespace orvantis

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "aspects/aspect_kind.h"
@@ -44,30 +45,85 @@ using namespace std::chrono;
 
 using OptionsEditorTest = MainWindowFixture;
 
-// Save re-reads the options into the running values (those past the file's last line stay) and
-// shows them at once; Restore then Quit leaves the master's text in the file, and the running
-// values wait for a Save.
-TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRestoreOnlyCopiesTheMaster) {
+// Save re-reads the options into the running values and shows them at once; Restore asks, keeps
+// the replaced file as OPTIONS.BAK beside it, and the running values wait for a Save.
+TEST_F(OptionsEditorTest, SaveRereadsTheOptionsAndRestoreAsksAndKeepsABackup) {
     const auto w = Open();
     Item(*w, "mnuOptionsOptions")->trigger();
     auto* editor = w->findChild<OptionsEditor*>();
     ASSERT_NE(editor, nullptr);
-    QStringList lines = editor->EditorText().split('\n').mid(0, 123);
+    std::vector<QString> asked;
+    editor->SetQuestion([&](const QString& question) {
+        asked.push_back(question);
+        return asked.size() > 1;  // no the first time
+    });
+    QStringList lines = editor->EditorText().split('\n');
     lines[17] = "-3.5";
     lines[122] = "1";  // the sidereal zodiac
     editor->ContentEdit()->setPlainText(lines.join('\n'));
-    const OptionValues before = w->Options();
     EXPECT_TRUE(editor->Save());
     EXPECT_EQ(w->Options()[18], -3.5f);
-    EXPECT_EQ(w->Options()[130], before[130]);
-    EXPECT_TRUE(ReadBytes(dir_.filePath("OPTIONS.OPT")).endsWith("\r\n1\r\n"));
+    const QByteArray mine = ReadBytes(dir_.filePath("OPTIONS.OPT"));
     const OptionValues saved = w->Options();
     editor->RestoreButton()->click();
-    editor->QuitButton()->click();
+    EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.OPT")), mine);
+    editor->RestoreButton()->click();
+    EXPECT_THAT(asked.back().toStdString(),
+                testing::HasSubstr(dir_.filePath("OPTIONS.BAK").toStdString()));
     EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.OPT")), ReadBytes(dir_.filePath("OPTIONS.MAS")));
+    EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.BAK")), mine);
+    editor->QuitButton()->click();  // nothing unsaved: no question
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(w->Options(), saved);
     EXPECT_THAT(w->windowTitle().toStdString(), testing::HasSubstr("(Sidereal zodiac - SVP)"));
     EXPECT_TRUE(notifier_.problems.empty());
+}
+
+// From the keyboard: Tab leaves the text, a Return typed on line 1 is refused at Ctrl+S naming
+// the line, and Esc asks before the edit is dropped.
+TEST_F(OptionsEditorTest, KeyboardEditsCannotSaveWhatTheReaderWouldMisread) {
+    const auto w = Open();
+    Item(*w, "mnuOptionsOptions")->trigger();
+    auto* editor = w->findChild<OptionsEditor*>();
+    QApplication::setActiveWindow(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QPlainTextEdit* text = editor->ContentEdit();
+    text->setFocus();
+    const QByteArray before = ReadBytes(dir_.filePath("OPTIONS.OPT"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_THAT(notifier_.Texts(), testing::ElementsAre(testing::HasSubstr("Line 1 is empty")));
+    EXPECT_EQ(ReadBytes(dir_.filePath("OPTIONS.OPT")), before);
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_FALSE(text->hasFocus());
+    int asked = 0;
+    editor->SetQuestion([&](const QString&) { return ++asked > 1; });
+    for (int press = 0; press < 2; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST(OptionsTextFault, NamesTheLineTheReaderWouldMisread) {
+    const QStringList good =
+        QString::fromLatin1(ReadBytes(ORVANTIS_DATA_DIR "/OPTIONS.OPT")).split("\r\n");
+    const auto refused = [](const QStringList& lines) {
+        int at = 0;
+        return OptionsTextFault(lines.join('\n'), &at) ? at : 0;
+    };
+    for (const auto& [value, line] : {std::pair{" -.5 x", 0},
+                                      {"+3", 0},
+                                      {"       7", 5},
+                                      {"abc", 5},
+                                      {"", 5},
+                                      {"1e39", 5},
+                                      {".", 5}}) {
+        QStringList lines = good;
+        lines[4] = value;
+        EXPECT_EQ(refused(lines), line) << value;
+    }
+    EXPECT_EQ(refused(good.mid(0, 129)), 130);
+    EXPECT_EQ(refused(good.mid(0, 131) << "1"), 132);
 }
 
 TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {
@@ -203,6 +259,7 @@ TEST(OrbsEdit, EditsTheFileInOneWindowAndSavesOnlyOnSave) {
     EXPECT_NE(second, editor);
     delete second;
     editor->ContentEdit()->setPlainText("0\n");
+    editor->SetQuestion([](const QString&) { return true; });  // drop the edit
     editor->QuitButton()->click();
     DeleteClosedWindows();
     EXPECT_TRUE(editor.isNull());
@@ -310,8 +367,9 @@ TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
 
 using EventsWindowTest = MainWindowFixture;
 
-// F10 lists the coming events, which count down with the clock; the kind boxes filter the list and
-// the status line (off until chosen).
+// F10 lists the coming events to the second, which count down with the clock in a column of one
+// width; the kind boxes filter the list and the status line (off until chosen), and are kept in
+// ORVANTIS.INI for the next start.
 TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilter) {
     const auto window = Open();
     ShowActive(*window);
@@ -336,6 +394,8 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     });
     ASSERT_NE(row, shown.end());
     EXPECT_EQ(row->second.toStdString(), CountdownText((first.ut - now()).count()));
+    EXPECT_TRUE(events->List()->item(0, 0)->text().contains(QRegularExpression(":\\d\\d:\\d\\d")));
+    const int countdown_width = events->List()->columnWidth(3);
     clock_.now += seconds{61};
     window->Timer1_Timer();
     EXPECT_EQ(rows()[row - shown.begin()].second.toStdString(),
@@ -353,7 +413,14 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     }
     window->Timer1_Timer();
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
+    EXPECT_EQ(events->List()->columnWidth(3), countdown_width);
     EXPECT_TRUE(notifier_.problems.empty());
+    window->mnuFileExit_Click();
+    const auto again = Open();
+    Item(*again, "mnuEventsShow")->trigger();
+    const auto* kept = again->findChild<EventsWindow*>("frmEvents");
+    EXPECT_FALSE(kept->KindBox(EventKind::kAspect)->isChecked());
+    EXPECT_TRUE(kept->KindBox(EventKind::kPhase)->isChecked());
 }
 
 TEST(EventsFeed, RecomputesOnlyWhenTheFirstEventHasPassed) {
