@@ -237,6 +237,18 @@ void BuildCaptionLines(ChartState& chart) {
     lines[5] = Format("%.2f", std::fabs(chart.ChartLat)) + " " + chart.LatDirection;
     lines[6] = chart.SiderealTimeText;
     SetHouseSystemCaption(chart);
+    chart.Warnings = AccuracyWarnings(chart.ChartYear);
+    // The precise ephemeris has its own range (Pluto's series, 1885-2099).
+    if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
+        const auto warning = RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear);
+        chart.Warnings = warning ? std::vector<std::string>{*warning} : std::vector<std::string>{};
+    }
+}
+
+std::vector<std::string> AccuracyWarnings(int year) {
+    if (year < 1900) return {kBeforeSeriesYears};
+    if (year > 2099) return {kAfterSeriesYears};
+    return {};
 }
 
 void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -83,14 +84,22 @@ std::string ZoneOffsetText(float hours);
 // else P.
 char HouseLetterForOption(float start_house_system);
 
-// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system.
+// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system, and
+// Warnings from its date.
 void BuildCaptionLines(ChartState& chart);
+
+// The warnings a chart of that civil year carries: the series hold from 1900 to 2099, so another
+// year is still charted, with kBeforeSeriesYears or kAfterSeriesYears (short enough for a caption
+// line). Empty within those years.
+std::vector<std::string> AccuracyWarnings(int year);
 
 // The driver's messages, as users see them.
 inline constexpr const char* kLatitudeTooHigh =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
     "systems.";
 inline constexpr const char* kHomeDataError = "Error in natal input data section. Please correct.";
+inline constexpr const char* kBeforeSeriesYears = "Before 1900: approximate";
+inline constexpr const char* kAfterSeriesYears = "After 2099: approximate";
 inline constexpr const char* kNonFiniteChart =
     "This chart cannot be computed: at this place and moment the house system or the "
     "ephemeris has no finite result. Please change the place or the house system.";

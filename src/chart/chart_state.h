@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "astro/bodies.h"
 #include "ephemeris/ephemeris_choice.h"
@@ -69,6 +70,9 @@ struct ChartState {
 
     // Captions: lines 1..7 (index 0 unused).
     std::array<std::string, 8> CaptionLines{};
+    // What the chart's accuracy does not cover (a date outside the series' years), one line each:
+    // shown under the captions, on standard error and in the JSON of the command line.
+    std::vector<std::string> Warnings;
 
     std::int16_t InputError = 0;
     std::int16_t ChartReady = 0;

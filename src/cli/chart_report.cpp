@@ -72,6 +72,10 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
     std::string lines = "[";
     for (int i = 1; i <= 7; ++i) lines += (i > 1 ? ", " : "") + JsonString(chart.CaptionLines[i]);
     member("caption_lines", lines + "]");
+    std::string warnings = "[";
+    for (const std::string& w : chart.Warnings)
+        warnings += (warnings.size() > 1 ? ", " : "") + JsonString(w);
+    member("warnings", warnings + "]");
     member("zone_name", chart.ChartZoneName.empty() ? "null" : JsonString(chart.ChartZoneName));
     member("zone_offset_hours", ShortestNumber(chart.ChartZone));
     member("julian_day_number", Number(chart.JulianDayNumber));

@@ -58,6 +58,15 @@ std::variant<EventsRequest, UsageError> ReadEventsRequest(const ChartCommand& co
         if (!days || *days < 1 || *days > kMostDays) return UsageError{"--days takes 1 to 3660"};
         request.days = *days;
     }
+    // The series hold from 1900 to 2099: a span that runs past them is refused, not listed.
+    constexpr sys_days kSeriesEnd = 2100y / January / 1;
+    if (request.from + days{request.days} > kSeriesEnd) {
+        const auto most = (kSeriesEnd - floor<days>(request.from)).count();
+        return UsageError{
+            "--days: the span ends after 2099-12-31, the last day the series cover; "
+            "from that day at most " +
+            std::to_string(most) + " days"};
+    }
     if (command.kinds) {
         const auto kinds = ParseEventKinds(*command.kinds);
         if (!kinds)

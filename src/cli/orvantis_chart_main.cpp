@@ -234,12 +234,8 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
 
     ChartState chart;
     if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
-    // The built-in series' own range is warned about with the chart's other warnings.
-    if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
-        if (const auto warning =
-                RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear))
-            std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
-    }
+    for (const std::string& warning : chart.Warnings)
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning.c_str());
     if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
 
     std::vector<AspectEntry> aspects;

@@ -1,6 +1,5 @@
 #include "events/event_text.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -159,9 +158,15 @@ std::string CountdownText(long long seconds) {
     return "in " + std::to_string(seconds) + " s";
 }
 
+std::chrono::seconds ZoneOffsetSeconds(float zone_hours) {
+    // Not held to the options' -13 .. 12: a named zone may lie east of +13 (+14 on Kiritimati)
+    // or keep a local mean time to the second (+05:21:10).
+    if (!std::isfinite(zone_hours)) return {};
+    return std::chrono::seconds{-std::lround(static_cast<double>(zone_hours) * 3600.0)};
+}
+
 std::chrono::minutes ZoneOffset(float zone_hours) {
-    const float zone = std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f);
-    return std::chrono::minutes{-std::lround(static_cast<double>(zone) * 60.0)};
+    return std::chrono::round<std::chrono::minutes>(ZoneOffsetSeconds(zone_hours));
 }
 
 std::string IsoUtc(std::chrono::sys_seconds at) {
@@ -169,12 +174,17 @@ std::string IsoUtc(std::chrono::sys_seconds at) {
 }
 
 std::string IsoLocal(std::chrono::sys_seconds at, float zone_hours) {
-    const std::chrono::minutes offset = ZoneOffset(zone_hours);
-    const long long minutes = offset.count() < 0 ? -offset.count() : offset.count();
+    const std::chrono::seconds offset = ZoneOffsetSeconds(zone_hours);
+    const long long seconds = offset.count() < 0 ? -offset.count() : offset.count();
     char zone[48];
     std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", offset.count() < 0 ? '-' : '+',
-                  minutes / 60, minutes % 60);
-    return IsoDateTime(at + offset) + zone;
+                  seconds / 3600, seconds / 60 % 60);
+    std::string text = IsoDateTime(at + offset) + zone;
+    if (seconds % 60 != 0) {
+        std::snprintf(zone, sizeof zone, ":%02lld", seconds % 60);
+        text += zone;
+    }
+    return text;
 }
 
 }  // namespace orvantis

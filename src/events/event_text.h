@@ -39,8 +39,9 @@ std::string EventGlyphs(const Event& event);
 // "in 45 s"; "now" at 0 or below. Whole units, counted down (2 h 13 min 59 s is "2 h 13 min").
 std::string CountdownText(long long seconds);
 
-// The home zone of the options (hours, west positive) as an offset from UT to the home clock,
-// east positive, in whole minutes; held within -13 .. 12 hours as the home clock holds it.
+// A zone (hours, west positive) as the offset from UT to its clock, east positive: to the
+// second, and rounded to whole minutes; 0 for a value that is not finite.
+std::chrono::seconds ZoneOffsetSeconds(float zone_hours);
 std::chrono::minutes ZoneOffset(float zone_hours);
 
 // The home zone in force at an instant (hours, west positive): a named zone changes its offset
@@ -48,7 +49,7 @@ std::chrono::minutes ZoneOffset(float zone_hours);
 using HomeZoneAt = std::function<float(std::chrono::sys_seconds)>;
 
 // "2024-03-20T03:06:21Z", and the same moment on the home clock with its offset,
-// "2024-03-19T22:06:21-05:00".
+// "2024-03-19T22:06:21-05:00" (an offset with seconds, a local mean time, shows them: +05:21:10).
 std::string IsoUtc(std::chrono::sys_seconds at);
 std::string IsoLocal(std::chrono::sys_seconds at, float zone_hours);
 

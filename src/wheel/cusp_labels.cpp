@@ -133,6 +133,7 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.CurrentX = left;
     }
     if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
+    for (const std::string& warning : p.in.chart.Warnings) dc.PrintLine(warning);
 }
 
 }  // namespace orvantis

@@ -160,6 +160,16 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
         e.ElectZone = zone;
         EXPECT_EQ(ElectionChart(e).CaptionLines[3], std::string("9.15 A.M. ") + text);
     }
+    // Outside the series' years a chart is still computed, and says so.
+    e.ElectZone = 0;
+    using Warned = std::vector<std::string>;
+    for (const auto& [year, warnings] : {std::pair{1899, Warned{kBeforeSeriesYears}},
+                                         {1900, Warned{}},
+                                         {2099, Warned{}},
+                                         {2100, Warned{kAfterSeriesYears}}}) {
+        e.ElectYear = static_cast<std::int16_t>(year);
+        EXPECT_EQ(ElectionChart(e).Warnings, warnings) << year;
+    }
 
     OptionValues o{};
     EXPECT_EQ(BuildCaptionPrefix("Ann", o), "Ann Orvantis (Tropical zodiac) - ");

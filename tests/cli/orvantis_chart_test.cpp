@@ -87,6 +87,10 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
         // The Sun at 2000 January 1, 12h UT, as in the astronomical almanac (280.3683).
         {kJ2000, 0, "\"julian_day_number\": 2451545,\n  \"centuries_t\": 1,"},
         {kJ2000, 0, "{\"index\": 1, \"name\": \"Sun\", \"longitude\": 280.36"},
+        {kJ2000, 0, "\"warnings\": [],"},
+        {"--date 1850-06-01 --time 12:00 --json", 0, "orvantis-chart: Before 1900: approximate\n{"},
+        {"--date 1850-06-01 --time 12:00 --json", 0,
+         "\"warnings\": [\"Before 1900: approximate\"],"},
         {"--date 2024-13-01 --time 10:00", 2, "Error in election data. Please correct."},
         {"--date 2024-01-10 --time 10:00 --lat 66.01N", 2, "Your latitude is too high."},
         {"--date=2024-01-10 --time=10:00 --lat=66.01N --house=M", 0, "Meridian"},
@@ -121,6 +125,13 @@ TEST_F(ChartCommandRun, EachRunSaysWhatItDidWithItsStatus) {
          "+00:00  angle"},
         {"--events --tz Europe/London --from 2025-03-29 --days 3 --kinds angle", 0,
          "+01:00  angle"},
+        // A zone east of +13 hours; a local mean time keeps its seconds.
+        {"--events --tz Pacific/Kiritimati --from 2025-01-01 --days 2 --kinds ingress --json", 0,
+         "\"local\": \"2025-01-02T00:51:04+14:00\""},
+        {"--events --tz Asia/Kolkata --from 1903-01-01 --days 9 --kinds phase", 0, "+05:21:10  "},
+        // The span ends with the series: its last day is 2099-12-31.
+        {"--events --from 2099-12-31 --days 3660", 2, "--days: the span ends after 2099-12-31"},
+        {"--events --from 2099-12-01 --days 31 --kinds phase", 0, "2099-12-"},
         // Transits to a chart: Saturn's square of 5 January 2025 within its orb's three weeks.
         {"--transits --from 2025-01-01", 2, "--transits needs the chart"},
         {kNatal + std::string(" --kinds aspect"), 2, "--kinds with --transits takes"},

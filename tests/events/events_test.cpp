@@ -186,6 +186,9 @@ TEST(EventText, WordsGlyphsKindsAndCountdowns) {
     EXPECT_EQ(EventGlyphs(e), "☉ □ ♄");
     EXPECT_EQ(EventWords(e), "Sun square Saturn");
     EXPECT_EQ(IsoLocal(Utc(2024, 3, 20, 3, 6) + seconds{21}, 5.5f), "2024-03-19T21:36:21-05:30");
+    EXPECT_EQ(IsoLocal(Utc(2024, 3, 20, 3, 6), -14.0f), "2024-03-20T17:06:00+14:00");
+    EXPECT_EQ(IsoLocal(Utc(1903, 1, 1, 0, 0), -(5 + 21 / 60.0f + 10 / 3600.0f)),
+              "1903-01-01T05:21:10+05:21:10");
     EXPECT_EQ(ParseEventKinds("phase,void"),
               EventKinds().set(KindBit(EventKind::kPhase)).set(KindBit(EventKind::kVoid)));
     for (const char* wrong : {"", "phase,", "phases", "ingress,,void"})

@@ -40,12 +40,13 @@ TEST(WheelPaint, MonochromeCopyIsWhiteWithBlackSpokes) {
 }
 
 // Captions hang from the top-left corner a line apart; an empty line keeps its place. The page
-// sets them in from its edges and adds "Sidereal" under a sidereal chart.
+// sets them in from its edges and adds "Sidereal" under a sidereal chart, then the warnings.
 TEST(WheelPaint, CaptionLinesKeepTheirPlaces) {
     RecordedPaint window, page;
     window.w.chart.CaptionLines[3] = "";
     window.Paint();
     page.options[kOptionZodiac] = 1, page.options[kOptionPageCaptionTop] = 7;
+    page.w.chart.Warnings = {kBeforeSeriesYears};
     page.Paint(PrinterPageWheelStyle());
     const auto at = [](const RecordingSurface& s, const std::string& text) {
         for (const auto& t : s.texts)
@@ -61,6 +62,7 @@ TEST(WheelPaint, CaptionLinesKeepTheirPlaces) {
                   std::pair(scale.left + 10, scale.top - 10 * (n - 1)));
     EXPECT_EQ(at(page.surface, lines[1]), std::pair(paper.left + 30, paper.top - 7));
     EXPECT_EQ(at(page.surface, "Sidereal").first, paper.left + 30);
+    EXPECT_LT(at(page.surface, kBeforeSeriesYears).second, at(page.surface, "Sidereal").second);
 }
 
 }  // namespace
