@@ -186,6 +186,10 @@ std::vector<ChartOption> ChartOptions() {
          "DIR",
          "read every file from DIR (installed, the default is ~/.config/orvantis)",
          Text(&ChartCommand::data_dir)},
+        {{"batch"},
+         "",
+         "read chart requests as JSON Lines on standard input, write one JSON result a line",
+         Switch(&ChartCommand::batch)},
         {{"events"},
          "",
          "list the events of the sky instead (with --json as a JSON array)",
@@ -359,6 +363,9 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (c.events && (c.date || c.aspects || c.png || c.pdf))
         return UsageError{
             "--events lists events from the home place: no --date, --aspects, --png or --pdf"};
+    if (c.batch && (c.png || c.svg || c.pdf || c.wheel_items || c.frames || c.events))
+        return UsageError{
+            "--batch writes JSON: no --png, --svg, --pdf, --wheel-items, --frames or --events"};
     if (auto refusal = LibraryOptionsRefusal(c)) return UsageError{std::move(*refusal)};
     return c;
 }

@@ -42,6 +42,8 @@ struct ChartCommand {
     std::optional<Paper> paper;                   // default: Letter in US locales, else A4
     std::optional<std::string> svg, wheel_items;  // the window's wheel as SVG; what it drew
     // The events of the sky instead of a chart (see cli/events_command.h).
+    // Chart requests as JSON Lines on standard input instead (see cli/chart_batch.h).
+    bool batch = false;
     bool events = false;
     std::optional<std::string> from, days, kinds;
     // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see

@@ -17,6 +17,7 @@
 #include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
+#include "cli/chart_batch.h"
 #include "cli/chart_command.h"
 #include "cli/chart_report.h"
 #include "cli/events_command.h"
@@ -124,6 +125,37 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
 
 }  // namespace
 
+// One request of a batch as a single run, with what it prints captured. glibc's stdout and
+// stderr are variables made to be reassigned, so the run prints exactly as it would alone.
+SingleRun RunChartCaptured(const std::vector<std::string>& args, ImageWriter write_images) {
+    std::vector<std::string> words = {"orvantis-chart"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    char* out_text = nullptr;
+    char* err_text = nullptr;
+    std::size_t out_size = 0, err_size = 0;
+    std::FILE* const saved_out = stdout;
+    std::FILE* const saved_err = stderr;
+    stdout = open_memstream(&out_text, &out_size);
+    stderr = open_memstream(&err_text, &err_size);
+    SingleRun run;
+    if (stdout && stderr)
+        run.status = RunChartProgram(static_cast<int>(words.size()), argv.data(), write_images);
+    else
+        run = {kFailed, "", "no memory for the request's output"};
+    for (std::FILE* stream : {stdout, stderr})
+        if (stream) std::fclose(stream);
+    stdout = saved_out;
+    stderr = saved_err;
+    if (out_text) run.out.assign(out_text, out_size);
+    if (err_text) run.err += std::string(err_text, err_size);
+    std::free(out_text);
+    std::free(err_text);
+    return run;
+}
+
 std::filesystem::path OrbFilePath(const ChartCommand& command,
                                   const std::filesystem::path& data_dir) {
     return command.orbs ? std::filesystem::path(*command.orbs) : data_dir / "NATAL.ORB";
@@ -144,6 +176,13 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
     if (command.version) {
         std::fputs(ChartCommandVersion().c_str(), stdout);
         return 0;
+    }
+    if (command.batch) {
+        std::vector<std::string> common(argv + 1, argv + argc);
+        std::erase(common, "--batch");
+        return RunBatch(stdin, stdout, stderr, common, [&](const std::vector<std::string>& args) {
+            return RunChartCaptured(args, write_images);
+        });
     }
     const bool images = command.png || command.pdf || command.svg || command.wheel_items;
     if (images && !write_images) return RunImagesHelper(argv);

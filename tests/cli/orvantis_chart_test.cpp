@@ -11,7 +11,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "cli/chart_batch.h"
 #include "settings/text_lines.h"
 
 namespace {
@@ -171,6 +173,32 @@ TEST_F(ChartCommandRun, ChartLibraryImportsComputesAndExports) {
     EXPECT_EQ(Chart("--chart Nobody").status, 2);
     EXPECT_EQ(Chart("--export @/out.aaf").status, 0);
     EXPECT_THAT(File("out.aaf"), HasSubstr("#A93:Ferber,Tobias,*,27.9.1970,11:04,Kandel/Pfalz,D"));
+}
+
+// --batch: each request's result on its own line, equal to the single run's JSON on one line; a
+// refused or unreadable request is said with its line number and the batch goes on.
+TEST_F(ChartCommandRun, BatchGivesEachRequestTheSingleRunsJsonOnOneLine) {
+    std::ofstream(dir_ / "in.jsonl")
+        << R"({"date": "2000-01-01", "time": "12:00", "zone": 0, "long": "0.00W", "lat": "51.29N", "aspects": true})"
+        << "\n{\"date\": \"2024-13-01\", \"time\": \"10:00\"}\n\nnot json\n"
+        << R"({"date": "1850-06-01", "time": "12:00", "house": "K", "png": "x.png"})"
+        << "\n"
+        << R"({"date": "1850-06-01", "time": "12:00", "house": "K"})";
+    const Outcome batch = Chart("--batch < @/in.jsonl");
+    std::vector<std::string> lines, said;
+    std::istringstream out(batch.out);
+    for (std::string line; std::getline(out, line);)
+        (line.rfind("line ", 0) == 0 ? said : lines).push_back(line);
+    const std::string old = Chart("--date 1850-06-01 --time 12:00 --house K --json").out;
+    ASSERT_EQ(lines.size(), 5u) << batch.out;
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(lines[0], orvantis::OneLineJson(Chart(std::string(kJ2000) + " --aspects").out));
+    EXPECT_THAT(lines[1], AllOf(StartsWith("{\"error\": \"Warning! Error in election data."),
+                                HasSubstr("wrong date"), ::testing::EndsWith(", \"line\": 2}")));
+    EXPECT_EQ(lines[2], "{\"error\": \"not one JSON object\", \"line\": 4}");
+    EXPECT_THAT(lines[3], AllOf(HasSubstr("png\\\" has no place"), HasSubstr("\"line\": 5}")));
+    EXPECT_EQ(lines[4], orvantis::OneLineJson(old.substr(old.find('{'))));
+    EXPECT_EQ(said, std::vector<std::string>{"line 6: orvantis-chart: Before 1900: approximate"});
 }
 
 TEST_F(ChartCommandRun, EventsAsJsonOneObjectALine) {
