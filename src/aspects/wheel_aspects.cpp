@@ -30,8 +30,14 @@ WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& s
 }
 
 WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& style) {
-    return AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
-                               picture.orbs, picture.StartScale, picture.TypeChart, style);
+    WheelInputs inputs =
+        AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
+                            picture.orbs, picture.StartScale, picture.TypeChart, style);
+    if (picture.transits)
+        inputs.draw_transits = [&sky = *picture.transits](WheelPaint& p) {
+            DrawTransitRing(p, sky);
+        };
+    return inputs;
 }
 
 }  // namespace orvantis

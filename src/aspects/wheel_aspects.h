@@ -1,7 +1,10 @@
 // The aspects' part of a wheel paint: the lines inside the wheel and the printed grid.
 #pragma once
 
+#include <optional>
+
 #include "aspects/orb_file.h"
+#include "aspects/transit_ring.h"
 #include "settings/option_values.h"
 #include "wheel/wheel_inputs.h"
 
@@ -27,8 +30,9 @@ struct WheelPicture {
     OptionValues options{};
     DrawingTables tables;
     OrbValues orbs{};
-    int StartScale = 304;  // half-width of the user range
-    int TypeChart = 0;     // 0 American, 1 European
+    int StartScale = 304;                // half-width of the user range
+    int TypeChart = 0;                   // 0 American, 1 European
+    std::optional<TransitSky> transits;  // a bi-wheel: the chart is the radix
 };
 
 // The inputs of one paint of the picture, which must outlive every paint with them.

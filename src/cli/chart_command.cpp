@@ -213,6 +213,11 @@ std::vector<ChartOption> ChartOptions() {
          "--from and --days, --kinds transit,transit_house",
          Switch(&ChartCommand::transits)},
         {{"moon"}, "", "with --transits: the Moon's transits too", Switch(&ChartCommand::moon)},
+        {{"natal"},
+         "NAME",
+         "with --png, --svg or --pdf: draw the saved chart NAME with this chart's sky as its "
+         "transits (a bi-wheel)",
+         Text(&ChartCommand::natal)},
         {{"place"},
          "NAME",
          "a place by name (\"London, Ontario\"): its longitude, latitude and zone; without --date "
@@ -352,6 +357,8 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
     if (!c.events && !c.transits && (c.from || c.days || c.kinds))
         return UsageError{"--from, --days and --kinds go with --events or --transits"};
     if (c.moon && !c.transits) return UsageError{"--moon goes with --transits"};
+    if (c.natal && !c.png && !c.svg && !c.pdf && !c.wheel_items)
+        return UsageError{"--natal goes with --png, --svg, --pdf or --wheel-items"};
     if (c.transits &&
         (c.events || c.aspects || c.png || c.pdf || c.svg || c.wheel_items || c.frames))
         return UsageError{

@@ -49,6 +49,8 @@ struct ChartCommand {
     // The transits to the chart instead of the chart itself, the Moon's too with `moon` (see
     // cli/transits_command.h); the span and kinds as for the events.
     bool transits = false, moon = false;
+    // A bi-wheel: the saved chart of that name as the radix, this chart's sky as its transits.
+    std::optional<std::string> natal;
     // Places and the chart library (see cli/library_command.h).
     std::optional<std::string> place, places, chart, import_file, export_file;
     bool charts = false;

@@ -5,12 +5,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "aspects/orb_file.h"
+#include "aspects/transit_ring.h"
 #include "aspects/wheel_aspects.h"
+#include "chart/chart_driver.h"
 #include "cli/chart_images.h"
 #include "cli/frame_images.h"
+#include "cli/library_command.h"
 #include "cli/orvantis_chart_main.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -23,6 +27,7 @@ namespace orvantis {
 namespace {
 
 constexpr int kFailed = 1;
+constexpr int kRefused = 2;
 
 // A runtime folder of this process's own (mode 0700, as Qt requires), made only when the
 // environment names none, and removed again at the end.
@@ -60,12 +65,32 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(folders.shipped);
     for (const Problem& problem : tables.problems) notifier.Notify(problem);
-    const DisplayedChart shown = DisplayedCopyOf(chart);
     const std::filesystem::path data_dir = StdPath(folders.settings);
     const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
     if (command.frames)
         return WriteFrameImages(command, chart, options, tables.tables, type_chart, notifier);
+
+    // A bi-wheel: the saved chart drawn as the radix, this chart's sky around it.
+    std::optional<ChartState> radix;
+    std::optional<TransitSky> transits;
+    if (command.natal) {
+        const auto saved = SavedChartElection(*command.natal, folders, notifier);
+        if (const int* status = std::get_if<int>(&saved)) return *status;
+        ChartRequest request;
+        request.house_system = chart.HouseSystem;
+        request.running = false;
+        ChartState natal;
+        if (!ComputeChart(natal, std::get<ElectionData>(saved), options, request, notifier))
+            return kRefused;
+        radix = BiWheelRadix(natal, *command.natal, chart);
+        OrbValues transit_orbs{};
+        if (const auto problem = LoadOrbFile(data_dir / "TRANSIT.ORB", transit_orbs))
+            notifier.Notify(*problem);
+        transits = TransitSkyOf(chart, transit_orbs);
+    }
+    const ChartState& drawn = radix ? *radix : chart;
+    const DisplayedChart drawn_shown = DisplayedCopyOf(drawn);
 
     OrbValues orbs{};
     if (command.pdf && options[kOptionPrintGrid] != 0) {
@@ -74,8 +99,11 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
     }
     // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        return AssembleWheelInputs(chart, shown, options, tables.tables, orbs, 304, type_chart,
-                                   style);
+        WheelInputs inputs = AssembleWheelInputs(drawn, drawn_shown, options, tables.tables, orbs,
+                                                 304, type_chart, style);
+        if (transits)
+            inputs.draw_transits = [&transits](WheelPaint& p) { DrawTransitRing(p, *transits); };
+        return inputs;
     };
     if (command.png || command.wheel_items) {
         // The drawing list describes the PNG's paint; without --png no image is saved.

@@ -157,6 +157,10 @@ void MainWindow::Form_Load() {
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     election_ = LoadElectionDataFromNow(now, options_, HomeZoneAt(now));
     RecomputeSequence();
+    if (const std::string radix = ReadIniTransitsTo(ini); !radix.empty())
+        SetTransitsTo(radix);
+    else
+        transits_off_item_->setEnabled(false);
 
     if (options_[kOptionKeepGeometry] != 0) {
         LoadingGeometry_ = true;
@@ -244,6 +248,9 @@ void MainWindow::createActions() {
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
     on("chartsAction", &MainWindow::onCharts);
+    on("transitsToAction", &MainWindow::onTransitsTo);
+    on("transitsOffAction", [this] { SetTransitsTo(""); });
+    transits_off_item_ = item("transitsOffAction");
     on("saveChartAction", &MainWindow::onSaveChart);
     on("homePlaceAction", &MainWindow::onHomePlace);
     QAction* time_bar_item = item("mnuViewTimeBar");
@@ -378,6 +385,7 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     }
     computed_minute_ = std::chrono::floor<std::chrono::minutes>(request.now);
     ++recompute_count_;
+    UpdateRadix();  // the house system and options may have changed
     UpdateDisplayedChart();
     time_bar_->ShowChart(chart_);
 }
@@ -438,8 +446,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::ShowWheel() {
-    wheel_->SetPicture(
-        WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_, TypeChart_});
+    if (radix_chart_) return wheel_->SetPicture(BiWheelPicture());
+    wheel_->SetPicture(WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_,
+                                    TypeChart_, std::nullopt});
 }
 
 void MainWindow::mnuElectionsData_Click() {
@@ -574,10 +583,11 @@ bool MainWindow::WriteSettingsIniFile() {
     g.width = twips(width());
     g.scale_height = static_cast<float>(wheel_->height());
     g.scale_width = static_cast<float>(wheel_->width());
-    const std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
-                                              static_cast<std::int16_t>(TypeChart_), g) +
-                             std::string(kEventKindsKey) +
-                             std::to_string(events_.shown_kinds.to_ulong()) + "\r\n";
+    std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
+                                        static_cast<std::int16_t>(TypeChart_), g) +
+                       std::string(kEventKindsKey) +
+                       std::to_string(events_.shown_kinds.to_ulong()) + "\r\n";
+    if (!transits_to_.empty()) text += IniTransitsToLine(transits_to_);
     // Written beside the old file and renamed over it: a failed write leaves the old one whole.
     QString reason;
     const bool written =

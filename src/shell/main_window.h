@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "aspects/orb_file.h"
+#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -84,6 +85,10 @@ public:
     QString CaptionText() const;
     int RecomputeCount() const { return recompute_count_; }
     WheelView* Wheel() const { return wheel_; }
+    // Makes the saved chart of that name the radix of the transits ("": transits off), kept in
+    // ORVANTIS.INI; a name the library does not hold is reported and turns them off.
+    void SetTransitsTo(const std::string& name);
+    const std::string& TransitsTo() const { return transits_to_; }
     TimeBar* TravelBar() const { return time_bar_; }
 
     // The wheel as this window draws it, for any surface (window, image, page).
@@ -142,6 +147,11 @@ private:
     void SaveChart(const ElectionData& election);
     void OpenChart(const ChartRecord& chart);
     ChartLibrary* Library();
+    // Transits to a saved chart (main_window_transits.cpp).
+    void onTransitsTo();
+    void UpdateRadix();
+    // The radix with the chart's sky as its transits.
+    WheelPicture BiWheelPicture() const;
     const PlaceLookup* Places();
 
     ShellEnvironment env_;
@@ -185,6 +195,10 @@ private:
     QAction* european_item_ = nullptr;
     std::unique_ptr<PlaceLookup> places_;    // opened when first needed
     std::unique_ptr<ChartLibrary> library_;  // likewise
+    std::string transits_to_;                // the saved chart transits are timed to; "": none
+    std::optional<ElectionData> radix_election_;
+    std::optional<ChartState> radix_chart_;
+    QAction* transits_off_item_ = nullptr;
 };
 
 }  // namespace orvantis

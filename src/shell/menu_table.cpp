@@ -48,6 +48,10 @@ const MenuCommand kOptions[] = {
     {"mnuOptionsOptions", "Optio&ns", Qt::SHIFT | Qt::Key_F2},
     {"homePlaceAction", "&Home place..."},
 };
+const MenuCommand kChart[] = {
+    {"transitsToAction", "&Transits to...", Qt::CTRL | Qt::Key_T},
+    {"transitsOffAction", "Transits &off"},
+};
 const MenuCommand kView[] = {{"mnuViewTimeBar", "&Time bar"}};
 const MenuCommand kHelp[] = {
     {"mnuHelpOrvantis", "&Orvantis Window", Qt::Key_F1},
@@ -67,11 +71,12 @@ const MenuCommand kHelp[] = {
     {"mnuHelpAbout", "Abo&ut"},
 };
 
-const std::array<MenuBarEntry, 11> kMenuBar = {{
+const std::array<MenuBarEntry, 12> kMenuBar = {{
     {"mnuFile", "&File", kFile},
     {"mnuHouseSystem", "&House", kHouse},
     {"mnuAspects", "&Aspects", {}},
     {"mnuEvents", "E&vents", kEvents},
+    {"chartMenu", "&Chart", kChart},
     {"mnuElections", "&Elect", kElect},
     {"mnuUpdate", "&Update", kUpdate},
     {"mnuOrbs", "&Orbs", kOrbs},

@@ -75,7 +75,8 @@ std::string DrawingListJson(const DrawingList& list) {
                 out += ",\"body\":" + std::to_string(t.body) +
                        ",\"house\":" + std::to_string(t.house) +
                        ",\"true_angle\":" + Num(t.true_angle) +
-                       ",\"drawn_angle\":" + Num(t.drawn_angle);
+                       ",\"drawn_angle\":" + Num(t.drawn_angle) +
+                       ",\"ring\":" + (t.ring == 1 ? "\"transit\"" : "\"radix\"");
                 break;
             case ItemKind::Label:
                 out += ",\"body\":" + std::to_string(t.body) + ",\"part\":\"" +
@@ -100,6 +101,7 @@ std::string DrawingListJson(const DrawingList& list) {
             default:
                 break;
         }
+        if (t.ring == 1 && t.kind != ItemKind::Glyph) out += ",\"ring\":\"transit\"";
         out += "}";
     }
     return out + "\n]}\n";

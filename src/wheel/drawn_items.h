@@ -37,6 +37,7 @@ struct ItemTag {
     double drawn_angle = 0;  // glyph: screen degrees where it was drawn
     int other_body = 0;      // aspect line: the second body
     int aspect = 0;          // aspect line: its kind
+    int ring = 0;            // 1: drawn for the transiting sky of a bi-wheel
 };
 
 // A box in user units, y up: (x0, y0) bottom-left, (x1, y1) top-right.

@@ -193,7 +193,9 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     SetupAndDisplayPlanets(p);
 
     dc.Tag = {ItemKind::AspectGlyph};
-    if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
+    if (in.draw_transits)
+        in.draw_transits(p);
+    else if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
         in.draw_aspect_lines(dc, work.BodyTrueAngle);
 
     dc.Tag = {ItemKind::Caption};

@@ -13,6 +13,8 @@
 
 namespace orvantis {
 
+struct WheelPaint;
+
 // The surface-dependent values of the paint cycle: which option lines give sizes and colours,
 // and the few layout constants in which the printed page differs from the window. The window
 // and the page run the same procedures with different style records.
@@ -74,6 +76,9 @@ struct WheelInputs {
     // Run by the paint after the bodies when kOptionAspectLines is 1: the aspect lines inside the
     // inner ring joining the bodies' true angles (their ticks). Empty: no aspect lines.
     std::function<void(DrawingContext&, const BodyAngles& BodyTrueAngle)> draw_aspect_lines{};
+    // A bi-wheel: run after the bodies instead of the aspect lines, it draws the transiting sky
+    // and its aspects to the chart inside the inner ring. Empty: the chart alone.
+    std::function<void(WheelPaint&)> draw_transits{};
     // Last step of the printed page, run when kOptionPrintGrid is not 0: the aspect grid below the
     // wheel. Empty: no grid.
     std::function<void(DrawingContext&)> print_aspect_grid{};

@@ -85,41 +85,43 @@ Point Up(Point p, Point centre) {
     return {p.x - centre.x, centre.y - p.y};
 }
 
+using Quad = std::array<Point, 4>;
+
 // The four corners of a text item's cell, y up about the wheel's centre, moved `inset` inward.
-std::array<Point, 4> Corners(const DrawnItem& item, Point centre, double inset = 0) {
+Quad Corners(const DrawnItem& item, Point centre, double inset = 0) {
     const Point c = Up(item.centre, centre);
     const double w = item.cell.width / 2 - inset, h = item.cell.height / 2 - inset;
     const double cs = CosDeg(item.turn), sn = SinDeg(item.turn);
-    std::array<Point, 4> out;
-    const std::array<std::pair<double, double>, 4> signs{{{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}};
+    Quad out;
     for (std::size_t k = 0; k < 4; ++k) {
-        const double u = signs[k].first * w, v = signs[k].second * h;
+        const double u = (k == 1 || k == 2 ? w : -w), v = (k >= 2 ? h : -h);
         out[k] = {c.x + u * cs - v * sn, c.y + u * sn + v * cs};
     }
     return out;
 }
 
-// Separating axes: two convex quadrilaterals overlap (by more than `slack` pixels).
-bool Overlap(const std::array<Point, 4>& a, const std::array<Point, 4>& b, double slack) {
-    for (const auto* poly : {&a, &b})
+// Separating axes: whether two convex quadrilaterals overlap.
+bool Overlap(const Quad& a, const Quad& b) {
+    for (const Quad* edges : {&a, &b})
         for (std::size_t k = 0; k < 4; ++k) {
-            const Point p = (*poly)[k], q = (*poly)[(k + 1) % 4];
-            const Point n{q.y - p.y, p.x - q.x};
-            const double len = std::hypot(n.x, n.y);
-            double a0 = 1e300, a1 = -1e300, b0 = 1e300, b1 = -1e300;
-            for (const Point r : a)
-                a0 = std::min(a0, (r.x * n.x + r.y * n.y) / len),
-                a1 = std::max(a1, (r.x * n.x + r.y * n.y) / len);
-            for (const Point r : b)
-                b0 = std::min(b0, (r.x * n.x + r.y * n.y) / len),
-                b1 = std::max(b1, (r.x * n.x + r.y * n.y) / len);
-            if (a1 - slack <= b0 || b1 - slack <= a0) return false;
+            const Point p = (*edges)[k], q = (*edges)[(k + 1) % 4];
+            const auto span = [&](const Quad& quad) {
+                std::pair<double, double> s{1e300, -1e300};
+                for (const Point r : quad) {
+                    const double d = (r.x - p.x) * (q.y - p.y) - (r.y - p.y) * (q.x - p.x);
+                    s = {std::min(s.first, d), std::max(s.second, d)};
+                }
+                return s;
+            };
+            const auto [a0, a1] = span(a);
+            const auto [b0, b1] = span(b);
+            if (a1 <= b0 || b1 <= a0) return false;
         }
     return true;
 }
 
 // The segment pq as a hairline quadrilateral.
-std::array<Point, 4> Hairline(Point p, Point q) {
+Quad Hairline(Point p, Point q) {
     const double len = std::max(1e-9, std::hypot(q.x - p.x, q.y - p.y));
     const Point n{(p.y - q.y) / len * 0.01, (q.x - p.x) / len * 0.01};
     return {Point{p.x - n.x, p.y - n.y},
@@ -227,7 +229,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
         intercepted_signs += static_cast<int>(marked.size());
         for (std::size_t i = 0; i < solid.size(); ++i)
             for (std::size_t j = i + 1; j < solid.size(); ++j)
-                EXPECT_FALSE(Overlap(Corners(*solid[i], centre), Corners(*solid[j], centre), 0.01))
+                EXPECT_FALSE(Overlap(Corners(*solid[i], centre, 0.01), Corners(*solid[j], centre)))
                     << ItemKindName(solid[i]->tag.kind) << " " << solid[i]->tag.body << " on "
                     << ItemKindName(solid[j]->tag.kind) << " " << solid[j]->tag.body;
 
@@ -326,7 +328,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
                     for (std::size_t k = 1; k < leader->path.size(); ++k) {
                         EXPECT_FALSE(Overlap(
                             Hairline(Up(leader->path[k - 1], centre), Up(leader->path[k], centre)),
-                            Corners(*item, centre, 1), 0))
+                            Corners(*item, centre, 1)))
                             << "leader of " << leader->tag.body << " through " << item->tag.body;
                     }
                 }
