@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
             // Ticks land a little after the whole second, as a timer's do.
             clock.now = now + milliseconds{jitter_ms(random)};
             const int before = window.RecomputeCount();
-            window.Timer1_Timer();
+            window.onClockTick();
             QCoreApplication::processEvents();
             ++ticks;
 
@@ -303,7 +303,7 @@ int main(int argc, char** argv) {
         if (window.RecomputeCount() - first_recomputes != recomputes)
             fail("the window counted other recomputes than the ticks did");
         // The exit routine still writes the settings after a month.
-        window.mnuFileExit_Click();
+        window.onFileExit();
         if (!QFile::exists(folder.filePath("ORVANTIS.INI"))) fail("ORVANTIS.INI not written");
     }
     QCoreApplication::processEvents();

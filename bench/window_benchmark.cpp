@@ -83,7 +83,7 @@ void BM_SecondTick(benchmark::State& state) {
         // Seconds 1..59 of the same minute: the caption changes, the chart does not.
         const auto second = f.clock.now - floor<minutes>(f.clock.now);
         f.clock.now += second >= seconds{59} ? -seconds{58} : seconds{1};
-        f.window->Timer1_Timer();
+        f.window->onClockTick();
     }
 }
 BENCHMARK(BM_SecondTick)->Unit(benchmark::kMicrosecond);
@@ -93,7 +93,7 @@ void BM_MinuteTick(benchmark::State& state) {
     QImage image(1024, 768, QImage::Format_RGB32);
     for (auto _ : state) {
         f.clock.now += minutes{1};
-        f.window->Timer1_Timer();
+        f.window->onClockTick();
         QPainter painter(&image);
         PaintWheelOn(painter, QRectF(0, 0, 1024, 768),
                      f.window->MakeWheelInputs(WindowWheelStyle()));

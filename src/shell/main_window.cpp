@@ -98,14 +98,14 @@ std::optional<EventKinds> ReadIniEventKinds(std::string_view ini) {
 }  // namespace
 
 MainWindow::MainWindow(ShellEnvironment environment) : env_(std::move(environment)) {
-    Form_Load();
+    startUp();
 }
 
 MainWindow::~MainWindow() = default;
 
 // Start-up, in the order that makes every later step find what it reads. The single-instance
 // check runs before this window is made (see main.cpp).
-void MainWindow::Form_Load() {
+void MainWindow::startUp() {
     clock_timer_.stop();
     BusyPointer busy;
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
@@ -132,7 +132,7 @@ void MainWindow::Form_Load() {
     };
 
     wheel_ = new WheelView(this);
-    connect(wheel_, &WheelView::Resized, this, &MainWindow::Form_Resize);
+    connect(wheel_, &WheelView::Resized, this, &MainWindow::onWheelResized);
     time_bar_ = new TimeBar(options_, this);
     time_bar_->hide();
     auto* client = new QWidget(this);
@@ -143,7 +143,7 @@ void MainWindow::Form_Load() {
     column->addWidget(time_bar_);
     setCentralWidget(client);
     next_event_ = new QLabel(this);
-    next_event_->setObjectName("lblNextEvent");
+    next_event_->setObjectName("nextEventLabel");
     statusBar()->addWidget(next_event_, 1);
     statusBar()->hide();
     createActions();
@@ -168,16 +168,16 @@ void MainWindow::Form_Load() {
         LoadingGeometry_ = false;
     }
     FitToScreen();
-    Form_Resize();
+    onWheelResized();
 
-    clock_timer_.setObjectName("Timer1");
+    clock_timer_.setObjectName("clockTimer");
     clock_timer_.setSingleShot(true);
     clock_timer_.setTimerType(Qt::PreciseTimer);
     connect(&clock_timer_, &QTimer::timeout, this, [this] {
-        Timer1_Timer();
+        onClockTick();
         ScheduleNextTick();
     });
-    Timer1_Timer();
+    onClockTick();
     if (env_.start_timer) {
         ScheduleNextTick();
         // The title window comes up over the shown main window, once the event loop runs.
@@ -220,9 +220,9 @@ void MainWindow::createActions() {
             RecomputeSequence();
         });
     }
-    on("mnuFileExit", &MainWindow::mnuFileExit_Click);
-    on("mnuAspects", &MainWindow::mnuAspects_Click);
-    on("mnuEventsShow", &MainWindow::mnuEvents_Click);
+    on("mnuFileExit", &MainWindow::onFileExit);
+    on("mnuAspects", &MainWindow::onAspects);
+    on("mnuEventsShow", &MainWindow::onEvents);
     QAction* event_line = item("mnuEventsStatusBar");
     event_line->setCheckable(true);
     connect(event_line, &QAction::toggled, this, [this](bool on) {
@@ -234,19 +234,19 @@ void MainWindow::createActions() {
     on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
     });
-    on("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
+    on("mnuElectionsData", &MainWindow::onElectionData);
     for (const StepItem& s : kSteps)
         on(s.name, [this, s] { StepElection(s.step, s.direction, s.minutes); });
-    on("mnuOrbsChange", &MainWindow::mnuOrbsChange_Click);
+    on("mnuOrbsChange", &MainWindow::onOrbsChange);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
-    on("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
+    on("mnuPrintChartwheel", &MainWindow::onPrintChartwheel);
     american_item_ = item("mnuCTAmerican");
     american_item_->setCheckable(true);
     on("mnuCTAmerican", [this] { SetTypeChart(0); });
     european_item_ = item("mnuCTEuropean");
     european_item_->setCheckable(true);
     on("mnuCTEuropean", [this] { SetTypeChart(1); });
-    on("mnuOptionsOptions", &MainWindow::mnuOptionsOptions_Click);
+    on("mnuOptionsOptions", &MainWindow::onOptions);
     on("chartsAction", &MainWindow::onCharts);
     on("transitsToAction", &MainWindow::onTransitsTo);
     on("transitsOffAction", [this] { SetTransitsTo(""); });
@@ -451,7 +451,7 @@ void MainWindow::ShowWheel() {
                                     TypeChart_, std::nullopt});
 }
 
-void MainWindow::mnuElectionsData_Click() {
+void MainWindow::onElectionData() {
     // The window's "New Angles" works on a copy, so a cancelled entry leaves the chart on
     // display whole, captions included.
     time_bar_->Play(0);  // the window edits the record a play would move on
@@ -465,29 +465,29 @@ void MainWindow::mnuElectionsData_Click() {
     if (window.InputAccepted()) RecomputeSequence();
 }
 
-void MainWindow::mnuAspects_Click() {
+void MainWindow::onAspects() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
         AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
     ShowWheel();  // with the orbs just read
 }
 
-void MainWindow::mnuOrbsChange_Click() {
+void MainWindow::onOrbsChange() {
     const QString chosen =
         SelectNewOrbFile(env_.folders.settings, OrbFilePath_, *env_.notifier, this);
     if (chosen.isEmpty()) return;
     OrbFilePath_ = chosen;  // until the next chart computation
-    mnuAspects_Click();
+    onAspects();
 }
 
-void MainWindow::Form_Resize() {
+void MainWindow::onWheelResized() {
     if (LoadingGeometry_ || !wheel_) return;
     if (const auto scale = StartScaleFor(wheel_->width(), wheel_->height())) StartScale_ = *scale;
     // While FitToScreen sizes the window, it hands the wheel its new scale itself.
     if (!SizingWindow_) ShowWheel();
 }
 
-void MainWindow::Timer1_Timer() {
+void MainWindow::onClockTick() {
     setWindowTitle(CaptionText());
     const auto now = env_.clock->Now();
     const auto minute = std::chrono::floor<std::chrono::minutes>(now);
@@ -507,7 +507,7 @@ void MainWindow::TickEvents() {
     if (line) next_event_->setText(NextEventLine(events_, now, env_.regional.TimeFormat));
 }
 
-void MainWindow::mnuEvents_Click() {
+void MainWindow::onEvents() {
     EventsWindow::Open(events_window_, events_,
                        std::chrono::floor<std::chrono::seconds>(env_.clock->Now()),
                        env_.regional.TimeFormat, env_.folders.shipped, *env_.notifier, this);
@@ -600,7 +600,7 @@ bool MainWindow::WriteSettingsIniFile() {
     return written;
 }
 
-void MainWindow::mnuFileExit_Click() {
+void MainWindow::onFileExit() {
     if (exited_) return;
     exited_ = true;
     clock_timer_.stop();
@@ -610,7 +610,7 @@ void MainWindow::mnuFileExit_Click() {
     close();
 }
 
-void MainWindow::mnuOptionsOptions_Click() {
+void MainWindow::onOptions() {
     // The editor checks that OPTIONS.OPT exists ("OPTIONS.OPT File Not Found" otherwise).
     auto* editor =
         orvantis::OptionsEditor::Open(options_window_, env_.folders.settings, env_.folders.shipped,
@@ -636,7 +636,7 @@ void MainWindow::ShowHelpFile(const char* help_file_name) {
                              this);
 }
 
-void MainWindow::mnuPrintChartwheel_Click() {
+void MainWindow::onPrintChartwheel() {
     const auto answer = QMessageBox::question(
         this, "Full page or half page chartwheel",
         "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.",
@@ -688,7 +688,7 @@ MainWindow::PagePainter MainWindow::HalfPagePainter() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    mnuFileExit_Click();
+    onFileExit();
     event->accept();
 }
 

@@ -50,7 +50,7 @@ struct ShellEnvironment {
     RegionalFormats regional;      // date order and clock style
     const Clock* clock = nullptr;  // the present moment
     Notifier* notifier = nullptr;  // message boxes
-    bool start_timer = true;       // tests call Timer1_Timer themselves
+    bool start_timer = true;       // tests call onClockTick themselves
     // What the minute update finds wrong, said once until the options change; null: a note
     // that does not block the clock.
     Notifier* clock_notifier = nullptr;
@@ -60,19 +60,19 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Brings the program up (the load handler): settings, options, first chart, window.
+    // Brings the program up: settings, options, first chart, window.
     explicit MainWindow(ShellEnvironment environment);
     ~MainWindow() override;
 
     // The clock tick: caption every second, recompute at the first tick of each new minute
     // while Elect > Running is checked.
-    void Timer1_Timer();
+    void onClockTick();
 
     // Copies the chart into what the wheel draws.
     void UpdateDisplayedChart();
 
     // The exit routine of File > Exit and of closing the window: writes the INI file.
-    void mnuFileExit_Click();
+    void onFileExit();
 
     const ChartState& Chart() const { return chart_; }
     const DisplayedChart& Shown() const { return shown_; }
@@ -100,7 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void startUp();
     void createActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
@@ -108,7 +108,7 @@ private:
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
     void FitToScreen();
-    void Form_Resize();
+    void onWheelResized();
     // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
     void ShowWheel();
     // Who asked for the chart. What the clock and the time bar meet is said once, without
@@ -124,13 +124,13 @@ private:
     void StepElection(void (*step)(ElectionData&), int direction, int minutes);
     void SetTypeChart(int type_chart);
     void UncheckAllHouses();
-    void mnuOptionsOptions_Click();
+    void onOptions();
     void ShowSavedOptions();
-    void mnuAspects_Click();
-    void mnuElectionsData_Click();
-    void mnuOrbsChange_Click();
-    void mnuPrintChartwheel_Click();
-    void mnuEvents_Click();
+    void onAspects();
+    void onElectionData();
+    void onOrbsChange();
+    void onPrintChartwheel();
+    void onEvents();
     void TickEvents();
     // Paints one printed page into the given rectangle of the painter's device.
     using PagePainter = std::function<void(QPainter&, const QRectF&)>;

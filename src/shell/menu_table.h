@@ -7,8 +7,8 @@
 
 namespace orvantis {
 
-// A command's object name is also its handler's name (mnuX_Click). A separator has the caption
-// "-"; a command without a shortcut has kNoShortcut.
+// The window connects a command's handler, and tests find the command, by its object name. A
+// separator has the caption "-"; a command without a shortcut has kNoShortcut.
 inline constexpr QKeyCombination kNoShortcut = Qt::Key_unknown;
 struct MenuCommand {
     const char* name;

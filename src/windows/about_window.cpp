@@ -66,7 +66,7 @@ About::About(const QString& settings_folder, QWidget* parent) : QWidget(parent, 
     layout->addSpacing(4);
     auto* folder = CentredLabel(
         QStringLiteral("Your files: ") + QDir::toNativeSeparators(settings_folder), this);
-    folder->setObjectName(QStringLiteral("lblSettingsFolder"));
+    folder->setObjectName(QStringLiteral("settingsFolderLabel"));
     layout->addWidget(folder);
     layout->addStretch();
     setCursor(Qt::PointingHandCursor);

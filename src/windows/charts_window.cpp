@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +22,25 @@ enum Column { kName, kMoment, kKind, kPlace, kNotes, kColumns };
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Asks for a chart's name, offering `name` selected; nothing when cancelled.
+std::optional<QString> AskChartName(QWidget* parent, const QString& prompt, const QString& name) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("chartNameDialog"));
+    dialog.setWindowTitle(QStringLiteral("Charts"));
+    auto* edit = new QLineEdit(name, &dialog);
+    edit->setObjectName(QStringLiteral("chartNameEdit"));
+    edit->selectAll();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* column = new QVBoxLayout(&dialog);
+    column->addWidget(new QLabel(prompt, &dialog));
+    column->addWidget(edit);
+    column->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return edit->text().trimmed();
 }
 
 }  // namespace
@@ -82,13 +101,8 @@ ChartsWindow::ChartsWindow(ChartLibrary& library, Actions actions, Notifier& not
                    QMessageBox::Yes;
         };
     if (!actions_.ask_name)
-        actions_.ask_name = [this](const QString& prompt,
-                                   const QString& name) -> std::optional<QString> {
-            bool ok = false;
-            const QString text = QInputDialog::getText(this, QStringLiteral("Charts"), prompt,
-                                                       QLineEdit::Normal, name, &ok);
-            if (!ok) return std::nullopt;
-            return text.trimmed();
+        actions_.ask_name = [this](const QString& prompt, const QString& name) {
+            return AskChartName(this, prompt, name);
         };
 
     if (!actions_.choose_file)

@@ -144,7 +144,7 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
       house_system_(house_system),
       date_order_(date_order),
       notifier_(notifier) {
-    setObjectName(QStringLiteral("InputD"));
+    setObjectName(QStringLiteral("electionDataWindow"));
     setWindowTitle(QStringLiteral("Election Data"));
     setModal(true);
     BuildControls();
@@ -180,12 +180,12 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
 
     // On the finished entry, not on each keystroke: "07" passes through "0" on its way.
     connect(hour_edit_, &QLineEdit::editingFinished, this,
-            [this] { txtBirthHour_Validate(/*report_empty=*/true); });
-    connect(east_option_, &QRadioButton::clicked, this, [this] { optEast_Click(); });
-    connect(west_option_, &QRadioButton::clicked, this, [this] { optWest_Click(); });
-    connect(ok_button_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cancel_button_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(new_angles_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+            [this] { checkTypedHour(/*report_empty=*/true); });
+    connect(east_option_, &QRadioButton::clicked, this, [this] { onEast(); });
+    connect(west_option_, &QRadioButton::clicked, this, [this] { onWest(); });
+    connect(ok_button_, &QPushButton::clicked, this, [this] { onOk(); });
+    connect(cancel_button_, &QPushButton::clicked, this, [this] { onCancel(); });
+    connect(new_angles_button_, &QPushButton::clicked, this, [this] { onNewAngles(); });
     connect(mc_forward_button_, &QPushButton::clicked, this, [this] { StepMC(+1); });
     connect(mc_back_button_, &QPushButton::clicked, this, [this] { StepMC(-1); });
     ConnectPlace();
@@ -254,23 +254,23 @@ void ElectionWindow::BuildControls() {
     };
 
     constexpr int kShort = 48, kLong = 64;
-    event_edit_ = edit("txtEvent", 260);
-    month_edit_ = edit("txtMonth", kShort);
-    day_edit_ = edit("txtDay", kShort);
-    year_edit_ = edit("txtYear", kLong);
-    hour_edit_ = edit("txtBirthHour", kShort);
-    minute_edit_ = edit("txtBirthMinute", kShort);
-    zone_edit_ = edit("txtTZ", 4 * kLong);
+    event_edit_ = edit("eventEdit", 260);
+    month_edit_ = edit("monthEdit", kShort);
+    day_edit_ = edit("dayEdit", kShort);
+    year_edit_ = edit("yearEdit", kLong);
+    hour_edit_ = edit("hourEdit", kShort);
+    minute_edit_ = edit("minuteEdit", kShort);
+    zone_edit_ = edit("zoneEdit", 4 * kLong);
     // Zone names to choose from while typing: any part of the name finds it ("london"). The list
     // only offers; what is typed stays as typed.
     auto* zone_names = new QCompleter(TypableZoneNames(), zone_edit_);
     zone_names->setCaseSensitivity(Qt::CaseInsensitive);
     zone_names->setFilterMode(Qt::MatchContains);
     zone_edit_->setCompleter(zone_names);
-    longitude_degrees_edit_ = edit("txtLongDeg", kShort);
-    longitude_minutes_edit_ = edit("txtLongMin", kShort);
-    latitude_degrees_edit_ = edit("txtLatDeg", kShort);
-    latitude_minutes_edit_ = edit("txtLatMin", kShort);
+    longitude_degrees_edit_ = edit("longitudeDegreesEdit", kShort);
+    longitude_minutes_edit_ = edit("longitudeMinutesEdit", kShort);
+    latitude_degrees_edit_ = edit("latitudeDegreesEdit", kShort);
+    latitude_minutes_edit_ = edit("latitudeMinutesEdit", kShort);
     for (QLineEdit* box :
          {month_edit_, day_edit_, year_edit_, hour_edit_, minute_edit_, longitude_degrees_edit_,
           longitude_minutes_edit_, latitude_degrees_edit_, latitude_minutes_edit_}) {
@@ -280,18 +280,18 @@ void ElectionWindow::BuildControls() {
     place_edit_->setObjectName(QStringLiteral("placeEdit"));
     save_chart_button_ = button("saveChartButton", "Save chart");
     save_chart_button_->hide();
-    zone_offset_label_ = label("lblZoneOffset", "");
+    zone_offset_label_ = label("zoneOffsetLabel", "");
     zone_offset_label_->setMinimumWidth(110);
 
-    am_pm_frame_ = frame("Frame1", "Am/Pm");
-    am_option_ = option(am_pm_frame_, "optAM", "AM");
-    pm_option_ = option(am_pm_frame_, "optPM", "PM");
-    east_west_frame_ = frame("Frame2", "Ea/We");
-    east_option_ = option(east_west_frame_, "optEast", "E");
-    west_option_ = option(east_west_frame_, "optWest", "W");
-    north_south_frame_ = frame("Frame3", "No/So");
-    north_option_ = option(north_south_frame_, "optNorth", "N");
-    south_option_ = option(north_south_frame_, "optSouth", "S");
+    am_pm_frame_ = frame("amPmGroup", "Am/Pm");
+    am_option_ = option(am_pm_frame_, "amOption", "AM");
+    pm_option_ = option(am_pm_frame_, "pmOption", "PM");
+    east_west_frame_ = frame("eastWestGroup", "Ea/We");
+    east_option_ = option(east_west_frame_, "eastOption", "E");
+    west_option_ = option(east_west_frame_, "westOption", "W");
+    north_south_frame_ = frame("northSouthGroup", "No/So");
+    north_option_ = option(north_south_frame_, "northOption", "N");
+    south_option_ = option(north_south_frame_, "southOption", "S");
     for (auto [group, first, second] :
          {std::tuple{am_pm_frame_, am_option_, pm_option_},
           std::tuple{east_west_frame_, east_option_, west_option_},
@@ -301,17 +301,17 @@ void ElectionWindow::BuildControls() {
         row->addWidget(second);
     }
 
-    ok_button_ = button("cmdOK", "OK");
+    ok_button_ = button("okButton", "OK");
     ok_button_->setDefault(true);
-    cancel_button_ = button("cmdCancel", "Cancel");
-    new_angles_button_ = button("Command4", "New Angles");
-    mc_forward_button_ = button("Command2", "+");
-    mc_back_button_ = button("Command3", "-");
+    cancel_button_ = button("cancelButton", "Cancel");
+    new_angles_button_ = button("newAnglesButton", "New Angles");
+    mc_forward_button_ = button("mcForwardButton", "+");
+    mc_back_button_ = button("mcBackButton", "-");
     for (QPushButton* small : {mc_forward_button_, mc_back_button_}) small->setFixedWidth(32);
 
-    mc_label_ = label("Label5", "");
-    ascendant_label_ = label("Label3", "");
-    medium_time_label_ = label("Label4", "");
+    mc_label_ = label("mcValueLabel", "");
+    ascendant_label_ = label("ascendantValueLabel", "");
+    medium_time_label_ = label("mediumTimeLabel", "");
     for (QLabel* value : {mc_label_, ascendant_label_, medium_time_label_}) {
         value->setMinimumWidth(84);
         value->setAlignment(Qt::AlignCenter);
@@ -326,19 +326,19 @@ void ElectionWindow::BuildControls() {
         entry->addWidget(caption, row, column);
         entry->addWidget(box, row, column + 1, Qt::AlignLeft);
     };
-    entry->addWidget(label("lblEvent", "Event"), 0, 0);
+    entry->addWidget(label("eventLabel", "Event"), 0, 0);
     entry->addWidget(event_edit_, 0, 1, 1, 3, Qt::AlignLeft);
-    place(1, 0, label("lblMonth", "Birth Month"), month_edit_);
-    place(2, 0, label("lblDay", "Birth Day"), day_edit_);
-    place(3, 0, label("lblYear", "Birth Year"), year_edit_);
-    place(1, 2, label("lblBirthHour", "Birth Hour"), hour_edit_);
-    place(2, 2, label("lblBirthMinute", "Birth Minute"), minute_edit_);
-    place(3, 2, label("lblBirthTZ", "Time Zone . . ."), zone_edit_);
+    place(1, 0, label("monthLabel", "Birth Month"), month_edit_);
+    place(2, 0, label("dayLabel", "Birth Day"), day_edit_);
+    place(3, 0, label("yearLabel", "Birth Year"), year_edit_);
+    place(1, 2, label("hourLabel", "Birth Hour"), hour_edit_);
+    place(2, 2, label("minuteLabel", "Birth Minute"), minute_edit_);
+    place(3, 2, label("zoneLabel", "Time Zone . . ."), zone_edit_);
     entry->addWidget(zone_offset_label_, 3, 4);
-    place(4, 0, label("lblLongDeg", "Long Degrees"), longitude_degrees_edit_);
-    place(4, 2, label("lblLongMin", "Long Minutes"), longitude_minutes_edit_);
-    place(5, 0, label("lblLatDeg", "Lat Degrees"), latitude_degrees_edit_);
-    place(5, 2, label("lblLatMin", "Lat Minutes"), latitude_minutes_edit_);
+    place(4, 0, label("longitudeDegreesLabel", "Long Degrees"), longitude_degrees_edit_);
+    place(4, 2, label("longitudeMinutesLabel", "Long Minutes"), longitude_minutes_edit_);
+    place(5, 0, label("latitudeDegreesLabel", "Lat Degrees"), latitude_degrees_edit_);
+    place(5, 2, label("latitudeMinutesLabel", "Lat Minutes"), latitude_minutes_edit_);
     entry->addWidget(label("placeLabel", "Place"), 6, 0);
     entry->addWidget(place_edit_, 6, 1, 1, 4);
     auto* options = new QVBoxLayout;
@@ -354,9 +354,9 @@ void ElectionWindow::BuildControls() {
     // The angle tool: MC and Ascendant with their values, the clock time, the step buttons.
     auto* angles = new QHBoxLayout;
     angles->setSpacing(10);
-    angles->addWidget(label("Label1", "MC"));
+    angles->addWidget(label("mcCaptionLabel", "MC"));
     angles->addWidget(mc_label_);
-    angles->addWidget(label("Label2", "Asc"));
+    angles->addWidget(label("ascendantCaptionLabel", "Asc"));
     angles->addWidget(ascendant_label_);
     angles->addWidget(medium_time_label_);
     angles->addStretch();
@@ -453,7 +453,7 @@ void ElectionWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void ElectionWindow::txtBirthHour_Validate(bool report_empty) {
+void ElectionWindow::checkTypedHour(bool report_empty) {
     const QString text = hour_edit_->text();
     if (text.isEmpty()) {
         if (report_empty) notifier_.Notify(Warning(kFillBirthHour, Icon::kInformation));
@@ -479,13 +479,13 @@ void ElectionWindow::txtBirthHour_Validate(bool report_empty) {
     }
 }
 
-void ElectionWindow::optEast_Click() {
+void ElectionWindow::onEast() {
     if (const auto zone = ZoneNumber(zone_edit_->text())) {
         zone_edit_->setText(NumberText(-std::fabs(*zone)));
     }
 }
 
-void ElectionWindow::optWest_Click() {
+void ElectionWindow::onWest() {
     if (const auto zone = ZoneNumber(zone_edit_->text())) {
         zone_edit_->setText(NumberText(std::fabs(*zone)));
     }
@@ -574,7 +574,7 @@ QLineEdit* ElectionWindow::BoxOf(std::string ElectionEntry::*box) const {
 bool ElectionWindow::StoreElectionData() {
     // OK and New Angles finish the entry too (Enter in the hour box reaches OK directly); an
     // empty hour is left to the checks' own message.
-    txtBirthHour_Validate(/*report_empty=*/false);
+    checkTypedHour(/*report_empty=*/false);
     chart_.InputError = 0;
     auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
     // A zone name: the offset in force at the typed moment, or the reason there is none.
@@ -595,7 +595,7 @@ bool ElectionWindow::StoreElectionData() {
     return true;
 }
 
-void ElectionWindow::cmdOK_Click() {
+void ElectionWindow::onOk() {
     // A refusal keeps the window open with what was typed, so it can be corrected; the window
     // closes only when the data was stored.
     if (!StoreElectionData()) return;
@@ -603,12 +603,12 @@ void ElectionWindow::cmdOK_Click() {
     accept();
 }
 
-void ElectionWindow::cmdCancel_Click() {
+void ElectionWindow::onCancel() {
     input_accepted_ = false;
     reject();
 }
 
-void ElectionWindow::Command4_Click() {
+void ElectionWindow::onNewAngles() {
     // Refused data shows its messages and leaves the shown angles alone: angles of the previous
     // record beside the typed values would belong to a chart nobody asked for.
     if (!StoreElectionData()) return;

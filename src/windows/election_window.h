@@ -28,7 +28,7 @@ class PlaceField;
 
 // A modal window over the main window's own records. It fills its controls from `election`,
 // stores into it only what passed the checks, and computes into `chart` for "New Angles" and the
-// "+"/"-" tool. The controls carry the names users and tests know (txtDay, optPM, cmdOK ...).
+// "+"/"-" tool.
 class ElectionWindow : public QDialog {
     Q_OBJECT
 
@@ -64,15 +64,15 @@ private:
     void ConnectPlace();
     void LoadFromRecord();
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void Command4_Click();
+    void onOk();
+    void onCancel();
+    void onNewAngles();
     void StepMC(int mc_step);
-    void optEast_Click();
-    void optWest_Click();
+    void onEast();
+    void onWest();
     // The hour as finished (leaving the box, OK, New Angles): 0 is 12 A.M., 13 to 23 the P.M.
     // hours, an empty box is reported when report_empty.
-    void txtBirthHour_Validate(bool report_empty);
+    void checkTypedHour(bool report_empty);
 
     ElectionEntry TypedEntry() const;
     QLineEdit* BoxOf(std::string ElectionEntry::*box) const;

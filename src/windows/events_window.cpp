@@ -31,14 +31,14 @@ struct KindChoice {
     const char* caption;
 };
 constexpr std::array<KindChoice, kEventKindCount> kKindBoxes = {{
-    {EventKind::kIngress, "chkIngress", "&Ingresses"},
-    {EventKind::kStation, "chkStation", "&Stations"},
-    {EventKind::kAspect, "chkAspect", "As&pects"},
-    {EventKind::kPhase, "chkPhase", "P&hases"},
-    {EventKind::kVoid, "chkVoid", "&Void of course"},
-    {EventKind::kAngle, "chkAngle", "A&ngles"},
-    {EventKind::kTransit, "chkTransit", "&Transits"},
-    {EventKind::kTransitHouse, "chkTransitHouse", "Transits to h&ouses"},
+    {EventKind::kIngress, "ingressCheck", "&Ingresses"},
+    {EventKind::kStation, "stationCheck", "&Stations"},
+    {EventKind::kAspect, "aspectCheck", "As&pects"},
+    {EventKind::kPhase, "phaseCheck", "P&hases"},
+    {EventKind::kVoid, "voidCheck", "&Void of course"},
+    {EventKind::kAngle, "angleCheck", "A&ngles"},
+    {EventKind::kTransit, "transitCheck", "&Transits"},
+    {EventKind::kTransitHouse, "transitHouseCheck", "Transits to h&ouses"},
 }};
 
 bool UnderWay(const Event& e, sys_seconds now) {
@@ -170,7 +170,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     }
     kinds->addStretch();
 
-    list_->setObjectName("lstEvents");
+    list_->setObjectName("eventList");
     list_->setHorizontalHeaderLabels({"Home clock", "Event", "In words", "Countdown"});
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
@@ -195,14 +195,14 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
             [this] { UpdateCountdowns(last_tick_); });
 
     auto* help = new QPushButton("&Help", this);
-    help->setObjectName("cmdHelp");
+    help->setObjectName("helpButton");
     connect(help, &QPushButton::clicked, this,
             [this] { HelpWindow::ShowHelpFile(help_, app_path_, "EVENTS.HLP", notifier_, this); });
     auto* close_button = new QPushButton("&Close", this);
-    close_button->setObjectName("cmdClose");
+    close_button->setObjectName("closeButton");
     close_button->setDefault(true);
     connect(close_button, &QPushButton::clicked, this, &QDialog::close);
-    note_->setObjectName("lblNote");
+    note_->setObjectName("noteLabel");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note_, 1);
     buttons->addWidget(help);

@@ -54,7 +54,7 @@ HelpWindow::HelpWindow(const QString& help_file_name, const std::string& text, Q
     // 8-bit text: every byte is one character, as the file holds it.
     text_view_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 
-    quit_button_->setObjectName(QStringLiteral("Command1"));
+    quit_button_->setObjectName(QStringLiteral("quitButton"));
     quit_button_->setDefault(true);
     connect(quit_button_, &QPushButton::clicked, this, &QWidget::close);
 

@@ -79,7 +79,7 @@ OptionsEditor::OptionsEditor(const QString& settings_dir, const QString& shipped
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Edit: ") + QLatin1String(kOptionsFileName));
     save_button_->setObjectName(QStringLiteral("btnSave"));
-    restore_button_->setObjectName(QStringLiteral("cmdRestoreDefault"));
+    restore_button_->setObjectName(QStringLiteral("restoreDefaultButton"));
     quit_button_->setObjectName(QStringLiteral("btnQuit"));
     connect(save_button_, &QPushButton::clicked, this, &OptionsEditor::Save);
     connect(restore_button_, &QPushButton::clicked, this, [this] {

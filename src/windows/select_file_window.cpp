@@ -60,8 +60,8 @@ FileChooserWindow::FileChooserWindow(const QString& folder, const QString& patte
     file_list_->setObjectName(QStringLiteral("filList"));
     folder_list_->setObjectName(QStringLiteral("dirList"));
     drive_list_->setObjectName(QStringLiteral("drvList"));
-    select_button_->setObjectName(QStringLiteral("cmdSelect"));
-    cancel_button_->setObjectName(QStringLiteral("cmdCancel"));
+    select_button_->setObjectName(QStringLiteral("selectButton"));
+    cancel_button_->setObjectName(QStringLiteral("cancelButton"));
     select_button_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -76,9 +76,9 @@ FileChooserWindow::FileChooserWindow(const QString& folder, const QString& patte
     grid->setRowStretch(0, 1);
     resize(kWindowWidth, kWindowHeight);
 
-    connect(select_button_, &QPushButton::clicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(select_button_, &QPushButton::clicked, this, &FileChooserWindow::onSelect);
     connect(cancel_button_, &QPushButton::clicked, this, &FileChooserWindow::reject);
-    connect(file_list_, &QListWidget::itemDoubleClicked, this, &FileChooserWindow::cmdSelect_Click);
+    connect(file_list_, &QListWidget::itemDoubleClicked, this, &FileChooserWindow::onSelect);
     connect(folder_list_, &QListWidget::itemActivated, this, &FileChooserWindow::dirList_Activated);
     connect(drive_list_, &QComboBox::activated, this, &FileChooserWindow::drvList_Activated);
 
@@ -170,7 +170,7 @@ void FileChooserWindow::PreselectFile(const QString& current_path) {
     file_list_->setCurrentItem(chosen);
 }
 
-void FileChooserWindow::cmdSelect_Click() {
+void FileChooserWindow::onSelect() {
     const QList<QListWidgetItem*> selected = file_list_->selectedItems();
     if (!selected.isEmpty()) {
         selected_file_name_ = JoinFolderAndFile(folder_, selected.front()->text());

@@ -59,7 +59,7 @@ public:
     void reject() override;
 
 private:
-    void cmdSelect_Click();
+    void onSelect();
     void dirList_Activated(QListWidgetItem* item);
     void drvList_Activated(int index);
     void FillFolderList();

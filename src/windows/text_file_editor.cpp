@@ -66,7 +66,7 @@ TextFileEditor::TextFileEditor(Notifier& notifier, QWidget* parent)
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     content_edit_->setFont(courier);
-    content_edit_->setObjectName(QStringLiteral("txtContent"));
+    content_edit_->setObjectName(QStringLiteral("contentEdit"));
     content_edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     content_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     content_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -66,13 +66,13 @@ TitleWindow::TitleWindow(QWidget* parent)
     icon->setFixedSize(kIconPixels, kIconPixels);
 
     auto* name = new QLabel(QStringLiteral("ORVANTIS"), this);
-    name->setObjectName(QStringLiteral("lblName"));
+    name->setObjectName(QStringLiteral("programNameLabel"));
     QFont name_font = font();
     name_font.setPointSize(24);
     name_font.setBold(true);
     name->setFont(name_font);
     auto* version = new QLabel(QStringLiteral("Version 2.25"), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setObjectName(QStringLiteral("versionLabel"));
 
     auto* heading_text = new QVBoxLayout;
     heading_text->addWidget(name);
@@ -87,7 +87,7 @@ TitleWindow::TitleWindow(QWidget* parent)
     QFont button_font = font();
     button_font.setPointSize(12);
     button_font.setBold(true);
-    ok_button_->setObjectName(QStringLiteral("cmdOK"));
+    ok_button_->setObjectName(QStringLiteral("okButton"));
     ok_button_->setFont(button_font);
     ok_button_->setDefault(true);
     connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);

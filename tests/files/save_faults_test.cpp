@@ -73,7 +73,9 @@ struct FaultCase {
     int outcome = kFailedWithReason;
 };
 
-void PrintTo(const FaultCase& fault, std::ostream* os) { *os << fault.name; }
+void PrintTo(const FaultCase& fault, std::ostream* os) {
+    *os << fault.name;
+}
 
 const FaultCase kFaults[] = {
     {"disk full half-way", true, [](const Folder&) { return true; }},
@@ -178,7 +180,7 @@ const Site kSites[] = {
          s.window = std::make_unique<MainWindow>(
              ShellEnvironment{folders, "", {}, &s.clock, &s.notifier, false});
      },
-     [](Session& s) { s.window->mnuFileExit_Click(); }},
+     [](Session& s) { s.window->onFileExit(); }},
 };
 
 TEST(SaveSites, EachSaveTellsTheUserAndKeepsTheFileAndTheRunningValues) {

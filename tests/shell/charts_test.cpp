@@ -141,12 +141,13 @@ TEST_F(ChartsTest, PlaceBoxFillsTheCoordinatesAndTheZone) {
     place->completer()->popup()->setCurrentIndex(first);
     QTest::keyClick(place->completer()->popup(), Qt::Key_Return);
     const auto text = [&](const char* name) { return window.findChild<QLineEdit*>(name)->text(); };
-    EXPECT_EQ(QStringList({text("txtLongDeg"), text("txtLongMin"), text("txtLatDeg"),
-                           text("txtLatMin"), text("txtTZ")}),
-              QStringList({"88", "22", "22", "34", "Asia/Kolkata"}));
-    EXPECT_TRUE(window.findChild<QRadioButton*>("optEast")->isChecked());
+    EXPECT_EQ(
+        QStringList({text("longitudeDegreesEdit"), text("longitudeMinutesEdit"),
+                     text("latitudeDegreesEdit"), text("latitudeMinutesEdit"), text("zoneEdit")}),
+        QStringList({"88", "22", "22", "34", "Asia/Kolkata"}));
+    EXPECT_TRUE(window.findChild<QRadioButton*>("eastOption")->isChecked());
     EXPECT_EQ(place->text(), "Kolkata, State of West Bengal, India");
-    QTest::keyClicks(window.findChild<QLineEdit*>("txtLatMin"), "5");
+    QTest::keyClicks(window.findChild<QLineEdit*>("latitudeMinutesEdit"), "5");
     EXPECT_TRUE(place->text().isEmpty());
 
     HomePlaceWindow home(options, "", atlas.get(), dir_.filePath("OPTIONS.OPT"), notifier_);

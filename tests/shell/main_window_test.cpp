@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     const auto tick_at = [&](int minute, int second, int ms = 20) {
         clock_.now = sys_days{year{2024} / 3 / 5} + hours{10} + minutes{minute} + seconds{second} +
                      milliseconds{ms};
-        w->Timer1_Timer();
+        w->onClockTick();
     };
     tick_at(0, 31);
     tick_at(0, 59);
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     EXPECT_FALSE(w->Running());
     const int stopped = w->RecomputeCount();
     clock_.now += minutes{5};
-    w->Timer1_Timer();
+    w->onClockTick();
     EXPECT_EQ(w->RecomputeCount(), stopped);
     EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("10:07:04"));
     Item(*w, "mnuElectionsRunning")->trigger();
@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, MinuteKeepsTheUsersSizeAndSaysItsProblemOnce) {
     EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("latitude is too high")));  // at start
     w->resize(300, 200);
     const auto minutes_pass = [&](int count) {
-        for (int m = 0; m < count; ++m, w->Timer1_Timer()) clock_.now += minutes{1};
+        for (int m = 0; m < count; ++m, w->onClockTick()) clock_.now += minutes{1};
     };
     minutes_pass(3);
     EXPECT_EQ(w->size(), QSize(300, 200));
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, InstalledItReadsTheShippedFilesAndWritesOnlyTheUsersFolde
     {
         auto w = Open(installed);
         Item(*w, "mnuHelpOrvantis")->trigger();
-        w->mnuFileExit_Click();
+        w->onFileExit();
     }
     EXPECT_THAT(notifier_.Texts(), ::testing::IsEmpty());  // options, font, tables, help found
     EXPECT_TRUE(QFile::exists(installed.settings + "/ORVANTIS.INI"));
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
         EXPECT_EQ(p.TypeChart, w->TypeChart());
     };
     clock_.now += minutes{1};
-    w->Timer1_Timer();
+    w->onClockTick();
     handed("minute");
     QApplication::processEvents();
     QWidget* aspects = ShownWindow("Aspects");

@@ -43,7 +43,7 @@ TEST_F(TimeBarTest, KeysPlayAndTrackMoveTheChartUntilHomeBringsTheClockBack) {
     EXPECT_FALSE(w->Running());
     EXPECT_EQ(w->Chart().ChartTitle, "Time travel - election chart");
     clock_.now += minutes{1};
-    w->Timer1_Timer();  // the minute tick leaves the travelled chart alone
+    w->onClockTick();  // the minute tick leaves the travelled chart alone
     EXPECT_EQ(shown(), now - hours{14});
 
     QTest::keyClick(w.get(), Qt::Key_PageDown);

@@ -24,14 +24,14 @@ TEST_F(TransitsTest, ChosenChartLeadsTheListAndOutlivesARestart) {
         auto w = Open();
         w->SetTransitsTo("Ann");
         Item(*w, "mnuEventsShow")->trigger();
-        auto* list = w->findChild<QTableWidget*>("lstEvents");
+        auto* list = w->findChild<QTableWidget*>("eventList");
         ASSERT_TRUE(list && list->rowCount() > 1);
         // Transits first, each in order of time, then the sky's own events.
         EXPECT_TRUE(list->item(0, 2)->text().contains(" natal "));
         Item(*w, "mnuEventsStatusBar")->trigger();
-        w->Timer1_Timer();
-        EXPECT_TRUE(w->findChild<QLabel*>("lblNextEvent")->text().contains(" natal "));
-        w->mnuFileExit_Click();
+        w->onClockTick();
+        EXPECT_TRUE(w->findChild<QLabel*>("nextEventLabel")->text().contains(" natal "));
+        w->onFileExit();
     }
     auto w = Open();  // the program started again
     EXPECT_EQ(w->TransitsTo(), "Ann");

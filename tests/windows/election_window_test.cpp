@@ -26,12 +26,12 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 // The labels that show the angles and the buttons that recompute and step them.
-constexpr const char* kShownMC = "Label5";
-constexpr const char* kShownAsc = "Label3";
-constexpr const char* kShownTime = "Label4";
-constexpr const char* kNewAngles = "Command4";
-constexpr const char* kMCPlus = "Command2";
-constexpr const char* kMCMinus = "Command3";
+constexpr const char* kShownMC = "mcValueLabel";
+constexpr const char* kShownAsc = "ascendantValueLabel";
+constexpr const char* kShownTime = "mediumTimeLabel";
+constexpr const char* kNewAngles = "newAnglesButton";
+constexpr const char* kMCPlus = "mcForwardButton";
+constexpr const char* kMCMinus = "mcBackButton";
 
 const std::string kError = "Error in election data. Please correct.";
 const std::string kLatitude =
@@ -67,7 +67,7 @@ protected:
         Box(name)->selectAll();
         QTest::keyClicks(Box(name), keys);
     }
-    // "txtDay=9;txtMonth=3", set as a paste past the key filter would.
+    // "dayEdit=9;monthEdit=3", set as a paste past the key filter would.
     void Fill(const QString& fields) {
         for (const QString& field : fields.split(';'))
             Box(field.section('=', 0, 0).toLatin1())->setText(field.section('=', 1));
@@ -90,8 +90,8 @@ TEST_F(ElectionWindowTest, OpensWithTheRecordAndItsAnglesAndStopsTheClock) {
     chart_ = ChartOf(other);
     Open();
     EXPECT_EQ(unchecked_, 1);
-    EXPECT_EQ(Box("txtEvent")->text(), "Test");
-    EXPECT_TRUE(Checked("optPM") && Checked("optWest") && Checked("optNorth"));
+    EXPECT_EQ(Box("eventEdit")->text(), "Test");
+    EXPECT_TRUE(Checked("pmOption") && Checked("westOption") && Checked("northOption"));
     EXPECT_EQ(Shown(kShownMC).toStdString(), FormatZodiacPosition(ChartOf(record_).MC));
     EXPECT_EQ(Shown(kShownTime), "02:30 PM");
     EXPECT_TRUE(notifier_.problems.empty());
@@ -106,22 +106,22 @@ TEST_F(ElectionWindowTest, ZoneByNameFindsTheOffsetInForce) {
         asked.push_back(question);
         return std::optional<int>(1);
     });
-    Fill("txtYear=1945;txtMonth=6;txtDay=1;txtBirthHour=12;txtBirthMinute=0;txtLongDeg=13");
-    Click("optEast");
-    Type("txtTZ", "Europe/Berlin");
-    EXPECT_EQ(Shown("lblZoneOffset"), "= -3 CEMT");  // double summer time
+    Fill("yearEdit=1945;monthEdit=6;dayEdit=1;hourEdit=12;minuteEdit=0;longitudeDegreesEdit=13");
+    Click("eastOption");
+    Type("zoneEdit", "Europe/Berlin");
+    EXPECT_EQ(Shown("zoneOffsetLabel"), "= -3 CEMT");  // double summer time
     Click(kNewAngles);
     EXPECT_EQ(std::tie(record_.ElectZoneName, record_.ElectZone),
               std::make_tuple(std::string("Europe/Berlin"), -3.0f));
 
-    Fill("txtYear=2024;txtMonth=3;txtDay=31;txtBirthHour=2;txtBirthMinute=30");
-    Click("optAM");
-    EXPECT_EQ(Shown("lblZoneOffset"), "does not exist");
-    Click("cmdOK");
+    Fill("yearEdit=2024;monthEdit=3;dayEdit=31;hourEdit=2;minuteEdit=30");
+    Click("amOption");
+    EXPECT_EQ(Shown("zoneOffsetLabel"), "does not exist");
+    Click("okButton");
     EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr("does not exist in Europe/Berlin")));
     EXPECT_EQ(record_.ElectYear, 1945);
-    Fill("txtMonth=10;txtDay=27");
-    Click("cmdOK");
+    Fill("monthEdit=10;dayEdit=27");
+    Click("okButton");
     EXPECT_THAT(asked, ElementsAre(HasSubstr("occurs twice in Europe/Berlin")));
     EXPECT_EQ(record_.ElectZone, -1.0f);  // the second: standard time again
 }
@@ -135,13 +135,13 @@ TEST_F(ElectionWindowTest, EveryZoneNameCanBeTypedWithoutLosingAKey) {
     // The last is no zone: the list closes on its way, and focus comes back to the box.
     for (const char* name :
          {"Asia/Calcutta", "US/Eastern", "Europe/Kiev", "Etc/GMT+5", "Mars/Olympus_Mons"}) {
-        Box("txtTZ")->setFocus();
-        Box("txtTZ")->clear();
-        QTest::keyClicks(Box("txtTZ"), name, Qt::NoModifier, 1);  // events run between keys
+        Box("zoneEdit")->setFocus();
+        Box("zoneEdit")->clear();
+        QTest::keyClicks(Box("zoneEdit"), name, Qt::NoModifier, 1);  // events run between keys
         QApplication::processEvents();
-        EXPECT_EQ(Box("txtTZ")->text(), name);
-        EXPECT_FALSE(Box("txtTZ")->hasSelectedText()) << name;
-        EXPECT_EQ(Shown("lblZoneOffset").startsWith("= "), name[0] != 'M') << name;
+        EXPECT_EQ(Box("zoneEdit")->text(), name);
+        EXPECT_FALSE(Box("zoneEdit")->hasSelectedText()) << name;
+        EXPECT_EQ(Shown("zoneOffsetLabel").startsWith("= "), name[0] != 'M') << name;
     }
 }
 
@@ -153,39 +153,39 @@ TEST_F(ElectionWindowTest, HourIsNormalisedToTheTwelveHourClockWhenFinished) {
         {"12", "12", true}, {"99", "99", true}};  // 99 is no hour: left for the checks
     for (const auto& [typed, finished, pm] : cases) {
         Open();  // with P.M. selected
-        Type("txtBirthHour", typed);
-        EXPECT_EQ(Box("txtBirthHour")->text(), typed);
-        emit Box("txtBirthHour")->editingFinished();  // the box is left
-        EXPECT_EQ(Box("txtBirthHour")->text(), finished) << typed;
-        EXPECT_EQ(Checked("optPM"), pm) << typed;
+        Type("hourEdit", typed);
+        EXPECT_EQ(Box("hourEdit")->text(), typed);
+        emit Box("hourEdit")->editingFinished();  // the box is left
+        EXPECT_EQ(Box("hourEdit")->text(), finished) << typed;
+        EXPECT_EQ(Checked("pmOption"), pm) << typed;
     }
     Open();
-    Type("txtBirthHour", "00");
-    Click("cmdOK");  // OK finishes the entry too
+    Type("hourEdit", "00");
+    Click("okButton");  // OK finishes the entry too
     EXPECT_EQ(std::tie(record_.ElectHour, record_.ElectPM), std::make_tuple(12, 0));
     Open();
-    Type("txtBirthHour", "");  // an empty box is reported when it is left, not before
-    QTest::keyClick(Box("txtBirthHour"), Qt::Key_Backspace);
+    Type("hourEdit", "");  // an empty box is reported when it is left, not before
+    QTest::keyClick(Box("hourEdit"), Qt::Key_Backspace);
     EXPECT_TRUE(notifier_.problems.empty());
-    emit Box("txtBirthHour")->editingFinished();
+    emit Box("hourEdit")->editingFinished();
     EXPECT_THAT(notifier_.Texts(), ElementsAre("Please fill in a value for birth hour."));
 }
 
 // Key filters let digits through, and the zone its sign and point; East and West force its sign.
 TEST_F(ElectionWindowTest, KeyFiltersAndEastAndWestShapeTheBoxes) {
     Open();
-    Type("txtDay", "1a2-.");
-    QTest::keyClick(Box("txtDay"), Qt::Key_7, Qt::KeypadModifier);
-    EXPECT_EQ(Box("txtDay")->text(), "127");
-    Type("txtTZ", "-1.5#");
-    EXPECT_EQ(Box("txtTZ")->text(), "-1.5");
+    Type("dayEdit", "1a2-.");
+    QTest::keyClick(Box("dayEdit"), Qt::Key_7, Qt::KeypadModifier);
+    EXPECT_EQ(Box("dayEdit")->text(), "127");
+    Type("zoneEdit", "-1.5#");
+    EXPECT_EQ(Box("zoneEdit")->text(), "-1.5");
     for (const auto& [typed, east, west] :
          {std::tuple{"5", "-5", "5"}, {"-3.5", "-3.5", "3.5"}, {"--", "--", "--"}}) {
-        Box("txtTZ")->setText(typed);
-        Click("optEast");
-        EXPECT_EQ(Box("txtTZ")->text(), east) << typed;
-        Click("optWest");
-        EXPECT_EQ(Box("txtTZ")->text(), west) << typed;
+        Box("zoneEdit")->setText(typed);
+        Click("eastOption");
+        EXPECT_EQ(Box("zoneEdit")->text(), east) << typed;
+        Click("westOption");
+        EXPECT_EQ(Box("zoneEdit")->text(), west) << typed;
     }
 }
 
@@ -194,28 +194,29 @@ TEST_F(ElectionWindowTest, KeyFiltersAndEastAndWestShapeTheBoxes) {
 TEST_F(ElectionWindowTest, RefusalKeepsTheWindowOpenWithTheTypedValues) {
     const ElectionData before = record_;
     Open();
-    Fill("txtMonth=13;txtBirthMinute=60;txtLatDeg=67");
-    Click("cmdOK");
+    Fill("monthEdit=13;minuteEdit=60;latitudeDegreesEdit=67");
+    Click("okButton");
     // One message naming each box and why, in the window's order; the first takes the focus.
     EXPECT_THAT(notifier_.Texts(), ElementsAre(kError + "\nBirth Month 13: a month is 1 to 12\n" +
                                                "Birth Minute 60: a minute is 0 to 59\n" +
                                                "Lat Degrees 67: " + kLatitude));
-    EXPECT_EQ(window_->focusWidget(), Box("txtMonth"));
+    EXPECT_EQ(window_->focusWidget(), Box("monthEdit"));
     EXPECT_TRUE(window_->isVisible());
     EXPECT_FALSE(window_->InputAccepted());
     EXPECT_EQ(Fields(record_), Fields(before));
-    EXPECT_EQ(Box("txtMonth")->text(), "13");
+    EXPECT_EQ(Box("monthEdit")->text(), "13");
     Open('M');
-    Fill("txtLatDeg=67");
-    Click("cmdOK");
+    Fill("latitudeDegreesEdit=67");
+    Click("okButton");
     EXPECT_TRUE(window_->InputAccepted());
 }
 
 TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedDataAndPlusMinusStepThem) {
     Open();
     Fill(
-        "txtMonth=1;txtDay=1;txtYear=2000;txtBirthHour=12;txtBirthMinute=0;txtTZ=0;"
-        "txtLongDeg=0;txtLongMin=0;txtLatDeg=51;txtLatMin=30");
+        "monthEdit=1;dayEdit=1;yearEdit=2000;hourEdit=12;minuteEdit=0;zoneEdit=0;"
+        "longitudeDegreesEdit=0;longitudeMinutesEdit=0;latitudeDegreesEdit=51;latitudeMinutesEdit="
+        "30");
     Click(kNewAngles);
     const ChartState expected = ChartOf(record_);
     EXPECT_EQ(Shown(kShownMC).toStdString(), FormatZodiacPosition(expected.PlanetLong[kMCBody]));
@@ -223,7 +224,7 @@ TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedDataAndPlusMinusStep
               FormatZodiacPosition(expected.PlanetLong[kAscendantBody]));
     // Refused data: the message, and the angles stay those of the last good data.
     const QString shown = Shown(kShownMC);
-    Fill("txtMonth=13");
+    Fill("monthEdit=13");
     Click(kNewAngles);
     EXPECT_THAT(notifier_.Texts(), ElementsAre(HasSubstr(kError)));
     EXPECT_EQ(Shown(kShownMC), shown);
@@ -239,12 +240,12 @@ TEST_F(ElectionWindowTest, NewAnglesShowsTheAnglesOfTheTypedDataAndPlusMinusStep
 // Enter accepts the typed record, its free-text event kept as the eight-bit text the wheel draws.
 TEST_F(ElectionWindowTest, CancelAndEscapeKeepTheRecordAndEnterAcceptsTheEventInLatin1) {
     const std::pair<std::function<void()>, bool> leave[] = {
-        {[&] { Click("cmdCancel"); }, false},
-        {[&] { QTest::keyClick(Box("txtDay"), Qt::Key_Escape); }, false},
-        {[&] { QTest::keyClick(Box("txtDay"), Qt::Key_Return); }, true}};
+        {[&] { Click("cancelButton"); }, false},
+        {[&] { QTest::keyClick(Box("dayEdit"), Qt::Key_Escape); }, false},
+        {[&] { QTest::keyClick(Box("dayEdit"), Qt::Key_Return); }, true}};
     for (const auto& [action, accepted] : leave) {
         Open();
-        Fill("txtDay=9;txtEvent=Zürich ☉");
+        Fill("dayEdit=9;eventEdit=Zürich ☉");
         action();
         EXPECT_FALSE(window_->isVisible());
         EXPECT_EQ(window_->InputAccepted(), accepted);

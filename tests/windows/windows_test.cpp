@@ -399,12 +399,12 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     EXPECT_TRUE(events->List()->item(0, 0)->text().contains(QRegularExpression(":\\d\\d:\\d\\d")));
     const int countdown_width = events->List()->columnWidth(3);
     clock_.now += seconds{61};
-    window->Timer1_Timer();
+    window->onClockTick();
     EXPECT_EQ(rows()[row - shown.begin()].second.toStdString(),
               CountdownText((first.ut - now()).count()));
     EXPECT_FALSE(window->statusBar()->isVisible());
     Item(*window, "mnuEventsStatusBar")->trigger();
-    const QLabel* line = window->findChild<QLabel*>("lblNextEvent");
+    const QLabel* line = window->findChild<QLabel*>("nextEventLabel");
     EXPECT_TRUE(line->text().startsWith("Next: ")) << line->text().toStdString();
     for (const EventKind hidden : {EventKind::kAngle, EventKind::kAspect})
         events->KindBox(hidden)->setChecked(false);
@@ -413,11 +413,11 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
                      (words.startsWith("Asc") || words.startsWith("MC")));
         EXPECT_FALSE(words.contains(" square ") || words.contains(" trine "));
     }
-    window->Timer1_Timer();
+    window->onClockTick();
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
     EXPECT_EQ(events->List()->columnWidth(3), countdown_width);
     EXPECT_TRUE(notifier_.problems.empty());
-    window->mnuFileExit_Click();
+    window->onFileExit();
     const auto again = Open();
     Item(*again, "mnuEventsShow")->trigger();
     const auto* kept = again->findChild<EventsWindow*>("frmEvents");
