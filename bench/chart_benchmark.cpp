@@ -5,6 +5,7 @@
 
 #include "chart/chart_driver.h"
 #include "ephemeris/ephemeris.h"
+#include "settings/option_lines.h"
 
 namespace {
 
@@ -41,6 +42,23 @@ void BM_ComputeChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeChart);
+
+// The same chart from the precise ephemeris (option 132 at 1). Target: 1 ms of CPU.
+void BM_ComputeChartPrecise(benchmark::State& state) {
+    const ElectionData election = BenchmarkMoment();
+    OptionValues options{};
+    options[kOptionEphemeris] = 1;
+    ChartRequest request;
+    request.running = false;
+    NoMessages notifier;
+    ChartState chart;
+    for (auto _ : state) {
+        const bool ok = ComputeChart(chart, election, options, request, notifier);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(chart.PlanetLong.data());
+    }
+}
+BENCHMARK(BM_ComputeChartPrecise)->Unit(benchmark::kMillisecond);
 
 // The bodies at one moment, as a search over time calls it again and again.
 void BM_BodyLongitudesAt(benchmark::State& state) {

@@ -31,6 +31,18 @@ void BM_OneKindOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_OneKindOneYear)->DenseRange(0, kEventKindCount - 1)->Unit(benchmark::kMillisecond);
 
+// Every kind over the year from the precise ephemeris. Target: 3 s of CPU.
+void BM_EveryKindOneYearPrecise(benchmark::State& state) {
+    const sys_seconds from = sys_days{year{2025} / 1 / 1};
+    EventSettings settings{false, 0, {0.1667, 51.5}};
+    settings.ephemeris = EphemerisChoice::kPrecise;
+    for (auto _ : state) {
+        const auto events = FindEvents(from, from + days{365}, settings, AllEventKinds());
+        benchmark::DoNotOptimize(events.data());
+    }
+}
+BENCHMARK(BM_EveryKindOneYearPrecise)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
 
 BENCHMARK_MAIN();

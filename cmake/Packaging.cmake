@@ -17,5 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # time, so the SVG one (the window icon) and the SQLite one (the chart library) are named here,
 # with the fonts of the window's texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite, libgeonames0, fonts-dejavu-core")
+# libnova (the precise ephemeris) is found by dpkg-shlibdeps too; named so the dependency is
+# plain to read.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, libqt6sql6-sqlite, libgeonames0, fonts-dejavu-core, libnova-0.16-0")
 include(CPack)

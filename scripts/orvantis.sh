@@ -21,7 +21,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
-    libswe-dev
+    libswe-dev libnova-dev
     libgeonames-dev libgeonames0 libqt6sql6-sqlite
     python3 python3-fonttools fonts-dejavu-core
     xvfb xauth

@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "chart/ephemeris_mode.h"
 #include "chart/houses.h"
 #include "chart/time_scales.h"
 #include "ephemeris/ephemeris.h"
@@ -212,6 +213,7 @@ std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues
     if (zodiac == 0) prefix += "(Tropical zodiac) - ";
     if (zodiac == 1) prefix += "(Sidereal zodiac - SVP) - ";
     if (zodiac == 2) prefix += "(Sidereal zodiac - Ayanamsa) - ";
+    if (EphemerisOf(options) == EphemerisChoice::kPrecise) prefix += "(Precise ephemeris) - ";
     return prefix;
 }
 
@@ -236,6 +238,11 @@ void BuildCaptionLines(ChartState& chart) {
     lines[6] = chart.SiderealTimeText;
     SetHouseSystemCaption(chart);
     chart.Warnings = AccuracyWarnings(chart.ChartYear);
+    // The precise ephemeris has its own range (Pluto's series, 1885-2099).
+    if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
+        const auto warning = RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear);
+        chart.Warnings = warning ? std::vector<std::string>{*warning} : std::vector<std::string>{};
+    }
 }
 
 std::vector<std::string> AccuracyWarnings(int year) {
@@ -290,13 +297,16 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     next.LongDirection = next.ChartLong < 0 ? "EAST" : "WEST";
     next.LatDirection = next.ChartLat < 0 ? "SOUTH" : "NORTH";
 
-    const TimeAndAngles t = ComputeTimeAndAngles({next.ChartDay, next.ChartMonth, next.ChartYear,
-                                                  next.ChartClock, next.ChartAmPm == "P.M.",
-                                                  next.ChartZone, next.ChartLong, next.ChartLat});
+    next.ChartEphemeris = EphemerisOf(options);
+    const TimeAndAngles t =
+        TimeAndAnglesFor(next.ChartEphemeris,
+                         {next.ChartDay, next.ChartMonth, next.ChartYear, next.ChartClock,
+                          next.ChartAmPm == "P.M.", next.ChartZone, next.ChartLong, next.ChartLat});
     if (t.status != ComputeStatus::kOk) return refuse();
     const HouseCusps houses = ComputeHouseCusps(t, request.house_system);
     if (houses.status != ComputeStatus::kOk) return refuse();
-    const Ephemeris ephemeris = ComputeEphemeris(t.JulianDayNumber, t.UTFraction);
+    const Ephemeris ephemeris =
+        ComputeEphemeris(next.ChartEphemeris, t.JulianDayNumber, t.UTFraction);
     if (ephemeris.status != ComputeStatus::kOk) return refuse();
 
     SetTimeAndAngles(next, t);

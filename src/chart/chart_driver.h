@@ -71,7 +71,8 @@ void ReportHomeDataError(Notifier& notifier);
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
                                      const HomeZone& home_zone = {});
 
-// OwnerName, " Orvantis " and the zodiac text of option 123 ("Orvantis " first without an owner).
+// OwnerName, " Orvantis " and the zodiac text of option 123 ("Orvantis " first without an owner),
+// then "(Precise ephemeris) - " with option 132 at 1.
 std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues& options);
 
 // A zone (hours, west positive) as text: hours as a plain number when whole to the quarter hour

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "astro/bodies.h"
+#include "ephemeris/ephemeris_choice.h"
 
 namespace orvantis {
 
@@ -43,7 +44,8 @@ struct ChartState {
     std::string ChartZoneName;  // the tz database zone ChartZone was found in; "" when typed
 
     // Time scales and angles.
-    char HouseSystem = 'P';  // P R K C O E M I
+    char HouseSystem = 'P';                                      // P R K C O E M I
+    EphemerisChoice ChartEphemeris = EphemerisChoice::kBuiltin;  // the positions' source
     double JulianDayNumber = 0;
     double CenturiesT = 0;  // Julian centuries from JD 2415020.0 to the chart moment (UT)
     double UTFraction = 0;  // Universal Time as a fraction of the civil day

@@ -84,6 +84,11 @@ TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
     t.MC = MidheavenDegrees(t.RAMC, t.Obliquity);
     t.Ascendant = AscendantDegrees(t.RAMC, t.LatRadians, t.Obliquity);
 
+    SetCaptionSiderealTime(t);
+    return t;
+}
+
+void SetCaptionSiderealTime(TimeAndAngles& t) {
     // The caption shows the sidereal time of the upper meridian of the hemisphere: south of the
     // equator that is twelve hours ahead of the one the houses use.
     double shown = RadToDeg(t.RAMC);
@@ -95,7 +100,6 @@ TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
     t.SidMinutes = std::floor(minutes);
 
     t.status = AllFinite(t) ? ComputeStatus::kOk : ComputeStatus::kNonFinite;
-    return t;
 }
 
 }  // namespace orvantis

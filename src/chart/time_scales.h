@@ -38,6 +38,10 @@ struct TimeAndAngles {
 
 TimeAndAngles ComputeTimeAndAngles(const ChartMoment& moment);
 
+// Sets the caption's sidereal time parts from RAMC and the latitude, and the status from every
+// value: the last step of the time step, also after another ephemeris replaced its angles.
+void SetCaptionSiderealTime(TimeAndAngles& t);
+
 // The pieces of the time step, for the election window and for tests. Angles in radians unless
 // the name says degrees; results in degrees reduced to [0, 360).
 

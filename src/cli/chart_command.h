@@ -30,6 +30,7 @@ struct ChartCommand {
     // Overrides of options 27, 123 and 29 for this run.
     std::optional<char> house;
     std::optional<int> zodiac, node;
+    std::optional<int> ephemeris;  // option 132: 0 the built-in series, 1 precise
     // Output files and their settings.
     std::optional<std::string> png;
     int png_width = 1024, png_height = 768;

@@ -87,6 +87,7 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
     member("mc", Number(chart.MC));
     member("sidereal_time", JsonString(chart.SiderealTimeText));
     member("house_system", JsonString(std::string(1, chart.HouseSystem)));
+    member("ephemeris", JsonString(std::string(EphemerisWord(chart.ChartEphemeris))));
     std::string cusps = "[";
     for (int house = 1; house <= 12; ++house)
         cusps += (house > 1 ? ", " : "") + Number(chart.Cusps[CuspPosition(house)]);

@@ -105,8 +105,18 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     }
     if (!CheckHomeData(options, notifier)) return kRefused;
     const auto& request = std::get<EventsRequest>(read);
-    const auto events = FindEvents(request.from, request.from + std::chrono::days{request.days},
-                                   EventSettingsFromOptions(options), request.kinds);
+    const EventSettings settings = EventSettingsFromOptions(options);
+    const auto to = request.from + std::chrono::days{request.days};
+    if (settings.ephemeris == EphemerisChoice::kPrecise) {
+        const auto year_of = [](std::chrono::sys_seconds t) {
+            return static_cast<int>(
+                std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(t)}.year());
+        };
+        if (const auto warning =
+                RangeWarning(settings.ephemeris, year_of(request.from), year_of(to)))
+            std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
+    }
+    const auto events = FindEvents(request.from, to, settings, request.kinds);
     const std::string text =
         command.json ? EventsJson(events, zone_at) : EventsTable(events, zone_at);
     std::fputs(text.c_str(), stdout);
@@ -199,6 +209,7 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
     ReadOptionsFile(*options_text, options);
     if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
     if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
+    if (command.ephemeris) options[kOptionEphemeris] = static_cast<float>(*command.ephemeris);
 
     StderrNotifier notifier;
 

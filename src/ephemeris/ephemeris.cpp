@@ -94,6 +94,13 @@ void ComputeSiderealOffsets(double t, double julian_date, Ephemeris& e) {
 
 }  // namespace
 
+SiderealOffsets SiderealOffsetsAt(double julian_day_number, double ut_fraction) {
+    Ephemeris e;
+    ComputeSiderealOffsets(ArgumentsAt(julian_day_number, ut_fraction).sun_moon,
+                           julian_day_number + ut_fraction - 0.5, e);
+    return {e.SvpOffset, e.Ayanamsa};
+}
+
 double ZodiacShift(int zodiac, double svp_offset, double ayanamsa) {
     if (zodiac == 1) return Reduce360(svp_offset);
     if (zodiac == 2) return -Reduce360(ayanamsa);

@@ -44,6 +44,13 @@ struct Ephemeris {
 // moment of BodyLongitudesAt(julian_day_number, ut_fraction).
 Ephemeris ComputeEphemeris(double julian_day_number, double ut_fraction);
 
+// SvpOffset and Ayanamsa alone, as ComputeEphemeris gives them for the same moment.
+struct SiderealOffsets {
+    double svp_offset = 0;
+    double ayanamsa = 0;
+};
+SiderealOffsets SiderealOffsetsAt(double julian_day_number, double ut_fraction);
+
 // What the zodiac of option line 123 adds to a tropical longitude: 0 for the tropical zodiac (0),
 // the SVP offset for the first sidereal kind (1), minus the ayanamsa for the second (2).
 double ZodiacShift(int zodiac, double svp_offset, double ayanamsa);

@@ -11,7 +11,9 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "chart/chart_state.h"
+#include "chart/ephemeris_mode.h"
 #include "ephemeris/ephemeris.h"
+#include "events/precise_sky_table.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
@@ -68,6 +70,7 @@ struct SampleRules {
     bool true_node = false;
     int zodiac = 0;
     bool motion = false;
+    PreciseSkyTable* precise = nullptr;  // the precise ephemeris' table; null: the built-in series
 };
 
 std::array<double, 12> BodiesOf(const SkyLongitudes& sky, bool true_node) {
@@ -76,7 +79,28 @@ std::array<double, 12> BodiesOf(const SkyLongitudes& sky, bool true_node) {
     return longitude;
 }
 
+// The precise ephemeris: its motion is the speed at the moment itself.
+Sample PreciseSampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
+    const SkyMoment moment = SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}});
+    const double jd = moment.julian_day_number + moment.time_of_day - 0.5;
+    PreciseSkyTable& table = *rules.precise;
+    Sample s;
+    for (int body = kSun; body <= kNode; ++body) {
+        const int slot = body == kNode && rules.true_node ? PreciseSkyTable::kTrueNode : body;
+        s.longitude[body] = table.Longitude(slot, jd);
+        if (with_motion) s.motion[body] = table.Speed(slot, jd);
+    }
+    if (rules.zodiac == 1 || rules.zodiac == 2) {
+        const SiderealOffsets o = SiderealOffsetsAt(moment.julian_day_number, moment.time_of_day);
+        s.shift = ZodiacShift(rules.zodiac, o.svp_offset, o.ayanamsa);
+    }
+    s.finite = std::all_of(s.longitude.begin(), s.longitude.end(),
+                           [](double v) { return std::isfinite(v); });
+    return s;
+}
+
 Sample SampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
+    if (rules.precise) return PreciseSampleAt(at, rules, with_motion);
     const SkyMoment moment = SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}});
     const SkyLongitudes sky = LongitudesAt(moment);
     Sample s;
@@ -363,8 +387,9 @@ public:
 
 private:
     std::array<double, 2> Angles(Seconds at) const {
-        const SkyAngles a = AnglesAt(
-            SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}}), settings_.place);
+        const SkyAngles a =
+            AnglesAt(SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}}),
+                     settings_.place, settings_.ephemeris);
         const double shift = Shift(at);
         return {a.ascendant + shift, a.mc + shift};
     }
@@ -438,6 +463,7 @@ EventSettings EventSettingsFromOptions(const OptionValues& options) {
     settings.true_node = options[kOptionTrueNode] == 1;
     settings.zodiac = options[kOptionZodiac] == 1 ? 1 : (options[kOptionZodiac] == 2 ? 2 : 0);
     settings.place = HomeSkyPlace(options);
+    settings.ephemeris = EphemerisOf(options);
     // A hand-edited place beyond any number (1e999) reads as not a number; held as infinity it
     // still compares equal to itself, and the angles are passed over all the same.
     if (!PlaceFinite(settings.place)) {
@@ -462,7 +488,10 @@ std::vector<Event> FindEvents(std::chrono::sys_seconds from, std::chrono::sys_se
         const bool motion = std::any_of(tracks.begin(), tracks.end(), [](const Track& t) {
             return t.turns || t.type == TrackType::kMotion;
         });
-        Scan scan(tracks, {settings.true_node, settings.zodiac, motion});
+        PreciseSkyTable table;
+        const bool precise = settings.ephemeris == EphemerisChoice::kPrecise;
+        Scan scan(tracks,
+                  {settings.true_node, settings.zodiac, motion, precise ? &table : nullptr});
         std::vector<Event> moon_events;
         for (const Crossing& c : scan.Run(scan_from, scan_to)) {
             const Event e = EventOf(tracks[c.track], c);

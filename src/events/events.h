@@ -56,10 +56,11 @@ struct EventSettings {
     bool true_node = false;  // option 29 = 1: the node's ingresses are the true node's
     int zodiac = 0;          // option 123: 0 tropical, 1 sidereal (SVP), 2 sidereal (Ayanamsa)
     SkyPlace place;          // where the Ascendant and MC are taken
+    EphemerisChoice ephemeris = EphemerisChoice::kBuiltin;  // option 132
     bool operator==(const EventSettings&) const = default;
 };
 
-// The node, zodiac and home place of the options file.
+// The node, zodiac, home place and ephemeris of the options file.
 EventSettings EventSettingsFromOptions(const OptionValues& options);
 
 // Every event of the given kinds whose time lies in [from, to), in order of time (then kind and

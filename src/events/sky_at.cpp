@@ -4,6 +4,7 @@
 #include "astro/calendar.h"
 #include "chart/time_scales.h"
 #include "ephemeris/ephemeris.h"
+#include "ephemeris/precise_ephemeris.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
@@ -23,7 +24,15 @@ SkyPlace HomeSkyPlace(const OptionValues& options) {
     return {SignedDmmToDecimal(home.PackedLongitude()), SignedDmmToDecimal(home.PackedLatitude())};
 }
 
-SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place) {
+SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place, EphemerisChoice ephemeris) {
+    if (ephemeris == EphemerisChoice::kPrecise) {
+        const PreciseEarthAngles earth =
+            PreciseEarthAnglesAt(moment.julian_day_number + moment.time_of_day - 0.5);
+        const double ramc = RamcRadians(earth.apparent_sidereal_time / 360.0, place.west_longitude);
+        const double obliquity = DegToRad(earth.true_obliquity);
+        return {AscendantDegrees(ramc, DegToRad(place.latitude), obliquity),
+                MidheavenDegrees(ramc, obliquity)};
+    }
     const double t = CenturiesSince1900(moment.julian_day_number, moment.time_of_day);
     const double ramc = RamcRadians(SiderealDaysAt(t, moment.time_of_day), place.west_longitude);
     const double obliquity = DegToRad(ObliquityDegreesAt(t));

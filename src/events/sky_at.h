@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "ephemeris/ephemeris_choice.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -40,11 +41,12 @@ struct SkyPlace {
 // The home place of the options file (lines 19 .. 24), read as the chart driver reads it.
 SkyPlace HomeSkyPlace(const OptionValues& options);
 
-// Tropical Ascendant and MC in degrees, [0, 360).
+// Tropical Ascendant and MC in degrees, [0, 360), in the time step of the chosen ephemeris.
 struct SkyAngles {
     double ascendant = 0;
     double mc = 0;
 };
-SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place);
+SkyAngles AnglesAt(const SkyMoment& moment, const SkyPlace& place,
+                   EphemerisChoice ephemeris = EphemerisChoice::kBuiltin);
 
 }  // namespace orvantis

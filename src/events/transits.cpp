@@ -9,6 +9,7 @@
 #include "aspects/aspect_kind.h"
 #include "astro/angles.h"
 #include "ephemeris/ephemeris.h"
+#include "events/precise_sky_table.h"
 
 namespace orvantis {
 namespace {
@@ -59,15 +60,25 @@ struct Sky {
     bool finite = false;
 };
 
-Sky SkyAt(Seconds at, const EventSettings& settings) {
+// `table` is the precise ephemeris' table when the settings ask for it, else null.
+Sky SkyAt(Seconds at, const EventSettings& settings, PreciseSkyTable* table) {
     const SkyMoment moment = SkyMomentAt(Moment(at));
-    const BodyLongitudes bodies = BodyLongitudesAt(moment.julian_day_number, moment.time_of_day);
     double shift = 0;
     if (settings.zodiac == 1 || settings.zodiac == 2) {
         const SkyLongitudes sky = LongitudesAt(moment);
         shift = ZodiacShift(settings.zodiac, sky.svp_offset, sky.ayanamsa);
     }
     Sky s;
+    if (table) {
+        const double jd = moment.julian_day_number + moment.time_of_day - 0.5;
+        for (int body = kSun; body <= kMoon; ++body)
+            s.longitude[body] = table->Longitude(body, jd) + shift;
+        s.longitude[kNode] =
+            table->Longitude(settings.true_node ? PreciseSkyTable::kTrueNode : kNode, jd) + shift;
+        s.finite = true;
+        return s;
+    }
+    const BodyLongitudes bodies = BodyLongitudesAt(moment.julian_day_number, moment.time_of_day);
     s.finite = bodies.status == ComputeStatus::kOk;
     for (int body = kSun; body <= kMoon; ++body) s.longitude[body] = bodies.longitude[body] + shift;
     s.longitude[kNode] = (settings.true_node ? bodies.true_node : bodies.mean_node) + shift;
@@ -97,11 +108,11 @@ struct Grid {
 };
 
 // A grid whose steps cover (from, to].
-Grid GridOver(Seconds from, Seconds to, const EventSettings& settings) {
+Grid GridOver(Seconds from, Seconds to, const EventSettings& settings, PreciseSkyTable* table) {
     Grid grid;
     for (Seconds t = from - kStep;; t += kStep) {
         grid.times.push_back(std::min(t, to + kStep));
-        grid.skies.push_back(SkyAt(grid.times.back(), settings));
+        grid.skies.push_back(SkyAt(grid.times.back(), settings, table));
         if (t >= to + kStep) break;
     }
     return grid;
@@ -110,8 +121,9 @@ Grid GridOver(Seconds from, Seconds to, const EventSettings& settings) {
 // The passages of one body over the steps of a grid, with a root search per passage.
 class BodyScan {
 public:
-    BodyScan(int body, const std::vector<Target>& targets, const EventSettings& settings)
-        : body_(body), targets_(targets), settings_(settings) {}
+    BodyScan(int body, const std::vector<Target>& targets, const EventSettings& settings,
+             PreciseSkyTable* table)
+        : body_(body), targets_(targets), settings_(settings), table_(table) {}
 
     // Every passage over the grid's steps of a target the filter accepts.
     template <class Filter>
@@ -129,7 +141,7 @@ public:
             const Seconds t0 = times[k], t1 = times[k + 1];
             if ((r0 < 0) != (r1 < 0) && Near(v0, v1, std::max(std::fabs(r0), std::fabs(r1)))) {
                 const Seconds turn = Turn(t0, r0 >= 0, t1);
-                const double vt = Value(SkyAt(turn, settings_));
+                const double vt = Value(SkyAt(turn, settings_, table_));
                 Cross(t0, v0, turn, vt, wanted, found);
                 Cross(turn, vt, t1, v1, wanted, found);
             } else {
@@ -154,8 +166,8 @@ private:
 
     // Motion over a day centred on the moment, as the event finder takes it.
     double Rate(Seconds at) const {
-        return Wrap180(Value(SkyAt(at + kDay / 2, settings_)) -
-                       Value(SkyAt(at - kDay / 2, settings_)));
+        return Wrap180(Value(SkyAt(at + kDay / 2, settings_, table_)) -
+                       Value(SkyAt(at - kDay / 2, settings_, table_)));
     }
 
     Seconds Turn(Seconds lo, bool lo_side, Seconds hi) const {
@@ -192,7 +204,7 @@ private:
                 guess = static_cast<double>(lo + (hi - lo) / 2);
             const Seconds mid =
                 std::clamp(static_cast<Seconds>(std::floor(guess + 0.5)), lo + 1, hi - 1);
-            const double f = Wrap180(Value(SkyAt(mid, settings_)) - target);
+            const double f = Wrap180(Value(SkyAt(mid, settings_, table_)) - target);
             ((f >= 0) == lo_side ? lo : hi) = mid;
             a = b, f_a = f_b;
             b = mid, f_b = f;
@@ -203,6 +215,7 @@ private:
     int body_;
     const std::vector<Target>& targets_;
     const EventSettings& settings_;
+    PreciseSkyTable* table_;
 };
 
 std::vector<int> TransitingBodies(bool moon) {
@@ -225,8 +238,8 @@ bool Wanted(EventKinds kinds, EventKind kind) {
 
 // The transits of one body over the span of the grid.
 void BodyTransits(int body, const Grid& grid, Seconds first, Seconds last, const Radix& radix,
-                  const EventSettings& settings, const TransitRules& rules, EventKinds kinds,
-                  std::vector<Event>& events) {
+                  const EventSettings& settings, PreciseSkyTable* table, const TransitRules& rules,
+                  EventKinds kinds, std::vector<Event>& events) {
     std::vector<AspectGroup> groups;
     std::vector<Target> targets;
     if (Wanted(kinds, EventKind::kTransit)) {
@@ -250,7 +263,7 @@ void BodyTransits(int body, const Grid& grid, Seconds first, Seconds last, const
     }
     if (targets.empty()) return;
 
-    const BodyScan scan(body, targets, settings);
+    const BodyScan scan(body, targets, settings, table);
     const auto all = [](const Target&) { return true; };
     std::vector<Passage> passages = scan.Run(grid, all);
 
@@ -291,8 +304,9 @@ void BodyTransits(int body, const Grid& grid, Seconds first, Seconds last, const
                 any = true;
             }
             if (!any) break;
-            const Grid beyond = before ? GridOver(first - reach - kChunk, first - reach, settings)
-                                       : GridOver(last + reach, last + reach + kChunk, settings);
+            const Grid beyond =
+                before ? GridOver(first - reach - kChunk, first - reach, settings, table)
+                       : GridOver(last + reach, last + reach + kChunk, settings, table);
             note_edges(scan.Run(beyond, [&](const Target& t) {
                 return t.mark == Mark::kOrbEdge && lacking[static_cast<std::size_t>(t.group)];
             }));
@@ -338,9 +352,11 @@ std::vector<Event> FindTransits(std::chrono::sys_seconds from, std::chrono::sys_
     const Seconds last = to.time_since_epoch().count();
     if (last <= first) return events;
     // A passage at `first` itself is seen from the second before it: (first - 1, last - 1].
-    const Grid grid = GridOver(first - 1, last - 1, settings);
+    PreciseSkyTable precise;
+    PreciseSkyTable* table = settings.ephemeris == EphemerisChoice::kPrecise ? &precise : nullptr;
+    const Grid grid = GridOver(first - 1, last - 1, settings, table);
     for (int body : TransitingBodies(rules.moon))
-        BodyTransits(body, grid, first - 1, last - 1, radix, settings, rules, kinds, events);
+        BodyTransits(body, grid, first - 1, last - 1, radix, settings, table, rules, kinds, events);
     std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
         return std::tie(a.ut, a.kind, a.body, a.other, a.aspect, a.house) <
                std::tie(b.ut, b.kind, b.body, b.other, b.aspect, b.house);

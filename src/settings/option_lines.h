@@ -114,6 +114,10 @@ inline constexpr int kOptionGridSemisquareColour = 128;  // and sesquiquadrate
 inline constexpr int kOptionGridQuintileColour = 129;    // and biquintile
 inline constexpr int kOptionGridMinorColour = 130;       // semisextile, decile, novile
 
+// Line 132, after the home zone's name: 1 the precise ephemeris, else the built-in series. A file
+// without the line reads 0.
+inline constexpr int kOptionEphemeris = kOptionLastLine;
+
 // Every line above, in file order: the lines the options help must describe.
 inline constexpr std::array kActingOptionLines = {kOptionSextileOrb,
                                                   kOptionSquareOrb,
@@ -201,7 +205,8 @@ inline constexpr std::array kActingOptionLines = {kOptionSextileOrb,
                                                   kOptionGridQuincunxColour,
                                                   kOptionGridSemisquareColour,
                                                   kOptionGridQuintileColour,
-                                                  kOptionGridMinorColour};
+                                                  kOptionGridMinorColour,
+                                                  kOptionEphemeris};
 
 // The home place of lines 18 to 24, as typed: magnitudes and the two sides.
 struct HomeLocation {

@@ -10,21 +10,25 @@ namespace orvantis {
 
 OptionsReading ReadOptionsFile(std::string_view text, OptionValues& values) {
     OptionsReading reading;
-    bool zone_name_line = false;
+    int lines_after = 0;  // lines read after the 130 values
+    const auto value_of = [](std::string_view line) {
+        const double value = LenientNumber(line.substr(0, kOptionValueWidth));
+        return std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value)
+                                                                     : 0.0f;
+    };
     for (std::string_view line : SplitLines(text)) {
         if (line.empty()) break;
-        if (reading.lines_read == kOptionCount) {
-            // The array ends at option 130; line 131 is the home zone's name (ReadHomeZoneName).
-            if (zone_name_line) {
-                reading.lines_left_over = true;
-                break;
-            }
-            zone_name_line = true;
+        if (reading.lines_read < kOptionCount) {
+            values[++reading.lines_read] = value_of(line);
             continue;
         }
-        const double value = LenientNumber(line.substr(0, kOptionValueWidth));
-        const bool fits = std::fabs(value) <= std::numeric_limits<float>::max();
-        values[++reading.lines_read] = fits ? static_cast<float>(value) : 0.0f;
+        // Line 131 is the home zone's name (ReadHomeZoneName), line 132 a value again.
+        ++lines_after;
+        if (kOptionCount + lines_after == kOptionLastLine) values[kOptionLastLine] = value_of(line);
+        if (kOptionCount + lines_after > kOptionLastLine) {
+            reading.lines_left_over = true;
+            break;
+        }
     }
     return reading;
 }

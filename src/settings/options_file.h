@@ -18,11 +18,12 @@ inline constexpr int kOptionValueWidth = 7;
 
 struct OptionsReading {
     int lines_read = 0;            // values stored: options 1..lines_read
-    bool lines_left_over = false;  // non-empty lines followed the 131st and were not read
+    bool lines_left_over = false;  // non-empty lines followed the 132nd and were not read
 };
 
 // Reads the lines of text into values[1], values[2] ... until the end of the text, the first
-// empty line or line 130, each from its first seven characters by the lenient number rule.
+// empty line or line 130, each from its first seven characters by the lenient number rule; then,
+// past the zone's name on line 131, line 132 into values[132] (lines_read does not count it).
 // Only the lines read are overwritten: the caller decides what the others hold (0 at start-up,
 // the previous values after the options editor saved). A value beyond single precision is
 // stored as 0, like text without digits.

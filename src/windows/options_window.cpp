@@ -53,10 +53,14 @@ std::optional<std::string> OptionsTextFault(const QString& text, int* line) {
                                 " characters: \"" + value.left(kOptionValueWidth).toStdString() +
                                 "\".");
     }
-    if (lines.size() > kHomeZoneNameLine)
-        return fault(kHomeZoneNameLine + 1,
-                     "is one too many: the file ends with the home zone's line " +
-                         std::to_string(kHomeZoneNameLine) + ".");
+    // After the home zone's name, line 132 (the ephemeris) is a value again and the last line.
+    if (lines.size() >= kOptionLastLine && !HoldsNumber(lines[kOptionLastLine - 1]))
+        return fault(kOptionLastLine, "has no number in its first " +
+                                          std::to_string(kOptionValueWidth) + " characters.");
+    if (lines.size() > kOptionLastLine)
+        return fault(kOptionLastLine + 1,
+                     "is one too many: the file ends with the ephemeris' line " +
+                         std::to_string(kOptionLastLine) + ".");
     return std::nullopt;
 }
 

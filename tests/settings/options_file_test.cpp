@@ -8,6 +8,8 @@
 #include <string>
 #include <tuple>
 
+#include "settings/option_lines.h"
+
 namespace orvantis {
 namespace {
 
@@ -67,6 +69,10 @@ TEST(ReadOptionsFile, HomeZoneNameIsTheFirstWordOfLine131) {
     EXPECT_EQ(ReadHomeZoneName(Lines(129, "3") + "\r\nEurope/London\r\n"), "");
     OptionValues v{};
     EXPECT_FALSE(ReadOptionsFile(values + "Europe/London\r\n", v).lines_left_over);
+    // Line 132, the ephemeris, is a value again; only a line after it is left over.
+    EXPECT_FALSE(ReadOptionsFile(values + "0\r\n1      precise\r\n", v).lines_left_over);
+    EXPECT_EQ(v[kOptionEphemeris], 1.0f);
+    EXPECT_TRUE(ReadOptionsFile(values + "0\r\n0\r\n5\r\n", v).lines_left_over);
 }
 
 // A missing or cut-short OPTIONS.OPT takes the lines it lacks from OPTIONS.MAS, and says so.

@@ -123,7 +123,9 @@ TEST(OptionsTextFault, NamesTheLineTheReaderWouldMisread) {
         EXPECT_EQ(refused(lines), line) << value;
     }
     EXPECT_EQ(refused(good.mid(0, 129)), 130);
-    EXPECT_EQ(refused(good.mid(0, 131) << "1"), 132);
+    EXPECT_EQ(refused(good.mid(0, 131) << "1"), 0);
+    EXPECT_EQ(refused(good.mid(0, 131) << "x"), 132);
+    EXPECT_EQ(refused(good.mid(0, 132) << "1"), 133);
 }
 
 TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {

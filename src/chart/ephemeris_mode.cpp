@@ -1,0 +1,27 @@
+#include "chart/ephemeris_mode.h"
+
+#include "astro/angles.h"
+#include "ephemeris/precise_ephemeris.h"
+#include "settings/option_lines.h"
+
+namespace orvantis {
+
+EphemerisChoice EphemerisOf(const OptionValues& options) {
+    return options[kOptionEphemeris] == 1 ? EphemerisChoice::kPrecise : EphemerisChoice::kBuiltin;
+}
+
+TimeAndAngles TimeAndAnglesFor(EphemerisChoice choice, const ChartMoment& moment) {
+    TimeAndAngles t = ComputeTimeAndAngles(moment);
+    if (choice == EphemerisChoice::kBuiltin || t.status != ComputeStatus::kOk) return t;
+    const PreciseEarthAngles earth = PreciseEarthAnglesAt(t.JulianDayNumber + t.UTFraction - 0.5);
+    t.SiderealDays = earth.apparent_sidereal_time / 360.0;
+    t.RAMC = RamcRadians(t.SiderealDays, SignedDmmToDecimal(moment.longitude));
+    t.Obliquity = DegToRad(earth.true_obliquity);
+    t.ObliquityDeg = earth.true_obliquity;
+    t.MC = MidheavenDegrees(t.RAMC, t.Obliquity);
+    t.Ascendant = AscendantDegrees(t.RAMC, t.LatRadians, t.Obliquity);
+    SetCaptionSiderealTime(t);
+    return t;
+}
+
+}  // namespace orvantis
