@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -14,7 +12,6 @@
 #include "cli/chart_report.h"
 #include "recording_notifier.h"
 #include "settings/option_lines.h"
-#include "settings/text_lines.h"
 
 namespace orvantis {
 namespace {
@@ -72,44 +69,6 @@ TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
         std::holds_alternative<ChartCommand>(ParseChartCommand(Words("--orbs X.ORB --pdf p.pdf"))));
 }
 
-// The manual page is written by hand: every option of the help text must be in it.
-TEST(ChartCommandLine, ManualPageDescribesEveryOption) {
-    const std::string page =
-        ReadTextFile(ORVANTIS_DATA_DIR "/../desktop/orvantis-chart.1").value_or("");
-    ASSERT_FALSE(page.empty());
-    std::istringstream help(ChartCommandUsage());
-    int options = 0;
-    for (std::string line; std::getline(help, line);) {
-        const auto dashes = line.find("--");
-        if (line.rfind("  -", 0) != 0 || dashes == std::string::npos) continue;
-        const std::string name = line.substr(dashes + 2, line.find(' ', dashes) - dashes - 2);
-        std::string escaped;  // roff writes a dash as \-
-        for (char c : "--" + name) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
-        EXPECT_NE(page.find(escaped), std::string::npos) << name;
-        ++options;
-    }
-    EXPECT_GT(options, 20);
-}
-
-// The election entry of a command line on 5 March 2024 at 10:00 (a later value counts).
-std::variant<ElectionEntry, FieldError> Built(const std::string& args, const OptionValues& home) {
-    return BuildElectionEntry(Parsed("--date 2024-03-05 --time 10:00 " + args), home);
-}
-
-// The entry's hour and place ("1pm 12.30E 33.5S z0"), or the one field refused: by the command
-// line, which cannot split it into the entry's fields, or by the election checks.
-std::string Entry(const std::string& args, const OptionValues& home = {}) {
-    const auto built = Built(args, home);
-    if (const auto* error = std::get_if<FieldError>(&built)) return error->field;
-    const ElectionEntry& e = std::get<ElectionEntry>(built);
-    std::set<std::string> fields;
-    for (const auto& fault : ValidateElectionData(e, 'P')) fields.insert(fault.field);
-    if (!fields.empty()) return fields.size() == 1 ? *fields.begin() : "several fields";
-    return e.hour + (e.pm ? "pm " : "am ") + e.long_deg + "." + e.long_min +
-           (e.west ? "W " : "E ") + e.lat_deg + "." + e.lat_min + (e.south ? "S z" : "N z") +
-           e.zone;
-}
-
 TEST(ChartCommandLine, ElectionEntryOnTheTwelveHourClockWithItsPlace) {
     const std::pair<const char*, const char*> cases[] = {
         {"--time 00:05", "12am 0.0W 0.0N z0"},
@@ -151,23 +110,6 @@ TEST(ChartCommandLine, HomeDataFillsWhatIsNotGiven) {
               std::tuple(3e38f, -1e30f, "60", "0", 3e38f));
     o[kOptionHomeZone] = 1e-45f;
     EXPECT_EQ(single(std::get<ElectionEntry>(Built("", o)).zone), 1e-45f);
-}
-
-TEST(ChartCommandLine, EventNameBecomesTheChartsEightBitText) {
-    for (const auto& [utf8, latin1] : {
-             std::pair{"Z\xc3\xbcrich", "Z\xfcrich"},           // UTF-8 ü is Latin-1 0xFC
-             {"Sun\xe2\x98\x89Moon", "Sun?Moon"},               // beyond Latin-1
-             {"caf\xe9", "caf\xe9"},                            // Latin-1 already
-             {"\xc0\xaf\xed\xa0\x80", "\xc0\xaf\xed\xa0\x80"},  // overlong, surrogate
-             {"\xe2\x98", "\xe2\x98"},                          // cut off
-         })
-        EXPECT_EQ(std::get<ElectionEntry>(Built(std::string("--event ") + utf8, {})).event, latin1)
-            << utf8;
-    // And back to UTF-8 in what the command prints.
-    ChartState chart;
-    chart.CaptionLines[1] = "Z\xfcrich - election chart";
-    EXPECT_NE(ChartTable(chart).find("Z\xc3\xbcrich - election chart\n"), std::string::npos);
-    EXPECT_EQ(JsonString("Z\xfcrich\n"), "\"Z\xc3\xbcrich\\u000a\"");
 }
 
 // Frame names come from the pattern without printf; steps read a count and a unit; the record of

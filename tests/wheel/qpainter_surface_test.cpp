@@ -60,28 +60,6 @@ TEST(QPainterSurface, YGrowsUpwardAndTextHangsFromItsTopLeftCorner) {
         << letter.left() << "," << letter.top() << " " << letter.bottom();
 }
 
-// On paper every palette colour reads on white: text at 4.5:1 or more, darkened no further than
-// needed and in its own hue; colours that already read stay as they are. An option out of range
-// (a hand-edited file) paints black rather than failing.
-TEST(DarkenedForWhite, PaletteColoursReachTheContrastAndKeepTheirHue) {
-    const Colour white{255, 255, 255};
-    for (int n = 0; n <= 14; ++n) {
-        SCOPED_TRACE(n);
-        const Colour c = PaletteColour(n), d = DarkenedForWhite(c, 4.5);
-        EXPECT_GE(ContrastRatio(d, white), 4.5);
-        if (ContrastRatio(c, white) >= 4.5) {
-            EXPECT_EQ(d, c);
-            continue;
-        }
-        EXPECT_LT(ContrastRatio(d, white), 4.6);  // the lightest that reads, not black
-        const int peak = std::max({c.r, c.g, c.b});
-        for (const auto& [from, to] : {std::pair{c.r, d.r}, {c.g, d.g}, {c.b, d.b}})
-            EXPECT_NEAR(to, from * std::max({d.r, d.g, d.b}) / double(peak), 1.0);
-    }
-    EXPECT_EQ(PaletteColour(14.4), PaletteColour(14));
-    for (const double n : {-1.0, 16.0, 1e300}) EXPECT_EQ(PaletteColour(n), (Colour{0, 0, 0})) << n;
-}
-
 // The half page is the window's monochrome wheel across the width of the paper, on the upper
 // half, on white whatever the window's background.
 TEST(PrintedPage, HalfPageFillsTheUpperHalf) {

@@ -128,17 +128,6 @@ TEST(OptionsTextFault, NamesTheLineTheReaderWouldMisread) {
     EXPECT_EQ(refused(good.mid(0, 132) << "1"), 133);
 }
 
-TEST(HelpTextFromFile, EndsEveryLineOnceAndKeepsEveryOtherByte) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", ""},
-        {"one\r\ntwo\r\n", "one\ntwo\n"},
-        {"one\ntwo", "one\ntwo\n"},
-        {"a\rb\r\n", "a\rb\n"},
-        {"tab\there \xe9\xff", "tab\there \xe9\xff\n"},
-        {std::string("nul\0byte", 8), std::string("nul\0byte\n", 9)}};
-    for (const auto& [file, shown] : cases) EXPECT_EQ(HelpTextFromFile(file), shown) << file;
-}
-
 // One viewer at a time: another file replaces it, a missing one closes it and says so.
 TEST(HelpViewer, ShowsOneFileReadOnlyUnderItsName) {
     QTemporaryDir dir;
@@ -223,22 +212,6 @@ TEST(AspectWindow, ListsEachAspectTwiceInTheGlyphFontAndDeletesItselfWhenClosed)
     window->close();
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
-}
-
-TEST(EditorText, LineEndsBetweenFileAndEditor) {
-    const std::pair<QByteArray, QString> loads[] = {
-        {"8      conj\r\n6      sext\r\n", "8      conj\n6      sext\n"},
-        {"8\n6\n", "8\n6\n"},             // LF-only files
-        {"8\r\n6", "8\n6\n"},             // no final line end
-        {"8\r\n\r\n6\r\n", "8\n\n6\n"}};  // empty lines stay
-    for (const auto& [file, text] : loads) EXPECT_EQ(EditorTextFromFile(file), text) << file.data();
-    // The last line is kept whole.
-    const std::pair<QString, QByteArray> saves[] = {
-        {"8\n6\n", "8\r\n6\r\n"}, {"8\n6", "8\r\n6\r\n"}, {"", ""}, {"\n", "\r\n"}};
-    for (const auto& [text, file] : saves)
-        EXPECT_EQ(FileTextFromEditor(text), file) << text.toStdString();
-    const QByteArray eight_bit("7\xA0\xE9t\xE9\r\n");
-    EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(eight_bit)), eight_bit);
 }
 
 // One editor per file (a second would save over the first one's edits); only Save writes.
