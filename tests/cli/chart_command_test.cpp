@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -67,6 +68,25 @@ TEST(ChartCommandLine, RefusesWhatCannotRunWithItsMessage) {
     }
     EXPECT_TRUE(
         std::holds_alternative<ChartCommand>(ParseChartCommand(Words("--orbs X.ORB --pdf p.pdf"))));
+}
+
+// The election entry of a command line on 5 March 2024 at 10:00 (a later value counts).
+std::variant<ElectionEntry, FieldError> Built(const std::string& args, const OptionValues& home) {
+    return BuildElectionEntry(Parsed("--date 2024-03-05 --time 10:00 " + args), home);
+}
+
+// The entry's hour and place ("1pm 12.30E 33.5S z0"), or the one field refused: by the command
+// line, which cannot split it into the entry's fields, or by the election checks.
+std::string Entry(const std::string& args, const OptionValues& home = {}) {
+    const auto built = Built(args, home);
+    if (const auto* error = std::get_if<FieldError>(&built)) return error->field;
+    const ElectionEntry& e = std::get<ElectionEntry>(built);
+    std::set<std::string> fields;
+    for (const auto& fault : ValidateElectionData(e, 'P')) fields.insert(fault.field);
+    if (!fields.empty()) return fields.size() == 1 ? *fields.begin() : "several fields";
+    return e.hour + (e.pm ? "pm " : "am ") + e.long_deg + "." + e.long_min +
+           (e.west ? "W " : "E ") + e.lat_deg + "." + e.lat_min + (e.south ? "S z" : "N z") +
+           e.zone;
 }
 
 TEST(ChartCommandLine, ElectionEntryOnTheTwelveHourClockWithItsPlace) {
