@@ -24,7 +24,7 @@ packages=(
     libswe-dev libnova-dev
     libgeonames-dev libgeonames0 libqt6sql6-sqlite
     python3 python3-fonttools fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth librsvg2-bin
     tzdata
     desktop-file-utils appstream
 )
