@@ -25,7 +25,9 @@ std::string Latin1Of(const std::string& utf8) {
     return out;
 }
 
-std::string Utf8Of(const std::string& latin1) {
+}  // namespace
+
+std::string Latin1ToUtf8(std::string_view latin1) {
     std::string out;
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
@@ -38,8 +40,6 @@ std::string Utf8Of(const std::string& latin1) {
     }
     return out;
 }
-
-}  // namespace
 
 const char* ChartKindName(ChartKind kind) {
     switch (kind) {
@@ -79,7 +79,7 @@ ElectionData ElectionOf(const ChartRecord& r) {
 }
 
 ChartRecord RecordOf(const ElectionData& e, ChartRecord base) {
-    base.name = Utf8Of(e.ElectEvent);
+    base.name = Latin1ToUtf8(e.ElectEvent);
     base.place = e.ElectPlace;
     base.year = e.ElectYear;
     base.month = e.ElectMonth;

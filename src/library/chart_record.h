@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "chart/chart_state.h"
 
@@ -40,5 +41,9 @@ ElectionData ElectionOf(const ChartRecord& record);
 
 // The chart of an election record: kind, notes, source and saved_at stay as `base` has them.
 ChartRecord RecordOf(const ElectionData& election, ChartRecord base = {});
+
+// Text of 8-bit Latin-1 characters (the chart's event name, an AAF file that is not UTF-8) as
+// UTF-8.
+std::string Latin1ToUtf8(std::string_view latin1);
 
 }  // namespace orvantis

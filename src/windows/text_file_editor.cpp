@@ -18,8 +18,7 @@
 namespace orvantis {
 namespace {
 
-// The editors' window and text box as designed (9480 × 6795 and 240 twips margins, at 15 twips
-// a pixel).
+// The editors' window size in pixels at 96 dpi, with 16-pixel margins round the text box.
 constexpr int kWindowWidth = 632;
 constexpr int kWindowHeight = 453;
 constexpr int kMargin = 16;

@@ -12,7 +12,7 @@
 namespace orvantis {
 namespace {
 
-// The window as designed: 7215 x 5505 twips, at 15 twips a pixel.
+// The window's size in pixels at 96 dpi.
 constexpr int kWindowWidth = 481;
 constexpr int kWindowHeight = 367;
 constexpr int kIconPixels = 64;
