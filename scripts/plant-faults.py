@@ -250,7 +250,8 @@ def main():
     if shutil.which("ld.lld"):
         configure.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
     build_cmd = ["cmake", "--build", build, "-j2"]
-    test_cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "120"]
+    # A fault counts as caught at its first failing test; the rest of the suite would add nothing.
+    test_cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "120", "--stop-on-failure"]
 
     def build_and_test():
         if run(build_cmd, env=env, log=log).returncode != 0:
