@@ -100,7 +100,8 @@ double RadixScreenAngle(const WheelPaint& p, double longitude) {
     return Reduce360(longitude - p.CuspOfHouse(7));
 }
 
-void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
+void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
+                     const std::function<void(double radius)>& radix_aspects) {
     DrawingContext& dc = p.dc;
     const WheelStyle& st = p.style();
     const double glyph_points = p.Option(st.glyph_size), label_points = p.Option(st.degree_size),
@@ -166,6 +167,10 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
         }
     }
 
+    if (radix_aspects) {
+        radix_aspects(aspect_ring);
+        dc.ForeColor = ink;
+    }
     // The aspect lines join the true degrees of the two bodies on the aspect circle.
     for (const TransitBody& b : bodies) {
         for (int point : kRadixPoints) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "aspects/orb_file.h"
@@ -31,8 +32,10 @@ double RadixScreenAngle(const WheelPaint& p, double longitude);
 // Draws the transiting bodies (glyph, position in the sign and retrograde mark, tagged with
 // ring 1) spread apart where they crowd, each with a tick at its true angle on the inner ring,
 // and their aspect lines to the radix bodies 1 .. 11, Ascendant and MC, whose true angles the
-// radix's placement has put in p.work.
-void DrawTransitRing(WheelPaint& p, const TransitSky& sky);
+// radix's placement has put in p.work. radix_aspects, when given, draws the radix's own aspect
+// lines inside the circle of the radius it is given, under the transits' lines.
+void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
+                     const std::function<void(double radius)>& radix_aspects = {});
 
 // The transiting sky of a computed chart: its bodies 1 .. 11 and retrograde marks.
 TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs);

@@ -33,10 +33,17 @@ WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& s
     WheelInputs inputs =
         AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
                             picture.orbs, picture.StartScale, picture.TypeChart, style);
-    if (picture.transits)
-        inputs.draw_transits = [&sky = *picture.transits](WheelPaint& p) {
-            DrawTransitRing(p, sky);
+    if (picture.transits) {
+        const AspectLineTarget target{style.PrinterOutput, style.MonochromeDrawing};
+        inputs.draw_transits = [&picture, target](WheelPaint& p) {
+            const auto radix_aspects = [&](double radius) {
+                DrawAspectLines(p.dc, picture.shown.BodyLongitude, p.work.BodyTrueAngle,
+                                picture.options, target, radius);
+            };
+            DrawTransitRing(p, *picture.transits,
+                            picture.radix_aspects ? radix_aspects : std::function<void(double)>{});
         };
+    }
     return inputs;
 }
 

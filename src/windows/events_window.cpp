@@ -168,6 +168,15 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
         kind_boxes_[KindBit(k.kind)] = box;
         kinds->addWidget(box);
     }
+    moon_box_ = new QCheckBox("&Moon transits", this);
+    moon_box_->setObjectName("transitMoonCheck");
+    moon_box_->setChecked(feed_.transit_rules.moon);
+    connect(moon_box_, &QCheckBox::toggled, this, [this](bool on) {
+        feed_.transit_rules.moon = on;
+        feed_.Update(last_tick_);
+        Fill(last_tick_);
+    });
+    kinds->addWidget(moon_box_);
     kinds->addStretch();
 
     list_->setObjectName("eventList");
@@ -239,6 +248,7 @@ void EventsWindow::Fill(sys_seconds now) {
     const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).mid(19);
     QString note =
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());
+    moon_box_->setEnabled(feed_.radix.has_value());
     if (feed_.radix)
         note += QString(" Transits to %1 first.").arg(QString::fromStdString(feed_.radix_name));
     note_->setText(note);
