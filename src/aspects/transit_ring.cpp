@@ -127,7 +127,7 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
     }
     const double glyph_radius = kInnerRing - kTick - kGap - glyph_size / 2;
     const double label_outer = glyph_radius - glyph_size / 2 - kGap;
-    const double aspect_ring = std::max(kInnerRing / 4, label_outer - label_reach - kGap);
+    const double aspect_ring = std::max(kInnerRing / 4, label_outer - label_reach - 2 * kGap);
     // Neighbours clear of each other where the ring is narrowest, at the labels' inner end.
     Spread(bodies, RadToDeg((across + kGap) / std::max(1.0, aspect_ring + kGap)));
 
@@ -189,6 +189,17 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
             }
         }
     }
+
+    if (sky.moment.empty()) return;
+    const std::string caption = "Transits " + sky.moment;
+    dc.Tag = {ItemKind::Caption};
+    dc.Tag.ring = 1;
+    dc.FontSize = p.Option(st.caption_size);
+    dc.FontBold = false;
+    dc.ForeColor = p.OptionColour(st.caption_colour);
+    dc.CurrentX = dc.ScaleLeft() + st.caption_inset;
+    dc.CurrentY = dc.Scale().bottom - dc.TextHeight(caption);
+    dc.Print(caption);
 }
 
 }  // namespace orvantis
@@ -200,12 +211,12 @@ TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs) {
     for (int body = 1; body <= 11; ++body) sky.longitude[body] = chart.PlanetLong[body];
     sky.retro = chart.RetroMarks.substr(0, 11);
     sky.orbs = orbs;
+    sky.moment = chart.CaptionLines[2] + " " + chart.CaptionLines[3];
     return sky;
 }
 
-ChartState BiWheelRadix(ChartState radix, const std::string& name, const ChartState& transits) {
+ChartState BiWheelRadix(ChartState radix, const std::string& name) {
     radix.CaptionLines[1] = name + " (radix)";
-    radix.CaptionLines[6] = "Transits " + transits.CaptionLines[2] + " " + transits.CaptionLines[3];
     return radix;
 }
 

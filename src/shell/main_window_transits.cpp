@@ -67,7 +67,7 @@ void MainWindow::SetTransitsTo(const std::string& name) {
 }
 
 WheelPicture MainWindow::BiWheelPicture() const {
-    return WheelPicture{BiWheelRadix(*radix_chart_, transits_to_, chart_),
+    return WheelPicture{BiWheelRadix(*radix_chart_, transits_to_),
                         DisplayedCopyOf(*radix_chart_),
                         options_,
                         tables_,
