@@ -14,7 +14,6 @@
 
 #include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_batch.h"

@@ -1,4 +1,4 @@
-#include "aspects/transit_ring.h"
+#include "wheel/transit_ring.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +8,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/transit_orbs.h"
 #include "astro/angles.h"
+#include "wheel/aspect_lines.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
 
@@ -100,8 +101,7 @@ double RadixScreenAngle(const WheelPaint& p, double longitude) {
     return Reduce360(longitude - p.CuspOfHouse(7));
 }
 
-void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
-                     const std::function<void(double radius)>& radix_aspects) {
+void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
     DrawingContext& dc = p.dc;
     const WheelStyle& st = p.style();
     const double glyph_points = p.Option(st.glyph_size), label_points = p.Option(st.degree_size),
@@ -167,10 +167,9 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
         }
     }
 
-    if (radix_aspects) {
-        radix_aspects(aspect_ring);
-        dc.ForeColor = ink;
-    }
+    if (p.in.radix_aspects)
+        DrawAspectLines(dc, p.in.shown.BodyLongitude, p.work.BodyTrueAngle, p.in.options,
+                        {st.PrinterOutput, st.MonochromeDrawing}, aspect_ring);
     // The aspect lines join the true degrees of the two bodies on the aspect circle.
     for (const TransitBody& b : bodies) {
         for (int point : kRadixPoints) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "aspects/orb_file.h"
@@ -34,11 +33,9 @@ double RadixScreenAngle(const WheelPaint& p, double longitude);
 // ring 1) spread apart where they crowd, each with a tick at its true angle on the inner ring,
 // and their aspect lines to the radix bodies 1 .. 11, Ascendant and MC, whose true angles the
 // radix's placement has put in p.work; and the caption "Transits <moment>" in the bottom left
-// corner, where the wheel leaves room on the window and the page alike. radix_aspects, when given,
-// draws the radix's own aspect lines inside the circle of the radius it is given, under the
-// transits' lines.
-void DrawTransitRing(WheelPaint& p, const TransitSky& sky,
-                     const std::function<void(double radius)>& radix_aspects = {});
+// corner, where the wheel leaves room on the window and the page alike. When the inputs ask for
+// radix_aspects, the radix's own aspect lines go under the transits' lines, on their circle.
+void DrawTransitRing(WheelPaint& p, const TransitSky& sky);
 
 // The transiting sky of a computed chart: its bodies 1 .. 11, retrograde marks and moment.
 TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs);
