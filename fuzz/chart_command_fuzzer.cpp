@@ -85,11 +85,11 @@ void CheckComputedChart(bool accepted, const ChartState& chart, const ChartState
                         int messages) {
     FUZZ_CHECK(accepted == (messages == 0));
     if (!accepted) {
-        FUZZ_CHECK(chart.InputError == 1 && chart.ChartReady == before.ChartReady);
+        FUZZ_CHECK(chart.InputError && chart.ChartReady == before.ChartReady);
         FUZZ_CHECK(chart.PlanetLong == before.PlanetLong && chart.Cusps == before.Cusps);
         return;
     }
-    FUZZ_CHECK(chart.ChartReady == 1 && IsLongitude(chart.Ascendant) && IsLongitude(chart.MC));
+    FUZZ_CHECK(chart.ChartReady && IsLongitude(chart.Ascendant) && IsLongitude(chart.MC));
     for (int i = 1; i <= kBodyCount; ++i) FUZZ_CHECK(IsLongitude(chart.PlanetLong[i]));
     for (int i = 1; i <= 12; ++i) FUZZ_CHECK(IsLongitude(chart.Cusps[i]));
     FUZZ_CHECK(ChartJson(chart).starts_with("{") && !ChartTable(chart).empty());
@@ -124,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = sys_days{year{2024} / 6 / 21} + hours{3} + minutes{30};
     request.running = !command.date.has_value();
+    request.zone_hours = options[kOptionHomeZone];
 
     ElectionData election;
     if (command.date) {
