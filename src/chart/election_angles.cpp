@@ -12,16 +12,6 @@ namespace {
 // The minutes of clock time the search looks ahead of the current moment.
 constexpr int kSearchMinutes = 70;
 
-double Sign(double x) {
-    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
-}
-
-// The chart's longitude in signed decimal degrees, west positive.
-double SignedLongitudeDegrees(const ChartState& chart) {
-    const double dmm = chart.ChartLong;
-    return Sign(dmm) * DmmToDecimal(std::fabs(dmm));
-}
-
 // The Ascendant (degrees) for the right ascension of the MC `ramc`, the latitude and the
 // obliquity ε (radians): tan Asc = cos RAMC / -(sin RAMC cos ε + tan φ sin ε). The half of the
 // circle follows the cosine of this RAMC; using the chart's stored RAMC there, which trails the
@@ -94,7 +84,7 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
 void FindElectionTime(ChartState& chart, const ShownAngles& shown) {
     const double obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
     const double target = Reduce360(shown.ShownMC - shown.ZodiacShift);
-    const double longitude = SignedLongitudeDegrees(chart);
+    const double longitude = chart.Longitude;
     const auto ramc_at = [&](int k) {
         const double ut = chart.UTFraction + shown.MCStep * k / 1440.0;
         return DegToRad(Reduce360(GreenwichSiderealDegrees(chart.CenturiesT, ut) - longitude));

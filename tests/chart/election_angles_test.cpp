@@ -18,12 +18,13 @@ namespace {
 ChartState ChartAt(int day, int month, int year, int hour, int minute, float zone, float longitude,
                    float latitude) {
     const TimeAndAngles t =
-        ComputeTimeAndAngles({day, month, year, hour, minute, zone, longitude, latitude});
+        ComputeTimeAndAngles({day, month, year, hour, minute, zone, SignedDmmToDecimal(longitude),
+                              SignedDmmToDecimal(latitude)});
     EXPECT_EQ(t.status, ComputeStatus::kOk);
     ChartState chart;
     chart.ChartZone = zone;
-    chart.ChartLong = longitude;
-    chart.ChartLat = latitude;
+    chart.Longitude = SignedDmmToDecimal(longitude);
+    chart.Latitude = SignedDmmToDecimal(latitude);
     SetTimeAndAngles(chart, t);
     chart.PlanetLong[kMCBody] = chart.MC;
     chart.PlanetLong[kAscendantBody] = chart.Ascendant;
