@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "chart/chart_driver.h"
+#include "chart/ephemeris_mode.h"
 #include "chart/time_scales.h"
 #include "support/chart_fixture.h"
 
@@ -118,6 +119,23 @@ TEST(Texts, ZodiacPositionAndLocalClockInTwelveHourStyle) {
     // A clock whose minutes are not exact in binary (5.29 as a float) still reads 5:29.
     EXPECT_EQ(FormatMediumTime(MediumTimeValue(ChartAt(1, 6, 2024, 5.29f, "A.M.", 0, 0, 0))),
               "05:29 AM");
+}
+
+// With the precise ephemeris the search keeps to its time step: the moment found after fifteen
+// presses of "+" has the RAMC a chart typed at that clock time gets.
+TEST(ComputeElectionAngles, PreciseChartFindsThePreciseMoment) {
+    const ChartMoment start{5, 3, 2024, 2.3f, true, 5, 74.0f, 40.43f};
+    ChartState chart;
+    chart.ChartEphemeris = EphemerisChoice::kPrecise;
+    chart.ChartLong = start.longitude;
+    SetTimeAndAngles(chart, TimeAndAnglesFor(EphemerisChoice::kPrecise, start));
+    chart.PlanetLong[kMCBody] = chart.MC;
+    chart.PlanetLong[kAscendantBody] = chart.Ascendant;
+    ShownAngles shown = ShownAnglesOf(chart);
+    for (int i = 0; i < 15; ++i) ComputeElectionAngles(chart, shown, +1);
+    ChartMoment typed = start;
+    typed.clock = 2.31f;
+    EXPECT_NEAR(chart.RAMC, TimeAndAnglesFor(EphemerisChoice::kPrecise, typed).RAMC, 1e-7);
 }
 
 }  // namespace
