@@ -203,6 +203,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     close_button->setDefault(true);
     connect(close_button, &QPushButton::clicked, this, &QDialog::close);
     note_->setObjectName("noteLabel");
+    note_->setWordWrap(true);  // a range warning may follow the note
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note_, 1);
     buttons->addWidget(help);
