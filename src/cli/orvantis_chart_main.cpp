@@ -107,7 +107,7 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     const auto& request = std::get<EventsRequest>(read);
     const EventSettings settings = EventSettingsFromOptions(options);
     const auto to = request.from + std::chrono::days{request.days};
-    if (const auto warning = SpanWarning(request.from, to, settings))
+    if (const auto warning = SpanWarning(request.from, to, settings.ephemeris))
         std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
     const auto events = FindEvents(request.from, to, settings, request.kinds);
     const std::string text =

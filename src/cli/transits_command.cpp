@@ -33,7 +33,7 @@ int RunTransits(const ChartCommand& command, const ChartState& radix, const Opti
     const EventKinds kinds = command.kinds ? request.kinds : transit_kinds;
     const EventSettings settings = EventSettingsFromOptions(options);
     const auto to = request.from + std::chrono::days{request.days};
-    if (const auto warning = SpanWarning(request.from, to, settings))
+    if (const auto warning = SpanWarning(request.from, to, settings.ephemeris))
         std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
     const auto events = FindTransits(request.from, to, RadixOf(radix), settings, rules, kinds);
     const std::string text =

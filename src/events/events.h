@@ -80,10 +80,10 @@ EventSettings EventSettingsFromOptions(const OptionValues& options);
 std::vector<Event> FindEvents(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
                               const EventSettings& settings, EventKinds kinds);
 
-// The warning for a span [from, to) that leaves the years the settings' ephemeris holds
-// (RangeWarning); nullopt inside them.
+// The warning for a span [from, to) that leaves the years the ephemeris holds (RangeWarning);
+// nullopt inside them.
 std::optional<std::string> SpanWarning(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
-                                       const EventSettings& settings);
+                                       EphemerisChoice ephemeris);
 
 // The chart's moment for a UT instant: day number of the UT date and the fraction of that day.
 SkyMoment SkyMomentAt(std::chrono::sys_seconds at);

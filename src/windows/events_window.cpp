@@ -242,7 +242,8 @@ void EventsWindow::Fill(sys_seconds now) {
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());
     if (feed_.radix)
         note += QString(" Transits to %1 first.").arg(QString::fromStdString(feed_.radix_name));
-    if (const auto warning = SpanWarning(now - kVoidLookBack, now + kEventsAhead, feed_.Settings()))
+    if (const auto warning =
+            SpanWarning(now - kVoidLookBack, now + kEventsAhead, feed_.Settings().ephemeris))
         note += " " + QString::fromStdString(*warning);
     note_->setText(note);
     UpdateCountdowns(now);
