@@ -9,8 +9,6 @@
 #include <string>
 
 #include "aspects/orb_file.h"
-#include "aspects/transit_ring.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "cli/chart_images.h"
 #include "cli/frame_images.h"
@@ -22,6 +20,8 @@
 #include "settings/text_lines.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/font_registration.h"
+#include "wheel/transit_ring.h"
+#include "wheel/wheel_picture.h"
 
 namespace orvantis {
 namespace {
@@ -101,8 +101,7 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
     const auto inputs_for = [&](const WheelStyle& style) {
         WheelInputs inputs = AssembleWheelInputs(drawn, drawn_shown, options, tables.tables, orbs,
                                                  304, type_chart, style);
-        if (transits)
-            inputs.draw_transits = [&transits](WheelPaint& p) { DrawTransitRing(p, *transits); };
+        if (transits) inputs.transits = &*transits;
         return inputs;
     };
     if (command.png || command.wheel_items) {

@@ -14,7 +14,6 @@
 
 #include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_batch.h"
@@ -29,7 +28,7 @@
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
-#include "zones/zone_names.h"
+#include "zones/home_zone.h"
 
 namespace orvantis {
 namespace {
@@ -206,18 +205,18 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
 
     StderrNotifier notifier;
 
-    // The home zone by name: --tz without --date, else line 131 of the options.
-    const std::string home_name =
-        command.tz && !command.date ? *command.tz : ReadHomeZoneName(*options_text);
-    const auto home_zone = NamedZone::Find(home_name);
-    if (!home_name.empty() && !home_zone) {
-        std::fprintf(stderr, "orvantis-chart: \"%s\" is not a time zone of the tz database%s\n",
-                     home_name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
-        if (command.tz) return kRefused;
+    // The home zone: --tz without --date, else line 131 of the options, else option 18.
+    const bool zone_typed = command.tz && !command.date;
+    const HomeZoneRead home = zone_typed
+                                  ? HomeZone::FromName(*command.tz, options[kOptionHomeZone])
+                                  : HomeZone::FromOptions(*options_text, options[kOptionHomeZone]);
+    if (home.problem && zone_typed) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", home.problem->text.c_str());
+        return kRefused;
     }
-    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
-        return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
-    };
+    if (home.problem) notifier.Notify(*home.problem);
+    const HomeZone& home_zone = home.zone;
+    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) { return home_zone.HoursAt(at); };
     if (command.events) return RunEvents(command, options, zone_at, notifier);
 
     ChartRequest request;
@@ -225,7 +224,8 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
         command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date && !command.chart;
-    if (home_zone) request.home_zone = {home_zone->Name(), home_zone->HoursAt(request.now)};
+    request.zone_hours = home_zone.HoursAt(request.now);
+    request.zone_name = home_zone.Name();
 
     ElectionData election;
     if (command.chart) {
@@ -234,8 +234,7 @@ int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
         election = std::get<ElectionData>(saved);
     }
     if (command.date) {
-        const auto entry =
-            BuildElectionEntry(command, options, home_zone ? home_zone->Name() : std::string());
+        const auto entry = BuildElectionEntry(command, options, home_zone.Name());
         if (const auto* field = std::get_if<FieldError>(&entry)) {
             std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
                          kElectionDataError, field->field.c_str(), field->detail.c_str());

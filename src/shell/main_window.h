@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "aspects/orb_file.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -25,9 +24,10 @@
 #include "wheel/drawing_tables.h"
 #include "wheel/font_registration.h"
 #include "wheel/wheel_inputs.h"
+#include "wheel/wheel_picture.h"
 #include "wheel/window_geometry.h"
 #include "windows/events_window.h"
-#include "zones/zone_names.h"
+#include "zones/home_zone.h"
 
 class QAction;
 class QPainter;
@@ -104,7 +104,8 @@ private:
     void createActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
-    HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
+    // The election record of that instant at home, in the home zone.
+    ElectionData HomeElectionAt(std::chrono::sys_seconds at) const;
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
     void FitToScreen();
@@ -157,8 +158,8 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
-    EventsFeed events_{options_};         // the coming events, while their window or line is shown
-    std::optional<NamedZone> home_zone_;  // named on line 131 of the options; else option 18
+    EventsFeed events_{options_};  // the coming events, while their window or line is shown
+    HomeZone home_zone_;           // named on line 131 of the options; else option 18
     ChartState chart_;
     DisplayedChart shown_;
     ElectionData election_;
