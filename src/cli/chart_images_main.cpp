@@ -83,7 +83,7 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
         ChartState natal;
         if (!ComputeChart(natal, std::get<ElectionData>(saved), options, request, notifier))
             return kRefused;
-        radix = BiWheelRadix(natal, *command.natal, chart);
+        radix = BiWheelRadix(natal, *command.natal);
         OrbValues transit_orbs{};
         if (const auto problem = LoadOrbFile(data_dir / "TRANSIT.ORB", transit_orbs))
             notifier.Notify(*problem);
