@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "chart/ephemeris_mode.h"
 #include "chart/time_scales.h"
 
 namespace orvantis {
@@ -11,6 +12,11 @@ namespace {
 
 // The minutes of clock time the search looks ahead of the current moment.
 constexpr int kSearchMinutes = 70;
+
+// The sidereal time and obliquity of the chart's own ephemeris at the UT fraction ut of its day.
+EarthAngles EarthAnglesAt(const ChartState& chart, double ut) {
+    return EarthAnglesFor(chart.ChartEphemeris, chart.JulianDayNumber, chart.CenturiesT, ut);
+}
 
 // The Ascendant (degrees) for the right ascension of the MC `ramc`, the latitude and the
 // obliquity ε (radians): tan Asc = cos RAMC / -(sin RAMC cos ε + tan φ sin ε). The half of the
@@ -73,7 +79,7 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
     shown.MCStep = mc_step < 0 ? -1 : 1;
     shown.ShownMC = Reduce360(shown.ShownMC + shown.MCStep / 60.0);
     // The obliquity is a local here: the chart keeps -ε for its houses and ephemeris.
-    const double obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
+    const double obliquity = EarthAnglesAt(chart, chart.UTFraction).obliquity;
     const double tropical_mc = Reduce360(shown.ShownMC - shown.ZodiacShift);
     const double ramc = DegToRad(ElectionMC(tropical_mc, obliquity));
     shown.ShownAsc =
@@ -82,12 +88,12 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
 }
 
 void FindElectionTime(ChartState& chart, const ShownAngles& shown) {
-    const double obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
+    const double obliquity = EarthAnglesAt(chart, chart.UTFraction).obliquity;
     const double target = Reduce360(shown.ShownMC - shown.ZodiacShift);
     const double longitude = chart.Longitude;
     const auto ramc_at = [&](int k) {
         const double ut = chart.UTFraction + shown.MCStep * k / 1440.0;
-        return DegToRad(Reduce360(GreenwichSiderealDegrees(chart.CenturiesT, ut) - longitude));
+        return DegToRad(Reduce360(EarthAnglesAt(chart, ut).sidereal_degrees - longitude));
     };
     double best_difference = 360.0;
     int best_k = 0;
