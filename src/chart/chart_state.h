@@ -77,24 +77,6 @@ struct ChartState {
     bool ChartReady = false;  // a chart has been computed
 };
 
-// The copies of a chart that the wheel and the aspects draw from. UpdateDisplayedChart refreshes
-// them after every chart computation; a computation that is not shown (the election window's
-// "New Angles") leaves them alone.
-struct DisplayedChart {
-    std::array<double, 16> BodyLongitude{};  // bodies 1..15
-    std::array<double, 13> HouseCusps{};     // display order 1..12
-    RetrogradeMarks RetrogradeShown{};
-};
-
-// What a shown computation copies into the displayed chart.
-inline DisplayedChart DisplayedCopyOf(const ChartState& chart) {
-    DisplayedChart shown;
-    shown.BodyLongitude = chart.PlanetLong;
-    for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
-    shown.RetrogradeShown = chart.Retrograde;
-    return shown;
-}
-
 // The election data record: the moment and place of an election chart, edited by the election
 // window and stepped by the Update commands.
 struct ElectionData {

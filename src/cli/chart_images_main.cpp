@@ -90,7 +90,6 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
         transits = TransitSkyOf(chart, transit_orbs);
     }
     const ChartState& drawn = radix ? *radix : chart;
-    const DisplayedChart drawn_shown = DisplayedCopyOf(drawn);
 
     OrbValues orbs{};
     if (command.pdf && options[kOptionPrintGrid] != 0) {
@@ -99,8 +98,8 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
     }
     // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
     const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs = AssembleWheelInputs(drawn, drawn_shown, options, tables.tables, orbs,
-                                                 304, type_chart, style);
+        WheelInputs inputs =
+            AssembleWheelInputs(drawn, options, tables.tables, orbs, 304, type_chart, style);
         if (transits) inputs.transits = &*transits;
         return inputs;
     };

@@ -55,10 +55,9 @@ int WriteFrameImages(const ChartCommand& command, const ChartState& first,
         }
         const std::string path = FramePath(*command.png, n);
         // The inputs point into these: they live until the frame is written.
-        const DisplayedChart shown = DisplayedCopyOf(chart);
         const OrbValues orbs{};
-        const WheelInputs inputs = AssembleWheelInputs(chart, shown, options, tables, orbs, 304,
-                                                       type_chart, WindowWheelStyle());
+        const WheelInputs inputs =
+            AssembleWheelInputs(chart, options, tables, orbs, 304, type_chart, WindowWheelStyle());
         if (const auto failure = WriteWheelPng(path, inputs, command.png_width, command.png_height,
                                                {}, kFramePngQuality)) {
             std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", path.c_str(),

@@ -378,14 +378,12 @@ void MainWindow::onTravel(std::chrono::sys_seconds instant) {
 }
 
 void MainWindow::UpdateDisplayedChart() {
-    shown_ = DisplayedCopyOf(chart_);
-
     if (chart_.ChartReady) {
         american_item_->setChecked(TypeChart_ == 0);
         european_item_->setChecked(TypeChart_ != 0);
     }
     // The aspect window follows the chart on display, under the orbs it was opened with.
-    if (aspect_window_) aspect_window_->ListAspects(shown_.BodyLongitude, OrbValues_);
+    if (aspect_window_) aspect_window_->ListAspects(chart_.PlanetLong, OrbValues_);
     ShowWheel();
 }
 
@@ -424,8 +422,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::ShowWheel() {
     if (radix_chart_) return wheel_->SetPicture(BiWheelPicture());
-    wheel_->SetPicture(WheelPicture{chart_, shown_, options_, tables_, OrbValues_, StartScale_,
-                                    TypeChart_, std::nullopt});
+    wheel_->SetPicture(
+        WheelPicture{chart_, options_, tables_, OrbValues_, StartScale_, TypeChart_, std::nullopt});
 }
 
 void MainWindow::onElectionData() {
@@ -445,7 +443,7 @@ void MainWindow::onElectionData() {
 void MainWindow::onAspects() {
     if (aspect_window_) aspect_window_->close();
     aspect_window_ =
-        AspectWindow::Open(shown_.BodyLongitude, OrbFilePath_, OrbValues_, *env_.notifier, this);
+        AspectWindow::Open(chart_.PlanetLong, OrbFilePath_, OrbValues_, *env_.notifier, this);
     ShowWheel();  // with the orbs just read
 }
 

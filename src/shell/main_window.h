@@ -68,14 +68,13 @@ public:
     // while Elect > Running is checked.
     void onClockTick();
 
-    // Copies the chart into what the wheel draws.
+    // Shows the chart just computed: the layout menu, the aspect window and the wheel.
     void UpdateDisplayedChart();
 
     // The exit routine of File > Exit and of closing the window: writes the INI file.
     void onFileExit();
 
     const ChartState& Chart() const { return chart_; }
-    const DisplayedChart& Shown() const { return shown_; }
     const ElectionData& Election() const { return election_; }
     const OptionValues& Options() const { return options_; }
     bool Running() const;
@@ -110,7 +109,7 @@ private:
     void ScheduleNextTick();
     void FitToScreen();
     void onWheelResized();
-    // Hands the wheel view what it paints: the displayed chart, options, tables, scale, layout.
+    // Hands the wheel view what it paints: the chart, options, tables, scale, layout.
     void ShowWheel();
     // Who asked for the chart. What the clock and the time bar meet is said once, without
     // stopping the clock; a frame of the time bar goes without the busy pointer, and any other
@@ -165,7 +164,6 @@ private:
     EventsFeed events_{options_};  // the coming events, while their window or line is shown
     HomeZone home_zone_;           // named on line 131 of the options; else option 18
     ChartState chart_;
-    DisplayedChart shown_;
     ElectionData election_;
     DrawingTables tables_;
     std::string OwnerName_;

@@ -67,7 +67,6 @@ void MainWindow::SetTransitsTo(const std::string& name) {
 
 WheelPicture MainWindow::BiWheelPicture() const {
     return WheelPicture{BiWheelRadix(*radix_chart_, transits_to_),
-                        DisplayedCopyOf(*radix_chart_),
                         options_,
                         tables_,
                         OrbValues_,

@@ -17,9 +17,9 @@ constexpr double kNudgeStep = 1.5;  // degrees a crowded label moves along the r
 constexpr int kNudgeTries = 24;
 
 // Cusps by house, v(1..12), from the display order.
-std::array<double, 13> CuspsByHouse(const DisplayedChart& shown) {
+std::array<double, 13> CuspsByHouse(const ChartState& chart) {
     std::array<double, 13> v{};
-    for (int h = 1; h <= 12; ++h) v[h] = shown.HouseCusps[CuspPosition(h)];
+    for (int h = 1; h <= 12; ++h) v[h] = chart.Cusps[CuspPosition(h)];
     return v;
 }
 
@@ -72,8 +72,8 @@ void PutDataOnHouseCusps(WheelPaint& p) {
         PrintCuspLabel(p, house, SpokeAngle(p, house), p.CuspOfHouse(house), p.work.OutsideTaken);
 }
 
-std::array<int, 13> InterceptedSigns(const DisplayedChart& shown) {
-    const std::array<double, 13> v = CuspsByHouse(shown);
+std::array<int, 13> InterceptedSigns(const ChartState& chart) {
+    const std::array<double, 13> v = CuspsByHouse(chart);
     std::array<int, 13> intercepted{};
     for (int i = 1; i <= 12; ++i) {
         const int j = i == 12 ? 1 : i + 1;
@@ -87,8 +87,8 @@ std::array<int, 13> InterceptedSigns(const DisplayedChart& shown) {
 }
 
 void MarkInterceptedSigns(WheelPaint& p) {
-    const std::array<double, 13> v = CuspsByHouse(p.in.shown);
-    const std::array<int, 13> intercepted = InterceptedSigns(p.in.shown);
+    const std::array<double, 13> v = CuspsByHouse(p.in.chart);
+    const std::array<int, 13> intercepted = InterceptedSigns(p.in.chart);
     p.dc.SetFontSize(p.Option(p.style().intercepted_size));
     const Colour colour = p.OptionColour(p.style().intercepted_colour);
     for (int i = 1; i <= 12; ++i) {

@@ -15,7 +15,7 @@ void PutDataOnHouseCusps(WheelPaint& p);
 
 // The sign lying wholly inside house 1..12, 0 for none: a house whose cusps are exactly two
 // signs apart holds the sign between them. Index 0 unused.
-std::array<int, 13> InterceptedSigns(const DisplayedChart& shown);
+std::array<int, 13> InterceptedSigns(const ChartState& chart);
 
 // The glyph of each intercepted sign just outside the outer ring, in the middle of its house.
 void MarkInterceptedSigns(WheelPaint& p);

@@ -34,7 +34,7 @@ DrawingList MakeDrawingList(const WheelInputs& in, const WheelWork& work, Extent
     list.center = map({0, 0});
     list.asc_angle = work.BodyTrueAngle[kAscendantBody];
     list.mc_angle = work.BodyTrueAngle[kMCBody];
-    list.cusp_angles = SpokeAngles(in.shown, in.TypeChart);
+    list.cusp_angles = SpokeAngles(in.chart, in.TypeChart);
     // The American spokes come every 30 degrees from 3 o'clock; by house, the 1st is at 180.
     if (in.TypeChart != 1)
         for (int h = 1; h <= 12; ++h) list.cusp_angles[h - 1] = ((h - 7 + 12) % 12) * 30.0;

@@ -76,7 +76,7 @@ double WheelPaint::Option(int line) const {
 }
 
 double WheelPaint::CuspOfHouse(int house) const {
-    return in.shown.HouseCusps[CuspPosition(house)];
+    return in.chart.Cusps[CuspPosition(house)];
 }
 
 UserScale WindowUserScale(int start_scale, Extent area) {
@@ -105,14 +105,14 @@ UserScale WheelUserScale(const WheelInputs& in, Extent device) {
     return WindowUserScale(in.StartScale, device);
 }
 
-std::array<double, 12> SpokeAngles(const DisplayedChart& shown, int type_chart) {
+std::array<double, 12> SpokeAngles(const ChartState& chart, int type_chart) {
     std::array<double, 12> angles{};
     if (type_chart == 0) {
         for (int k = 0; k < 12; ++k) angles[k] = 30.0 * k;
         return angles;
     }
     std::array<double, 13> v{};
-    for (int h = 1; h <= 12; ++h) v[h] = shown.HouseCusps[CuspPosition(h)];
+    for (int h = 1; h <= 12; ++h) v[h] = chart.Cusps[CuspPosition(h)];
     angles[0] = 180;
     for (int h = 2; h <= 12; ++h) {
         double a = v[h] - v[1];
@@ -134,7 +134,7 @@ void DrawWheelFrame(WheelPaint& p) {
         p.dc.Circle({0, 0}, kInnerRing, ring);
     };
     if (st.circles_before_spokes) circles();
-    for (double theta : SpokeAngles(p.in.shown, p.in.TypeChart)) {
+    for (double theta : SpokeAngles(p.in.chart, p.in.TypeChart)) {
         const double c = CosDeg(theta), s = SinDeg(theta);
         p.dc.Line({kInnerRing * c, kInnerSpokeY * s}, {kOuterRing * c, kOuterSpokeY * s}, spoke);
     }
@@ -186,14 +186,14 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     if (in.transits)
         DrawTransitRing(p, *in.transits);
     else if (p.Option(kOptionAspectLines) == 1)
-        DrawAspectLines(dc, in.shown.BodyLongitude, work.BodyTrueAngle, in.options,
+        DrawAspectLines(dc, in.chart.PlanetLong, work.BodyTrueAngle, in.options,
                         {st.PrinterOutput, st.MonochromeDrawing});
 
     dc.Tag = {ItemKind::Caption};
     PlaceWheelCaptions(p);
 
     if (st.PrinterOutput && in.grid_orbs)
-        PrintAspectGrid(dc, in.shown.BodyLongitude, *in.grid_orbs, in.options);
+        PrintAspectGrid(dc, in.chart.PlanetLong, *in.grid_orbs, in.options);
     work.Items = std::move(dc.Drawn);
     return work;
 }

@@ -39,6 +39,6 @@ void DrawWheelFrame(WheelPaint& p);
 
 // The screen angles (degrees) of the twelve spokes: fixed every 30 degrees in the American
 // wheel; in the European wheel the 1st house at 180 and the others at their distance from it.
-std::array<double, 12> SpokeAngles(const DisplayedChart& shown, int type_chart);
+std::array<double, 12> SpokeAngles(const ChartState& chart, int type_chart);
 
 }  // namespace orvantis

@@ -114,7 +114,7 @@ Extent MeasureAt(WheelPaint& p, double points, std::string_view s) {
 // The bodies with a house, their true angles and measured glyphs and labels.
 std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
     const WheelStyle& st = p.style();
-    const RetrogradeMarks& retrograde = p.in.shown.RetrogradeShown;
+    const RetrogradeMarks& retrograde = p.in.chart.Retrograde;
     std::vector<BodyPlace> bodies;
     for (int id = 1; id <= kBodyCount; ++id) {
         BodyPlace b;
@@ -122,7 +122,7 @@ std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
         b.house = p.in.chart.HouseOfPlanet[id];
         // Without a house (no chart yet) a body has no sector to go to and is not drawn.
         if (b.house == 0) continue;
-        const double L = p.in.shown.BodyLongitude[id];
+        const double L = p.in.chart.PlanetLong[id];
         const double d = Reduce360(L - p.CuspOfHouse(b.house));
         const double true_size =
             Reduce360(p.CuspOfHouse(NextHouse(b.house)) - p.CuspOfHouse(b.house));

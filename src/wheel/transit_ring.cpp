@@ -163,14 +163,14 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
     }
 
     if (p.in.radix_aspects)
-        DrawAspectLines(dc, p.in.shown.BodyLongitude, p.work.BodyTrueAngle, p.in.options,
+        DrawAspectLines(dc, p.in.chart.PlanetLong, p.work.BodyTrueAngle, p.in.options,
                         {st.PrinterOutput, st.MonochromeDrawing}, aspect_ring);
     // The aspect lines join the true degrees of the two bodies on the aspect circle.
     for (const TransitBody& b : bodies) {
         for (int point : kRadixPoints) {
             if (!p.work.BodyDrawn[point]) continue;
             const double distance =
-                AspectDistance(sky.longitude[b.id], p.in.shown.BodyLongitude[point]);
+                AspectDistance(sky.longitude[b.id], p.in.chart.PlanetLong[point]);
             for (const auto& [angle, kind] : kMajorAspects) {
                 if (std::abs(distance - angle) > TransitOrb(sky.orbs, b.id, kind)) continue;
                 dc.Tag = {ItemKind::AspectLine, b.id};

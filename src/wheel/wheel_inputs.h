@@ -1,5 +1,5 @@
-// What one paint of the wheel reads: the chart, its displayed copy, the options, the drawing
-// tables, the scale and layout, and the style record that tells the window, its monochrome copy
+// What one paint of the wheel reads: the chart, the options, the drawing tables,
+// the scale and layout, and the style record that tells the window, its monochrome copy
 // for the half-page print and the full printed page apart.
 #pragma once
 
@@ -65,8 +65,7 @@ WheelStyle PrinterPageWheelStyle();
 using BodyAngles = std::array<double, 16>;
 
 struct WheelInputs {
-    const ChartState& chart;      // ChartReady, HouseOfPlanet, CaptionLines
-    const DisplayedChart& shown;  // BodyLongitude, HouseCusps, RetrogradeShown
+    const ChartState& chart;
     const OptionValues& options;
     const DrawingTables& tables;
     int StartScale = 304;  // window: half-width of the user range (the page sets its own)

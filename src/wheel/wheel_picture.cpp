@@ -2,11 +2,10 @@
 
 namespace orvantis {
 
-WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& shown,
-                                const OptionValues& options, const DrawingTables& tables,
-                                const OrbValues& orbs, int start_scale, int type_chart,
-                                const WheelStyle& style) {
-    WheelInputs inputs{chart, shown, options, tables};
+WheelInputs AssembleWheelInputs(const ChartState& chart, const OptionValues& options,
+                                const DrawingTables& tables, const OrbValues& orbs, int start_scale,
+                                int type_chart, const WheelStyle& style) {
+    WheelInputs inputs{chart, options, tables};
     inputs.StartScale = start_scale;
     inputs.TypeChart = type_chart;
     inputs.style = style;
@@ -16,8 +15,8 @@ WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& s
 
 WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& style) {
     WheelInputs inputs =
-        AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
-                            picture.orbs, picture.StartScale, picture.TypeChart, style);
+        AssembleWheelInputs(picture.chart, picture.options, picture.tables, picture.orbs,
+                            picture.StartScale, picture.TypeChart, style);
     if (picture.transits) inputs.transits = &*picture.transits;
     inputs.radix_aspects = picture.radix_aspects;
     return inputs;

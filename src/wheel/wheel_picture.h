@@ -10,18 +10,16 @@
 
 namespace orvantis {
 
-// What the window, the printed page and orvantis-chart paint from: the chart and its displayed
-// copy, options, drawing tables, the orbs of the printed grid, scale, layout and style. Every
-// reference must outlive the paints.
-WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& shown,
-                                const OptionValues& options, const DrawingTables& tables,
-                                const OrbValues& orbs, int start_scale, int type_chart,
-                                const WheelStyle& style);
+// What the window, the printed page and orvantis-chart paint from: the chart, options, drawing
+// tables, the orbs of the printed grid, scale, layout and style. Every reference must outlive the
+// paints.
+WheelInputs AssembleWheelInputs(const ChartState& chart, const OptionValues& options,
+                                const DrawingTables& tables, const OrbValues& orbs, int start_scale,
+                                int type_chart, const WheelStyle& style);
 
 // One chart as the wheel shows it, held by value: what a view keeps between its paints.
 struct WheelPicture {
     ChartState chart;
-    DisplayedChart shown;
     OptionValues options{};
     DrawingTables tables;
     OrbValues orbs{};

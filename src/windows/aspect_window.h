@@ -19,7 +19,7 @@ class AspectWindow : public QWidget {
 
 public:
     // Opens the window (not modal) with the busy pointer shown meanwhile: reads the orb file at
-    // orb_file_path into orbs and lists the aspects of body_longitude (the displayed copy,
+    // orb_file_path into orbs and lists the aspects of body_longitude (the chart's,
     // degrees, bodies 1..15) under them. A missing or unreadable orb file is reported through
     // notifier and the previous orbs are used. The window deletes itself when closed (hold it in
     // a QPointer); the main window refreshes it with every chart computation.

@@ -1,4 +1,4 @@
-// The charts the wheel's tests paint, each with its displayed copy as the window holds it: a
+// The charts the wheel's tests paint: a
 // hand-made one whose cusps and bodies are set directly (independent of the ephemeris), and real
 // ones computed from a moment and place; and the shipped options they paint with.
 #pragma once
@@ -12,7 +12,6 @@ namespace orvantis::test {
 
 struct WheelChart {
     ChartState chart;
-    DisplayedChart shown;  // as after a computation that is shown
 };
 
 // Unequal houses, the 9th across 0° Aries; Mercury and Saturn retrograde.
@@ -32,7 +31,6 @@ inline WheelChart OrdinaryChart() {
     c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
                       "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
     c.ChartReady = true;
-    w.shown = DisplayedCopyOf(c);
     return w;
 }
 
@@ -47,7 +45,6 @@ inline bool RealChart(const ElectionData& when, char system, const OptionValues&
     request.house_system = system;
     request.running = false;
     if (!ComputeChart(out.chart, when, options, request, silent)) return false;
-    out.shown = DisplayedCopyOf(out.chart);
     return true;
 }
 

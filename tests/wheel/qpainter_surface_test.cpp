@@ -67,7 +67,7 @@ TEST(PrintedPage, HalfPageFillsTheUpperHalf) {
     OptionValues options = test::ShippedOptions();
     options[kOptionBackgroundColour] = 1;
     const DrawingTables tables = BuiltInDrawingTables();
-    WheelInputs in{w.chart, w.shown, options, tables};
+    WheelInputs in{w.chart, options, tables};
     in.style = WindowWheelStyle(true);
     QImage page = White(210, 297);  // A4 at one pixel a millimetre
     {
@@ -95,7 +95,7 @@ TEST(WheelSvg, RasterisedByLibrsvgItLooksLikeThePng) {
     const DrawingTables tables = BuiltInDrawingTables();
     const OrbValues orbs{};
     const WheelInputs in =
-        AssembleWheelInputs(w.chart, w.shown, options, tables, orbs, 304, 1, WindowWheelStyle());
+        AssembleWheelInputs(w.chart, options, tables, orbs, 304, 1, WindowWheelStyle());
     const QSize size(1024, 768);
     QImage png = White(size.width(), size.height());
     {

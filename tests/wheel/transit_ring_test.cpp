@@ -28,8 +28,8 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
     const OptionValues options = test::ShippedOptions();
     const double exact[] = {0, 0, 0, 60, 90, 120, 180};  // by aspect kind
     for (int run = 0; run < 40; ++run) {
-        WheelPicture picture{radix.chart, radix.shown, options, BuiltInDrawingTables(),
-                             {},          304,         run % 2, std::nullopt};
+        WheelPicture picture{radix.chart, options,     BuiltInDrawingTables(), {}, 304,
+                             run % 2,     std::nullopt};
         TransitSky sky;
         ReadOrbFile("1\n1\n1\n1\n1\n2\n", sky.orbs);
         // Every fourth sky a stellium: all eleven within 20 degrees.
@@ -55,7 +55,7 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
             if (item.tag.kind != ItemKind::AspectLine) continue;
             ++lines;
             const double distance = AspectDistance(sky.longitude[item.tag.body],
-                                                   radix.shown.BodyLongitude[item.tag.other_body]);
+                                                   radix.chart.PlanetLong[item.tag.other_body]);
             EXPECT_LE(std::abs(distance - exact[item.tag.aspect]),
                       TransitOrb(sky.orbs, item.tag.body, item.tag.aspect));
             const Point to = item.path.back();
@@ -67,7 +67,7 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
             for (int point : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15})
                 for (int kind = kConjunction; kind <= kOpposition; ++kind) {
                     expected += std::abs(AspectDistance(sky.longitude[body],
-                                                        radix.shown.BodyLongitude[point]) -
+                                                        radix.chart.PlanetLong[point]) -
                                          exact[kind]) <= TransitOrb(sky.orbs, body, kind);
                 }
         EXPECT_EQ(lines, expected);

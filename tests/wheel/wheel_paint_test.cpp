@@ -17,7 +17,7 @@ struct RecordedPaint {
     RecordingSurface surface;
 
     WheelWork Paint(const WheelStyle& style = WindowWheelStyle()) {
-        WheelInputs in{w.chart, w.shown, options, tables};
+        WheelInputs in{w.chart, options, tables};
         in.style = style;
         DrawingContext dc(surface, WheelUserScale(in, {640, 480}));
         return PaintWheel(dc, in);

@@ -158,7 +158,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
         WheelChart w;
         if (!RealChart(c.when, c.system, options, w)) continue;
         ++charts;
-        WheelInputs in{w.chart, w.shown, options, tables};
+        WheelInputs in{w.chart, options, tables};
         in.TypeChart = c.layout;
         in.StartScale = c.width >= c.height ? int(std::lround(228.0 * c.width / c.height)) : 244;
         in.style = c.page ? PrinterPageWheelStyle() : WindowWheelStyle();
@@ -245,7 +245,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
             // Where it belongs: European, the 1st cusp at 9 o'clock and the zodiac
             // counterclockwise; American, at its share of the house across the equal sector, a
             // body just outside its house at the nearer edge.
-            const double longitude = w.shown.BodyLongitude[body];
+            const double longitude = w.chart.PlanetLong[body];
             const double cusp = w.chart.CuspsStd[house];
             const double house_size = Reduce360(w.chart.CuspsStd[house % 12 + 1] - cusp);
             const double share = std::clamp(
@@ -287,7 +287,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
             if (std::abs(at.x) > 1) {
                 EXPECT_EQ(outward > 0, at.x > 0) << "reads the wrong way";
             }
-            const bool retrograde = w.shown.RetrogradeShown[body - 1];
+            const bool retrograde = w.chart.Retrograde[body - 1];
             const DrawnItem* r = find(mark, body);
             ASSERT_EQ(r != nullptr, retrograde);
             if (r) {
