@@ -47,14 +47,6 @@ std::string DegreesMinutesText(double degrees) {
     return std::to_string(whole) + (minutes < 10 ? ".0" : ".") + std::to_string(minutes);
 }
 
-// The three date numbers joined by "/" in the regional order.
-std::string DateText(int month, int day, int year, std::int16_t date_order) {
-    const auto m = std::to_string(month), d = std::to_string(day), y = std::to_string(year);
-    if (date_order == 2) return y + "/" + m + "/" + d;
-    if (date_order == 1) return d + "/" + m + "/" + y;
-    return m + "/" + d + "/" + y;
-}
-
 // 0..23 to the 12-hour clock: 0 is 12 A.M., 12 is 12 P.M.
 int TwelveHour(int hour24) {
     if (hour24 == 0) return 12;
@@ -62,15 +54,13 @@ int TwelveHour(int hour24) {
 }
 
 // Sets the chart's instant from its local clock (to the minute) and zone; returns that clock.
-CivilMoment SetMoment(ChartState& chart, CivilMoment local, std::int16_t date_order) {
+CivilMoment SetMoment(ChartState& chart, CivilMoment local) {
     local.second = 0;
     chart.Moment = InstantOfCivil(local) + ZoneSeconds(chart.ChartZone);
-    chart.ChartDateText = DateText(local.date.month, local.date.day, local.date.year, date_order);
     return local;
 }
 
-CivilMoment SetMomentFromElection(ChartState& chart, const ElectionData& e,
-                                  std::int16_t date_order) {
+CivilMoment SetMomentFromElection(ChartState& chart, const ElectionData& e) {
     chart.ChartTitle = e.ElectEvent + " - election chart";
     chart.ChartZone = e.ElectZone;
     chart.ChartZoneName = e.ElectZoneName;
@@ -80,7 +70,7 @@ CivilMoment SetMomentFromElection(ChartState& chart, const ElectionData& e,
     local.date = {e.ElectYear, e.ElectMonth, e.ElectDay};
     local.hour = e.ElectHour % 12 + (e.ElectPM == 1 ? 12 : 0);
     local.minute = e.ElectMinute;
-    return SetMoment(chart, local, date_order);
+    return SetMoment(chart, local);
 }
 
 CivilMoment SetMomentFromNow(ChartState& chart, const OptionValues& options,
@@ -91,8 +81,7 @@ CivilMoment SetMomentFromNow(ChartState& chart, const OptionValues& options,
     chart.ChartZoneName = request.zone_name;
     chart.Longitude = SignedDmmToDecimal(home.PackedLongitude());
     chart.Latitude = SignedDmmToDecimal(home.PackedLatitude());
-    return SetMoment(chart, CivilMomentOf(request.now - ZoneSeconds(chart.ChartZone)),
-                     request.date_order);
+    return SetMoment(chart, CivilMomentOf(request.now - ZoneSeconds(chart.ChartZone)));
 }
 
 bool AllFinite(const ChartState& chart) {
@@ -281,9 +270,8 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     ChartState next;
     next.InputError = chart.InputError;
     next.HouseSystem = request.house_system;
-    const CivilMoment local = request.running
-                                  ? SetMomentFromNow(next, options, request)
-                                  : SetMomentFromElection(next, election, request.date_order);
+    const CivilMoment local = request.running ? SetMomentFromNow(next, options, request)
+                                              : SetMomentFromElection(next, election);
 
     next.ChartEphemeris = EphemerisOf(options);
     const TimeAndAngles t = TimeAndAnglesFor(

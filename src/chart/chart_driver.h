@@ -19,7 +19,6 @@ struct ChartRequest {
     char house_system = 'P';         // the letter of the checked House item
     bool running = true;             // Elect > Running checked: Now mode
     std::chrono::sys_seconds now{};  // the present instant (UTC), read by the shell
-    std::int16_t date_order = 0;     // 0 month/day/year, 1 day/month/year, 2 year/month/day
     // Now mode: the home zone's offset at `now` (hours, west positive) and its tz database name,
     // "" for the fixed hours of option 18 (which the home data checks hold to -13..12).
     float zone_hours = 0;

@@ -37,7 +37,6 @@ struct ChartState {
     // The instant charted, to the minute of its local clock; that clock reads the instant less
     // the zone (LocalMomentOf).
     std::chrono::sys_seconds Moment{};
-    std::string ChartDateText;  // the local date in the regional order
     float ChartZone = 0;        // hours, west positive
     double Longitude = 0;       // degrees, west positive
     double Latitude = 0;        // degrees, north positive

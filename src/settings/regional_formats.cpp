@@ -29,17 +29,7 @@ std::string PatternLetters(std::string_view pattern) {
 }  // namespace
 
 RegionalFormats ReadRegionalFormats(const RegionalSource& source) {
-    return {CodeOf(source, kDateOrderKey), CodeOf(source, kTimeFormatKey)};
-}
-
-std::int16_t DateOrderFromPattern(std::string_view pattern) {
-    const std::string letters = PatternLetters(pattern);
-    const std::size_t day = letters.find('d');
-    const std::size_t month = letters.find('M');
-    const std::size_t year = letters.find('y');
-    if (year != std::string::npos && year < day && year < month) return 2;
-    if (day != std::string::npos && day < month) return 1;
-    return 0;
+    return {CodeOf(source, kTimeFormatKey)};
 }
 
 std::int16_t TimeFormatFromPattern(std::string_view pattern) {

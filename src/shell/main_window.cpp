@@ -354,7 +354,6 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     request.house_system = CheckedHouseSystem();
     request.running = Running();
     request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-    request.date_order = env_.regional.DateOrder;
     request.zone_hours = home_zone_.HoursAt(request.now);
     request.zone_name = home_zone_.Name();
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
@@ -432,7 +431,7 @@ void MainWindow::onElectionData() {
     time_bar_->Play(0);  // the window edits the record a play would move on
     ChartState scratch = chart_;
     ElectionWindow window(
-        election_, scratch, options_, CheckedHouseSystem(), env_.regional.DateOrder, *env_.notifier,
+        election_, scratch, options_, CheckedHouseSystem(), *env_.notifier,
         [this] { running_item_->setChecked(false); }, this);
     window.SetPlaces(Places());
     window.SetChartSaving([this](const ElectionData& e) { SaveChart(e); });

@@ -47,7 +47,7 @@ class TimeBar;
 struct ShellEnvironment {
     DataFolders folders;           // the user's files and the shipped ones
     std::string owner_file_text;   // the text of MYNAME ("" when there is none)
-    RegionalFormats regional;      // date order and clock style
+    RegionalFormats regional;      // clock style
     const Clock* clock = nullptr;  // the present moment
     Notifier* notifier = nullptr;  // message boxes
     bool start_timer = true;       // tests call onClockTick themselves

@@ -85,7 +85,6 @@ void MainWindow::UpdateRadix() {
     ChartRequest request;
     request.house_system = CheckedHouseSystem();
     request.running = false;
-    request.date_order = env_.regional.DateOrder;
     if (ComputeChart(radix, *radix_election_, options_, request, *env_.notifier)) {
         events_.radix = RadixOf(radix);
         radix_chart_ = radix;

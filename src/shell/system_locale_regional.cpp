@@ -7,10 +7,6 @@ namespace orvantis {
 
 std::optional<std::string> SystemLocaleRegional::Value(std::string_view key) const {
     const QLocale locale = QLocale::system();
-    if (key == kDateOrderKey) {
-        const QString pattern = locale.dateFormat(QLocale::ShortFormat);
-        return std::to_string(DateOrderFromPattern(pattern.toStdString()));
-    }
     if (key == kTimeFormatKey) {
         const QString pattern = locale.timeFormat(QLocale::LongFormat);
         return std::to_string(TimeFormatFromPattern(pattern.toStdString()));

@@ -134,15 +134,13 @@ void DrawSunkenBorder(QPainter& painter, const QRect& r) {
 }  // namespace
 
 ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
-                               const OptionValues& options, char house_system,
-                               std::int16_t date_order, Notifier& notifier,
+                               const OptionValues& options, char house_system, Notifier& notifier,
                                const std::function<void()>& uncheck_running, QWidget* parent)
     : QDialog(parent),
       election_(election),
       chart_(chart),
       options_(options),
       house_system_(house_system),
-      date_order_(date_order),
       notifier_(notifier) {
     setObjectName(QStringLiteral("electionDataWindow"));
     setWindowTitle(QStringLiteral("Election Data"));
@@ -622,7 +620,6 @@ void ElectionWindow::ShowRecordAngles(Notifier& notifier) {
     ChartRequest request;
     request.house_system = house_system_;
     request.running = false;
-    request.date_order = date_order_;
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         ShowElectionAngles();
     } else {

@@ -36,7 +36,7 @@ public:
     // `uncheck_running` clears the main window's Elect > Running: from now on the main window
     // computes election charts. It is called once, when the window is created.
     ElectionWindow(ElectionData& election, ChartState& chart, const OptionValues& options,
-                   char house_system, std::int16_t date_order, Notifier& notifier,
+                   char house_system, Notifier& notifier,
                    const std::function<void()>& uncheck_running, QWidget* parent = nullptr);
 
     // True when the window was closed by "OK" with the typed data stored: the caller then
@@ -92,7 +92,6 @@ private:
     ChartState& chart_;
     const OptionValues& options_;
     char house_system_;
-    std::int16_t date_order_;
     Notifier& notifier_;
     bool input_accepted_ = false;
     FoldChoice choose_fold_;

@@ -43,11 +43,11 @@ ElectionData Election(std::int16_t west, std::int16_t long_deg, std::int16_t lon
 // messages it gave.
 using Computed = std::pair<bool, std::vector<std::string>>;  // accepted, messages
 Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char house = 'P',
-                 const ElectionData* election = nullptr, std::int16_t date_order = 0) {
+                 const ElectionData* election = nullptr) {
     RecordingNotifier n;
     const bool accepted =
         ComputeChart(chart, election ? *election : ElectionData{}, o,
-                     {house, election == nullptr, now, date_order, o[kOptionHomeZone], ""}, n);
+                     {house, election == nullptr, now, o[kOptionHomeZone], ""}, n);
     return {accepted, n.Texts()};
 }
 ChartState NowChart(const OptionValues& o, sys_seconds now) {
@@ -55,10 +55,10 @@ ChartState NowChart(const OptionValues& o, sys_seconds now) {
     EXPECT_TRUE(Compute(chart, o, now).first);
     return chart;
 }
-ChartState ElectionChart(const ElectionData& e, char house = 'P', std::int16_t date_order = 0,
+ChartState ElectionChart(const ElectionData& e, char house = 'P',
                          const OptionValues& o = HomeOptions()) {
     ChartState chart;
-    EXPECT_TRUE(Compute(chart, o, {}, house, &e, date_order).first);
+    EXPECT_TRUE(Compute(chart, o, {}, house, &e).first);
     return chart;
 }
 
@@ -133,7 +133,7 @@ TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
 }
 
 // The caption prefix names the zodiac.
-TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
+TEST(Captions, FollowThePlaceAndTheZodiac) {
     ChartState chart = ElectionChart(Election(0, 2, 20, 0, 48, 50));
     EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
     EXPECT_EQ(chart.CaptionLines[4], "2.20 EAST");
@@ -142,9 +142,7 @@ TEST(Captions, FollowThePlaceTheRegionalDateOrderAndTheZodiac) {
     EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 33, 52)).CaptionLines[5], "33.52 SOUTH");
 
     auto e = Election(1, 0, 10, 0, 51, 30);
-    EXPECT_EQ(ElectionChart(e, 'P', 1).ChartDateText, "5/3/2024");
-    chart = ElectionChart(e, 'K', 2);
-    EXPECT_EQ(chart.ChartDateText, "2024/3/5");
+    chart = ElectionChart(e, 'K');
     EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
     EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
     EXPECT_EQ(chart.CaptionLines[7], "Koch");
@@ -182,7 +180,7 @@ TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes)
     for (float zodiac : {1.0f, 2.0f}) {
         OptionValues o = HomeOptions();
         o[kOptionZodiac] = zodiac;
-        const ChartState sidereal = ElectionChart(e, 'P', 0, o);
+        const ChartState sidereal = ElectionChart(e, 'P', o);
         const double shift =
             zodiac == 1 ? Reduce360(tropical.SvpOffset) : -Reduce360(tropical.Ayanamsa);
         for (int b = 1; b <= kBodyCount; ++b)
@@ -194,7 +192,7 @@ TEST(ZodiacAndNode, SiderealShiftMovesEverythingAndTheTrueNodeReplacesBothNodes)
     }
     OptionValues o = HomeOptions();
     o[kOptionTrueNode] = 1;
-    const ChartState node = ElectionChart(e, 'P', 0, o);
+    const ChartState node = ElectionChart(e, 'P', o);
     EXPECT_DOUBLE_EQ(node.PlanetLong[kNode], node.TrueNodeLongitude);
     EXPECT_NEAR(Reduce360(node.PlanetLong[kOppositeNode] - node.PlanetLong[kNode]), 180.0, 1e-9);
 }

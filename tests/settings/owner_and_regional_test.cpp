@@ -1,4 +1,4 @@
-// The owner name and the two regional codes.
+// The owner name and the regional clock code.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -31,19 +31,15 @@ struct TableSource final : RegionalSource {
 TEST(ReadRegionalFormats, ReadsTheCodesAndGivesZeroForMissingEmptyOrOverlongOnes) {
     const auto read = [](Table values) {
         const RegionalFormats f = ReadRegionalFormats(TableSource(std::move(values)));
-        return std::make_pair(int{f.DateOrder}, int{f.TimeFormat});
+        return int{f.TimeFormat};
     };
-    EXPECT_EQ(read({{"iDate", " 2.4 "}, {"iTime", "1"}}), std::make_pair(2, 1));
-    EXPECT_EQ(read({}), std::make_pair(0, 0));
-    EXPECT_EQ(read({{"iDate", ""}, {"iTime", "70000"}}), std::make_pair(0, 0));
+    EXPECT_EQ(read({{"iTime", " 1.4 "}}), 1);
+    EXPECT_EQ(read({}), 0);
+    EXPECT_EQ(read({{"iTime", ""}}), 0);
+    EXPECT_EQ(read({{"iTime", "70000"}}), 0);
 }
 
-TEST(RegionalPatterns, DateOrderAndTwentyFourHoursFromTheQtPatterns) {
-    EXPECT_EQ(DateOrderFromPattern("M/d/yy"), 0);
-    EXPECT_EQ(DateOrderFromPattern("dd.MM.yyyy"), 1);
-    EXPECT_EQ(DateOrderFromPattern("y. M. d."), 2);
-    EXPECT_EQ(DateOrderFromPattern("'day' M 'of' d, yyyy"), 0);  // quoted text is not a field
-    EXPECT_EQ(DateOrderFromPattern(""), 0);
+TEST(RegionalPatterns, TwentyFourHoursFromTheQtPatterns) {
     EXPECT_EQ(TimeFormatFromPattern("HH:mm:ss"), 1);
     EXPECT_EQ(TimeFormatFromPattern("HH 'Uhr a' mm"), 1);
     EXPECT_EQ(TimeFormatFromPattern("h:mm:ss AP"), 0);

@@ -132,7 +132,7 @@ TEST_F(ChartsTest, PlaceBoxFillsTheCoordinatesAndTheZone) {
     ElectionData election;
     ChartState chart;
     OptionValues options{};
-    ElectionWindow window(election, chart, options, 'P', 0, notifier_, nullptr);
+    ElectionWindow window(election, chart, options, 'P', notifier_, nullptr);
     window.SetPlaces(atlas.get());
     auto* place = window.findChild<PlaceField*>("placeEdit");
     QTest::keyClicks(place, "Kolk");

@@ -50,12 +50,12 @@ protected:
     ChartState ChartOf(const ElectionData& record) {
         ChartState chart;
         RecordingNotifier quiet;
-        EXPECT_TRUE(ComputeChart(chart, record, options_, {'P', false, {}, 0, 0, ""}, quiet));
+        EXPECT_TRUE(ComputeChart(chart, record, options_, {'P', false, {}, 0, ""}, quiet));
         return chart;
     }
 
     void Open(char house = 'P') {
-        window_ = std::make_unique<ElectionWindow>(record_, chart_, options_, house, 0, notifier_,
+        window_ = std::make_unique<ElectionWindow>(record_, chart_, options_, house, notifier_,
                                                    [this] { ++unchecked_; });
         window_->show();
     }
