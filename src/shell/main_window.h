@@ -100,8 +100,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The steps of the start: settings, the window's parts, its menus, the first chart, the clock.
     void startUp();
+    void ReadStartSettings(const std::string& ini);
+    void BuildClientArea();
+    void ShowFirstChart(const std::string& ini);
+    void StartClock();
     void createActions();
+    QAction* MenuItem(const char* name) const;
+    void ConnectChartActions();
+    void ConnectViewActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
     HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;

@@ -155,7 +155,16 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     setObjectName("frmEvents");
     setWindowTitle("Coming Events");
     setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(KindBoxes());
+    SetUpList();
+    layout->addWidget(list_, 1);
+    layout->addLayout(ButtonRow());
+    resize(780, 480);
+}
 
+// A box for each kind of event, that shows or hides it.
+QLayout* EventsWindow::KindBoxes() {
     auto* kinds = new QHBoxLayout;
     for (const KindChoice& k : kKindBoxes) {
         auto* box = new QCheckBox(k.caption, this);
@@ -169,7 +178,10 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
         kinds->addWidget(box);
     }
     kinds->addStretch();
+    return kinds;
+}
 
+void EventsWindow::SetUpList() {
     list_->setObjectName("eventList");
     list_->setHorizontalHeaderLabels({"Home clock", "Event", "In words", "Countdown"});
     list_->verticalHeader()->hide();
@@ -193,7 +205,10 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     // Only the rows in view count down; the others are brought up to date as they come in view.
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { UpdateCountdowns(last_tick_); });
+}
 
+// The note, Help and Close.
+QLayout* EventsWindow::ButtonRow() {
     auto* help = new QPushButton("&Help", this);
     help->setObjectName("helpButton");
     connect(help, &QPushButton::clicked, this,
@@ -207,12 +222,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     buttons->addWidget(note_, 1);
     buttons->addWidget(help);
     buttons->addWidget(close_button);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(kinds);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
-    resize(780, 480);
+    return buttons;
 }
 
 void EventsWindow::Tick(sys_seconds now, bool recomputed) {
