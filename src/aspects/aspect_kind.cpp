@@ -7,7 +7,8 @@ namespace orvantis {
 namespace {
 
 // angle - orb <= distance <= angle + orb, both ends included. Each bound is computed in double
-// and then rounded to single precision before the comparison, as the orbs always were.
+// and then rounded to single precision, the precision of the orb values, so an aspect at the
+// very edge of its orb is found alike on every machine.
 bool Within(float distance, double angle, float orb) {
     const auto low = static_cast<float>(angle - static_cast<double>(orb));
     const auto high = static_cast<float>(angle + static_cast<double>(orb));

@@ -6,13 +6,12 @@
 
 #include "aspects/orb_file.h"
 #include "settings/option_lines.h"
-#include "wheel/glyph_codes.h"
 
 namespace orvantis {
 
-// Kind 1 is "no aspect". The numbers index the glyph font and the orb file's aspect lines, so
-// they are fixed, and 7 names no aspect. AspectGlyph (wheel/glyph_codes.h) gives the glyph of a
-// kind.
+// Kind 1 is "no aspect"; 2..6 and 8..17 are the aspects. Kind k is read from line k - 1 of the
+// orb file and drawn with glyph code k + 159, so the numbers are fixed; 7 is left out because
+// line 6 of the orb file holds no aspect's orb.
 enum AspectKind : int {
     kNoAspect = 1,
     kConjunction = 2,

@@ -20,13 +20,4 @@ std::vector<AspectEntry> ListAspects(const std::array<double, 16>& body_longitud
     return aspects;
 }
 
-std::string AspectListText(const std::vector<AspectEntry>& aspects) {
-    std::string text;
-    for (const AspectEntry& e : aspects) {
-        text += "  " + BodyGlyph(e.first) + " " + AspectGlyph(e.kind) + " " + BodyGlyph(e.second) +
-                "\r\n";
-    }
-    return text;
-}
-
 }  // namespace orvantis

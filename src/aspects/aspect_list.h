@@ -31,8 +31,4 @@ struct AspectEntry {
 std::vector<AspectEntry> ListAspects(const std::array<double, 16>& body_longitude,
                                      const OrbValues& orbs);
 
-// The text of the aspect window in glyph-font characters: for each aspect two blanks, the first
-// body's glyph, a blank, the aspect glyph, a blank, the second body's glyph and CR LF.
-std::string AspectListText(const std::vector<AspectEntry>& aspects);
-
 }  // namespace orvantis

@@ -11,8 +11,6 @@
 #include <variant>
 
 #include "aspects/orb_file.h"
-#include "aspects/transit_ring.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "cli/chart_images.h"
 #include "cli/frame_images.h"
@@ -24,6 +22,8 @@
 #include "settings/text_lines.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/font_registration.h"
+#include "wheel/transit_ring.h"
+#include "wheel/wheel_picture.h"
 
 namespace orvantis {
 namespace {
@@ -133,8 +133,7 @@ int DrawWheel(const ChartCommand& command, const DataFolders& folders, const Cha
     return WriteWheelFiles(command, [&](const WheelStyle& style) {
         WheelInputs inputs =
             AssembleWheelInputs(drawn, drawn_shown, options, tables, orbs, 304, type_chart, style);
-        if (wheel.transits)
-            inputs.draw_transits = [&wheel](WheelPaint& p) { DrawTransitRing(p, *wheel.transits); };
+        if (wheel.transits) inputs.transits = &*wheel.transits;
         return inputs;
     });
 }

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "cli/chart_frames.h"
 #include "cli/chart_images.h"
+#include "wheel/wheel_picture.h"
 #include "zones/zone_names.h"
 
 namespace orvantis {

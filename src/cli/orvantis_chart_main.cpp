@@ -16,7 +16,6 @@
 
 #include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
-#include "aspects/wheel_aspects.h"
 #include "astro/vector_state.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"

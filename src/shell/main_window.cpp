@@ -21,7 +21,6 @@
 #include <string_view>
 #include <utility>
 
-#include "aspects/wheel_aspects.h"
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
@@ -39,6 +38,7 @@
 #include "shell/wheel_view.h"
 #include "wheel/drawing_tables_file.h"
 #include "wheel/printed_page.h"
+#include "wheel/wheel_picture.h"
 #include "windows/about_window.h"
 #include "windows/aspect_window.h"
 #include "windows/busy_pointer.h"

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "aspects/orb_file.h"
-#include "aspects/wheel_aspects.h"
 #include "chart/chart_driver.h"
 #include "chart/chart_state.h"
 #include "chart/problem.h"
@@ -25,6 +24,7 @@
 #include "wheel/drawing_tables.h"
 #include "wheel/font_registration.h"
 #include "wheel/wheel_inputs.h"
+#include "wheel/wheel_picture.h"
 #include "wheel/window_geometry.h"
 #include "windows/events_window.h"
 #include "zones/zone_names.h"

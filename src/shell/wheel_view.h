@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "aspects/wheel_aspects.h"
+#include "wheel/wheel_picture.h"
 
 namespace orvantis {
 

@@ -15,7 +15,7 @@ constexpr std::array<char32_t, 16> kAspectPoints{
     0x25A1,  // square
     0x25B3,  // trine
     0x260D,  // opposition
-    0x2225,  // parallel (kind 7, never classified)
+    0x2225,  // parallel: code 166, between the opposition and the semisextile
     0x26BA,  // semisextile
     0x2220,  // semisquare: the angle sign astrologers write for it
     0x26BC,  // sesquiquadrate

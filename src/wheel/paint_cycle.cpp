@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "wheel/aspect_grid.h"
+#include "wheel/aspect_lines.h"
 #include "wheel/cusp_labels.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
+#include "wheel/transit_ring.h"
 
 namespace orvantis {
 namespace {
@@ -193,16 +196,17 @@ WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     SetupAndDisplayPlanets(p);
 
     dc.Tag = {ItemKind::AspectGlyph};
-    if (in.draw_transits)
-        in.draw_transits(p);
-    else if (p.Option(kOptionAspectLines) == 1 && in.draw_aspect_lines)
-        in.draw_aspect_lines(dc, work.BodyTrueAngle);
+    if (in.transits)
+        DrawTransitRing(p, *in.transits);
+    else if (p.Option(kOptionAspectLines) == 1)
+        DrawAspectLines(dc, in.shown.BodyLongitude, work.BodyTrueAngle, in.options,
+                        {st.PrinterOutput, st.MonochromeDrawing});
 
     dc.Tag = {ItemKind::Caption};
     PlaceWheelCaptions(p);
 
-    if (st.PrinterOutput && p.Option(kOptionPrintGrid) != 0 && in.print_aspect_grid)
-        in.print_aspect_grid(dc);
+    if (st.PrinterOutput && in.grid_orbs)
+        PrintAspectGrid(dc, in.shown.BodyLongitude, *in.grid_orbs, in.options);
     work.Items = std::move(dc.Drawn);
     return work;
 }

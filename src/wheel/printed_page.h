@@ -19,15 +19,14 @@ namespace orvantis {
 using PagePainter = std::function<void(QPainter&, const QRectF&)>;
 
 // Paints the full page into `paper` (device units of the painter). The inputs carry the page's
-// style (PrinterPageWheelStyle) and, for the grid, print_aspect_grid.
+// style (PrinterPageWheelStyle) and, for the grid, grid_orbs.
 void PaintFullPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs);
 
 // Paints the window's picture across the top of `paper`: the window's wheel in monochrome (white
 // background, black spokes and aspect lines; glyphs, labels and circles keep their colours) as
 // vectors at the device's resolution, in a rectangle of the window's proportions as wide as the
 // paper and at most half as high; about half a page for a landscape window. Nothing is drawn
-// outside that rectangle. The inputs are the window's, made with WindowWheelStyle(true) (the
-// aspect lines take their colours from the style they were attached with).
+// outside that rectangle. The inputs are the window's, made with WindowWheelStyle(true).
 void PaintHalfPage(QPainter& painter, const QRectF& paper, const WheelInputs& inputs,
                    QSizeF window_size);
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
+#include "aspects/orb_file.h"
 #include "chart/chart_state.h"
 #include "settings/option_lines.h"
 #include "wheel/drawing_tables.h"
@@ -13,7 +13,7 @@
 
 namespace orvantis {
 
-struct WheelPaint;
+struct TransitSky;
 
 // The surface-dependent values of the paint cycle: which option lines give sizes and colours,
 // and the few layout constants in which the printed page differs from the window. The window
@@ -73,15 +73,12 @@ struct WheelInputs {
     int TypeChart = 0;     // 0 American, 1 European
     WheelStyle style{};
 
-    // Run by the paint after the bodies when kOptionAspectLines is 1: the aspect lines inside the
-    // inner ring joining the bodies' true angles (their ticks). Empty: no aspect lines.
-    std::function<void(DrawingContext&, const BodyAngles& BodyTrueAngle)> draw_aspect_lines{};
-    // A bi-wheel: run after the bodies instead of the aspect lines, it draws the transiting sky
-    // and its aspects to the chart inside the inner ring. Empty: the chart alone.
-    std::function<void(WheelPaint&)> draw_transits{};
-    // Last step of the printed page, run when kOptionPrintGrid is not 0: the aspect grid below the
-    // wheel. Empty: no grid.
-    std::function<void(DrawingContext&)> print_aspect_grid{};
+    // The orbs of the orb file, for the aspect grid the printed page draws below the wheel when
+    // kOptionPrintGrid is not 0. Null: no grid.
+    const OrbValues* grid_orbs = nullptr;
+    // A bi-wheel: the transiting sky, drawn inside the inner ring in place of the aspect lines
+    // (which the paint draws when kOptionAspectLines is 1). Null: the chart alone.
+    const TransitSky* transits = nullptr;
 };
 
 }  // namespace orvantis

@@ -14,6 +14,7 @@
 #include "aspects/aspect_list.h"
 #include "chart/problem.h"
 #include "files/whole_file.h"
+#include "wheel/aspect_grid.h"
 #include "wheel/qpainter_surface.h"
 #include "windows/busy_pointer.h"
 

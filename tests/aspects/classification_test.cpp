@@ -186,12 +186,5 @@ TEST(ListAspects, WindowOrderEachPairBothWaysAndNoneUnderNegativeOrbs) {
     EXPECT_TRUE(ListAspects(KnownChart(), negative).empty());
 }
 
-TEST(AspectListText, OneGlyphLinePerAspect) {
-    const std::vector<AspectEntry> list{{kSun, kMoon, kTrine, "trine"},
-                                        {kNode, kOppositeNode, kOpposition, "opposition"}};
-    EXPECT_EQ(AspectListText(list), "  \xE0 \xA4 \xE9\r\n  \xEA \xA5 \xEB\r\n");
-    EXPECT_EQ(AspectListText({}), "");
-}
-
 }  // namespace
 }  // namespace orvantis

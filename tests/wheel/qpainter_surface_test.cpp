@@ -12,9 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "aspects/wheel_aspects.h"
 #include "support/wheel_fixture.h"
 #include "wheel/printed_page.h"
+#include "wheel/wheel_picture.h"
 #include "wheel/wheel_svg.h"
 
 namespace orvantis {

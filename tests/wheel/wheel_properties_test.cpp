@@ -14,7 +14,6 @@
 #include <map>
 #include <random>
 
-#include "aspects/aspect_lines.h"
 #include "astro/angles.h"
 #include "support/wheel_fixture.h"
 #include "wheel/drawing_list.h"
@@ -163,9 +162,6 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
         in.TypeChart = c.layout;
         in.StartScale = c.width >= c.height ? int(std::lround(228.0 * c.width / c.height)) : 244;
         in.style = c.page ? PrinterPageWheelStyle() : WindowWheelStyle();
-        in.draw_aspect_lines = [&](DrawingContext& dc, const BodyAngles& angles) {
-            DrawAspectLines(dc, w.shown.BodyLongitude, angles, options, {});
-        };
         // A small image: what falls outside it is clipped, the layout is the full size's.
         QImage image(64, 64, QImage::Format_RGB32);
         if (c.page) image.setDotsPerMeterX(5906), image.setDotsPerMeterY(5906);

@@ -30,6 +30,7 @@
 #include "support/chart_fixture.h"
 #include "support/main_window_fixture.h"
 #include "support/window_helpers.h"
+#include "wheel/glyph_codes.h"
 #include "wheel/qpainter_surface.h"
 #include "windows/aspect_window.h"
 #include "windows/events_window.h"

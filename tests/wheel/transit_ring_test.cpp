@@ -1,7 +1,7 @@
 // The bi-wheel's transit ring over generated skies: every transiting body drawn once, inside the
 // inner ring, in zodiac order, glyphs clear of each other; an aspect line for exactly the major
 // aspects within the transit orbs, joining the two true degrees.
-#include "aspects/transit_ring.h"
+#include "wheel/transit_ring.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@
 
 #include "aspects/aspect_kind.h"
 #include "aspects/transit_orbs.h"
-#include "aspects/wheel_aspects.h"
 #include "astro/angles.h"
 #include "support/recording_surface.h"
 #include "support/wheel_fixture.h"
 #include "wheel/drawing_tables.h"
 #include "wheel/paint_cycle.h"
+#include "wheel/wheel_picture.h"
 
 namespace orvantis {
 namespace {

@@ -1,10 +1,11 @@
-#include "aspects/aspect_grid.h"
+#include "wheel/aspect_grid.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "aspects/aspect_kind.h"
 #include "aspects/aspect_list.h"
+#include "wheel/glyph_codes.h"
 
 namespace orvantis {
 namespace {
@@ -129,6 +130,15 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
             PrintInCell(dc, g, p, q, AspectGlyph(kind), PaletteColour(options[option]), points);
         }
     }
+}
+
+std::string AspectListText(const std::vector<AspectEntry>& aspects) {
+    std::string text;
+    for (const AspectEntry& e : aspects) {
+        text += "  " + BodyGlyph(e.first) + " " + AspectGlyph(e.kind) + " " + BodyGlyph(e.second) +
+                "\r\n";
+    }
+    return text;
 }
 
 }  // namespace orvantis

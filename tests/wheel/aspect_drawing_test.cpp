@@ -9,15 +9,16 @@
 #include <set>
 #include <utility>
 
-#include "aspects/aspect_grid.h"
 #include "aspects/aspect_kind.h"
-#include "aspects/aspect_lines.h"
 #include "aspects/aspect_list.h"
 #include "astro/angles.h"
 #include "chart/chart_state.h"
 #include "settings/option_lines.h"
 #include "support/chart_fixture.h"
 #include "support/recording_surface.h"
+#include "wheel/aspect_grid.h"
+#include "wheel/aspect_lines.h"
+#include "wheel/glyph_codes.h"
 
 namespace orvantis {
 namespace {
@@ -213,6 +214,13 @@ TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
     off[kOptionPrintGrid] = 0;
     const GlyphFontSurface none = Print(KnownChart(), OrbValues{}, off);
     EXPECT_TRUE(none.lines.empty() && none.texts.empty());
+}
+
+TEST(AspectListText, OneGlyphLinePerAspect) {
+    const std::vector<AspectEntry> list{{kSun, kMoon, kTrine, "trine"},
+                                        {kNode, kOppositeNode, kOpposition, "opposition"}};
+    EXPECT_EQ(AspectListText(list), "  \xE0 \xA4 \xE9\r\n  \xEA \xA5 \xEB\r\n");
+    EXPECT_EQ(AspectListText({}), "");
 }
 
 }  // namespace

@@ -1,22 +1,17 @@
-// The aspects' part of a wheel paint: the lines inside the wheel and the printed grid.
+// One chart as the wheel shows it, and the inputs of a paint assembled from its parts.
 #pragma once
 
 #include <optional>
 
 #include "aspects/orb_file.h"
-#include "aspects/transit_ring.h"
 #include "settings/option_values.h"
+#include "wheel/transit_ring.h"
 #include "wheel/wheel_inputs.h"
 
 namespace orvantis {
 
-// Sets the inputs' aspect-line step (option orbs, drawn when option 47 is 1) and printed-grid
-// step (the orbs of the orb file, printed when option 122 is not 0). The options and orbs must
-// outlive every paint with these inputs; set the inputs' style first.
-void AttachAspects(WheelInputs& inputs, const OptionValues& options, const OrbValues& orbs);
-
 // What the window, the printed page and orvantis-chart paint from: the chart and its displayed
-// copy, options, drawing tables, scale, layout and style, with the aspect steps attached. Every
+// copy, options, drawing tables, the orbs of the printed grid, scale, layout and style. Every
 // reference must outlive the paints.
 WheelInputs AssembleWheelInputs(const ChartState& chart, const DisplayedChart& shown,
                                 const OptionValues& options, const DrawingTables& tables,

@@ -1,8 +1,12 @@
-// The aspect grid of the full-page print: a triangle of aspect glyphs between the fifteen bodies.
+// The aspects in the glyph font: the grid of the full-page print, a triangle of aspect glyphs
+// between the fifteen bodies, and the text of the aspect window.
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
 #include "settings/option_values.h"
 #include "wheel/surface.h"
@@ -30,5 +34,9 @@ void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_long
 // The option (124..130) holding the printed colour of an aspect kind's group; 0 for kinds
 // that are no aspect.
 int AspectGroupColourOption(int kind);
+
+// The text of the aspect window in glyph-font characters: for each aspect two blanks, the first
+// body's glyph, a blank, the aspect glyph, a blank, the second body's glyph and CR LF.
+std::string AspectListText(const std::vector<AspectEntry>& aspects);
 
 }  // namespace orvantis

@@ -1,4 +1,4 @@
-#include "aspects/transit_ring.h"
+#include "wheel/transit_ring.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "aspects/aspect_lines.h"
+#include "wheel/aspect_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -7,6 +7,7 @@
 
 #include "aspects/aspect_kind.h"
 #include "astro/angles.h"
+#include "wheel/glyph_codes.h"
 
 namespace orvantis {
 namespace {
