@@ -124,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = sys_days{year{2024} / 6 / 21} + hours{3} + minutes{30};
     request.running = !command.date.has_value();
+    request.zone_hours = options[kOptionHomeZone];
 
     ElectionData election;
     if (command.date) {

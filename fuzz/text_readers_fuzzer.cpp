@@ -75,7 +75,7 @@ void CheckOptions(std::string_view text) {
     ReadOptionsFile(text, options);
     using namespace std::chrono;
     const sys_seconds now = sys_days{year{2024} / 3 / 1} + hours{13} + minutes{5} + seconds{7};
-    const ElectionData e = LoadElectionDataFromNow(now, options);
+    const ElectionData e = LoadElectionDataFromNow(now, options, options[kOptionHomeZone]);
     FUZZ_CHECK(e.ElectMonth >= 1 && e.ElectMonth <= 12 && e.ElectDay >= 1 && e.ElectDay <= 31);
     FUZZ_CHECK(e.ElectHour >= 1 && e.ElectHour <= 12 && e.ElectMinute >= 0 && e.ElectMinute <= 59);
     fuzz::CountingNotifier notifier;

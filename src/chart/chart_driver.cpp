@@ -82,7 +82,7 @@ HomeClock LocalClockAt(std::chrono::sys_seconds now, float zone_hours) {
 
 void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
     const HomeLocation home = HomePlace(options);
-    const HomeClock clock = HomeClockAt(request.now, options, request.home_zone);
+    const HomeClock clock = HomeClockAt(request.now, request.zone_hours);
     chart.ChartTitle = "Now";
     chart.ChartMonth = static_cast<std::int16_t>(clock.month);
     chart.ChartDay = static_cast<std::int16_t>(clock.day);
@@ -90,8 +90,8 @@ void SetMomentFromNow(ChartState& chart, const OptionValues& options, const Char
     chart.ChartClock = static_cast<float>(TwelveHour(clock.hour24) + clock.minute / 100.0);
     chart.ChartAmPm = clock.hour24 >= 12 ? "P.M." : "A.M.";
     chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
-    chart.ChartZone = HomeZoneHours(options, request.home_zone);
-    chart.ChartZoneName = request.home_zone.name;
+    chart.ChartZone = request.zone_hours;
+    chart.ChartZoneName = request.zone_name;
     chart.ChartLong = home.PackedLongitude();
     chart.ChartLat = home.PackedLatitude();
 }
@@ -119,21 +119,10 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 
 }  // namespace
 
-float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone) {
-    return home_zone.name.empty() ? HomePlace(options).zone : home_zone.hours;
-}
-
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
-    // A zone outside -13..12 comes only from a hand-edited options file, and the home data
-    // checks refuse its chart; held within that range, the clock stays on the calendar instead
-    // of overflowing the seconds (a zone of 3e38 hours).
-    return LocalClockAt(now, std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -13.0f, 12.0f));
-}
-
-HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
-                      const HomeZone& home_zone) {
-    if (home_zone.name.empty()) return HomeClockAt(now, HomePlace(options).zone);
-    return LocalClockAt(now, home_zone.hours);
+    constexpr float kFurthest = 16;
+    return LocalClockAt(
+        now, std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -kFurthest, kFurthest));
 }
 
 bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
@@ -167,9 +156,9 @@ bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by
 }
 
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
-                                     const HomeZone& home_zone) {
+                                     float zone_hours, const std::string& zone_name) {
     const HomeLocation home = HomePlace(options);
-    const HomeClock clock = HomeClockAt(now, options, home_zone);
+    const HomeClock clock = HomeClockAt(now, zone_hours);
     // A hand-edited options file can hold any single (3e38, 99999): values beyond the 16-bit
     // range are held at its ends instead of overflowing; the election checks refuse them.
     const auto whole = [](float option) {
@@ -184,8 +173,8 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
     e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour24));
     e.ElectMinute = static_cast<std::int16_t>(clock.minute);
     e.ElectPM = clock.hour24 >= 12 ? 1 : 0;
-    e.ElectZone = HomeZoneHours(options, home_zone);
-    e.ElectZoneName = home_zone.name;
+    e.ElectZone = zone_hours;
+    e.ElectZoneName = zone_name;
     e.ElectLongDeg = whole(home.long_degrees);
     e.ElectLongMin = whole(home.long_minutes);
     e.ElectLatDeg = whole(home.lat_degrees);
@@ -273,7 +262,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     if (request.running) {
         chart.InputError = 0;
         const bool latitude_ok = CheckLatitudeLimit(options, request.house_system, notifier);
-        const bool home_ok = CheckHomeData(options, notifier, !request.home_zone.name.empty());
+        const bool home_ok = CheckHomeData(options, notifier, !request.zone_name.empty());
         if (!latitude_ok || !home_ok) {
             chart.InputError = 1;
             return false;

@@ -14,38 +14,29 @@
 
 namespace orvantis {
 
-// The home zone given by name in the options file, with the offset in force at the present
-// instant as the shell found it in the tz database. Without a name option 18 is the home zone.
-struct HomeZone {
-    std::string name;
-    float hours = 0;  // west positive
-};
-
-// The zone of the home clock in hours, west positive: the named zone's offset, or option 18.
-float HomeZoneHours(const OptionValues& options, const HomeZone& home_zone);
-
 // What the shell knows at the moment it asks for a chart.
 struct ChartRequest {
     char house_system = 'P';         // the letter of the checked House item
     bool running = true;             // Elect > Running checked: Now mode
     std::chrono::sys_seconds now{};  // the present instant (UTC), read by the shell
     std::int16_t date_order = 0;     // 0 month/day/year, 1 day/month/year, 2 year/month/day
-    HomeZone home_zone{};            // Now mode: the zone of the home clock
+    // Now mode: the home zone's offset at `now` (hours, west positive) and its tz database name,
+    // "" for the fixed hours of option 18 (which the home data checks hold to -13..12).
+    float zone_hours = 0;
+    std::string zone_name;
 };
 
-// The home clock: the present instant expressed in the zone of option 18. The chart is always
-// computed for the true instant, so clock + zone = UT holds whatever the computer's own zone or
-// daylight-saving offset is.
+// The home clock: the present instant in the home zone. The chart is always computed for the
+// true instant, so clock + zone = UT holds whatever the computer's own zone or daylight-saving
+// offset is.
 struct HomeClock {
     int year = 2000, month = 1, day = 1;
     int hour24 = 0, minute = 0, second = 0;
 };
-// A zone outside -13..12 is held at the nearer end of that range (not a number: 0).
+// A zone beyond 16 hours (further than any zone or local mean time of the tz database) comes only
+// from a hand-edited options file: it is held at that end (not a number: 0), so the clock stays
+// on the calendar; the home data checks refuse its chart.
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
-// The clock of the named home zone, or of option 18 without a name. A named zone's offset comes
-// from the tz database and is taken as it is (+14 hours east in the Line Islands).
-HomeClock HomeClockAt(std::chrono::sys_seconds now, const OptionValues& options,
-                      const HomeZone& home_zone);
 
 // Copies the time step's scales, sidereal time and angles into the chart's fields of those names.
 void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t);
@@ -67,9 +58,10 @@ bool CheckLatitudeLimit(const OptionValues& options, char house_system, Notifier
 bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by_name = false);
 void ReportHomeDataError(Notifier& notifier);
 
-// The election data record filled with the present moment at the home place, in the home zone.
+// The election data record filled with the present moment at the home place, in the home zone
+// (its offset at `now` and its name, "" for fixed hours).
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
-                                     const HomeZone& home_zone = {});
+                                     float zone_hours, const std::string& zone_name = "");
 
 // OwnerName, " Orvantis " and the zodiac text of option 123 ("Orvantis " first without an owner),
 // then "(Precise ephemeris) - " with option 132 at 1.

@@ -31,7 +31,7 @@
 #include "settings/option_lines.h"
 #include "settings/options_file.h"
 #include "settings/text_lines.h"
-#include "zones/zone_names.h"
+#include "zones/home_zone.h"
 
 namespace orvantis {
 namespace {
@@ -145,7 +145,8 @@ void LoadOptions(RunContext& context) {
     context.options_text = ReadTextFile(StdPath(context.folders->settings) / kOptionsFileName);
     if (!context.options_text) return;
     ReadOptionsFile(*context.options_text, context.options);
-    context.home_zone_name = ReadHomeZoneName(*context.options_text);
+    context.home_zone =
+        HomeZone::FromOptions(*context.options_text, context.options[kOptionHomeZone]);
 }
 
 // The orb file's values, read at its first use.
@@ -176,10 +177,8 @@ std::optional<OptionValues> RunOptions(const ChartCommand& command, RunContext& 
 // the exit status, having said what is wrong.
 std::variant<ElectionData, int> TypedElection(const ChartCommand& command,
                                               const OptionValues& options, char house_system,
-                                              const std::optional<NamedZone>& home_zone,
-                                              Notifier& notifier) {
-    const auto entry =
-        BuildElectionEntry(command, options, home_zone ? home_zone->Name() : std::string());
+                                              const HomeZone& home_zone, Notifier& notifier) {
+    const auto entry = BuildElectionEntry(command, options, home_zone.Name());
     if (const auto* field = std::get_if<FieldError>(&entry)) {
         std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
                      kElectionDataError, field->field.c_str(), field->detail.c_str());
@@ -271,18 +270,19 @@ std::optional<int> RunPlacesAndLibrary(ChartCommand& command, RunContext& contex
     return ApplyPlace(command, places);
 }
 
-// The home zone by name: --tz without --date, else line 131 of the options; the exit status
-// when --tz names no zone.
-std::variant<std::optional<NamedZone>, int> HomeZoneOf(const ChartCommand& command,
-                                                       const RunContext& context) {
-    const std::string& name = command.tz && !command.date ? *command.tz : context.home_zone_name;
-    auto zone = NamedZone::Find(name);
-    if (!name.empty() && !zone) {
-        std::fprintf(stderr, "orvantis-chart: \"%s\" is not a time zone of the tz database%s\n",
-                     name.c_str(), command.tz ? "" : "; the zone of line 18 is used");
-        if (command.tz) return kRefused;
+// The home zone: --tz without --date, else line 131 of the options, else option 18; the exit
+// status when --tz names no zone.
+std::variant<HomeZone, int> HomeZoneOf(const ChartCommand& command, const OptionValues& options,
+                                       const RunContext& context, Notifier& notifier) {
+    const bool zone_typed = command.tz && !command.date;
+    const HomeZoneRead home =
+        zone_typed ? HomeZone::FromName(*command.tz, options[kOptionHomeZone]) : context.home_zone;
+    if (home.problem && zone_typed) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", home.problem->text.c_str());
+        return kRefused;
     }
-    return zone;
+    if (home.problem) notifier.Notify(*home.problem);
+    return home.zone;
 }
 
 // One run of a parsed command, with what earlier runs of the process loaded.
@@ -293,13 +293,11 @@ int RunChart(ChartCommand command, RunContext& context, ImageWriter write_images
     const auto read = RunOptions(command, context);
     if (!read) return kFailed;
     const OptionValues& options = *read;
-    const auto home = HomeZoneOf(command, context);
-    if (const int* status = std::get_if<int>(&home)) return *status;
-    const auto& home_zone = std::get<std::optional<NamedZone>>(home);
-    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) {
-        return home_zone ? home_zone->HoursAt(at) : options[kOptionHomeZone];
-    };
     StderrNotifier notifier;
+    const auto home = HomeZoneOf(command, options, context, notifier);
+    if (const int* status = std::get_if<int>(&home)) return *status;
+    const HomeZone& home_zone = std::get<HomeZone>(home);
+    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) { return home_zone.HoursAt(at); };
     if (command.events) return RunEvents(command, options, zone_at, notifier);
 
     ChartRequest request;
@@ -307,7 +305,8 @@ int RunChart(ChartCommand command, RunContext& context, ImageWriter write_images
         command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date && !command.chart;
-    if (home_zone) request.home_zone = {home_zone->Name(), home_zone->HoursAt(request.now)};
+    request.zone_hours = home_zone.HoursAt(request.now);
+    request.zone_name = home_zone.Name();
     ElectionData election;
     if (command.chart || command.date) {
         auto made = command.date

@@ -18,6 +18,7 @@
 #include "files/data_folders.h"
 #include "places/place_lookup.h"
 #include "settings/option_values.h"
+#include "zones/home_zone.h"
 
 namespace orvantis {
 
@@ -34,7 +35,7 @@ struct RunContext {
     bool loaded = false;                      // the settings folder seeded, the options file read
     std::optional<std::string> options_text;  // nullopt: OPTIONS.OPT is missing
     OptionValues options{};                   // as the file reads, before a run's overrides
-    std::string home_zone_name;               // line 131 of the options
+    HomeZoneRead home_zone;                   // of the options' lines 131 and 18
     std::unique_ptr<PlaceLookup> places;      // the atlas, opened at the first --place(s)
     struct OrbRead {
         std::optional<Problem> problem;

@@ -145,9 +145,6 @@ void MainWindow::ReadStartSettings(const std::string& ini) {
     OrbFilePath_ = DataPath("NATAL.ORB");
     LoadOptions();
     CaptionPrefix_ = BuildCaptionPrefix(OwnerName_, options_);
-    events_.zone_at = [this](std::chrono::sys_seconds at) {
-        return HomeZoneHours(options_, HomeZoneAt(at));
-    };
 }
 
 // The wheel over the time bar, and the status bar's line of the next event.
@@ -175,7 +172,7 @@ void MainWindow::ShowFirstChart(const std::string& ini) {
     tables_ = tables.tables;
     for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-    election_ = LoadElectionDataFromNow(now, options_, HomeZoneAt(now));
+    election_ = HomeElectionAt(now);
     RecomputeSequence();
     if (const std::string radix = ReadIniTransitsTo(ini); !radix.empty())
         SetTransitsTo(radix);
@@ -307,21 +304,14 @@ void MainWindow::LoadOptions() {
 }
 
 void MainWindow::LoadHomeZone(std::string_view options_text) {
-    const std::string name = ReadHomeZoneName(options_text);
-    home_zone_ = NamedZone::Find(name);
-    if (!name.empty() && !home_zone_) {
-        env_.notifier->Notify(
-            Warning("The home time zone \"" + name + "\" on line 131 of " + kOptionsFileName +
-                        " is not a time zone of the tz database; the zone of line 18 "
-                        "is used. Please correct the name (for example "
-                        "Europe/London) or put 0 there.",
-                    Icon::kExclamation));
-    }
+    HomeZoneRead read = HomeZone::FromOptions(options_text, options_[kOptionHomeZone]);
+    if (read.problem) env_.notifier->Notify(*read.problem);
+    home_zone_ = std::move(read.zone);
+    events_.home_zone = home_zone_;
 }
 
-HomeZone MainWindow::HomeZoneAt(std::chrono::sys_seconds now) const {
-    if (!home_zone_) return {};
-    return {home_zone_->Name(), home_zone_->HoursAt(now)};
+ElectionData MainWindow::HomeElectionAt(std::chrono::sys_seconds at) const {
+    return LoadElectionDataFromNow(at, options_, home_zone_.HoursAt(at), home_zone_.Name());
 }
 
 void MainWindow::ApplyIniGeometry(const std::string& ini) {
@@ -407,7 +397,8 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     request.running = Running();
     request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     request.date_order = env_.regional.DateOrder;
-    request.home_zone = HomeZoneAt(request.now);
+    request.zone_hours = home_zone_.HoursAt(request.now);
+    request.zone_name = home_zone_.Name();
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
     }
@@ -421,7 +412,7 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
 void MainWindow::onTravel(std::chrono::sys_seconds instant) {
     if (Running()) {  // from the running clock: its place and zone, the home's
         running_item_->setChecked(false);
-        election_ = LoadElectionDataFromNow(instant, options_, HomeZoneAt(instant));
+        election_ = HomeElectionAt(instant);
         election_.ElectEvent = "Time travel";
     }
     election_ = ElectionAt(election_, instant, time_bar_->ZoneHoursAt(instant));
@@ -545,7 +536,7 @@ QString MainWindow::CaptionText() const {
     if (const QString travel = time_bar_->TravelCaption(); !travel.isEmpty())
         return QString::fromLatin1(CaptionPrefix_.c_str()) + travel;
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-    const HomeClock clock = HomeClockAt(now, options_, HomeZoneAt(now));
+    const HomeClock clock = HomeClockAt(now, home_zone_.HoursAt(now));
     char text[64];
     if (env_.regional.TimeFormat == 1) {
         std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,

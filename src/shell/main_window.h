@@ -27,7 +27,7 @@
 #include "wheel/wheel_picture.h"
 #include "wheel/window_geometry.h"
 #include "windows/events_window.h"
-#include "zones/zone_names.h"
+#include "zones/home_zone.h"
 
 class QAction;
 class QPainter;
@@ -112,7 +112,8 @@ private:
     void ConnectViewActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
-    HomeZone HomeZoneAt(std::chrono::sys_seconds now) const;
+    // The election record of that instant at home, in the home zone.
+    ElectionData HomeElectionAt(std::chrono::sys_seconds at) const;
     void ApplyIniGeometry(const std::string& ini);
     void ScheduleNextTick();
     void FitToScreen();
@@ -165,8 +166,8 @@ private:
     ShellEnvironment env_;
     std::unique_ptr<FontRegistration> font_;
     OptionValues options_{};
-    EventsFeed events_{options_};         // the coming events, while their window or line is shown
-    std::optional<NamedZone> home_zone_;  // named on line 131 of the options; else option 18
+    EventsFeed events_{options_};  // the coming events, while their window or line is shown
+    HomeZone home_zone_;           // named on line 131 of the options; else option 18
     ChartState chart_;
     DisplayedChart shown_;
     ElectionData election_;

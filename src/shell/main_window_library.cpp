@@ -52,7 +52,7 @@ void MainWindow::onSaveChart() {
     if (!Running()) return SaveChart(election_);
     // The clock's chart: the present moment at home.
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-    SaveChart(LoadElectionDataFromNow(now, options_, HomeZoneAt(now)));
+    SaveChart(HomeElectionAt(now));
 }
 
 void MainWindow::onCharts() {
@@ -63,7 +63,7 @@ void MainWindow::onCharts() {
     actions.current = [this]() -> std::optional<ChartRecord> {
         if (!Running()) return RecordOf(election_);
         const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-        return RecordOf(LoadElectionDataFromNow(now, options_, HomeZoneAt(now)));
+        return RecordOf(HomeElectionAt(now));
     };
     ChartsWindow window(*library, actions, *env_.notifier, this);
     window.exec();
@@ -71,8 +71,7 @@ void MainWindow::onCharts() {
 
 void MainWindow::onHomePlace() {
     const QString path = DataPath(kOptionsFileName);
-    HomePlaceWindow window(options_, home_zone_ ? home_zone_->Name() : std::string(), Places(),
-                           path, *env_.notifier, this);
+    HomePlaceWindow window(options_, home_zone_.Name(), Places(), path, *env_.notifier, this);
     if (window.exec() != QDialog::Accepted) return;
     // The clock follows the new home at once.
     ReadOptionsFile(ReadFileWhole(path).value_or(""), options_);

@@ -637,7 +637,10 @@ void ElectionWindow::onNewAngles() {
 
 void ElectionWindow::ShowRecordAngles(Notifier& notifier) {
     BusyPointer busy;
-    const ChartRequest request{house_system_, /*running=*/false, {}, date_order_};
+    ChartRequest request;
+    request.house_system = house_system_;
+    request.running = false;
+    request.date_order = date_order_;
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         ShowElectionAngles();
     } else {

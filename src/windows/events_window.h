@@ -14,7 +14,8 @@
 #include "events/event_text.h"
 #include "events/events.h"
 #include "events/transits.h"
-#include "settings/option_lines.h"
+#include "settings/option_values.h"
+#include "zones/home_zone.h"
 
 class QCheckBox;
 class QLabel;
@@ -50,11 +51,9 @@ public:
     std::optional<Radix> radix;
     std::string radix_name;
     TransitRules transit_rules;
-    // The home zone in force at an instant; without a named zone, option 18.
-    HomeZoneAt zone_at;
-    float ZoneAt(std::chrono::sys_seconds at) const {
-        return zone_at ? zone_at(at) : options_[kOptionHomeZone];
-    }
+    // The zone of the home clock the rows are written in.
+    HomeZone home_zone;
+    float ZoneAt(std::chrono::sys_seconds at) const { return home_zone.HoursAt(at); }
 
 private:
     const OptionValues& options_;

@@ -45,8 +45,9 @@ using Computed = std::pair<bool, std::vector<std::string>>;  // accepted, messag
 Computed Compute(ChartState& chart, const OptionValues& o, sys_seconds now, char house = 'P',
                  const ElectionData* election = nullptr, std::int16_t date_order = 0) {
     RecordingNotifier n;
-    const bool accepted = ComputeChart(chart, election ? *election : ElectionData{}, o,
-                                       {house, election == nullptr, now, date_order}, n);
+    const bool accepted =
+        ComputeChart(chart, election ? *election : ElectionData{}, o,
+                     {house, election == nullptr, now, date_order, o[kOptionHomeZone], ""}, n);
     return {accepted, n.Texts()};
 }
 ChartState NowChart(const OptionValues& o, sys_seconds now) {
@@ -93,7 +94,7 @@ TEST(NowMode, ChartIsForTheTrueInstantInTheHomeZoneAndPlace) {
         const bool minus_one = c.side == -1;
         EXPECT_EQ(std::tie(chart.LongDirection, chart.LatDirection),
                   std::make_tuple(minus_one ? "EAST" : "WEST", minus_one ? "SOUTH" : "NORTH"));
-        const auto e = LoadElectionDataFromNow(c.now, o);
+        const auto e = LoadElectionDataFromNow(c.now, o, c.zone);
         EXPECT_EQ(std::tie(e.ElectWest, e.ElectSouth), std::make_tuple(!minus_one, minus_one));
     }
 }
@@ -210,7 +211,7 @@ TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
     OptionValues o = HomeOptions();
     o[kOptionHomeZone] = 5, o[kOptionHomeLongDeg] = 73.5f, o[kOptionHomeLongMin] = 59.5f;
     o[kOptionHomeLatDeg] = 40, o[kOptionHomeLatMin] = 42;
-    auto e = LoadElectionDataFromNow(now, o);
+    auto e = LoadElectionDataFromNow(now, o, 5);
     EXPECT_EQ(e.ElectEvent, "Now");
     // Halves to the even neighbour: 73.5 -> 74, 59.5 -> 60.
     EXPECT_EQ(std::tie(e.ElectYear, e.ElectMonth, e.ElectDay, e.ElectHour, e.ElectMinute, e.ElectPM,
@@ -221,12 +222,13 @@ TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
         const HomeClock c = HomeClockAt(now, zone);
         return std::make_tuple(c.year, c.month, c.day, c.hour24, c.minute, c.second);
     };
-    EXPECT_EQ(fields(3e38f), fields(12));
-    EXPECT_EQ(fields(-3e38f), fields(-13));
-    EXPECT_EQ(HomeClockAt(now, 14).hour24, 16);  // 04:59 UT less 12 hours, the nearer end
+    EXPECT_EQ(fields(3e38f), fields(16));
+    EXPECT_EQ(fields(-3e38f), fields(-16));
+    EXPECT_EQ(fields(NAN), fields(0));
+    EXPECT_EQ(HomeClockAt(now, -14).hour24, 18);  // 04:59 UT and 14 hours: the Line Islands
     o[kOptionHomeZone] = 3e38f, o[kOptionHomeLongDeg] = 99999, o[kOptionHomeLongMin] = 3e38f;
     o[kOptionHomeLatDeg] = -3e38f, o[kOptionHomeLatMin] = -32768.6f;
-    e = LoadElectionDataFromNow(now, o);
+    e = LoadElectionDataFromNow(now, o, 3e38f);
     EXPECT_EQ(e.ElectDay, 30);
     EXPECT_EQ(std::tie(e.ElectLongDeg, e.ElectLongMin, e.ElectLatDeg, e.ElectLatMin),
               std::make_tuple(32767, 32767, -32768, -32768));

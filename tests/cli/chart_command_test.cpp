@@ -160,7 +160,7 @@ TEST(ChartFrames, NamesStepsAndTheChartsOwnRecord) {
     e.ElectLongDeg = 13, e.ElectLongMin = 59, e.ElectWest = 0, e.ElectLatDeg = 33;
     e.ElectLatMin = 1, e.ElectSouth = 1, e.ElectZoneName = "Europe/Berlin";
     ChartState chart;
-    ASSERT_TRUE(ComputeChart(chart, e, {}, {'P', false, {}, 0}, quiet));
+    ASSERT_TRUE(ComputeChart(chart, e, {}, {'P', false, {}, 0, 0, ""}, quiet));
     const ElectionData back = ElectionOfChart(chart);
     EXPECT_EQ(std::tie(back.ElectEvent, back.ElectYear, back.ElectMonth, back.ElectDay,
                        back.ElectHour, back.ElectMinute, back.ElectPM, back.ElectZone,

@@ -160,7 +160,7 @@ TEST(Events, LongitudesAreTheChartsOwn) {
         options[kOptionZodiac] = static_cast<float>(variant / 2);
         options[kOptionTrueNode] = static_cast<float>(variant % 2);
         ChartState chart;
-        ASSERT_TRUE(ComputeChart(chart, e, options, {'P', false, {}, 0}, quiet));
+        ASSERT_TRUE(ComputeChart(chart, e, options, {'P', false, {}, 0, 0, ""}, quiet));
         const EventSettings s = EventSettingsFromOptions(options);
         // The chart's own moment: its clock is a single, a fraction of a millisecond off the
         // minute.

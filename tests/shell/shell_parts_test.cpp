@@ -54,7 +54,7 @@ TEST(StepInstant, MovesTheInstantByTheStepAndShowsItsLocalTime) {
     for (const sys_days change : {sys_days{2026y / 3 / 8}, sys_days{2026y / 11 / 1}}) {
         for (sys_seconds at = change + 4h; at < change + 8h; at += 15min) {
             for (const int step : {60, -60, 1, -1}) {
-                ElectionData e = LoadElectionDataFromNow(at, {}, {zone->Name(), zone->HoursAt(at)});
+                ElectionData e = LoadElectionDataFromNow(at, {}, zone->HoursAt(at), zone->Name());
                 StepInstant(e, step);
                 EXPECT_EQ(InstantOf(LocalDateTimeOf(e), e.ElectZone), at + minutes(step)) << step;
                 EXPECT_EQ(e.ElectZone, zone->HoursAt(at + minutes(step)));

@@ -50,7 +50,7 @@ protected:
     ChartState ChartOf(const ElectionData& record) {
         ChartState chart;
         RecordingNotifier quiet;
-        EXPECT_TRUE(ComputeChart(chart, record, options_, {'P', false, {}, 0}, quiet));
+        EXPECT_TRUE(ComputeChart(chart, record, options_, {'P', false, {}, 0, 0, ""}, quiet));
         return chart;
     }
 
