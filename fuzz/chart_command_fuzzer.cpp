@@ -85,11 +85,11 @@ void CheckComputedChart(bool accepted, const ChartState& chart, const ChartState
                         int messages) {
     FUZZ_CHECK(accepted == (messages == 0));
     if (!accepted) {
-        FUZZ_CHECK(chart.InputError == 1 && chart.ChartReady == before.ChartReady);
+        FUZZ_CHECK(chart.InputError && chart.ChartReady == before.ChartReady);
         FUZZ_CHECK(chart.PlanetLong == before.PlanetLong && chart.Cusps == before.Cusps);
         return;
     }
-    FUZZ_CHECK(chart.ChartReady == 1 && IsLongitude(chart.Ascendant) && IsLongitude(chart.MC));
+    FUZZ_CHECK(chart.ChartReady && IsLongitude(chart.Ascendant) && IsLongitude(chart.MC));
     for (int i = 1; i <= kBodyCount; ++i) FUZZ_CHECK(IsLongitude(chart.PlanetLong[i]));
     for (int i = 1; i <= 12; ++i) FUZZ_CHECK(IsLongitude(chart.Cusps[i]));
     FUZZ_CHECK(ChartJson(chart).starts_with("{") && !ChartTable(chart).empty());

@@ -1,6 +1,8 @@
 // The body numbers every array of bodies uses, and the status a computation step reports.
 #pragma once
 
+#include <array>
+
 namespace orvantis {
 
 inline constexpr int kBodyCount = 15;
@@ -23,6 +25,9 @@ enum Body : int {
     kAscendantBody,
     kMCBody,
 };
+
+// Which bodies move backwards over the day (only planets 2..9 can): body i at [i - 1].
+using RetrogradeMarks = std::array<bool, kBodyCount>;
 
 // What a computation step reports. A non-finite result (a pole, a house formula without a
 // solution) is refused by the chart driver instead of being drawn.

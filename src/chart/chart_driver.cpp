@@ -260,18 +260,18 @@ void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t) {
 bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionValues& options,
                   const ChartRequest& request, Notifier& notifier) {
     if (request.running) {
-        chart.InputError = 0;
+        chart.InputError = false;
         const bool latitude_ok = CheckLatitudeLimit(options, request.house_system, notifier);
         const bool home_ok = CheckHomeData(options, notifier, !request.zone_name.empty());
         if (!latitude_ok || !home_ok) {
-            chart.InputError = 1;
+            chart.InputError = true;
             return false;
         }
     }
     // A refused chart leaves the previous one whole.
     const auto refuse = [&] {
         notifier.Notify(Warning(kNonFiniteChart, Icon::kExclamation));
-        chart.InputError = 1;
+        chart.InputError = true;
         return false;
     };
 
@@ -310,7 +310,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     // The Ascendant itself: in Morinus and Meridian houses the 1st cusp is another point.
     body[kAscendantBody] = t.Ascendant;
     body[kMCBody] = t.MC;
-    next.RetroMarks = ephemeris.RetroMarks;
+    next.Retrograde = ephemeris.Retrograde;
     next.SvpOffset = ephemeris.SvpOffset;
     next.Ayanamsa = ephemeris.Ayanamsa;
     next.TrueNodeLongitude = ephemeris.TrueNode;
@@ -324,7 +324,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     }
     ApplyZodiac(next, options[kOptionZodiac]);
     BuildCaptionLines(next);
-    next.ChartReady = 1;
+    next.ChartReady = true;
     chart = std::move(next);
     return true;
 }

@@ -62,9 +62,9 @@ struct ChartState {
     std::array<double, 14> Cusps{};     // display order, 1..12
     std::array<double, 14> CuspsStd{};  // house order, 1..12
     std::array<double, 16> PlanetLong{};
-    std::array<double, 16> PlanetLongNext{};        // bodies 1..10 a day later
-    std::string RetroMarks = std::string(15, ' ');  // "R" at position i-1 for body i
-    std::array<int, 16> HouseOfPlanet{};            // house 1..12 of body 1..15; 0 before a chart
+    std::array<double, 16> PlanetLongNext{};  // bodies 1..10 a day later
+    RetrogradeMarks Retrograde{};
+    std::array<int, 16> HouseOfPlanet{};  // house 1..12 of body 1..15; 0 before a chart
     double SvpOffset = 0, Ayanamsa = 0;
     double TrueNodeLongitude = 0;
 
@@ -74,8 +74,8 @@ struct ChartState {
     // shown under the captions, on standard error and in the JSON of the command line.
     std::vector<std::string> Warnings;
 
-    std::int16_t InputError = 0;
-    std::int16_t ChartReady = 0;
+    bool InputError = false;  // the last computation was refused
+    bool ChartReady = false;  // a chart has been computed
 };
 
 // The copies of a chart that the wheel and the aspects draw from. UpdateDisplayedChart refreshes
@@ -84,7 +84,7 @@ struct ChartState {
 struct DisplayedChart {
     std::array<double, 16> BodyLongitude{};  // bodies 1..15
     std::array<double, 13> HouseCusps{};     // display order 1..12
-    std::string RetroMarksShown = std::string(15, ' ');
+    RetrogradeMarks RetrogradeShown{};
 };
 
 // What a shown computation copies into the displayed chart.
@@ -92,7 +92,7 @@ inline DisplayedChart DisplayedCopyOf(const ChartState& chart) {
     DisplayedChart shown;
     shown.BodyLongitude = chart.PlanetLong;
     for (int i = 1; i <= 12; ++i) shown.HouseCusps[i] = chart.Cusps[i];
-    shown.RetroMarksShown = chart.RetroMarks;
+    shown.RetrogradeShown = chart.Retrograde;
     return shown;
 }
 

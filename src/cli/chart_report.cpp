@@ -104,11 +104,8 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
                   ", \"longitude\": " + Number(chart.PlanetLong[b]) +
                   ", \"sign\": " + std::to_string(split.sign) +
                   ", \"degree\": " + std::to_string(split.degree) +
-                  ", \"minute\": " + std::to_string(split.minute) + ", \"retrograde\": " +
-                  (chart.RetroMarks.size() >= static_cast<std::size_t>(b) &&
-                           chart.RetroMarks[b - 1] == 'R'
-                       ? "true"
-                       : "false") +
+                  ", \"minute\": " + std::to_string(split.minute) +
+                  ", \"retrograde\": " + (chart.Retrograde[b - 1] ? "true" : "false") +
                   ", \"house\": " + std::to_string(chart.HouseOfPlanet[b]) + "}" +
                   (b < kBodyCount ? ",\n" : "\n");
     }
@@ -128,8 +125,7 @@ std::string ChartTable(const ChartState& chart) {
     t += row;
     for (int b = 1; b <= kBodyCount; ++b) {
         const auto s = SplitLongitude(chart.PlanetLong[b]);
-        const bool retro = chart.RetroMarks.size() >= static_cast<std::size_t>(b) &&
-                           chart.RetroMarks[b - 1] == 'R';
+        const bool retro = chart.Retrograde[b - 1];
         std::snprintf(row, sizeof row, "%-16s %-12s %2d°%02d'  %5d  %s\n", BodyName(b),
                       s.sign >= 1 && s.sign <= 12 ? SignWord(s.sign) : "?", s.degree, s.minute,
                       chart.HouseOfPlanet[b], retro ? "R" : "");

@@ -145,7 +145,7 @@ Ephemeris ComputeEphemeris(double julian_day_number, double ut_fraction) {
     e.PlanetLong[kNode] = first.mean_node;
     e.PlanetLong[kOppositeNode] = Reduce360(first.mean_node + 180.0);
     for (int body = kMercury; body <= kPluto; ++body) {
-        if (IsRetrograde(e.PlanetLong[body], e.PlanetLongNext[body])) e.RetroMarks[body - 1] = 'R';
+        if (IsRetrograde(e.PlanetLong[body], e.PlanetLongNext[body])) e.Retrograde[body - 1] = true;
     }
 
     bool finite = first.status == ComputeStatus::kOk && second.status == ComputeStatus::kOk &&

@@ -32,11 +32,10 @@ BodyLongitudes BodyLongitudesAt(double jd_ut);
 struct Ephemeris {
     std::array<double, 13> PlanetLong{};      // 1..10 the bodies, 11 mean node, 12 opposite point
     std::array<double, 11> PlanetLongNext{};  // 1..10 the bodies one day (1/36525 century) later
-    std::string RetroMarks = std::string(kBodyCount, ' ');  // 'R' at [i - 1]: planet i = 2..9
-                                                            // moves backwards over that day
-    double SvpOffset = 0;  // sidereal offset of the first kind, degrees [0, 360)
-    double Ayanamsa = 0;   // sidereal offset of the second kind, degrees, not reduced
-    double TrueNode = 0;   // the Moon's true node, degrees [0, 360)
+    RetrogradeMarks Retrograde{};             // planets moving backwards over that day
+    double SvpOffset = 0;                     // sidereal offset of the first kind, degrees [0, 360)
+    double Ayanamsa = 0;  // sidereal offset of the second kind, degrees, not reduced
+    double TrueNode = 0;  // the Moon's true node, degrees [0, 360)
     ComputeStatus status = ComputeStatus::kOk;
 };
 

@@ -45,7 +45,7 @@ Ephemeris ComputeEphemeris(EphemerisChoice choice, double julian_day_number, dou
     for (int body = kSun; body <= kMoon; ++body) {
         e.PlanetLong[body] = p.longitude[body];
         e.PlanetLongNext[body] = Reduce360(p.longitude[body] + p.speed[body]);
-        if (body >= kMercury && body <= kPluto && p.speed[body] < 0) e.RetroMarks[body - 1] = 'R';
+        if (body >= kMercury && body <= kPluto && p.speed[body] < 0) e.Retrograde[body - 1] = true;
     }
     e.PlanetLong[kNode] = p.mean_node;
     e.PlanetLong[kOppositeNode] = Reduce360(p.mean_node + 180.0);

@@ -422,7 +422,7 @@ void MainWindow::onTravel(std::chrono::sys_seconds instant) {
 void MainWindow::UpdateDisplayedChart() {
     shown_ = DisplayedCopyOf(chart_);
 
-    if (chart_.ChartReady == 1) {
+    if (chart_.ChartReady) {
         american_item_->setChecked(TypeChart_ == 0);
         european_item_->setChecked(TypeChart_ != 0);
     }

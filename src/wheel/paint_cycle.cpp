@@ -90,8 +90,8 @@ UserScale WindowUserScale(int start_scale, Extent area) {
     return {-s, s * ratio, s, -s * ratio};
 }
 
-int PrinterStartScale(int type_chart, int chart_ready) {
-    return type_chart == 1 && chart_ready == 1 ? 272 : 265;
+int PrinterStartScale(int type_chart, bool chart_ready) {
+    return type_chart == 1 && chart_ready ? 272 : 265;
 }
 
 UserScale PrinterUserScale(int start_scale) {

@@ -20,7 +20,7 @@ namespace orvantis {
 UserScale WindowUserScale(int start_scale, Extent area);
 
 // The printed page: S = 265, or 272 for a European wheel once a chart exists.
-int PrinterStartScale(int type_chart, int chart_ready);
+int PrinterStartScale(int type_chart, bool chart_ready);
 // left 16 - S, top S/0.8 - 68, right S - 15, bottom -S/0.8 - 40: room below the wheel for the
 // aspect grid.
 UserScale PrinterUserScale(int start_scale);

@@ -115,7 +115,7 @@ Extent MeasureAt(WheelPaint& p, double points, std::string_view s) {
 // The bodies with a house, their true angles and measured glyphs and labels.
 std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
     const WheelStyle& st = p.style();
-    const std::string& retro = p.in.shown.RetroMarksShown;
+    const RetrogradeMarks& retrograde = p.in.shown.RetrogradeShown;
     std::vector<BodyPlace> bodies;
     for (int id = 1; id <= kBodyCount; ++id) {
         BodyPlace b;
@@ -136,8 +136,7 @@ std::vector<BodyPlace> CollectBodies(WheelPaint& p, const Sectors& sectors) {
                                              : Reduce360(sectors.start[b.house] + b.offset);
         b.weight = id == kAscendantBody || id == kMCBody ? kAngleBodyWeight : 1;
         b.pos = SplitLongitude(L);
-        b.retrograde = id <= 10 && static_cast<std::size_t>(id) <= retro.size() &&
-                       retro[static_cast<std::size_t>(id) - 1] == 'R';
+        b.retrograde = retrograde[static_cast<std::size_t>(id) - 1];
         b.label = PositionText(b.pos);
         b.glyph_points = p.Option(st.glyph_size);
         b.label_points = p.Option(st.degree_size);

@@ -112,7 +112,7 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
         b.id = id;
         b.true_angle = RadixScreenAngle(p, sky.longitude[id]);
         b.label = PositionText(SplitLongitude(sky.longitude[id]));
-        b.retrograde = static_cast<std::size_t>(id) <= sky.retro.size() && sky.retro[id - 1] == 'R';
+        b.retrograde = sky.retrograde[id - 1];
         bodies.push_back(b);
     }
     double glyph_size = 0, label_reach = 0, across = 0;
@@ -193,7 +193,7 @@ namespace orvantis {
 TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs) {
     TransitSky sky;
     for (int body = 1; body <= 11; ++body) sky.longitude[body] = chart.PlanetLong[body];
-    sky.retro = chart.RetroMarks.substr(0, 11);
+    sky.retrograde = chart.Retrograde;
     sky.orbs = orbs;
     return sky;
 }

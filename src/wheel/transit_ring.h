@@ -13,10 +13,10 @@
 namespace orvantis {
 
 // The transiting bodies: longitudes in the radix's zodiac by body number, 1 .. 10 Sun .. Moon and
-// 11 the node; retrograde marks 'R' at body - 1; the orbs of TRANSIT.ORB.
+// 11 the node; which of them move backwards; the orbs of TRANSIT.ORB.
 struct TransitSky {
     std::array<double, 12> longitude{};
-    std::string retro = std::string(11, ' ');
+    RetrogradeMarks retrograde{};
     OrbValues orbs{};
 };
 

@@ -66,7 +66,7 @@ using BodyAngles = std::array<double, 16>;
 
 struct WheelInputs {
     const ChartState& chart;      // ChartReady, HouseOfPlanet, CaptionLines
-    const DisplayedChart& shown;  // BodyLongitude, HouseCusps, RetroMarksShown
+    const DisplayedChart& shown;  // BodyLongitude, HouseCusps, RetrogradeShown
     const OptionValues& options;
     const DrawingTables& tables;
     int StartScale = 304;  // window: half-width of the user range (the page sets its own)

@@ -36,7 +36,7 @@ struct WheelPaint {
     double Option(int line) const;
     Colour OptionColour(int line) const { return PaletteColour(Option(line)); }
     // The European layout at true cusp positions, once a chart exists.
-    bool EuropeanWithChart() const { return in.TypeChart == 1 && in.chart.ChartReady == 1; }
+    bool EuropeanWithChart() const { return in.TypeChart == 1 && in.chart.ChartReady; }
     // The house cusp (longitude) of house 1..12.
     double CuspOfHouse(int house) const;
 };

@@ -593,7 +593,7 @@ bool ElectionWindow::StoreElectionData() {
     // OK and New Angles finish the entry too (Enter in the hour box reaches OK directly); an
     // empty hour is left to the checks' own message.
     checkTypedHour(/*report_empty=*/false);
-    chart_.InputError = 0;
+    chart_.InputError = false;
     auto stored = orvantis::StoreElectionData(TypedEntry(), house_system_, notifier_);
     // A zone name: the offset in force at the typed moment, or the reason there is none.
     if (stored && !stored->ElectZoneName.empty() &&
@@ -604,7 +604,7 @@ bool ElectionWindow::StoreElectionData() {
         const auto faults = ValidateElectionData(TypedEntry(), house_system_);
         QLineEdit* wrong = faults.empty() ? zone_edit_ : BoxOf(FirstBoxAtFault(faults));
         wrong->setFocus(Qt::OtherFocusReason);
-        chart_.InputError = 1;
+        chart_.InputError = true;
         input_accepted_ = false;
         return false;
     }

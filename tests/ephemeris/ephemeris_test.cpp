@@ -49,7 +49,8 @@ TEST(EphemerisDriver, BodyLongitudesAtAJulianDateAreTheChartsOwnAndFinite) {
 
 // At J2000 only Saturn is retrograde.
 TEST(Retrograde, MotionIsComparedTheShortWayAcrossAries) {
-    EXPECT_EQ(J2000().RetroMarks, "     R         ");
+    const RetrogradeMarks saturn{false, false, false, false, false, true};
+    EXPECT_EQ(J2000().Retrograde, saturn);
     EXPECT_FALSE(IsRetrograde(359.5, 0.3));
     EXPECT_TRUE(IsRetrograde(0.3, 359.5));
     EXPECT_TRUE(IsRetrograde(10.5, 10.0));

@@ -27,12 +27,11 @@ inline WheelChart OrdinaryChart() {
                     355.8, 298.6, 190.3, 70.2,  250.2, 14.8,  105,   1};
     c.Ascendant = c.PlanetLong[kAscendantBody];
     c.MC = c.PlanetLong[kMCBody];
-    c.RetroMarks = std::string(15, ' ');
-    c.RetroMarks[kMercury - 1] = c.RetroMarks[kSaturn - 1] = 'R';
+    c.Retrograde[kMercury - 1] = c.Retrograde[kSaturn - 1] = true;
     c.HouseOfPlanet = PlaceBodiesInHouses(c.Cusps, c.PlanetLong, {});
     c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
                       "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
-    c.ChartReady = 1;
+    c.ChartReady = true;
     w.shown = DisplayedCopyOf(c);
     return w;
 }

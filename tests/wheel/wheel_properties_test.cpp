@@ -287,7 +287,7 @@ TEST(WheelProperties, HoldOnEveryChartOfTheCorpus) {
             if (std::abs(at.x) > 1) {
                 EXPECT_EQ(outward > 0, at.x > 0) << "reads the wrong way";
             }
-            const bool retrograde = body <= 10 && w.shown.RetroMarksShown[body - 1] == 'R';
+            const bool retrograde = w.shown.RetrogradeShown[body - 1];
             const DrawnItem* r = find(mark, body);
             ASSERT_EQ(r != nullptr, retrograde);
             if (r) {
