@@ -71,7 +71,7 @@ std::variant<BiWheel, int> BiWheelOf(const ChartCommand& command, const DataFold
     ChartState natal;
     if (!ComputeChart(natal, std::get<ElectionData>(saved), options, request, notifier))
         return kRefused;
-    wheel.radix = BiWheelRadix(natal, *command.natal, chart);
+    wheel.radix = BiWheelRadix(natal, *command.natal);
     OrbValues transit_orbs{};
     if (const auto problem = LoadOrbFile(StdPath(folders.settings) / "TRANSIT.ORB", transit_orbs))
         notifier.Notify(*problem);

@@ -98,6 +98,23 @@ std::optional<EventKinds> ParseEventKinds(std::string_view list) {
     }
 }
 
+std::string HiddenKindsText(EventKinds shown) {
+    std::string text;
+    for (std::size_t k = 0; k < kKindWords.size(); ++k)
+        if (!shown.test(k)) text += (text.empty() ? "" : ",") + std::string(kKindWords[k]);
+    return text;
+}
+
+EventKinds ShownKindsOfHidden(std::string_view hidden) {
+    EventKinds shown = AllEventKinds();
+    while (!hidden.empty()) {
+        const auto comma = std::min(hidden.find(','), hidden.size());
+        if (const auto kind = ParseEventKinds(hidden.substr(0, comma))) shown &= ~*kind;
+        hidden.remove_prefix(std::min(comma + 1, hidden.size()));
+    }
+    return shown;
+}
+
 std::string EventWords(const Event& e) {
     const std::string body = BodyWord(e.body);
     switch (e.kind) {

@@ -26,6 +26,11 @@ const char* PhaseWord(LunarPhase phase);
 // the list is empty.
 std::optional<EventKinds> ParseEventKinds(std::string_view list);
 
+// The kinds shown as a settings file keeps them: the words of the kinds left out ("" when all are
+// shown), so a kind added later is shown; reading passes over words it does not know.
+std::string HiddenKindsText(EventKinds shown);
+EventKinds ShownKindsOfHidden(std::string_view hidden);
+
 // The event in words: "Moon enters Leo", "Mercury stations retrograde", "Sun square Saturn",
 // "Full moon", "Moon void of course", "Ascendant enters Leo", "Saturn square natal Sun",
 // "Mars enters natal house 7".

@@ -14,18 +14,14 @@
 #include "chart/ephemeris_mode.h"
 #include "ephemeris/ephemeris.h"
 #include "events/precise_sky_table.h"
+#include "events/sky_scan.h"
 #include "settings/option_lines.h"
 
 namespace orvantis {
 namespace {
 
-using Seconds = std::int64_t;  // since 1970-01-01 00:00 UT
+using namespace sky_scan;
 
-constexpr Seconds kDay = 86400;
-// The scan step of the bodies. Nothing but the Moon moves more than 8 degrees in it, and the
-// Moon never turns, so each target is crossed at most once a step; where a planet turns within
-// a step near a target, the step is split at the turn.
-constexpr Seconds kBodyStep = kDay / 2;
 // The scan step of the Ascendant and MC; a step in which either moves more than 60 degrees (near
 // the polar circles) is halved until it does not.
 constexpr Seconds kAngleStep = 600;
@@ -37,24 +33,6 @@ constexpr Seconds kVoidMargin = 3 * kDay;
 // The Moon first, then the Sun and Mercury .. Pluto: the order of the two bodies of an aspect.
 constexpr std::array<int, 10> kAspectBodies = {kMoon,    kSun,    kMercury, kVenus,   kMars,
                                                kJupiter, kSaturn, kUranus,  kNeptune, kPluto};
-
-// Separation of two bodies (first less second) at which an aspect is exact, and its kind.
-struct AspectTarget {
-    double angle;
-    int kind;
-};
-constexpr std::array<AspectTarget, 8> kAspectTargets = {{{0, kConjunction},
-                                                         {60, kSextile},
-                                                         {90, kSquare},
-                                                         {120, kTrine},
-                                                         {180, kOpposition},
-                                                         {240, kTrine},
-                                                         {270, kSquare},
-                                                         {300, kSextile}}};
-
-double Wrap180(double degrees) {
-    return std::remainder(degrees, 360.0);
-}
 
 // The sky at one second: the chart's longitudes (11 is the node of the settings), the zodiac
 // shift, and the daily motion when asked for.
@@ -81,7 +59,7 @@ std::array<double, 12> BodiesOf(const SkyLongitudes& sky, bool true_node) {
 
 // The precise ephemeris: its motion is the speed at the moment itself.
 Sample PreciseSampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
-    const SkyMoment moment = SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}});
+    const SkyMoment moment = SkyMomentAt(Moment(at));
     const double jd = moment.julian_day_number + moment.time_of_day - 0.5;
     PreciseSkyTable& table = *rules.precise;
     Sample s;
@@ -101,7 +79,7 @@ Sample PreciseSampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
 
 Sample SampleAt(Seconds at, const SampleRules& rules, bool with_motion) {
     if (rules.precise) return PreciseSampleAt(at, rules, with_motion);
-    const SkyMoment moment = SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}});
+    const SkyMoment moment = SkyMomentAt(Moment(at));
     const SkyLongitudes sky = LongitudesAt(moment);
     Sample s;
     s.longitude = BodiesOf(sky, rules.true_node);
@@ -154,7 +132,7 @@ std::vector<double> TargetsOf(const Track& track) {
         }
         case TrackType::kSeparation: {
             std::vector<double> angles;
-            for (const AspectTarget& t : kAspectTargets) angles.push_back(t.angle);
+            for (const AspectAngle& t : kAspectAngles) angles.push_back(t.angle);
             return angles;
         }
         case TrackType::kMotion:
@@ -266,7 +244,7 @@ int SignEntered(double target, bool rising) {
 }
 
 int AspectKindAt(double target) {
-    for (const AspectTarget& t : kAspectTargets)
+    for (const AspectAngle& t : kAspectAngles)
         if (t.angle == target) return t.kind;
     return kNoAspect;
 }
@@ -310,7 +288,7 @@ std::vector<Track> TracksFor(EventKinds kinds, bool true_node) {
 
 Event EventOf(const Track& track, const Crossing& c) {
     Event e;
-    e.ut = std::chrono::sys_seconds{std::chrono::seconds{c.at}};
+    e.ut = Moment(c.at);
     e.body = track.body;
     switch (track.type) {
         case TrackType::kSign:
@@ -366,8 +344,7 @@ public:
         : settings_(settings), from_(from) {
         if (settings.zodiac == 1 || settings.zodiac == 2) {
             for (Seconds t = from;; t += kBodyStep) {
-                const SkyLongitudes sky =
-                    LongitudesAt(SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{t}}));
+                const SkyLongitudes sky = LongitudesAt(SkyMomentAt(Moment(t)));
                 shifts_.push_back(ZodiacShift(settings.zodiac, sky.svp_offset, sky.ayanamsa));
                 if (t >= to) break;
             }
@@ -387,9 +364,7 @@ public:
 
 private:
     std::array<double, 2> Angles(Seconds at) const {
-        const SkyAngles a =
-            AnglesAt(SkyMomentAt(std::chrono::sys_seconds{std::chrono::seconds{at}}),
-                     settings_.place, settings_.ephemeris);
+        const SkyAngles a = AnglesAt(SkyMomentAt(Moment(at)), settings_.place, settings_.ephemeris);
         const double shift = Shift(at);
         return {a.ascendant + shift, a.mc + shift};
     }
@@ -428,7 +403,7 @@ private:
                 }
                 Event e;
                 e.kind = EventKind::kAngle;
-                e.ut = std::chrono::sys_seconds{std::chrono::seconds{hi}};
+                e.ut = Moment(hi);
                 e.body = which == 0 ? kAscendantBody : kMCBody;
                 e.sign = SignEntered(cusp, !lo_side);
                 events.push_back(e);

@@ -10,17 +10,13 @@
 #include "astro/angles.h"
 #include "ephemeris/ephemeris.h"
 #include "events/precise_sky_table.h"
+#include "events/sky_scan.h"
 
 namespace orvantis {
 namespace {
 
-using Seconds = std::int64_t;  // since 1970-01-01 00:00 UT
+using namespace sky_scan;
 
-constexpr Seconds kDay = 86400;
-// The scan step. Only the Moon moves more than 8 degrees in it and it never turns, so each
-// target is crossed at most once a step; a step in which a planet turns near a target is split
-// at the turn.
-constexpr Seconds kStep = kDay / 2;
 // The turn of a planet is placed to this; within it the planet moves far less than an arc second.
 constexpr Seconds kTurnPrecision = 60;
 // Secant steps before bisection takes over; three or four suffice for every body.
@@ -29,28 +25,6 @@ constexpr int kSecantSteps = 8;
 // a 10 degree orb keeps Pluto in it for about twenty years.
 constexpr Seconds kChunk = 120 * kDay;
 constexpr Seconds kFarthest = 40 * 366 * kDay;
-
-// Separation of the transiting body from the radix point at which an aspect is exact.
-struct AspectAngle {
-    double angle;
-    int kind;
-};
-constexpr std::array<AspectAngle, 8> kAspectAngles = {{{0, kConjunction},
-                                                       {60, kSextile},
-                                                       {90, kSquare},
-                                                       {120, kTrine},
-                                                       {180, kOpposition},
-                                                       {240, kTrine},
-                                                       {270, kSquare},
-                                                       {300, kSextile}}};
-
-double Wrap180(double degrees) {
-    return std::remainder(degrees, 360.0);
-}
-
-std::chrono::sys_seconds Moment(Seconds at) {
-    return std::chrono::sys_seconds{std::chrono::seconds{at}};
-}
 
 // The transiting bodies' longitudes at one second, zodiac shift included (index = body number):
 // the longitudes of LongitudesAt, without the second set a day later that it adds for the
@@ -65,8 +39,8 @@ Sky SkyAt(Seconds at, const EventSettings& settings, PreciseSkyTable* table) {
     const SkyMoment moment = SkyMomentAt(Moment(at));
     double shift = 0;
     if (settings.zodiac == 1 || settings.zodiac == 2) {
-        const SkyLongitudes sky = LongitudesAt(moment);
-        shift = ZodiacShift(settings.zodiac, sky.svp_offset, sky.ayanamsa);
+        const SiderealOffsets o = SiderealOffsetsAt(moment.julian_day_number, moment.time_of_day);
+        shift = ZodiacShift(settings.zodiac, o.svp_offset, o.ayanamsa);
     }
     Sky s;
     if (table) {
@@ -100,7 +74,7 @@ struct Passage {
     bool forwards;  // the body's longitude less the target turned from negative to >= 0
 };
 
-// The sky sampled every kStep over a span, with one sample beyond each end so that every step
+// The sky sampled every kBodyStep over a span, with one sample beyond each end so that every step
 // has the motion at both its ends; shared by the scans of all transiting bodies.
 struct Grid {
     std::vector<Seconds> times;
@@ -110,10 +84,10 @@ struct Grid {
 // A grid whose steps cover (from, to].
 Grid GridOver(Seconds from, Seconds to, const EventSettings& settings, PreciseSkyTable* table) {
     Grid grid;
-    for (Seconds t = from - kStep;; t += kStep) {
-        grid.times.push_back(std::min(t, to + kStep));
+    for (Seconds t = from - kBodyStep;; t += kBodyStep) {
+        grid.times.push_back(std::min(t, to + kBodyStep));
         grid.skies.push_back(SkyAt(grid.times.back(), settings, table));
-        if (t >= to + kStep) break;
+        if (t >= to + kBodyStep) break;
     }
     return grid;
 }
@@ -246,7 +220,7 @@ void BodyTransits(int body, const Grid& grid, Seconds first, Seconds last, const
         for (int point : kRadixPoints) {
             for (const AspectAngle& a : kAspectAngles) {
                 const int group = static_cast<int>(groups.size());
-                const double orb = TransitOrb(rules.orbs, body, a.kind);
+                const double orb = rules.orb_times ? TransitOrb(rules.orbs, body, a.kind) : 0;
                 const double exact = Reduce360(radix.longitude[point] + a.angle);
                 groups.push_back({point, a.kind, orb});
                 targets.push_back({exact, Mark::kExact, group});

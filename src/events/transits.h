@@ -35,6 +35,9 @@ inline constexpr std::array<int, 13> kRadixPoints = {
 struct TransitRules {
     OrbValues orbs{};   // TRANSIT.ORB
     bool moon = false;  // the Moon transits too (some dozens of events a month)
+    // Whether start and end are timed. Without, they are the exact time: an orb edge far beyond
+    // a short span can cost years of scanning, and a mark on a time bar needs the exact time only.
+    bool orb_times = true;
     bool operator==(const TransitRules&) const = default;
 };
 

@@ -115,16 +115,16 @@ std::string WriteSettingsIni(std::int16_t start_scale, std::int16_t type_chart,
     return out;
 }
 
-std::string ReadIniTransitsTo(std::string_view text) {
-    std::string name;
+std::optional<std::string> ReadIniText(std::string_view text, std::string_view key) {
+    std::optional<std::string> value;
     for (std::string_view line : SplitLines(text))
-        if (HasKey(line, "TransitsTo=")) name = ValueText(line);
-    return name;
+        if (HasKey(line, key)) value = std::string(ValueText(line));
+    return value;
 }
 
-std::string IniTransitsToLine(std::string_view chart_name) {
-    std::string out = "TransitsTo=";
-    for (char c : chart_name)
+std::string IniTextLine(std::string_view key, std::string_view value) {
+    std::string out(key);
+    for (char c : value)
         if (c != '\r' && c != '\n') out += c;
     AppendLine(out, "");
     return out;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,10 +44,11 @@ WindowGeometry ReadIniWindowGeometry(std::string_view text);
 std::string WriteSettingsIni(std::int16_t start_scale, std::int16_t type_chart,
                              const WindowGeometry& geometry);
 
-// The saved chart the clock times transits to: the value of the line "TransitsTo=" (the last
-// one when given twice), "" when there is none. The line follows the eight of
-// WriteSettingsIni; a name is written without its line breaks.
-std::string ReadIniTransitsTo(std::string_view text);
-std::string IniTransitsToLine(std::string_view chart_name);
+// Lines of text that follow the eight of WriteSettingsIni, such as "TransitsTo=" (the saved
+// chart the clock times transits to): the value of the last line of the key, nullopt when there
+// is none; and a line to write, its value without line breaks. The key ends with its "=".
+inline constexpr std::string_view kIniTransitsToKey = "TransitsTo=";
+std::optional<std::string> ReadIniText(std::string_view text, std::string_view key);
+std::string IniTextLine(std::string_view key, std::string_view value);
 
 }  // namespace orvantis

@@ -77,24 +77,6 @@ const std::pair<const char*, const char*> kHelpFiles[] = {
     {"mnuHelpRevisions", "REVISION.HLP"}, {"chartsHelpAction", "CHARTS.HLP"},
 };
 
-// The kinds of coming events shown, kept in the INI file as a number of one bit a kind. The INI
-// readers take no line they do not know, so older versions read the file as before.
-constexpr std::string_view kEventKindsKey = "EventKinds=";
-
-std::optional<EventKinds> ReadIniEventKinds(std::string_view ini) {
-    std::optional<EventKinds> kinds;
-    while (!ini.empty()) {
-        const std::size_t end = std::min(ini.find('\n'), ini.size());
-        const std::string_view line = ini.substr(0, end);
-        ini.remove_prefix(std::min(end + 1, ini.size()));
-        if (!line.starts_with(kEventKindsKey)) continue;
-        const double bits = LenientNumber(line.substr(kEventKindsKey.size()));
-        if (bits >= 0 && bits < (1 << kEventKindCount) && bits == std::floor(bits))
-            kinds = EventKinds(static_cast<unsigned long>(bits));
-    }
-    return kinds;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(ShellEnvironment environment) : env_(std::move(environment)) {
@@ -134,7 +116,7 @@ void MainWindow::ReadStartSettings(const std::string& ini) {
     StartScale_ = scale_and_chart.StartScale;
     TypeChart_ = scale_and_chart.TypeChart;
     OwnerName_ = ReadOwnerName(env_.owner_file_text);
-    if (const auto kinds = ReadIniEventKinds(ini)) events_.shown_kinds = *kinds;
+    ReadEventsIni(ini);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
@@ -174,8 +156,8 @@ void MainWindow::ShowFirstChart(const std::string& ini) {
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     election_ = HomeElectionAt(now);
     RecomputeSequence();
-    if (const std::string radix = ReadIniTransitsTo(ini); !radix.empty())
-        SetTransitsTo(radix);
+    if (const auto radix = ReadIniText(ini, kIniTransitsToKey); radix && !radix->empty())
+        SetTransitsTo(*radix);
     else
         transits_off_item_->setEnabled(false);
 }
@@ -213,6 +195,7 @@ void MainWindow::createActions() {
         }
     }
     ConnectChartActions();
+    ConnectTransitActions();
     ConnectViewActions();
 }
 
@@ -251,11 +234,22 @@ void MainWindow::ConnectChartActions() {
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
     on("mnuOptionsOptions", &MainWindow::onOptions);
     on("chartsAction", &MainWindow::onCharts);
-    on("transitsToAction", &MainWindow::onTransitsTo);
-    on("transitsOffAction", [this] { SetTransitsTo(""); });
-    transits_off_item_ = MenuItem("transitsOffAction");
     on("saveChartAction", &MainWindow::onSaveChart);
     on("homePlaceAction", &MainWindow::onHomePlace);
+}
+
+// The transits to a saved chart: chosen, switched off, with the radix's own aspects or not.
+void MainWindow::ConnectTransitActions() {
+    connect(MenuItem("transitsToAction"), &QAction::triggered, this, &MainWindow::onTransitsTo);
+    transits_off_item_ = MenuItem("transitsOffAction");
+    connect(transits_off_item_, &QAction::triggered, this, [this] { SetTransitsTo(""); });
+    QAction* radix_aspects_item = MenuItem("radixAspectsAction");
+    radix_aspects_item->setCheckable(true);
+    radix_aspects_item->setChecked(radix_aspects_);
+    connect(radix_aspects_item, &QAction::toggled, this, [this](bool on) {
+        radix_aspects_ = on;
+        ShowWheel();
+    });
 }
 
 // What shows the chart: the aspects, the events, printing, the layout, the time bar, the help.
@@ -518,6 +512,7 @@ void MainWindow::onClockTick() {
 
 // The events count down with this clock; nothing is computed while neither shows them.
 void MainWindow::TickEvents() {
+    time_bar_->SetRadix(events_.radix, events_.transit_rules);
     const bool line = statusBar()->isVisibleTo(this);
     if (!events_window_ && !line) return;
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
@@ -587,8 +582,7 @@ void MainWindow::SetTypeChart(int type_chart) {
 }
 
 WheelInputs MainWindow::MakeWheelInputs(const WheelStyle& style) const {
-    return AssembleWheelInputs(chart_, shown_, options_, tables_, OrbValues_, StartScale_,
-                               TypeChart_, style);
+    return AssembleWheelInputs(wheel_->Picture(), style);  // the bi-wheel too, when on display
 }
 
 bool MainWindow::WriteSettingsIniFile() {
@@ -604,9 +598,7 @@ bool MainWindow::WriteSettingsIniFile() {
     g.scale_width = static_cast<float>(wheel_->width());
     std::string text = WriteSettingsIni(static_cast<std::int16_t>(StartScale_),
                                         static_cast<std::int16_t>(TypeChart_), g) +
-                       std::string(kEventKindsKey) +
-                       std::to_string(events_.shown_kinds.to_ulong()) + "\r\n";
-    if (!transits_to_.empty()) text += IniTransitsToLine(transits_to_);
+                       EventsIniLines();
     // Written beside the old file and renamed over it: a failed write leaves the old one whole.
     QString reason;
     const bool written =

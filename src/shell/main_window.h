@@ -109,6 +109,7 @@ private:
     void createActions();
     QAction* MenuItem(const char* name) const;
     void ConnectChartActions();
+    void ConnectTransitActions();
     void ConnectViewActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
@@ -161,6 +162,10 @@ private:
     void UpdateRadix();
     // The radix with the chart's sky as its transits.
     WheelPicture BiWheelPicture() const;
+    // The events' lines of ORVANTIS.INI: the kinds shown, the Moon among the transiting bodies,
+    // the radix's aspects shown, the radix.
+    void ReadEventsIni(std::string_view ini);
+    std::string EventsIniLines() const;
     const PlaceLookup* Places();
 
     ShellEnvironment env_;
@@ -208,6 +213,7 @@ private:
     std::optional<ElectionData> radix_election_;
     std::optional<ChartState> radix_chart_;
     QAction* transits_off_item_ = nullptr;
+    bool radix_aspects_ = false;  // the bi-wheel draws the radix's own aspect lines too
 };
 
 }  // namespace orvantis

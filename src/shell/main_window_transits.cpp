@@ -3,9 +3,13 @@
 // ORVANTIS.INI.
 #include <QInputDialog>
 #include <algorithm>
+#include <cmath>
 
 #include "aspects/orb_file.h"
+#include "events/event_text.h"
 #include "files/whole_file.h"
+#include "settings/ini_file.h"
+#include "settings/lenient_number.h"
 #include "shell/main_window.h"
 #include "zones/zone_names.h"
 
@@ -63,14 +67,15 @@ void MainWindow::SetTransitsTo(const std::string& name) {
 }
 
 WheelPicture MainWindow::BiWheelPicture() const {
-    return WheelPicture{BiWheelRadix(*radix_chart_, transits_to_, chart_),
+    return WheelPicture{BiWheelRadix(*radix_chart_, transits_to_),
                         DisplayedCopyOf(*radix_chart_),
                         options_,
                         tables_,
                         OrbValues_,
                         StartScale_,
                         TypeChart_,
-                        TransitSkyOf(chart_, events_.transit_rules.orbs)};
+                        TransitSkyOf(chart_, events_.transit_rules.orbs),
+                        radix_aspects_};
 }
 
 void MainWindow::UpdateRadix() {
@@ -87,6 +92,40 @@ void MainWindow::UpdateRadix() {
         events_.radix = RadixOf(radix);
         radix_chart_ = radix;
     }
+}
+
+namespace {
+
+constexpr std::string_view kHiddenKindsKey = "HiddenEventKinds=";
+constexpr std::string_view kMoonKey = "TransitMoon=";
+constexpr std::string_view kRadixAspectsKey = "RadixAspects=";
+// The kinds shown as one bit a kind, as an earlier version kept them: its bits name the six kinds
+// of the sky, and the transits, which it may not have known, are shown.
+constexpr std::string_view kOldKindsKey = "EventKinds=";
+constexpr std::size_t kOldKindBits = 6;
+
+}  // namespace
+
+void MainWindow::ReadEventsIni(std::string_view ini) {
+    if (const auto hidden = ReadIniText(ini, kHiddenKindsKey)) {
+        events_.shown_kinds = ShownKindsOfHidden(*hidden);
+    } else if (const auto bits = ReadIniText(ini, kOldKindsKey)) {
+        const double number = LenientNumber(*bits);
+        if (number >= 0 && number < (1 << kEventKindCount) && number == std::floor(number)) {
+            const EventKinds old(static_cast<unsigned long>(number));
+            for (std::size_t k = 0; k < kOldKindBits; ++k) events_.shown_kinds.set(k, old.test(k));
+        }
+    }
+    events_.transit_rules.moon = ReadIniText(ini, kMoonKey).value_or("") == "1";
+    radix_aspects_ = ReadIniText(ini, kRadixAspectsKey).value_or("") == "1";
+}
+
+std::string MainWindow::EventsIniLines() const {
+    std::string lines = IniTextLine(kHiddenKindsKey, HiddenKindsText(events_.shown_kinds));
+    if (events_.transit_rules.moon) lines += IniTextLine(kMoonKey, "1");
+    if (radix_aspects_) lines += IniTextLine(kRadixAspectsKey, "1");
+    if (!transits_to_.empty()) lines += IniTextLine(kIniTransitsToKey, transits_to_);
+    return lines;
 }
 
 }  // namespace orvantis

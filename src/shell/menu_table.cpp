@@ -51,6 +51,7 @@ const MenuCommand kOptions[] = {
 const MenuCommand kChart[] = {
     {"transitsToAction", "&Transits to...", Qt::CTRL | Qt::Key_T},
     {"transitsOffAction", "Transits &off"},
+    {"radixAspectsAction", "&Aspects within the radix"},
 };
 const MenuCommand kView[] = {{"mnuViewTimeBar", "&Time bar"}};
 const MenuCommand kHelp[] = {

@@ -59,10 +59,19 @@ const struct {
     EventKind kind;
     bool chosen;
 } kMarkKinds[] = {
-    {"&Ingresses", EventKind::kIngress, true}, {"&Stations", EventKind::kStation, true},
-    {"&Phases", EventKind::kPhase, true},      {"&Aspects", EventKind::kAspect, false},
+    {"&Ingresses", EventKind::kIngress, true},
+    {"&Stations", EventKind::kStation, true},
+    {"&Phases", EventKind::kPhase, true},
+    {"&Aspects", EventKind::kAspect, false},
     {"A&ngles", EventKind::kAngle, false},
+    // Offered while a radix is set.
+    {"&Transits", EventKind::kTransit, true},
+    {"Transits to h&ouses", EventKind::kTransitHouse, false},
 };
+
+bool IsTransitKind(EventKind kind) {
+    return kind == EventKind::kTransit || kind == EventKind::kTransitHouse;
+}
 
 QColor MarkColour(EventKind kind) {
     switch (kind) {
@@ -72,6 +81,9 @@ QColor MarkColour(EventKind kind) {
             return QColor(170, 0, 0);
         case EventKind::kPhase:
             return QColor(85, 85, 85);
+        case EventKind::kTransit:
+        case EventKind::kTransitHouse:
+            return QColor(150, 0, 150);
         default:
             return QColor(0, 130, 0);
     }
@@ -182,6 +194,7 @@ TimeBar::TimeBar(const OptionValues& options, QWidget* parent)
         a->setCheckable(true);
         a->setChecked(k.chosen);
         a->setData(static_cast<int>(k.kind));
+        a->setVisible(!IsTransitKind(k.kind));
         connect(a, &QAction::toggled, this, [this] { PlaceSpan(false); });
     }
     kinds_button_->setMenu(kinds);
@@ -338,8 +351,7 @@ void TimeBar::TogglePlay() {
 void TimeBar::JumpToEvent(int direction) {
     Play(0);
     const auto event =
-        FindAdjacentEvent(std::chrono::floor<std::chrono::minutes>(moment_), direction,
-                          EventSettingsFromOptions(options_), ChosenKinds());
+        FindAdjacentEvent(std::chrono::floor<std::chrono::minutes>(moment_), direction, Source());
     if (!event) return;
     GoTo(LandingMinute(*event));
     event_label_->setText(QString::fromStdString(EventWords(*event)));
@@ -442,11 +454,10 @@ void TimeBar::onMarksSlice() {
     const auto end = AdvanceMoment(span_start_, span_seconds_);
     QElapsedTimer budget;
     budget.start();
-    const EventSettings settings = EventSettingsFromOptions(options_);
-    const EventKinds kinds = ChosenKinds();
+    const EventSource source = Source();
     while (marks_done_ < end && budget.elapsed() < 4) {
         const auto to = std::min(end, marks_done_ + std::chrono::days{1});
-        for (const Event& e : FindEvents(marks_done_, to, settings, kinds))
+        for (const Event& e : FindSourceEvents(marks_done_, to, source))
             marks_.push_back(
                 {LandingMinute(e), e.kind,
                  MomentText(LandingMinute(e)) + "  " + QString::fromStdString(EventWords(e))});
@@ -459,8 +470,23 @@ void TimeBar::onMarksSlice() {
 EventKinds TimeBar::ChosenKinds() const {
     EventKinds kinds;
     for (const QAction* a : kinds_button_->menu()->actions())
-        if (a->isChecked()) kinds.set(static_cast<std::size_t>(a->data().toInt()));
+        if (a->isChecked() && a->isVisible())
+            kinds.set(static_cast<std::size_t>(a->data().toInt()));
     return kinds;
+}
+
+EventSource TimeBar::Source() const {
+    return {EventSettingsFromOptions(options_), ChosenKinds(), radix_, transit_rules_};
+}
+
+void TimeBar::SetRadix(const std::optional<Radix>& radix, const TransitRules& rules) {
+    if (radix == radix_ && rules == transit_rules_) return;
+    radix_ = radix;
+    transit_rules_ = rules;
+    for (QAction* a : kinds_button_->menu()->actions())
+        if (IsTransitKind(static_cast<EventKind>(a->data().toInt())))
+            a->setVisible(radix_.has_value());
+    PlaceSpan(false);
 }
 
 TravelStep TimeBar::CurrentStep() const {

@@ -12,6 +12,7 @@
 
 #include "chart/chart_state.h"
 #include "chart/time_travel.h"
+#include "events/event_jump.h"
 #include "events/events.h"
 #include "settings/option_values.h"
 #include "zones/zone_names.h"
@@ -52,6 +53,9 @@ public:
     // "Scrubbing — 14 Mar 2031 09:12 (Europe/Berlin)" or "Playing — ..."; "" when neither.
     QString TravelCaption() const;
     const std::vector<TrackMark>& Marks() const { return marks_; }
+    // The chart transits are timed to (none: the sky's events alone) and their orbs: with one,
+    // the kinds menu offers transits, marked and jumped to.
+    void SetRadix(const std::optional<Radix>& radix, const TransitRules& rules);
 
     // The commands of the bar's buttons and keys.
     void Step(int times);  // by the current step (the unit of the rate)
@@ -84,10 +88,13 @@ private:
     void PlaceSpan(bool centre);
     void onMarksSlice();
     EventKinds ChosenKinds() const;
+    EventSource Source() const;
     TravelStep CurrentStep() const;
     double RateSecondsPerSecond() const;
 
     const OptionValues& options_;
+    std::optional<Radix> radix_;
+    TransitRules transit_rules_;
     std::chrono::sys_seconds moment_{};  // the moment on the bar, to the second
     std::chrono::sys_seconds shown_{};   // the moment last handed to the chart (whole minute)
     std::optional<NamedZone> zone_;      // the chart's named zone, else zone_hours_

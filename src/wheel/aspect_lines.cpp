@@ -12,9 +12,6 @@
 namespace orvantis {
 namespace {
 
-// The lines end on the inner ring all round, in the wheel's square units: a y scale of its own
-// would leave them short of the ring at the top and bottom.
-constexpr double kInnerRadius = 120.0;
 // Where along its line an aspect glyph may sit, tried in this order when the middle is taken.
 constexpr std::array<double, 7> kGlyphSpots{0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
 
@@ -35,15 +32,16 @@ Colour LineColour(int kind, const OptionValues& options, AspectLineTarget target
     }
 }
 
-Point RingPoint(double angle) {
-    return {kInnerRadius * CosDeg(angle), kInnerRadius * SinDeg(angle)};
-}
-
 }  // namespace
 
 void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_longitude,
                      const std::array<double, 16>& body_angle, const OptionValues& options,
-                     AspectLineTarget target) {
+                     AspectLineTarget target, double radius) {
+    // The lines end on the circle all round, in the wheel's square units: a y scale of its own
+    // would leave them short of the ring at the top and bottom.
+    const auto ring_point = [radius](double angle) {
+        return Point{radius * CosDeg(angle), radius * SinDeg(angle)};
+    };
     dc.FontName = "QUERNA";
     dc.FontSize = options[kOptionAspectGlyphSize];
     dc.FontBold = false;
@@ -59,8 +57,8 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                 continue;
             }
             const Colour c = LineColour(kind, options, target);
-            const Point from = RingPoint(body_angle[i]);
-            const Point to = RingPoint(body_angle[j]);
+            const Point from = ring_point(body_angle[i]);
+            const Point to = ring_point(body_angle[j]);
             dc.Tag = {ItemKind::AspectLine, static_cast<int>(i)};
             dc.Tag.other_body = static_cast<int>(j);
             dc.Tag.aspect = kind;
@@ -77,7 +75,7 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                               at.y + e.height / 2};
                 const bool inside =
                     std::hypot(std::max(std::abs(box.x0), std::abs(box.x1)),
-                               std::max(std::abs(box.y0), std::abs(box.y1))) < kInnerRadius;
+                               std::max(std::abs(box.y0), std::abs(box.y1))) < radius;
                 const bool clear = std::none_of(placed.begin(), placed.end(),
                                                 [&](const Box& b) { return Overlap(b, box); });
                 if (!inside || !clear) continue;

@@ -15,7 +15,10 @@ struct AspectLineTarget {
     bool monochrome_drawing = false;
 };
 
-// Draws a line inside the inner circle (radius 120) between each pair of
+inline constexpr double kAspectLineRadius = 120;  // the inner ring
+
+// Draws a line inside the circle of `radius` (the inner ring, or a bi-wheel's aspect circle)
+// between each pair of
 // the bodies Sun .. Pluto and the Moon (1..10) that forms a sextile, square, trine, opposition
 // or quincunx under the option orbs (ClassifyWheelAspect), with the aspect glyph centred on its
 // midpoint in the glyph font at option 77 points, or moved along the line where another aspect
@@ -29,6 +32,6 @@ struct AspectLineTarget {
 // ForeColor is kept.
 void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_longitude,
                      const std::array<double, 16>& body_angle, const OptionValues& options,
-                     AspectLineTarget target);
+                     AspectLineTarget target, double radius = kAspectLineRadius);
 
 }  // namespace orvantis

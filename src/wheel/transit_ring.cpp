@@ -8,6 +8,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/transit_orbs.h"
 #include "astro/angles.h"
+#include "wheel/aspect_lines.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
 
@@ -126,7 +127,7 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
     }
     const double glyph_radius = kInnerRing - kTick - kGap - glyph_size / 2;
     const double label_outer = glyph_radius - glyph_size / 2 - kGap;
-    const double aspect_ring = std::max(kInnerRing / 4, label_outer - label_reach - kGap);
+    const double aspect_ring = std::max(kInnerRing / 4, label_outer - label_reach - 2 * kGap);
     // Neighbours clear of each other where the ring is narrowest, at the labels' inner end.
     Spread(bodies, RadToDeg((across + kGap) / std::max(1.0, aspect_ring + kGap)));
 
@@ -166,6 +167,9 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
         }
     }
 
+    if (p.in.radix_aspects)
+        DrawAspectLines(dc, p.in.shown.BodyLongitude, p.work.BodyTrueAngle, p.in.options,
+                        {st.PrinterOutput, st.MonochromeDrawing}, aspect_ring);
     // The aspect lines join the true degrees of the two bodies on the aspect circle.
     for (const TransitBody& b : bodies) {
         for (int point : kRadixPoints) {
@@ -184,6 +188,17 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
             }
         }
     }
+
+    if (sky.moment.empty()) return;
+    const std::string caption = "Transits " + sky.moment;
+    dc.Tag = {ItemKind::Caption};
+    dc.Tag.ring = 1;
+    dc.FontSize = p.Option(st.caption_size);
+    dc.FontBold = false;
+    dc.ForeColor = p.OptionColour(st.caption_colour);
+    dc.CurrentX = dc.ScaleLeft() + st.caption_inset;
+    dc.CurrentY = dc.Scale().bottom - dc.TextHeight(caption);
+    dc.Print(caption);
 }
 
 }  // namespace orvantis
@@ -195,12 +210,12 @@ TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs) {
     for (int body = 1; body <= 11; ++body) sky.longitude[body] = chart.PlanetLong[body];
     sky.retrograde = chart.Retrograde;
     sky.orbs = orbs;
+    sky.moment = chart.CaptionLines[2] + " " + chart.CaptionLines[3];
     return sky;
 }
 
-ChartState BiWheelRadix(ChartState radix, const std::string& name, const ChartState& transits) {
+ChartState BiWheelRadix(ChartState radix, const std::string& name) {
     radix.CaptionLines[1] = name + " (radix)";
-    radix.CaptionLines[6] = "Transits " + transits.CaptionLines[2] + " " + transits.CaptionLines[3];
     return radix;
 }
 

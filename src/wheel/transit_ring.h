@@ -18,6 +18,7 @@ struct TransitSky {
     std::array<double, 12> longitude{};
     RetrogradeMarks retrograde{};
     OrbValues orbs{};
+    std::string moment;  // the transits' date and time as their chart's captions give them
 };
 
 // The ring of transiting glyphs lies inside the inner ring; their aspect lines to the radix join
@@ -31,14 +32,15 @@ double RadixScreenAngle(const WheelPaint& p, double longitude);
 // Draws the transiting bodies (glyph, position in the sign and retrograde mark, tagged with
 // ring 1) spread apart where they crowd, each with a tick at its true angle on the inner ring,
 // and their aspect lines to the radix bodies 1 .. 11, Ascendant and MC, whose true angles the
-// radix's placement has put in p.work.
+// radix's placement has put in p.work; and the caption "Transits <moment>" in the bottom left
+// corner, where the wheel leaves room on the window and the page alike. When the inputs ask for
+// radix_aspects, the radix's own aspect lines go under the transits' lines, on their circle.
 void DrawTransitRing(WheelPaint& p, const TransitSky& sky);
 
-// The transiting sky of a computed chart: its bodies 1 .. 11 and retrograde marks.
+// The transiting sky of a computed chart: its bodies 1 .. 11, retrograde marks and moment.
 TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs);
 
-// The radix as a bi-wheel shows it: its captions name it (line 1) and the transits' moment
-// (line 6, in place of the sidereal time).
-ChartState BiWheelRadix(ChartState radix, const std::string& name, const ChartState& transits);
+// The radix as a bi-wheel shows it: its first caption line names it.
+ChartState BiWheelRadix(ChartState radix, const std::string& name);
 
 }  // namespace orvantis

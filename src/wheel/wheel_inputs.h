@@ -79,6 +79,7 @@ struct WheelInputs {
     // A bi-wheel: the transiting sky, drawn inside the inner ring in place of the aspect lines
     // (which the paint draws when kOptionAspectLines is 1). Null: the chart alone.
     const TransitSky* transits = nullptr;
+    bool radix_aspects = false;  // a bi-wheel draws the radix's own aspect lines too
 };
 
 }  // namespace orvantis

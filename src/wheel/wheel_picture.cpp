@@ -19,6 +19,7 @@ WheelInputs AssembleWheelInputs(const WheelPicture& picture, const WheelStyle& s
         AssembleWheelInputs(picture.chart, picture.shown, picture.options, picture.tables,
                             picture.orbs, picture.StartScale, picture.TypeChart, style);
     if (picture.transits) inputs.transits = &*picture.transits;
+    inputs.radix_aspects = picture.radix_aspects;
     return inputs;
 }
 

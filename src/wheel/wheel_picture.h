@@ -28,6 +28,7 @@ struct WheelPicture {
     int StartScale = 304;                // half-width of the user range
     int TypeChart = 0;                   // 0 American, 1 European
     std::optional<TransitSky> transits;  // a bi-wheel: the chart is the radix
+    bool radix_aspects = false;          // a bi-wheel draws the radix's own aspect lines too
 };
 
 // The inputs of one paint of the picture, which must outlive every paint with them.

@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -160,12 +162,19 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     SetUpList();
     layout->addWidget(list_, 1);
     layout->addLayout(ButtonRow());
-    resize(780, 480);
+    const QSize free = screen()->availableGeometry().size();  // a 640 x 480 screen too
+    resize(std::min(780, free.width()), std::min(480, free.height()));
 }
 
-// A box for each kind of event, that shows or hides it.
+// A box for each kind of event, that shows or hides it, and the Moon's transits; in two rows, so
+// that the window still fits a 640 x 480 screen.
 QLayout* EventsWindow::KindBoxes() {
-    auto* kinds = new QHBoxLayout;
+    auto* kinds = new QGridLayout;
+    int placed = 0;
+    const auto place = [&](QCheckBox* box) {
+        kinds->addWidget(box, placed / 5, placed % 5);
+        ++placed;
+    };
     for (const KindChoice& k : kKindBoxes) {
         auto* box = new QCheckBox(k.caption, this);
         box->setObjectName(k.name);
@@ -175,9 +184,18 @@ QLayout* EventsWindow::KindBoxes() {
             Fill(last_tick_);
         });
         kind_boxes_[KindBit(k.kind)] = box;
-        kinds->addWidget(box);
+        place(box);
     }
-    kinds->addStretch();
+    moon_box_ = new QCheckBox("&Moon transits", this);
+    moon_box_->setObjectName("transitMoonCheck");
+    moon_box_->setChecked(feed_.transit_rules.moon);
+    connect(moon_box_, &QCheckBox::toggled, this, [this](bool on) {
+        feed_.transit_rules.moon = on;
+        feed_.Update(last_tick_);
+        Fill(last_tick_);
+    });
+    place(moon_box_);
+    kinds->setColumnStretch(5, 1);
     return kinds;
 }
 
@@ -249,6 +267,7 @@ void EventsWindow::Fill(sys_seconds now) {
     const QString offset = QString::fromStdString(IsoLocal(now, feed_.ZoneAt(now))).mid(19);
     QString note =
         QString("Home clock UT%1; the next %2 days.").arg(offset).arg(kEventsAhead.count());
+    moon_box_->setEnabled(feed_.radix.has_value());
     if (feed_.radix)
         note += QString(" Transits to %1 first.").arg(QString::fromStdString(feed_.radix_name));
     note_->setText(note);

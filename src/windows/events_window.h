@@ -109,6 +109,7 @@ private:
     QTableWidget* list_;
     QLabel* note_;
     std::array<QCheckBox*, kEventKindCount> kind_boxes_{};
+    QCheckBox* moon_box_ = nullptr;  // the Moon among the transiting bodies
     QPointer<HelpWindow> help_;
 };
 

@@ -193,6 +193,9 @@ TEST(EventText, WordsGlyphsKindsAndCountdowns) {
               EventKinds().set(KindBit(EventKind::kPhase)).set(KindBit(EventKind::kVoid)));
     for (const char* wrong : {"", "phase,", "phases", "ingress,,void"})
         EXPECT_FALSE(ParseEventKinds(wrong).has_value()) << wrong;
+    for (unsigned long bits = 0; bits < (1u << kEventKindCount); ++bits)
+        EXPECT_EQ(ShownKindsOfHidden(HiddenKindsText(EventKinds(bits))), EventKinds(bits));
+    EXPECT_EQ(ShownKindsOfHidden("comet,void"), AllEventKinds().reset(KindBit(EventKind::kVoid)));
     EXPECT_EQ(CountdownText(2 * 3600 + 13 * 60 + 59), "in 2 h 13 min");  // counted down
     EXPECT_EQ(CountdownText(3 * 86400 + 4 * 3600 + 59), "in 3 d 4 h");
 }
@@ -207,7 +210,7 @@ TEST(EventJump, LandsOnTheFirstMinuteOfEachEventAndBackAgain) {
         .set(KindBit(EventKind::kPhase));
     std::vector<sys_seconds> landings{Utc(2025, 3, 14, 9, 12)};
     for (int i = 0; i < 12; ++i) {
-        const auto e = FindAdjacentEvent(landings.back(), +1, s, kinds);
+        const auto e = FindAdjacentEvent(landings.back(), +1, {s, kinds});
         ASSERT_TRUE(e);
         const sys_seconds at = LandingMinute(*e);
         EXPECT_GT(at, landings.back());
@@ -216,8 +219,8 @@ TEST(EventJump, LandsOnTheFirstMinuteOfEachEventAndBackAgain) {
         landings.push_back(at);
     }
     for (std::size_t i = landings.size() - 1; i > 1; --i)
-        EXPECT_EQ(LandingMinute(*FindAdjacentEvent(landings[i], -1, s, kinds)), landings[i - 1]);
-    EXPECT_FALSE(FindAdjacentEvent(TravelSpan{}.last, +1, s, kinds));
+        EXPECT_EQ(LandingMinute(*FindAdjacentEvent(landings[i], -1, {s, kinds})), landings[i - 1]);
+    EXPECT_FALSE(FindAdjacentEvent(TravelSpan{}.last, +1, {s, kinds}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The bi-wheel's transit ring over generated skies: every transiting body drawn once, inside the
 // inner ring, in zodiac order, glyphs clear of each other; an aspect line for exactly the major
-// aspects within the transit orbs, joining the two true degrees.
+// aspects within the transit orbs, joining the two true degrees; the radix's own lines, when
+// asked for, inside the transit glyphs.
 #include "wheel/transit_ring.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
             sky.longitude[body] =
                 run % 4 == 0 ? Reduce360(centre + degrees(random) / 18) : degrees(random);
         picture.transits = sky;
+        picture.radix_aspects = run % 3 == 0;
         const WheelInputs in = AssembleWheelInputs(picture, WindowWheelStyle());
         test::RecordingSurface surface;
         DrawingContext dc(surface, WheelUserScale(in, {640, 480}));
@@ -43,7 +45,10 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
 
         std::vector<DrawnItem> glyphs;
         int lines = 0;
+        std::vector<Point> radix_ends;
         for (const DrawnItem& item : work.Items) {
+            if (item.tag.ring == 0 && item.tag.kind == ItemKind::AspectLine)
+                radix_ends.insert(radix_ends.end(), item.path.begin(), item.path.end());
             if (item.tag.ring != 1) continue;
             if (item.tag.kind == ItemKind::Glyph) glyphs.push_back(item);
             if (item.tag.kind != ItemKind::AspectLine) continue;
@@ -69,6 +74,12 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
         EXPECT_EQ(lines, expected);
 
         ASSERT_EQ(glyphs.size(), 11u) << run;
+        EXPECT_EQ(!radix_ends.empty(), picture.radix_aspects) << run;
+        for (const Point& end : radix_ends)  // inside each glyph's centre less its width
+            for (const DrawnItem& g : glyphs)
+                EXPECT_LT(std::hypot(end.x, end.y),
+                          std::hypot(g.box.x0 + g.box.x1, g.box.y0 + g.box.y1) / 2 -
+                              (g.box.x1 - g.box.x0));
         std::sort(glyphs.begin(), glyphs.end(), [](const DrawnItem& a, const DrawnItem& b) {
             return a.tag.true_angle < b.tag.true_angle;
         });

@@ -344,8 +344,7 @@ TEST_F(SelectFileTest, SelectNewOrbFileStartsFromTheCurrentOrbFile) {
 using EventsWindowTest = MainWindowFixture;
 
 // F10 lists the coming events to the second, which count down with the clock in a column of one
-// width; the kind boxes filter the list and the status line (off until chosen), and are kept in
-// ORVANTIS.INI for the next start.
+// width; the kind boxes filter the list and the status line (off until chosen).
 TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilter) {
     const auto window = Open();
     ShowActive(*window);
@@ -391,12 +390,6 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     EXPECT_FALSE(line->text().contains("Asc enters") || line->text().contains("MC enters"));
     EXPECT_EQ(events->List()->columnWidth(3), countdown_width);
     EXPECT_TRUE(notifier_.problems.empty());
-    window->onFileExit();
-    const auto again = Open();
-    Item(*again, "mnuEventsShow")->trigger();
-    const auto* kept = again->findChild<EventsWindow*>("frmEvents");
-    EXPECT_FALSE(kept->KindBox(EventKind::kAspect)->isChecked());
-    EXPECT_TRUE(kept->KindBox(EventKind::kPhase)->isChecked());
 }
 
 TEST(EventsFeed, RecomputesOnlyWhenTheFirstEventHasPassed) {
