@@ -9,6 +9,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "chart/ephemeris_mode.h"
+#include "chart/house_systems.h"
 #include "chart/houses.h"
 #include "chart/time_scales.h"
 #include "ephemeris/ephemeris.h"
@@ -126,7 +127,9 @@ HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
 }
 
 bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
-    const bool polar_circle_limit = house_system != 'M' && house_system != 'I';
+    // Meridian and Morinus houses divide the equator, so they exist up to the poles.
+    const bool polar_circle_limit = house_system != HouseLetter(HouseSystem::kMeridian) &&
+                                    house_system != HouseLetter(HouseSystem::kMorinus);
     if (polar_circle_limit && (degrees > 66 || (degrees == 66 && minutes > 0))) return true;
     return degrees + minutes / 60 >= 90;
 }
@@ -206,11 +209,11 @@ std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues
     return prefix;
 }
 
-char HouseLetterForOption(float start_house_system) {
-    constexpr std::array<char, 9> kLetters = {'P', 'P', 'R', 'K', 'C', 'O', 'E', 'M', 'I'};
-    for (int n = 2; n <= 8; ++n)
-        if (start_house_system == n) return kLetters[n];
-    return 'P';
+char HouseLetterForOption(float start_house_system, Notifier* notifier) {
+    std::optional<Problem> warning;
+    const HouseSystem system = HouseSystemOfOption(start_house_system, &warning);
+    if (warning && notifier) notifier->Notify(*warning);
+    return HouseLetter(system);
 }
 
 void BuildCaptionLines(ChartState& chart) {

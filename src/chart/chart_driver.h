@@ -72,9 +72,9 @@ std::string BuildCaptionPrefix(const std::string& owner_name, const OptionValues
 // Paris).
 std::string ZoneOffsetText(float hours);
 
-// The House item checked at start-up by kOptionStartHouseSystem: 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I,
-// else P.
-char HouseLetterForOption(float start_house_system);
+// The letter of the House item checked at start-up by kOptionStartHouseSystem
+// (HouseSystemOfOption), the warning of an unknown number sent to notifier if given.
+char HouseLetterForOption(float start_house_system, Notifier* notifier = nullptr);
 
 // Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system, and
 // Warnings from its date.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "chart/house_systems.h"
 
 namespace orvantis {
 namespace {
@@ -187,29 +188,29 @@ double PlacidusCusp(const HouseSphere& s, double start_ra, double divisor, Placi
 
 HouseCusps ComputeHouseCusps(const TimeAndAngles& t, char system) {
     HouseCusps h;
-    switch (system) {
-        case 'P':
+    switch (HouseSystemOfLetter(system).value_or(HouseSystem::kRegiomontanus)) {
+        case HouseSystem::kPlacidus:
             Placidus(t, h.CuspsStd);
             break;
-        case 'K':
+        case HouseSystem::kKoch:
             Koch(t, h.CuspsStd);
             break;
-        case 'C':
+        case HouseSystem::kCampanus:
             Campanus(t, h.CuspsStd);
             break;
-        case 'O':
+        case HouseSystem::kPorphyry:
             Porphyry(t, h.CuspsStd);
             break;
-        case 'E':
+        case HouseSystem::kEqual:
             Equal(t, h.Cusps);
             break;
-        case 'M':
+        case HouseSystem::kMeridian:
             Meridian(t, h.CuspsStd);
             break;
-        case 'I':
+        case HouseSystem::kMorinus:
             Morinus(t, h.CuspsStd);
             break;
-        default:
+        case HouseSystem::kRegiomontanus:
             Regiomontanus(t, h.CuspsStd);
             break;
     }
@@ -259,26 +260,10 @@ std::string FormatSiderealTime(double hours, double minutes, double seconds) {
 }
 
 std::string_view HouseSystemName(char letter) {
-    switch (letter) {
-        case 'P':
-            return "Placidus";
-        case 'R':
-            return "Regiomontanus";
-        case 'K':
-            return "Koch";
-        case 'C':
-            return "Campanus";
-        case 'O':
-            return "Porphyry";
-        case 'E':
-            return "Equal";
-        case 'M':
-            return "Meridian";
-        case 'I':
-            return "Morinus";
-        default:
-            return "";
-    }
+    const auto system = HouseSystemOfLetter(letter);
+    for (const HouseSystemEntry& entry : kHouseSystems)
+        if (system == entry.system) return entry.name;
+    return "";
 }
 
 }  // namespace orvantis

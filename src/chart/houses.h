@@ -55,8 +55,7 @@ double PlacidusCusp(const HouseSphere& sphere, double start_ra, double divisor, 
 // Parts that are not whole numbers in 0..9999 are shown as "--".
 std::string FormatSiderealTime(double hours, double minutes, double seconds);
 
-// "Placidus", "Regiomontanus", "Koch", "Campanus", "Porphyry", "Equal", "Meridian", "Morinus"
-// for P, R, K, C, O, E, M, I; empty for any other letter.
+// The name of the house system of a letter (kHouseSystems), empty for any other letter.
 std::string_view HouseSystemName(char letter);
 
 }  // namespace orvantis

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string_view>
 
+#include "chart/house_systems.h"
 #include "cli/chart_frames.h"
 #include "settings/option_lines.h"
 
@@ -127,8 +128,8 @@ std::vector<ChartOption> ChartOptions() {
          "P|R|K|C|O|E|M|I",
          "house system (default: option 27)",
          [](ChartCommand& c, const std::string& v) -> std::optional<std::string> {
-             if (v.size() != 1 || std::string_view("PRKCOEMI").find(v[0]) == std::string::npos)
-                 return "--house takes one of P R K C O E M I";
+             if (v.size() != 1 || !HouseSystemOfLetter(v[0]))
+                 return "--house takes one of " + HouseLetterList();
              c.house = v[0];
              return std::nullopt;
          }},

@@ -301,8 +301,9 @@ int RunChart(ChartCommand command, RunContext& context, ImageWriter write_images
     if (command.events) return RunEvents(command, options, zone_at, notifier);
 
     ChartRequest request;
-    request.house_system =
-        command.house.value_or(HouseLetterForOption(options[kOptionStartHouseSystem]));
+    request.house_system = command.house
+                               ? *command.house
+                               : HouseLetterForOption(options[kOptionStartHouseSystem], &notifier);
     request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     request.running = !command.date && !command.chart;
     request.zone_hours = home_zone.HoursAt(request.now);

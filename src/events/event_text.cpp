@@ -100,8 +100,11 @@ std::optional<EventKinds> ParseEventKinds(std::string_view list) {
 
 std::string HiddenKindsText(EventKinds shown) {
     std::string text;
-    for (std::size_t k = 0; k < kKindWords.size(); ++k)
-        if (!shown.test(k)) text += (text.empty() ? "" : ",") + std::string(kKindWords[k]);
+    for (std::size_t k = 0; k < kKindWords.size(); ++k) {
+        if (shown.test(k)) continue;
+        if (!text.empty()) text += ',';
+        text += kKindWords[k];
+    }
     return text;
 }
 

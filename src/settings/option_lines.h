@@ -26,7 +26,7 @@ inline constexpr int kOptionHomeLatDeg = 22;
 inline constexpr int kOptionHomeLatMin = 23;    // 0 to 59
 inline constexpr int kOptionHomeLatSouth = 24;  // -1 south, 0 north
 
-inline constexpr int kOptionStartHouseSystem = 27;  // 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I, else P
+inline constexpr int kOptionStartHouseSystem = 27;  // 1 P, 2 R, 3 K, 4 C, 5 O, 6 E, 7 M, 8 I
 inline constexpr int kOptionLabelDirection = 28;    // 1: the alternative body label rule
 inline constexpr int kOptionTrueNode = 29;          // 1: the true node, else the mean node
 inline constexpr int kOptionKeepGeometry = 33;      // 0: the screen-size preset after each chart

@@ -24,6 +24,7 @@
 #include "astro/calendar.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
+#include "chart/house_systems.h"
 #include "chart/time_travel.h"
 #include "files/whole_file.h"
 #include "settings/ini_file.h"
@@ -53,11 +54,6 @@ namespace orvantis {
 namespace {
 
 // What the commands of the menu table do, where a table says it best.
-const std::pair<const char*, char> kHouseLetters[] = {
-    {"mnuHousePlacidus", 'P'}, {"mnuHouseRegiomontanus", 'R'}, {"mnuHouseKoch", 'K'},
-    {"mnuHouseCampanus", 'C'}, {"mnuHousePorphyry", 'O'},      {"mnuHouseEqual", 'E'},
-    {"mnuHouseMeridian", 'M'}, {"mnuHouseMorinus", 'I'},
-};
 struct StepItem {
     const char* name;
     void (*step)(ElectionData&);
@@ -96,7 +92,7 @@ void MainWindow::startUp() {
     ReadStartSettings(ini);
     BuildClientArea();
     createActions();
-    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem]);
+    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem], env_.notifier);
     for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
     running_item_->setChecked(true);
     ShowFirstChart(ini);
@@ -209,13 +205,14 @@ void MainWindow::ConnectChartActions() {
         connect(MenuItem(name), &QAction::triggered, this, handler);
     };
     houses_ = new QActionGroup(this);
-    for (const auto& [name, letter] : kHouseLetters) {
-        QAction* action = MenuItem(name);
+    for (const HouseSystemEntry& house : kHouseSystems) {
+        const std::string name = "mnuHouse" + std::string(house.name);
+        QAction* action = MenuItem(name.c_str());
         action->setCheckable(true);
-        action->setData(QChar(letter));
+        action->setData(QChar(HouseLetter(house.system)));
         houses_->addAction(action);
         // Clicking the checked item keeps it checked and recomputes all the same.
-        on(name, [this, action] {
+        on(name.c_str(), [this, action] {
             UncheckAllHouses();
             action->setChecked(true);
             RecomputeSequence();

@@ -37,14 +37,12 @@ struct GridGeometry {
 // eighth of the cell's width and height on either side, as glyph 174 does.
 void PrintInCell(DrawingContext& dc, const GridGeometry& g, int p, int q, const std::string& glyph,
                  Colour c, double points) {
-    dc.FontSize = points;
+    dc.SetFontSize(points);
     const double width = dc.TextWidth(glyph);
-    if (width > g.width) dc.FontSize = points * g.width / width;
+    if (width > g.width) dc.SetFontSize(points * g.width / width);
     const Point centre = g.Centre(p, q);
-    dc.CurrentX = centre.x - dc.TextWidth(glyph) / 2;
-    dc.CurrentY = centre.y - dc.TextHeight(glyph) / 2;
-    dc.ForeColor = c;
-    dc.Print(glyph);
+    dc.DrawText({centre.x - dc.TextWidth(glyph) / 2, centre.y - dc.TextHeight(glyph) / 2}, glyph,
+                c);
 }
 
 // The staircase around the lower triangle with its diagonal: row p holds columns 1..p.
@@ -95,9 +93,7 @@ int AspectGroupColourOption(int kind) {
 void PrintAspectGrid(DrawingContext& dc, const std::array<double, 16>& body_longitude,
                      const OrbValues& orbs, const OptionValues& options) {
     if (options[kOptionPrintGrid] == 0) return;
-    dc.FontName = "QUERNA";
-    dc.FontSize = options[kOptionGridFontSize];
-    dc.FontBold = false;
+    dc.SetFontSize(options[kOptionGridFontSize]);
 
     const UserScale& scale = dc.Scale();
     GridGeometry g;

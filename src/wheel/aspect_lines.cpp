@@ -42,10 +42,7 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
     const auto ring_point = [radius](double angle) {
         return Point{radius * CosDeg(angle), radius * SinDeg(angle)};
     };
-    dc.FontName = "QUERNA";
-    dc.FontSize = options[kOptionAspectGlyphSize];
-    dc.FontBold = false;
-    const Colour fore = dc.ForeColor;
+    dc.SetFontSize(options[kOptionAspectGlyphSize]);
     std::vector<Box> placed;
     // Each unordered pair once: the distance is symmetric, so the second visit of a pair would
     // only draw the same line and glyph again.
@@ -80,15 +77,11 @@ void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_long
                                                 [&](const Box& b) { return Overlap(b, box); });
                 if (!inside || !clear) continue;
                 placed.push_back(box);
-                dc.CurrentX = box.x0;
-                dc.CurrentY = box.y1;
-                dc.ForeColor = c;
-                dc.Print(glyph);
+                dc.DrawText({box.x0, box.y1}, glyph, c);
                 break;
             }
         }
     }
-    dc.ForeColor = fore;
 }
 
 }  // namespace orvantis

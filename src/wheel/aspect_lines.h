@@ -28,8 +28,7 @@ inline constexpr double kAspectLineRadius = 120;  // the inner ring
 // longitudes (body_longitude, degrees). Each line is kept as an aspect_line item. Colours: sextile
 // and trine option 97, square and opposition 98, quincunx 99 (on the printed page 112, 113, 114;
 // black for the half-page print). Each pair is drawn once; the glyph takes its line's colour.
-// Leaves the context's font at the glyph font and its current position after the last glyph;
-// ForeColor is kept.
+// Leaves the context's font at the aspect glyphs' size.
 void DrawAspectLines(DrawingContext& dc, const std::array<double, 16>& body_longitude,
                      const std::array<double, 16>& body_angle, const OptionValues& options,
                      AspectLineTarget target, double radius = kAspectLineRadius);

@@ -55,16 +55,13 @@ void PrintCuspLabel(WheelPaint& p, int house, double theta, double cusp, Taken& 
     const WheelStyle& st = p.style();
     DrawingContext& dc = p.dc;
     const std::string text = PositionText(SplitLongitude(cusp));
-    dc.FontSize = p.Option(st.cusp_degree_size);
-    dc.FontBold = false;
-    dc.ForeColor = p.OptionColour(st.cusp_degree_colour);
+    dc.SetFontSize(p.Option(st.cusp_degree_size));
     const Extent block = dc.Measure(text);
     const Point centre = PlaceOutside(block, theta, taken);
     taken.push_back(CentredBox(centre, block));
     dc.Tag = {ItemKind::CuspLabel, 0, house};
-    dc.CurrentX = centre.x - block.width / 2;
-    dc.CurrentY = centre.y + block.height / 2;
-    dc.Print(text);
+    dc.DrawText({centre.x - block.width / 2, centre.y + block.height / 2}, text,
+                p.OptionColour(st.cusp_degree_colour));
 }
 
 }  // namespace
@@ -92,9 +89,8 @@ std::array<int, 13> InterceptedSigns(const DisplayedChart& shown) {
 void MarkInterceptedSigns(WheelPaint& p) {
     const std::array<double, 13> v = CuspsByHouse(p.in.shown);
     const std::array<int, 13> intercepted = InterceptedSigns(p.in.shown);
-    p.dc.FontSize = p.Option(p.style().intercepted_size);
-    p.dc.ForeColor = p.OptionColour(p.style().intercepted_colour);
-    p.dc.FontBold = false;
+    p.dc.SetFontSize(p.Option(p.style().intercepted_size));
+    const Colour colour = p.OptionColour(p.style().intercepted_colour);
     for (int i = 1; i <= 12; ++i) {
         if (intercepted[i] == 0) continue;
         const int j = i == 12 ? 1 : i + 1;
@@ -106,34 +102,30 @@ void MarkInterceptedSigns(WheelPaint& p) {
         } else {
             theta = ((i - 7 + 12) % 12) * 30 + 15;
         }
-        const std::string glyph(1, SignCode(intercepted[i]));
+        const std::string glyph = SignGlyph(intercepted[i]);
         const Extent e = p.dc.Measure(glyph);
         const Point centre = PlaceOutside(e, theta, p.work.OutsideTaken);
         p.work.OutsideTaken.push_back(CentredBox(centre, e));
         p.dc.Tag = {ItemKind::Intercepted, 0, 0, intercepted[i]};
-        p.dc.CurrentX = centre.x - e.width / 2;
-        p.dc.CurrentY = centre.y + e.height / 2;
-        PrintSignGlyph(p, intercepted[i]);
+        p.dc.DrawText({centre.x - e.width / 2, centre.y + e.height / 2}, glyph, colour);
     }
 }
 
 void PlaceWheelCaptions(WheelPaint& p) {
     const WheelStyle& st = p.style();
     DrawingContext& dc = p.dc;
-    dc.FontName = "QUERNA";
-    dc.FontSize = p.Option(st.caption_size);
-    dc.FontBold = false;
-    dc.ForeColor = p.OptionColour(st.caption_colour);
-    const double left = dc.ScaleLeft() + st.caption_inset;
-    dc.CurrentX = left;
-    dc.CurrentY =
-        dc.ScaleTop() - (st.caption_top_offset != 0 ? p.Option(st.caption_top_offset) : 0);
-    for (int n = 1; n <= 7; ++n) {
-        dc.PrintLine(p.in.chart.CaptionLines[n]);
-        dc.CurrentX = left;
-    }
-    if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) dc.PrintLine("Sidereal");
-    for (const std::string& warning : p.in.chart.Warnings) dc.PrintLine(warning);
+    dc.SetFontSize(p.Option(st.caption_size));
+    const Colour colour = p.OptionColour(st.caption_colour);
+    Point at{dc.ScaleLeft() + st.caption_inset,
+             dc.ScaleTop() - (st.caption_top_offset != 0 ? p.Option(st.caption_top_offset) : 0)};
+    // Line by line down from the top; an empty line keeps its place.
+    const auto line = [&](std::string_view text) {
+        dc.DrawText(at, text, colour);
+        at.y += dc.TextHeight(text.empty() ? std::string_view("0") : text);
+    };
+    for (int n = 1; n <= 7; ++n) line(p.in.chart.CaptionLines[n]);
+    if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) line("Sidereal");
+    for (const std::string& warning : p.in.chart.Warnings) line(warning);
 }
 
 }  // namespace orvantis

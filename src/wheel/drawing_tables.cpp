@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "astro/angles.h"
 #include "chart/chart_state.h"
@@ -202,11 +203,17 @@ std::optional<Problem> ParseTable(const TableFileText& file, std::int16_t* value
         } else {
             ++faults;
             if (!first_fault) {
-                const std::string shown =
-                    field.text.empty() ? "an empty value" : "\"" + std::string(field.text) + "\"";
-                first_fault = "line " + std::to_string(field.line) + ": " + shown +
-                              (fault == FieldFault::kOutOfRange ? " lies outside -32768 to 32767"
-                                                                : " is not a whole number");
+                // Appended piece by piece: GCC 12 at -O3 misreads a chain of string sums here
+                // as an overlapping copy (-Wrestrict).
+                std::string text = "line " + std::to_string(field.line) + ": ";
+                if (field.text.empty()) {
+                    text += "an empty value";
+                } else {
+                    text.append("\"").append(field.text).append("\"");
+                }
+                text += fault == FieldFault::kOutOfRange ? " lies outside -32768 to 32767"
+                                                         : " is not a whole number";
+                first_fault = std::move(text);
             }
         }
         ++index;

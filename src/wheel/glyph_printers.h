@@ -1,16 +1,12 @@
-// Printing glyphs of the wheel at the current position, and the text of a position in its sign.
+// The text of a position in its sign in glyph-font codes, and the sign of a longitude.
 #pragma once
 
 #include <string>
 
 #include "astro/angles.h"
 #include "wheel/glyph_codes.h"
-#include "wheel/wheel_work.h"
 
 namespace orvantis {
-
-void PrintBodyGlyph(WheelPaint& p, int body);
-void PrintSignGlyph(WheelPaint& p, int sign);
 
 // The position in the sign as one run of glyph-font codes: degrees and minutes of two digits
 // each around the sign glyph ("05", sign, "09").

@@ -166,30 +166,17 @@ Box CentredBox(Point c, Extent e) {
     return {c.x - e.width / 2, c.y - e.height / 2, c.x + e.width / 2, c.y + e.height / 2};
 }
 
-void PrintCentred(DrawingContext& dc, Point c, std::string_view s) {
-    const Extent e = dc.Measure(s);
-    dc.CurrentX = c.x - e.width / 2;
-    dc.CurrentY = c.y + e.height / 2;
-    dc.Print(s);
-}
-
 WheelWork PaintWheel(DrawingContext& dc, const WheelInputs& in) {
     WheelWork work;
     WheelPaint p{dc, in, work};
     const WheelStyle& st = in.style;
 
-    dc.ForeColor = {0, 0, 0};
-    if (st.clear_background) {
-        dc.BackColor =
-            st.MonochromeDrawing ? PaletteColour(15) : p.OptionColour(st.background_colour);
-        dc.Cls();
-    }
+    if (st.clear_background)
+        dc.Clear(st.MonochromeDrawing ? PaletteColour(15) : p.OptionColour(st.background_colour));
 
     DrawWheelFrame(p);
 
-    dc.FontName = "QUERNA";
-    dc.FontSize = p.Option(st.wheel_font_size);
-    dc.FontBold = false;
+    dc.SetFontSize(p.Option(st.wheel_font_size));
     PutDataOnHouseCusps(p);
     MarkInterceptedSigns(p);
 

@@ -107,8 +107,7 @@ Sectors HouseSectors(const WheelPaint& p) {
 }
 
 Extent MeasureAt(WheelPaint& p, double points, std::string_view s) {
-    p.dc.FontSize = points;
-    p.dc.FontBold = false;
+    p.dc.SetFontSize(points);
     return p.dc.Measure(s);
 }
 
@@ -314,13 +313,10 @@ void DrawGlyph(WheelPaint& p, const BodyPlace& b) {
     const double glyph_angle = b.angle;
     const Point g = OnRay(GlyphCentreRadius(b), glyph_angle);
     DrawingContext& dc = p.dc;
-    dc.FontSize = b.glyph_points;
-    dc.FontBold = false;
-    dc.ForeColor = p.OptionColour(p.style().glyph_colour);
+    dc.SetFontSize(b.glyph_points);
     dc.Tag = {ItemKind::Glyph, b.id, b.house, 0, LabelPart::None, b.true_angle, glyph_angle};
-    dc.CurrentX = g.x - b.glyph.width / 2;
-    dc.CurrentY = g.y + b.glyph.height / 2;
-    PrintBodyGlyph(p, b.id);
+    dc.DrawText({g.x - b.glyph.width / 2, g.y + b.glyph.height / 2}, BodyGlyph(b.id),
+                p.OptionColour(p.style().glyph_colour));
 }
 
 // The label run along a ray of its own, or (retrograde) the mark that closes it.
@@ -333,11 +329,11 @@ void DrawLabel(WheelPaint& p, const BodyPlace& b, LabelPart part) {
     // The run's centre lies between the position and the mark.
     const double shift = mark ? b.label_cell.width / 2 : b.retrograde ? -b.retro_cell.width / 2 : 0;
     DrawingContext& dc = p.dc;
-    dc.FontSize = mark ? b.retro_points : b.label_points;
-    dc.ForeColor = p.OptionColour(mark ? p.style().retro_colour : p.style().degree_colour);
+    dc.SetFontSize(mark ? b.retro_points : b.label_points);
     dc.Tag = {ItemKind::Label, b.id, b.house, 0, part};
-    dc.PrintTurned({centre.x + along.x * shift, centre.y + along.y * shift}, turn,
-                   mark ? std::string("R") : b.label);
+    dc.DrawTurnedText({centre.x + along.x * shift, centre.y + along.y * shift}, turn,
+                      mark ? std::string("R") : b.label,
+                      p.OptionColour(mark ? p.style().retro_colour : p.style().degree_colour));
 }
 
 // The tick at the true angle, and the leader from it to a glyph that had to move: through the
@@ -441,7 +437,6 @@ void SetupAndDisplayPlanets(WheelPaint& p) {
     for (const BodyPlace& b : bodies)
         if (b.retrograde) DrawLabel(p, b, LabelPart::Retrograde);
     for (const BodyPlace& b : bodies) DrawLeader(p, b);
-    p.dc.FontBold = false;
     p.dc.Tag = {};
 }
 

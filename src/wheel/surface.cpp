@@ -36,10 +36,8 @@ Colour PaletteColour(double n) {
 DrawingContext::DrawingContext(Surface& surface, const UserScale& scale)
     : surface_(surface), scale_(scale) {}
 
-void DrawingContext::Cls() {
-    surface_.Clear(BackColor);
-    CurrentX = 0;
-    CurrentY = 0;
+void DrawingContext::Clear(Colour background) {
+    surface_.Clear(background);
 }
 
 void DrawingContext::Line(Point from, Point to, Colour c) {
@@ -51,46 +49,38 @@ void DrawingContext::Circle(Point centre, double radius, Colour c) {
 }
 
 void DrawingContext::ApplyFont() {
-    const FontSpec wanted{FontName, FontSize, FontBold};
-    if (font_applied_ && wanted == applied_) return;
-    surface_.SetFont(wanted);
-    applied_ = wanted;
+    if (font_applied_ && font_ == applied_) return;
+    surface_.SetFont(font_);
+    applied_ = font_;
     font_applied_ = true;
 }
 
-void DrawingContext::Print(std::string_view s) {
+void DrawingContext::DrawText(Point at, std::string_view s, Colour c) {
     if (s.empty()) return;
     ApplyFont();
-    surface_.Text({CurrentX, CurrentY}, s, ForeColor);
+    surface_.Text(at, s, c);
     const Extent e = surface_.TextExtent(s);
-    KeepCell(s, e);
-    CurrentX += e.width;
-}
-
-void DrawingContext::KeepCell(std::string_view s, Extent e) {
-    if (s.empty()) return;
-    // The cell hangs from the current position away from the top of the scale.
+    // The cell hangs from its corner away from the top of the scale.
     const double down = scale_.top > scale_.bottom ? -e.height : e.height;
-    Box box{CurrentX, CurrentY + std::min(0.0, down), CurrentX + e.width,
-            CurrentY + std::max(0.0, down)};
     DrawnItem item;
-    item.tag = Tag, item.box = box, item.points = FontSize, item.text = std::string(s);
-    item.centre = {(box.x0 + box.x1) / 2, (box.y0 + box.y1) / 2};
+    item.tag = Tag, item.points = font_.points, item.text = std::string(s);
+    item.box = {at.x, at.y + std::min(0.0, down), at.x + e.width, at.y + std::max(0.0, down)};
+    item.centre = {(item.box.x0 + item.box.x1) / 2, (item.box.y0 + item.box.y1) / 2};
     item.cell = e;
     Drawn.push_back(std::move(item));
 }
 
-void DrawingContext::PrintTurned(Point centre, double turn, std::string_view s) {
+void DrawingContext::DrawTurnedText(Point centre, double turn, std::string_view s, Colour colour) {
     if (s.empty()) return;
     ApplyFont();
-    surface_.TurnedText(centre, turn, s, ForeColor);
+    surface_.TurnedText(centre, turn, s, colour);
     const Extent e = surface_.TextExtent(s);
-    const double c = std::abs(CosDeg(turn));
-    const double n = std::abs(SinDeg(turn));
-    const double half_w = (e.width * c + e.height * n) / 2,
-                 half_h = (e.width * n + e.height * c) / 2;
+    const double cos = std::abs(CosDeg(turn));
+    const double sin = std::abs(SinDeg(turn));
+    const double half_w = (e.width * cos + e.height * sin) / 2,
+                 half_h = (e.width * sin + e.height * cos) / 2;
     DrawnItem item;
-    item.tag = Tag, item.points = FontSize, item.text = std::string(s);
+    item.tag = Tag, item.points = font_.points, item.text = std::string(s);
     item.box = {centre.x - half_w, centre.y - half_h, centre.x + half_w, centre.y + half_h};
     item.centre = centre;
     item.cell = e;
@@ -114,17 +104,6 @@ void DrawingContext::Polyline(const std::vector<Point>& path, Colour c) {
 Extent DrawingContext::Measure(std::string_view s) {
     ApplyFont();
     return surface_.TextExtent(s);
-}
-
-void DrawingContext::PrintLine(std::string_view s) {
-    ApplyFont();
-    if (!s.empty()) {
-        surface_.Text({CurrentX, CurrentY}, s, ForeColor);
-        KeepCell(s, surface_.TextExtent(s));
-    }
-    // An empty line still advances by one line height, so blank lines keep their place.
-    CurrentY += TextHeight(s.empty() ? std::string_view("0") : s);
-    CurrentX = scale_.left;
 }
 
 double DrawingContext::TextWidth(std::string_view s) {

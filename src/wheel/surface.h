@@ -1,10 +1,10 @@
 // The drawing surface: everything the wheel, the cusp labels, the captions and the aspect lines
 // may do on a window, an image or a printed page, and the drawing context that gives the
-// drawing procedures a user scale, a current text position, colours and a font.
+// drawing procedures a user scale and a font and keeps what they drew.
 //
-// Coordinates are absolute user coordinates throughout: the context keeps the user scale and the
-// current position, so a surface holds no position of its own and a recording surface sees the
-// positions exactly as the drawing procedures computed them. The adapter of a real device maps
+// Coordinates are absolute user coordinates throughout: every call names its position, so a
+// surface holds no position of its own and a recording surface sees the positions exactly as
+// the drawing procedures computed them. The adapter of a real device maps
 // user coordinates (y up) to its own pixels.
 #pragma once
 
@@ -60,9 +60,9 @@ public:
 // whole number first; anything outside 0..15 gives black rather than failing mid-paint.
 Colour PaletteColour(double n);
 
-// The drawing state of the drawing procedures on top of a Surface: user scale, current
-// position, fore and back colour, font (ForeColor, CurrentX, FontSize ...). Font changes reach
-// the surface lazily, at the next print or measurement.
+// What the drawing procedures draw through, on top of a Surface: the user scale, the glyph
+// font's size, and the list of everything drawn. A font change reaches the surface at the next
+// text or measurement.
 class DrawingContext {
 public:
     DrawingContext(Surface& surface, const UserScale& scale);
@@ -72,36 +72,27 @@ public:
     double ScaleLeft() const { return scale_.left; }
     double ScaleTop() const { return scale_.top; }
 
-    double CurrentX = 0;
-    double CurrentY = 0;
-    Colour ForeColor{};               // text colour of Print
-    Colour BackColor{255, 255, 255};  // the colour Cls clears to
-    std::string FontName = "QUERNA";
-    double FontSize = 10;
-    bool FontBold = false;
+    // The glyph font at this many points for the texts and measurements that follow.
+    void SetFontSize(double points) { font_.points = points; }
+    double FontSize() const { return font_.points; }
 
-    // Clears the whole surface to BackColor.
-    void Cls();
+    void Clear(Colour background);
     void Line(Point from, Point to, Colour c);
     void Circle(Point centre, double radius, Colour c);
 
-    // What the next prints are; every print is kept in Drawn with this tag and its cell.
+    // What the next texts are; every text is kept in Drawn with this tag and its cell.
     ItemTag Tag{};
     std::vector<DrawnItem> Drawn;
-    // Keeps an item that is not a print (a leader line).
+    // Keeps an item that is not a text (a leader line).
     void Record(const DrawnItem& item) { Drawn.push_back(item); }
     // Draws the polyline through `path` and keeps it as an item with the current Tag.
     void Polyline(const std::vector<Point>& path, Colour c);
 
-    // Prints s with its cell centred at `centre`, its baseline turned `turn` degrees
-    // counterclockwise, in ForeColor; kept in Drawn with its turned cell.
-    void PrintTurned(Point centre, double turn, std::string_view s);
-
-    // Print s; — prints at the current position and advances CurrentX by the width of s.
-    void Print(std::string_view s);
-    // Print s — prints at the current position, then moves to the start of the next line:
-    // CurrentX = ScaleLeft, CurrentY one text height further down.
-    void PrintLine(std::string_view s);
+    // Draws s with the top-left corner of its cell at `at`; kept in Drawn with its cell.
+    void DrawText(Point at, std::string_view s, Colour c);
+    // Draws s with its cell centred at `centre` and its baseline turned `turn` degrees
+    // counterclockwise; kept in Drawn with its turned cell.
+    void DrawTurnedText(Point centre, double turn, std::string_view s, Colour c);
 
     // Text width (>= 0) and height of s in the current font, user units. The height carries the
     // sign of the y axis: negative under the wheel's y-up scale, so
@@ -113,10 +104,10 @@ public:
 
 private:
     void ApplyFont();
-    void KeepCell(std::string_view s, Extent e);
 
     Surface& surface_;
     UserScale scale_;
+    FontSpec font_{};
     FontSpec applied_{};
     bool font_applied_ = false;
 };

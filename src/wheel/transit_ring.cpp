@@ -36,8 +36,7 @@ struct TransitBody {
 };
 
 Extent MeasureAt(DrawingContext& dc, double points, std::string_view s) {
-    dc.FontSize = points;
-    dc.FontBold = false;
+    dc.SetFontSize(points);
     return dc.Measure(s);
 }
 
@@ -143,27 +142,23 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
                         ink);
         }
         const Point g = OnRay(glyph_radius, b.angle);
-        dc.FontSize = glyph_points;
-        dc.ForeColor = ink;
+        dc.SetFontSize(glyph_points);
         dc.Tag = {ItemKind::Glyph, b.id, 0, 0, LabelPart::None, b.true_angle, b.angle};
         dc.Tag.ring = 1;
-        dc.CurrentX = g.x - b.glyph.width / 2;
-        dc.CurrentY = g.y + b.glyph.height / 2;
-        PrintBodyGlyph(p, b.id);
+        dc.DrawText({g.x - b.glyph.width / 2, g.y + b.glyph.height / 2}, BodyGlyph(b.id), ink);
 
         const double turn = LabelTurn(b.angle);
-        dc.FontSize = label_points;
-        dc.ForeColor = p.OptionColour(st.degree_colour);
+        dc.SetFontSize(label_points);
         dc.Tag = {ItemKind::Label, b.id, 0, 0, LabelPart::Position};
         dc.Tag.ring = 1;
-        dc.PrintTurned(OnRay(label_outer - b.label_cell.width / 2, b.angle), turn, b.label);
+        dc.DrawTurnedText(OnRay(label_outer - b.label_cell.width / 2, b.angle), turn, b.label,
+                          p.OptionColour(st.degree_colour));
         if (b.retrograde) {
-            dc.FontSize = retro_points;
-            dc.ForeColor = p.OptionColour(st.retro_colour);
+            dc.SetFontSize(retro_points);
             dc.Tag.part = LabelPart::Retrograde;
-            dc.PrintTurned(
+            dc.DrawTurnedText(
                 OnRay(label_outer - b.label_cell.width - b.retro_cell.width / 2, b.angle), turn,
-                "R");
+                "R", p.OptionColour(st.retro_colour));
         }
     }
 
@@ -193,12 +188,9 @@ void DrawTransitRing(WheelPaint& p, const TransitSky& sky) {
     const std::string caption = "Transits " + sky.moment;
     dc.Tag = {ItemKind::Caption};
     dc.Tag.ring = 1;
-    dc.FontSize = p.Option(st.caption_size);
-    dc.FontBold = false;
-    dc.ForeColor = p.OptionColour(st.caption_colour);
-    dc.CurrentX = dc.ScaleLeft() + st.caption_inset;
-    dc.CurrentY = dc.Scale().bottom - dc.TextHeight(caption);
-    dc.Print(caption);
+    dc.SetFontSize(p.Option(st.caption_size));
+    dc.DrawText({dc.ScaleLeft() + st.caption_inset, dc.Scale().bottom - dc.TextHeight(caption)},
+                caption, p.OptionColour(st.caption_colour));
 }
 
 }  // namespace orvantis

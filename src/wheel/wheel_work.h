@@ -52,7 +52,5 @@ double FitInside(Extent e, double theta, double limit);
 double ClearOutside(Extent e, double theta, double limit);
 // The box of extent e centred at c.
 Box CentredBox(Point c, Extent e);
-// Prints s on dc with its cell centred at c.
-void PrintCentred(DrawingContext& dc, Point c, std::string_view s);
 
 }  // namespace orvantis

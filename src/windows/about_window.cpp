@@ -9,13 +9,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "wheel/window_geometry.h"
+
 namespace orvantis {
 namespace {
 
 // The window's size in pixels at 96 dpi.
 constexpr int kWindowWidth = 217;
 constexpr int kWindowHeight = 168;
-constexpr int kTwipsPerInch = 1440;
 constexpr double kLetteringPoints = 24;
 constexpr const char* kProgramName = "ORVANTIS";
 
@@ -50,7 +51,7 @@ About::About(const QString& settings_folder, QWidget* parent) : QWidget(parent, 
     // Room at the top for the lettering: its last copy ends 175 twips plus a line of 24-point
     // text below the window's top edge.
     const QFontMetricsF metrics(LetteringFont(font()), this);
-    const double pixels_per_twip = logicalDpiY() / static_cast<double>(kTwipsPerInch);
+    const double pixels_per_twip = logicalDpiY() / kTwipsPerInch;
     const int lettering_height = static_cast<int>(
         std::ceil((75 + kLetteringShadowCopies + 1) * pixels_per_twip + metrics.height()));
 
@@ -93,8 +94,8 @@ void About::paintEvent(QPaintEvent* /*event*/) {
     const QFont font = LetteringFont(this->font());
     painter.setFont(font);
     const double ascent = QFontMetricsF(font, this).ascent();
-    const double x_pixels_per_twip = logicalDpiX() / static_cast<double>(kTwipsPerInch);
-    const double y_pixels_per_twip = logicalDpiY() / static_cast<double>(kTwipsPerInch);
+    const double x_pixels_per_twip = logicalDpiX() / kTwipsPerInch;
+    const double y_pixels_per_twip = logicalDpiY() / kTwipsPerInch;
     // A window wider than designed (long notices, large fonts) keeps the lettering centred as
     // it is in the designed width.
     const double shift = std::max(0, width() - kWindowWidth) / 2.0;

@@ -10,9 +10,11 @@
 #include <optional>
 
 #include "chart/chart_driver.h"
+#include "chart/house_systems.h"
 #include "chart/problem.h"
 #include "files/whole_file.h"
 #include "settings/lenient_number.h"
+#include "settings/option_lines.h"
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 
@@ -52,6 +54,13 @@ std::optional<std::string> OptionsTextFault(const QString& text, int* line) {
             return fault(n, "has no number in its first " + std::to_string(kOptionValueWidth) +
                                 " characters: \"" + value.left(kOptionValueWidth).toStdString() +
                                 "\".");
+        std::optional<Problem> unknown_house;
+        if (n == kOptionStartHouseSystem)
+            HouseSystemOfOption(
+                static_cast<float>(LenientNumber(value.left(kOptionValueWidth).toStdString())),
+                &unknown_house);
+        if (unknown_house)
+            return fault(n, "names no house system: it takes " + HouseOptionList() + ".");
     }
     // After the home zone's name, line 132 (the ephemeris) is a value again and the last line.
     if (lines.size() >= kOptionLastLine && !HoldsNumber(lines[kOptionLastLine - 1]))

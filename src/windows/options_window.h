@@ -23,7 +23,8 @@ inline constexpr const char* kOptionsBackupFileName = "OPTIONS.BAK";
 // Why the options reader would not take this editor text (lines ended by "\n") as it stands,
 // naming the line, or nullopt when it would: each of the 130 value lines must be there and hold a
 // number in its first seven characters (a Return typed into line 1 would shift every option down a
-// line), and nothing may follow the home zone's line 131. `line` gets the line at fault (1-based).
+// line), line 27 must name a house system, and nothing may follow the home zone's line 131. `line`
+// gets the line at fault (1-based).
 std::optional<std::string> OptionsTextFault(const QString& text, int* line = nullptr);
 
 class OptionsEditor : public TextFileEditor {

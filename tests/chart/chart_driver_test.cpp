@@ -234,5 +234,15 @@ TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
               std::make_tuple(32767, 32767, -32768, -32768));
 }
 
+// Option 27 numbers the house systems from 1 (0 is the default, Placidus); any other number is
+// Placidus, said in a warning.
+TEST(HouseLetterForOption, NumbersFromOneAndWarnsOfAnyOther) {
+    RecordingNotifier n;
+    EXPECT_EQ(std::string({HouseLetterForOption(1, &n), HouseLetterForOption(8, &n),
+                           HouseLetterForOption(0, &n), HouseLetterForOption(-1, &n)}),
+              "PIPP");
+    EXPECT_EQ(n.problems.size(), 1u);
+}
+
 }  // namespace
 }  // namespace orvantis

@@ -201,7 +201,8 @@ TEST(EventText, WordsGlyphsKindsAndCountdowns) {
 }
 
 // Jumps land on the first whole minute of the new state (the minute before still shows the old
-// one), go forward event by event, and a jump back returns to the landing before.
+// one), go forward event by event, and a jump back returns to the landing before; with a radix
+// the transits are jumped to as well.
 TEST(EventJump, LandsOnTheFirstMinuteOfEachEventAndBackAgain) {
     const EventSettings s{false, 0, {0.1667, 51.5}};
     EventKinds kinds;
@@ -221,6 +222,10 @@ TEST(EventJump, LandsOnTheFirstMinuteOfEachEventAndBackAgain) {
     for (std::size_t i = landings.size() - 1; i > 1; --i)
         EXPECT_EQ(LandingMinute(*FindAdjacentEvent(landings[i], -1, {s, kinds})), landings[i - 1]);
     EXPECT_FALSE(FindAdjacentEvent(TravelSpan{}.last, +1, {s, kinds}));
+    const EventKinds transits = EventKinds().set(KindBit(EventKind::kTransit));
+    const auto e = FindAdjacentEvent(landings[0], +1, {s, transits, Radix{}});  // all at 0 Aries
+    EXPECT_EQ(EventWords(*e) + " " + IsoUtc(LandingMinute(*e)),
+              "Sun conjunction natal Sun 2025-03-20T09:03:00Z");
 }
 
 }  // namespace

@@ -26,8 +26,7 @@ TEST_F(TransitsTest, ChosenChartLeadsTheListAndOutlivesARestart) {
     ann.name = "Ann";
     ann.year = 1987, ann.month = 7, ann.day = 31, ann.hour = 14, ann.minute = 20;
     ASSERT_FALSE(ChartLibrary::Open(dir_.filePath("charts.sqlite"), nullptr)->Save(ann));
-    // The kinds as bits, ingresses alone, as an earlier version kept them.
-    ASSERT_TRUE(WriteFileWhole(dir_.filePath("ORVANTIS.INI"), "EventKinds=1\r\n"));
+    ASSERT_TRUE(WriteFileWhole(dir_.filePath("ORVANTIS.INI"), "EventKinds=1\r\n"));  // bits
     {
         auto w = Open();
         w->SetTransitsTo("Ann");

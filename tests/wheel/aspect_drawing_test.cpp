@@ -216,12 +216,5 @@ TEST(PrintAspectGrid, EveryGlyphStaysInsideItsCellForEveryPair) {
     EXPECT_TRUE(none.lines.empty() && none.texts.empty());
 }
 
-TEST(AspectListText, OneGlyphLinePerAspect) {
-    const std::vector<AspectEntry> list{{kSun, kMoon, kTrine, "trine"},
-                                        {kNode, kOppositeNode, kOpposition, "opposition"}};
-    EXPECT_EQ(AspectListText(list), "  \xE0 \xA4 \xE9\r\n  \xEA \xA5 \xEB\r\n");
-    EXPECT_EQ(AspectListText({}), "");
-}
-
 }  // namespace
 }  // namespace orvantis

@@ -26,6 +26,7 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
     std::uniform_real_distribution<double> degrees(0, 360);
     const test::WheelChart radix = test::OrdinaryChart();
     const OptionValues options = test::ShippedOptions();
+    const double exact[] = {0, 0, 0, 60, 90, 120, 180};  // by aspect kind
     for (int run = 0; run < 40; ++run) {
         WheelPicture picture{radix.chart, radix.shown, options, BuiltInDrawingTables(),
                              {},          304,         run % 2, std::nullopt};
@@ -55,7 +56,6 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
             ++lines;
             const double distance = AspectDistance(sky.longitude[item.tag.body],
                                                    radix.shown.BodyLongitude[item.tag.other_body]);
-            const double exact[] = {0, 0, 0, 60, 90, 120, 180};
             EXPECT_LE(std::abs(distance - exact[item.tag.aspect]),
                       TransitOrb(sky.orbs, item.tag.body, item.tag.aspect));
             const Point to = item.path.back();
@@ -66,7 +66,6 @@ TEST(TransitRing, EveryTransitDrawnInOrderWithItsAspects) {
         for (int body = 1; body <= 11; ++body)
             for (int point : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15})
                 for (int kind = kConjunction; kind <= kOpposition; ++kind) {
-                    const double exact[] = {0, 0, 0, 60, 90, 120, 180};
                     expected += std::abs(AspectDistance(sky.longitude[body],
                                                         radix.shown.BodyLongitude[point]) -
                                          exact[kind]) <= TransitOrb(sky.orbs, body, kind);

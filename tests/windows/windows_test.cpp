@@ -112,15 +112,19 @@ TEST(OptionsTextFault, NamesTheLineTheReaderWouldMisread) {
         int at = 0;
         return OptionsTextFault(lines.join('\n'), &at) ? at : 0;
     };
-    for (const auto& [value, line] : {std::pair{" -.5 x", 0},
-                                      {"+3", 0},
-                                      {"       7", 5},
-                                      {"abc", 5},
-                                      {"", 5},
-                                      {"1e39", 5},
-                                      {".", 5}}) {
+    // Line 5 any number; line 27 a house system's number.
+    for (const auto& [row, value, line] : {std::tuple{5, " -.5 x", 0},
+                                           {5, "+3", 0},
+                                           {5, "       7", 5},
+                                           {5, "abc", 5},
+                                           {5, "", 5},
+                                           {5, "1e39", 5},
+                                           {5, ".", 5},
+                                           {27, "8", 0},
+                                           {27, "9", 27},
+                                           {27, "2.5", 27}}) {
         QStringList lines = good;
-        lines[4] = value;
+        lines[row - 1] = value;
         EXPECT_EQ(refused(lines), line) << value;
     }
     EXPECT_EQ(refused(good.mid(0, 129)), 130);
