@@ -12,6 +12,7 @@
 #include "chart/house_systems.h"
 #include "chart/houses.h"
 #include "chart/time_scales.h"
+#include "chart/time_travel.h"
 #include "ephemeris/ephemeris.h"
 #include "settings/option_lines.h"
 
@@ -49,52 +50,40 @@ int TwelveHour(int hour24) {
     return hour24 > 12 ? hour24 - 12 : hour24;
 }
 
-void SetMomentFromElection(ChartState& chart, const ElectionData& e, std::int16_t date_order) {
+// Sets the chart's instant from its local clock (to the minute) and zone; returns that clock.
+CivilMoment SetMoment(ChartState& chart, CivilMoment local, std::int16_t date_order) {
+    local.second = 0;
+    chart.Moment = InstantOfCivil(local) + ZoneSeconds(chart.ChartZone);
+    chart.ChartDateText = DateText(local.date.month, local.date.day, local.date.year, date_order);
+    return local;
+}
+
+CivilMoment SetMomentFromElection(ChartState& chart, const ElectionData& e,
+                                  std::int16_t date_order) {
     chart.ChartTitle = e.ElectEvent + " - election chart";
-    chart.ChartMonth = e.ElectMonth;
-    chart.ChartDay = e.ElectDay;
-    chart.ChartYear = e.ElectYear;
-    chart.ChartClock = static_cast<float>(e.ElectHour + e.ElectMinute / 100.0);
-    chart.ChartAmPm = e.ElectPM == 1 ? "P.M." : "A.M.";
-    chart.ChartDateText = DateText(e.ElectMonth, e.ElectDay, e.ElectYear, date_order);
     chart.ChartZone = e.ElectZone;
     chart.ChartZoneName = e.ElectZoneName;
     chart.ChartLong = static_cast<float>(e.ElectLongDeg + e.ElectLongMin / 100.0);
     if (e.ElectWest == 0) chart.ChartLong = -chart.ChartLong;
     chart.ChartLat = static_cast<float>(e.ElectLatDeg + e.ElectLatMin / 100.0);
     if (e.ElectSouth == 1) chart.ChartLat = -chart.ChartLat;
+    CivilMoment local;
+    local.date = {e.ElectYear, e.ElectMonth, e.ElectDay};
+    local.hour = e.ElectHour % 12 + (e.ElectPM == 1 ? 12 : 0);
+    local.minute = e.ElectMinute;
+    return SetMoment(chart, local, date_order);
 }
 
-// The zone is west positive: home clock = UT - zone.
-HomeClock LocalClockAt(std::chrono::sys_seconds now, float zone_hours) {
-    using namespace std::chrono;
-    const auto offset = seconds(static_cast<long long>(std::llround(zone_hours * 3600.0)));
-    const sys_seconds local = now - offset;
-    const auto day = floor<days>(local);
-    const year_month_day date{day};
-    const hh_mm_ss<seconds> time{local - day};
-    return {static_cast<int>(date.year()),
-            static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())),
-            static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()),
-            static_cast<int>(time.seconds().count())};
-}
-
-void SetMomentFromNow(ChartState& chart, const OptionValues& options, const ChartRequest& request) {
+CivilMoment SetMomentFromNow(ChartState& chart, const OptionValues& options,
+                             const ChartRequest& request) {
     const HomeLocation home = HomePlace(options);
-    const HomeClock clock = HomeClockAt(request.now, request.zone_hours);
     chart.ChartTitle = "Now";
-    chart.ChartMonth = static_cast<std::int16_t>(clock.month);
-    chart.ChartDay = static_cast<std::int16_t>(clock.day);
-    chart.ChartYear = static_cast<std::int16_t>(clock.year);
-    chart.ChartClock = static_cast<float>(TwelveHour(clock.hour24) + clock.minute / 100.0);
-    chart.ChartAmPm = clock.hour24 >= 12 ? "P.M." : "A.M.";
-    chart.ChartDateText = DateText(clock.month, clock.day, clock.year, request.date_order);
     chart.ChartZone = request.zone_hours;
     chart.ChartZoneName = request.zone_name;
     chart.ChartLong = home.PackedLongitude();
     chart.ChartLat = home.PackedLatitude();
+    return SetMoment(chart, CivilMomentOf(request.now - ZoneSeconds(chart.ChartZone)),
+                     request.date_order);
 }
 
 bool AllFinite(const ChartState& chart) {
@@ -121,9 +110,9 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 }  // namespace
 
 HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
-    constexpr float kFurthest = 16;
-    return LocalClockAt(
-        now, std::isnan(zone_hours) ? 0.0f : std::clamp(zone_hours, -kFurthest, kFurthest));
+    const CivilMoment local = CivilMomentOf(now - ZoneSeconds(zone_hours));
+    return {local.date.year, local.date.month, local.date.day,
+            local.hour,      local.minute,     local.second};
 }
 
 bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
@@ -218,21 +207,26 @@ char HouseLetterForOption(float start_house_system, Notifier* notifier) {
 
 void BuildCaptionLines(ChartState& chart) {
     auto& lines = chart.CaptionLines;
+    const CivilMoment local = LocalMomentOf(chart);
     lines[1] = chart.ChartTitle;
-    char date[32];
-    std::snprintf(date, sizeof date, "%02d %s %04d", static_cast<int>(chart.ChartDay),
-                  MonthAbbreviation(chart.ChartMonth), static_cast<int>(chart.ChartYear));
-    lines[2] = date;
-    lines[3] = Format("%.2f", chart.ChartClock) + " " + chart.ChartAmPmShown + " (" +
-               ZoneOffsetText(chart.ChartZone) + ")";
-    lines[4] = Format("%.2f", std::fabs(chart.ChartLong)) + " " + chart.LongDirection;
-    lines[5] = Format("%.2f", std::fabs(chart.ChartLat)) + " " + chart.LatDirection;
-    lines[6] = chart.SiderealTimeText;
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d %s %04d", local.date.day,
+                  MonthAbbreviation(local.date.month), local.date.year);
+    lines[2] = text;
+    std::snprintf(text, sizeof text, "%d.%02d %s", TwelveHour(local.hour), local.minute,
+                  local.hour >= 12 ? "P.M." : "A.M.");
+    lines[3] = std::string(text) + " (" + ZoneOffsetText(chart.ChartZone) + ")";
+    lines[4] =
+        Format("%.2f", std::fabs(chart.ChartLong)) + (chart.ChartLong < 0 ? " EAST" : " WEST");
+    lines[5] =
+        Format("%.2f", std::fabs(chart.ChartLat)) + (chart.ChartLat < 0 ? " SOUTH" : " NORTH");
+    lines[6] = FormatSiderealTime(chart.SidHours, chart.SidMinutes, chart.SidSeconds);
     SetHouseSystemCaption(chart);
-    chart.Warnings = AccuracyWarnings(chart.ChartYear);
+    const int year = local.date.year;
+    chart.Warnings = AccuracyWarnings(year);
     // The precise ephemeris has its own range (Pluto's series, 1885-2099).
     if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
-        const auto warning = RangeWarning(chart.ChartEphemeris, chart.ChartYear, chart.ChartYear);
+        const auto warning = RangeWarning(chart.ChartEphemeris, year, year);
         chart.Warnings = warning ? std::vector<std::string>{*warning} : std::vector<std::string>{};
     }
 }
@@ -255,7 +249,6 @@ void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t) {
     chart.SidHours = t.SidHours;
     chart.SidMinutes = t.SidMinutes;
     chart.SidSeconds = t.SidSeconds;
-    chart.SiderealTimeText = FormatSiderealTime(t.SidHours, t.SidMinutes, t.SidSeconds);
     chart.Ascendant = t.Ascendant;
     chart.MC = t.MC;
 }
@@ -281,19 +274,14 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     ChartState next;
     next.InputError = chart.InputError;
     next.HouseSystem = request.house_system;
-    if (request.running)
-        SetMomentFromNow(next, options, request);
-    else
-        SetMomentFromElection(next, election, request.date_order);
-    next.ChartAmPmShown = next.ChartAmPm;
-    next.LongDirection = next.ChartLong < 0 ? "EAST" : "WEST";
-    next.LatDirection = next.ChartLat < 0 ? "SOUTH" : "NORTH";
+    const CivilMoment local = request.running
+                                  ? SetMomentFromNow(next, options, request)
+                                  : SetMomentFromElection(next, election, request.date_order);
 
     next.ChartEphemeris = EphemerisOf(options);
-    const TimeAndAngles t =
-        TimeAndAnglesFor(next.ChartEphemeris,
-                         {next.ChartDay, next.ChartMonth, next.ChartYear, next.ChartClock,
-                          next.ChartAmPm == "P.M.", next.ChartZone, next.ChartLong, next.ChartLat});
+    const TimeAndAngles t = TimeAndAnglesFor(
+        next.ChartEphemeris, {local.date.day, local.date.month, local.date.year, local.hour,
+                              local.minute, next.ChartZone, next.ChartLong, next.ChartLat});
     if (t.status != ComputeStatus::kOk) return refuse();
     const HouseCusps houses = ComputeHouseCusps(t, request.house_system);
     if (houses.status != ComputeStatus::kOk) return refuse();

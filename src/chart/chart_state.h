@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,14 +34,13 @@ constexpr int HouseAtPosition(int position) {
 struct ChartState {
     // Moment and place, as the driver set them.
     std::string ChartTitle;
-    std::int16_t ChartMonth = 1, ChartDay = 1, ChartYear = 2000;
-    std::string ChartDateText;
-    float ChartClock = 12.0f;  // local clock, H.MM on the 12-hour clock
-    std::string ChartAmPm = "A.M.", ChartAmPmShown = "A.M.";
-    float ChartZone = 0;  // hours, west positive
-    float ChartLong = 0;  // D.MM, west positive
-    float ChartLat = 0;   // D.MM, north positive
-    std::string LongDirection = "WEST", LatDirection = "NORTH";
+    // The instant charted, to the minute of its local clock; that clock reads the instant less
+    // the zone (LocalMomentOf).
+    std::chrono::sys_seconds Moment{};
+    std::string ChartDateText;  // the local date in the regional order
+    float ChartZone = 0;        // hours, west positive
+    float ChartLong = 0;        // D.MM, west positive
+    float ChartLat = 0;         // D.MM, north positive
     std::string ChartZoneName;  // the tz database zone ChartZone was found in; "" when typed
 
     // Time scales and angles.
@@ -55,7 +55,6 @@ struct ChartState {
     double ObliquityDeg = 0;  // ε, degrees
     double LatRadians = 0;    // φ, north positive
     double SidHours = 0, SidMinutes = 0, SidSeconds = 0;
-    std::string SiderealTimeText;
     double Ascendant = 0, MC = 0;  // degrees
 
     // Houses and bodies.

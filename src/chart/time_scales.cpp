@@ -9,13 +9,17 @@
 namespace orvantis {
 namespace {
 
-// Universal Time as a fraction of the local civil day from the 12-hour clock (H.MM), its
-// A.M./P.M. text and the zone (hours, west positive). The hour 12 stands for 0: 12:30 A.M. is
-// half an hour after midnight and 12:30 P.M. half an hour after noon.
-double UniversalTimeFraction(double clock, bool pm, double zone) {
+// Universal Time as a fraction of the local civil day from the clock and the zone (hours, west
+// positive). The clock is read as hours and minutes of the half day in single precision (9.15
+// for 9:15 and 21:15, 12.30 for 0:30): every chart this program has recorded was computed from
+// that reading, under a millisecond from the exact time, and this keeps their positions to the
+// last digit.
+double UniversalTimeFraction(int hour, int minute, double zone) {
+    const int half_day_hour = hour % 12 == 0 ? 12 : hour % 12;
+    double clock = static_cast<float>(half_day_hour + minute / 100.0);
     if (std::floor(clock) == 12.0) clock -= 12.0;
     double fraction = (DmmToDecimal(clock) + zone) / 24.0;
-    if (pm) fraction += 0.5;
+    if (hour >= 12) fraction += 0.5;
     return fraction;
 }
 
@@ -70,7 +74,7 @@ double AscendantDegrees(double ramc, double latitude, double obliquity) {
 
 TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
     TimeAndAngles t;
-    t.UTFraction = UniversalTimeFraction(m.clock, m.pm, m.zone);
+    t.UTFraction = UniversalTimeFraction(m.hour, m.minute, m.zone);
     t.LatRadians = DegToRad(SignedDmmToDecimal(m.latitude));
 
     t.JulianDayNumber = JulianDayNumberOf(m.day, m.month, m.year);

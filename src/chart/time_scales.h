@@ -8,11 +8,10 @@ namespace orvantis {
 // The civil moment and place of a chart, in the chart record's own units.
 struct ChartMoment {
     int day = 1, month = 1, year = 2000;
-    float clock = 12.0f;  // H.MM on the 12-hour clock; 12 stands for 0
-    bool pm = false;      // P.M.: twelve hours are added
-    float zone = 0;       // hours, west positive, added to the clock to give UT
-    float longitude = 0;  // D.MM, west positive
-    float latitude = 0;   // D.MM, north positive
+    int hour = 0, minute = 0;  // the local clock, 0..23 and 0..59
+    float zone = 0;            // hours, west positive, added to the clock to give UT
+    float longitude = 0;       // D.MM, west positive
+    float latitude = 0;        // D.MM, north positive
 };
 
 // What the time step gives the houses, the ephemeris and the chart record.

@@ -90,9 +90,14 @@ sys_seconds AdvanceMoment(sys_seconds moment, double by, const TravelSpan& span)
     return Held(Held(moment, span) + seconds{whole}, span);
 }
 
+seconds ZoneSeconds(float hours) {
+    constexpr float kFurthest = 16;
+    const float held = std::isnan(hours) ? 0.0f : std::clamp(hours, -kFurthest, kFurthest);
+    return seconds{std::llround(held * 3600.0)};
+}
+
 ElectionData ElectionAt(const ElectionData& place, sys_seconds instant, float zone_hours) {
-    const auto offset = seconds{std::llround(zone_hours * 3600.0)};
-    const CivilMoment local = CivilMomentOf(instant - offset);
+    const CivilMoment local = CivilMomentOf(instant - ZoneSeconds(zone_hours));
     ElectionData e = place;
     e.ElectYear = static_cast<std::int16_t>(local.date.year);
     e.ElectMonth = static_cast<std::int16_t>(local.date.month);
@@ -109,12 +114,11 @@ sys_seconds InstantOfElection(const ElectionData& e) {
     local.date = {e.ElectYear, e.ElectMonth, e.ElectDay};
     local.hour = e.ElectHour % 12 + (e.ElectPM == 1 ? 12 : 0);
     local.minute = e.ElectMinute;
-    return InstantOfCivil(local) + seconds{std::llround(e.ElectZone * 3600.0)};
+    return InstantOfCivil(local) + ZoneSeconds(e.ElectZone);
 }
 
-sys_seconds InstantOfChart(const ChartState& chart) {
-    const double day = chart.JulianDayNumber - kUnixEpochDayNumber + chart.UTFraction;
-    return sys_seconds{seconds{std::llround(day * kSecondsPerDay)}};
+CivilMoment LocalMomentOf(const ChartState& chart) {
+    return CivilMomentOf(chart.Moment - ZoneSeconds(chart.ChartZone));
 }
 
 }  // namespace orvantis

@@ -58,7 +58,12 @@ ElectionData ElectionAt(const ElectionData& place, std::chrono::sys_seconds inst
 // The UT instant of an election record: its local date and time plus its zone.
 std::chrono::sys_seconds InstantOfElection(const ElectionData& e);
 
-// The UT instant of a computed chart, to the nearest second (its day number and UT fraction).
-std::chrono::sys_seconds InstantOfChart(const ChartState& chart);
+// A zone's offset in whole seconds (hours west positive): the local clock reads UT less it.
+// Hours beyond 16, further than any zone or local mean time, come only from a hand-edited file:
+// they are held at 16, so the seconds stay far from overflowing; not a number is 0.
+std::chrono::seconds ZoneSeconds(float hours);
+
+// The local date and time of a computed chart: its instant on the clock of its zone.
+CivilMoment LocalMomentOf(const ChartState& chart);
 
 }  // namespace orvantis

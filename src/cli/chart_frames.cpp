@@ -118,7 +118,7 @@ ElectionData ElectionOfChart(const ChartState& chart) {
     e.ElectLatDeg = degrees(chart.ChartLat);
     e.ElectLatMin = minutes(chart.ChartLat);
     e.ElectSouth = chart.ChartLat < 0 ? 1 : 0;
-    return ElectionAt(e, InstantOfChart(chart), chart.ChartZone);
+    return ElectionAt(e, chart.Moment, chart.ChartZone);
 }
 
 }  // namespace orvantis

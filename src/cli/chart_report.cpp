@@ -89,7 +89,8 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
     member("obliquity", Number(chart.ObliquityDeg));
     member("ascendant", Number(chart.Ascendant));
     member("mc", Number(chart.MC));
-    member("sidereal_time", JsonString(chart.SiderealTimeText));
+    member("sidereal_time",
+           JsonString(FormatSiderealTime(chart.SidHours, chart.SidMinutes, chart.SidSeconds)));
     member("house_system", JsonString(std::string(1, chart.HouseSystem)));
     member("ephemeris", JsonString(std::string(EphemerisWord(chart.ChartEphemeris))));
     std::string cusps = "[";

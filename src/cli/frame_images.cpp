@@ -25,7 +25,7 @@ int WriteFrameImages(const ChartCommand& command, const ChartState& first,
     const TravelStep step = command.step.value_or(TravelStep{TravelUnit::kHour, 1});
     const ElectionData place = ElectionOfChart(first);
     const auto zone = NamedZone::Find(place.ElectZoneName);
-    const auto start = InstantOfChart(first);
+    const auto start = first.Moment;
     // Each frame is counted from the first, so month ends do not wander (31 Jan, 28 Feb, 31 Mar).
     const TravelSpan any{std::chrono::sys_days{std::chrono::year{-30000} / 1 / 1},
                          std::chrono::sys_days{std::chrono::year{30000} / 1 / 1}};

@@ -1,7 +1,6 @@
 // The main window's transits: Chart > Transits to... makes a saved chart the radix the events
 // window and the status bar time transits to; Chart > Transits off ends it. The choice is kept in
 // ORVANTIS.INI.
-#include <QInputDialog>
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +10,7 @@
 #include "settings/ini_file.h"
 #include "settings/lenient_number.h"
 #include "shell/main_window.h"
+#include "windows/charts_window.h"
 #include "zones/zone_names.h"
 
 namespace orvantis {
@@ -27,12 +27,11 @@ void MainWindow::onTransitsTo() {
                     Icon::kInformation));
         return;
     }
-    bool chosen = false;
     const int current =
         std::max(0, static_cast<int>(names.indexOf(QString::fromStdString(transits_to_))));
-    const QString name = QInputDialog::getItem(
-        this, "Transits to", "Time the transits to the chart:", names, current, false, &chosen);
-    if (chosen) SetTransitsTo(name.toStdString());
+    const auto name =
+        ChooseChartName(this, "Transits to", "Time the transits to the chart:", names, current);
+    if (name) SetTransitsTo(name->toStdString());
 }
 
 void MainWindow::SetTransitsTo(const std::string& name) {

@@ -298,7 +298,7 @@ void TimeBar::ShowChart(const ChartState& chart) {
         zone_ = NamedZone::Find(chart.ChartZoneName);
     zone_hours_ = chart.ChartZone;
     if (Playing() || Scrubbing()) return;
-    moment_ = shown_ = InstantOfChart(chart);
+    moment_ = shown_ = chart.Moment;
     ShowMoment();
 }
 

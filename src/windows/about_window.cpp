@@ -96,8 +96,8 @@ void About::paintEvent(QPaintEvent* /*event*/) {
     const double ascent = QFontMetricsF(font, this).ascent();
     const double x_pixels_per_twip = logicalDpiX() / kTwipsPerInch;
     const double y_pixels_per_twip = logicalDpiY() / kTwipsPerInch;
-    // A window wider than designed (long notices, large fonts) keeps the lettering centred as
-    // it is in the designed width.
+    // A window widened past kWindowWidth (long notices, large fonts) keeps the lettering where
+    // it stands in kWindowWidth, centred.
     const double shift = std::max(0, width() - kWindowWidth) / 2.0;
     const QString name = QString::fromLatin1(kProgramName);
     for (const LetteringCopy& copy : RaisedLetteringCopies()) {

@@ -33,13 +33,13 @@ AspectWindow::AspectWindow(QWidget* parent)
     setObjectName(QStringLiteral("CWAspect"));
     setWindowTitle(QStringLiteral("Aspects"));
 
-    aspect_text_->setObjectName(QStringLiteral("Text1"));
+    aspect_text_->setObjectName(QStringLiteral("aspectListText"));
     aspect_text_->setReadOnly(true);
     aspect_text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     aspect_text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     aspect_text_->setFont(QFont(QStringLiteral("QUERNA"), 12));
 
-    // Text1 fills the window whatever its size.
+    // The list fills the window whatever its size.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(aspect_text_);

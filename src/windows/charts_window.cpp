@@ -1,6 +1,7 @@
 #include "windows/charts_window.h"
 
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -284,6 +285,26 @@ void ChartsWindow::onExport() {
                         &reason))
         Report(Problem{"Charts", path.toStdString() + " not written: " + reason.toStdString(),
                        Icon::kExclamation});
+}
+
+std::optional<QString> ChooseChartName(QWidget* parent, const QString& title, const QString& prompt,
+                                       const QStringList& names, int current) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("chooseChartDialog"));
+    dialog.setWindowTitle(title);
+    auto* list = new QComboBox(&dialog);
+    list->setObjectName(QStringLiteral("chartNameList"));
+    list->addItems(names);
+    list->setCurrentIndex(current);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* column = new QVBoxLayout(&dialog);
+    column->addWidget(new QLabel(prompt, &dialog));
+    column->addWidget(list);
+    column->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentIndex() < 0) return std::nullopt;
+    return list->currentText();
 }
 
 }  // namespace orvantis

@@ -62,4 +62,8 @@ private:
     QTableView* table_ = nullptr;
 };
 
+// Asks for one of the names in a list under `prompt`, `current` selected; nothing when cancelled.
+std::optional<QString> ChooseChartName(QWidget* parent, const QString& title, const QString& prompt,
+                                       const QStringList& names, int current);
+
 }  // namespace orvantis

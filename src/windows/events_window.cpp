@@ -154,7 +154,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
       notifier_(notifier),
       list_(new QTableWidget(0, kColumnCount, this)),
       note_(new QLabel(this)) {
-    setObjectName("frmEvents");
+    setObjectName("eventsWindow");
     setWindowTitle("Coming Events");
     setModal(false);
     auto* layout = new QVBoxLayout(this);

@@ -42,7 +42,7 @@ HelpWindow::HelpWindow(const QString& help_file_name, const std::string& text, Q
     QFont courier(QStringLiteral("Courier New"), 9);
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    text_view_->setObjectName(QStringLiteral("Text1"));
+    text_view_->setObjectName(QStringLiteral("helpText"));
     text_view_->setFont(courier);
     // A vertical scroll bar only: long lines wrap at the window's edge.
     text_view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

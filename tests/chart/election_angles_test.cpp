@@ -15,10 +15,10 @@ namespace orvantis {
 namespace {
 
 // A chart after the time step, with the two angles where the driver puts them.
-ChartState ChartAt(int day, int month, int year, float clock, const char* am_pm, float zone,
-                   float longitude, float latitude) {
-    const TimeAndAngles t = ComputeTimeAndAngles(
-        {day, month, year, clock, std::string(am_pm) == "P.M.", zone, longitude, latitude});
+ChartState ChartAt(int day, int month, int year, int hour, int minute, float zone, float longitude,
+                   float latitude) {
+    const TimeAndAngles t =
+        ComputeTimeAndAngles({day, month, year, hour, minute, zone, longitude, latitude});
     EXPECT_EQ(t.status, ComputeStatus::kOk);
     ChartState chart;
     chart.ChartZone = zone;
@@ -50,29 +50,28 @@ TEST(ElectionMC, RightAscensionInTheHalfOfTheLongitude) {
 TEST(ComputeElectionAngles, StepsMoveTheMcTheClockAndTheAscendantTogether) {
     struct Case {
         int day, month;
-        float clock;
-        const char* am_pm;
+        int hour, minute;
         float zone, longitude, latitude;
         double shift;
     };
-    std::vector<Case> cases = {{5, 3, 2.3f, "P.M.", 5, 74.0f, 40.43f, 0},
-                               {5, 3, 2.3f, "P.M.", 5, -13.24f, 40.43f, 0},
-                               {5, 3, 2.3f, "P.M.", 5, 0.0f, 40.43f, 0},
-                               {5, 3, 2.3f, "P.M.", 5, 74.0f, 40.43f, 24}};
-    for (const float clock : {5.0f, 5.3f, 5.45f, 5.55f, 6.0f})
-        for (const char* am_pm : {"A.M.", "P.M."})
-            cases.push_back({21, 3, clock, am_pm, 0, 0, -33.52f, 0});
+    std::vector<Case> cases = {{5, 3, 14, 30, 5, 74.0f, 40.43f, 0},
+                               {5, 3, 14, 30, 5, -13.24f, 40.43f, 0},
+                               {5, 3, 14, 30, 5, 0.0f, 40.43f, 0},
+                               {5, 3, 14, 30, 5, 74.0f, 40.43f, 24}};
+    for (const int minutes : {300, 330, 345, 355, 360})
+        for (const int half_day : {0, 720})
+            cases.push_back({21, 3, (minutes + half_day) / 60, minutes % 60, 0, 0, -33.52f, 0});
     // The search across 0° Aries: a place whose local sidereal time is 359.97° (the MC just
     // below 360°), its west longitude in D.MM.
     const double west =
-        Reduce360(RadToDeg(ChartAt(21, 9, 2024, 11.55f, "P.M.", 0, 0, 51.3f).RAMC) - 359.97);
+        Reduce360(RadToDeg(ChartAt(21, 9, 2024, 23, 55, 0, 0, 51.3f).RAMC) - 359.97);
     const double whole = std::floor(west);
-    cases.push_back({21, 9, 11.55f, "P.M.", 0, float(whole + (west - whole) * 0.6), 51.3f, 0});
+    cases.push_back({21, 9, 23, 55, 0, float(whole + (west - whole) * 0.6), 51.3f, 0});
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.day << "." << c.month << " " << c.clock << c.am_pm
-                                        << " " << c.longitude << " shift " << c.shift);
+        SCOPED_TRACE(testing::Message() << c.day << "." << c.month << " " << c.hour << ":"
+                                        << c.minute << " " << c.longitude << " shift " << c.shift);
         ChartState chart =
-            ChartAt(c.day, c.month, 2024, c.clock, c.am_pm, c.zone, c.longitude, c.latitude);
+            ChartAt(c.day, c.month, 2024, c.hour, c.minute, c.zone, c.longitude, c.latitude);
         chart.PlanetLong[kMCBody] = Reduce360(chart.MC - c.shift);
         chart.PlanetLong[kAscendantBody] = Reduce360(chart.Ascendant - c.shift);
         const double obliquity = chart.Obliquity;
@@ -113,11 +112,10 @@ TEST(Texts, ZodiacPositionAndLocalClockInTwelveHourStyle) {
     EXPECT_EQ(FormatMediumTime(std::nan("")), "");
 
     // 11 P.M. in zone +5 lies in the next UT day; the local clock is still 11 P.M.
-    const ChartState chart = ChartAt(5, 3, 2024, 11.0f, "P.M.", 5, 74.0f, 40.43f);
+    const ChartState chart = ChartAt(5, 3, 2024, 23, 0, 5, 74.0f, 40.43f);
     EXPECT_EQ(FormatMediumTime(MediumTimeValue(chart)), "11:00 PM");
     // A clock whose minutes are not exact in binary (5.29 as a float) still reads 5:29.
-    EXPECT_EQ(FormatMediumTime(MediumTimeValue(ChartAt(1, 6, 2024, 5.29f, "A.M.", 0, 0, 0))),
-              "05:29 AM");
+    EXPECT_EQ(FormatMediumTime(MediumTimeValue(ChartAt(1, 6, 2024, 5, 29, 0, 0, 0))), "05:29 AM");
 }
 
 }  // namespace

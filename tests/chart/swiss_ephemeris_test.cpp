@@ -30,15 +30,14 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
     const std::pair<char, int> systems[] = {{'P', 'P'}, {'K', 'K'}, {'R', 'R'}, {'C', 'C'},
                                             {'O', 'O'}, {'E', 'E'}, {'M', 'X'}, {'I', 'M'}};
     std::mt19937 random(20240501);
-    std::uniform_int_distribution<int> year(1900, 2100), month(1, 12), day(1, 28), hour(1, 12),
+    std::uniform_int_distribution<int> year(1900, 2100), month(1, 12), day(1, 28), hour(0, 23),
         sixty(0, 59), coin(0, 1), degrees(0, 179);
     const auto signed_dmm = [&](int limit) {
         const double dmm = degrees(random) % limit + sixty(random) / 100.0;
         return static_cast<float>(coin(random) ? -dmm : dmm);
     };
     for (int i = 0; i < kMoments; ++i) {
-        ChartMoment m{day(random), month(random), year(random),
-                      static_cast<float>(hour(random) + sixty(random) / 100.0), coin(random) == 1};
+        ChartMoment m{day(random), month(random), year(random), hour(random), sixty(random)};
         m.longitude = signed_dmm(180), m.latitude = signed_dmm(66);
         const TimeAndAngles c = ComputeTimeAndAngles(m);
         ASSERT_EQ(c.status, ComputeStatus::kOk);

@@ -84,12 +84,12 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     EXPECT_EQ(w->RecomputeCount(), start);
     tick_at(1, 0);
     EXPECT_EQ(w->RecomputeCount(), start + 1);
-    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.01f);
+    EXPECT_EQ(w->Chart().Moment, sys_days{year{2024} / 3 / 5} + 10h + 1min);
     tick_at(1, 1);
     // The tick of 10:02:00 comes late (10:02:03): the minute is recomputed all the same.
     tick_at(2, 3, 900);
     EXPECT_EQ(w->RecomputeCount(), start + 2);
-    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.02f);
+    EXPECT_EQ(w->Chart().Moment, sys_days{year{2024} / 3 / 5} + 10h + 2min);
     tick_at(2, 4);
     EXPECT_EQ(w->RecomputeCount(), start + 2);
     EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("05 Mar 2024     10:02:04"));
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, RunningClockRecomputesOnceAtTheFirstTickOfEveryMinute) {
     EXPECT_THAT(w->windowTitle().toStdString(), HasSubstr("10:07:04"));
     Item(*w, "mnuElectionsRunning")->trigger();
     EXPECT_EQ(w->RecomputeCount(), stopped + 1);
-    EXPECT_FLOAT_EQ(w->Chart().ChartClock, 10.07f);
+    EXPECT_EQ(w->Chart().Moment, sys_days{year{2024} / 3 / 5} + 10h + 7min);
 }
 
 TEST_F(MainWindowTest, UpdateKeysStepTheElectionMomentAndStopTheClock) {

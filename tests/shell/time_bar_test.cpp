@@ -22,7 +22,7 @@ TEST_F(TimeBarTest, KeysPlayAndTrackMoveTheChartUntilHomeBringsTheClockBack) {
     ShowActive(*w);
     TimeBar& bar = *w->TravelBar();
     const auto now = floor<minutes>(clock_.now);
-    const auto shown = [&] { return InstantOfChart(w->Chart()); };
+    const auto shown = [&] { return w->Chart().Moment; };
     QTest::keyClick(w.get(), Qt::Key_Right);  // the bar is off: the key does nothing
     EXPECT_TRUE(w->Running());
     EXPECT_FALSE(bar.isVisible());

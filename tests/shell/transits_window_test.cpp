@@ -35,7 +35,7 @@ TEST_F(TransitsTest, ChosenChartLeadsTheListAndOutlivesARestart) {
         ASSERT_TRUE(list && list->rowCount() > 1);
         // Transits first, each in order of time, then the sky's own events.
         EXPECT_TRUE(list->item(0, 2)->text().contains(" natal "));
-        auto* events = w->findChild<EventsWindow*>("frmEvents");
+        auto* events = w->findChild<EventsWindow*>("eventsWindow");
         EXPECT_TRUE(events->KindBox(EventKind::kTransit)->isChecked());
         EXPECT_FALSE(events->KindBox(EventKind::kStation)->isChecked());
         events->findChild<QCheckBox*>("transitMoonCheck")->setChecked(true);

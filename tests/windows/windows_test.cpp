@@ -353,7 +353,7 @@ TEST_F(EventsWindowTest, F10ListsTheComingEventsThatCountDownAndTheKindBoxesFilt
     const auto window = Open();
     ShowActive(*window);
     QTest::keyClick(window.get(), Qt::Key_F10);
-    EventsWindow* events = window->findChild<EventsWindow*>("frmEvents");
+    EventsWindow* events = window->findChild<EventsWindow*>("eventsWindow");
     ASSERT_NE(events, nullptr);
     const auto now = [&] { return floor<seconds>(clock_.now); };
     const auto rows = [&] {  // the rows' "In words" and "Countdown" texts
