@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "chart/ephemeris_mode.h"
 #include "chart/time_scales.h"
 
 namespace orvantis {
@@ -14,6 +15,11 @@ constexpr int kSearchMinutes = 70;
 
 double Sign(double x) {
     return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+}
+
+// The sidereal time and obliquity of the chart's own ephemeris at the UT fraction ut of its day.
+EarthAngles EarthAnglesAt(const ChartState& chart, double ut) {
+    return EarthAnglesFor(chart.ChartEphemeris, chart.JulianDayNumber, chart.CenturiesT, ut);
 }
 
 // The chart's longitude in signed decimal degrees, west positive.
@@ -83,7 +89,7 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
     shown.MCStep = mc_step < 0 ? -1 : 1;
     shown.ShownMC = Reduce360(shown.ShownMC + shown.MCStep / 60.0);
     // The obliquity is a local here: the chart keeps -ε for its houses and ephemeris.
-    const double obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
+    const double obliquity = EarthAnglesAt(chart, chart.UTFraction).obliquity;
     const double tropical_mc = Reduce360(shown.ShownMC - shown.ZodiacShift);
     const double ramc = DegToRad(ElectionMC(tropical_mc, obliquity));
     shown.ShownAsc =
@@ -92,12 +98,12 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
 }
 
 void FindElectionTime(ChartState& chart, const ShownAngles& shown) {
-    const double obliquity = DegToRad(ObliquityDegreesAt(chart.CenturiesT));
+    const double obliquity = EarthAnglesAt(chart, chart.UTFraction).obliquity;
     const double target = Reduce360(shown.ShownMC - shown.ZodiacShift);
     const double longitude = SignedLongitudeDegrees(chart);
     const auto ramc_at = [&](int k) {
         const double ut = chart.UTFraction + shown.MCStep * k / 1440.0;
-        return DegToRad(Reduce360(GreenwichSiderealDegrees(chart.CenturiesT, ut) - longitude));
+        return DegToRad(Reduce360(EarthAnglesAt(chart, ut).sidereal_degrees - longitude));
     };
     double best_difference = 360.0;
     int best_k = 0;

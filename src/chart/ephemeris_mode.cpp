@@ -1,6 +1,7 @@
 #include "chart/ephemeris_mode.h"
 
 #include "astro/angles.h"
+#include "chart/election_angles.h"
 #include "ephemeris/precise_ephemeris.h"
 #include "settings/option_lines.h"
 
@@ -22,6 +23,15 @@ TimeAndAngles TimeAndAnglesFor(EphemerisChoice choice, const ChartMoment& moment
     t.Ascendant = AscendantDegrees(t.RAMC, t.LatRadians, t.Obliquity);
     SetCaptionSiderealTime(t);
     return t;
+}
+
+EarthAngles EarthAnglesFor(EphemerisChoice choice, double julian_day_number, double centuries,
+                           double ut_fraction) {
+    if (choice == EphemerisChoice::kBuiltin)
+        return {GreenwichSiderealDegrees(centuries, ut_fraction),
+                DegToRad(ObliquityDegreesAt(centuries))};
+    const PreciseEarthAngles earth = PreciseEarthAnglesAt(julian_day_number + ut_fraction - 0.5);
+    return {earth.apparent_sidereal_time, DegToRad(earth.true_obliquity)};
 }
 
 }  // namespace orvantis

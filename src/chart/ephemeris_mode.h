@@ -17,4 +17,14 @@ EphemerisChoice EphemerisOf(const OptionValues& options);
 // obliquity, so the houses stand where the apparent positions are measured from.
 TimeAndAngles TimeAndAnglesFor(EphemerisChoice choice, const ChartMoment& moment);
 
+// The Greenwich sidereal time (degrees [0, 360)) and the obliquity (radians) of that time step at
+// the UT fraction `ut_fraction` of the civil day `julian_day_number`, whose chart has the time
+// argument `centuries`: the election tool's minute-by-minute search takes them from here.
+struct EarthAngles {
+    double sidereal_degrees = 0;
+    double obliquity = 0;
+};
+EarthAngles EarthAnglesFor(EphemerisChoice choice, double julian_day_number, double centuries,
+                           double ut_fraction);
+
 }  // namespace orvantis

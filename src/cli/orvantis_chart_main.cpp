@@ -109,15 +109,8 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     const auto& request = std::get<EventsRequest>(read);
     const EventSettings settings = EventSettingsFromOptions(options);
     const auto to = request.from + std::chrono::days{request.days};
-    if (settings.ephemeris == EphemerisChoice::kPrecise) {
-        const auto year_of = [](std::chrono::sys_seconds t) {
-            return static_cast<int>(
-                std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(t)}.year());
-        };
-        if (const auto warning =
-                RangeWarning(settings.ephemeris, year_of(request.from), year_of(to)))
-            std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
-    }
+    if (const auto warning = SpanWarning(request.from, to, settings.ephemeris))
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
     ClearVectorUpperState();
     const auto events = FindEvents(request.from, to, settings, request.kinds);
     const std::string text =

@@ -31,9 +31,11 @@ int RunTransits(const ChartCommand& command, const ChartState& radix, const Opti
         return 1;
     }
     const EventKinds kinds = command.kinds ? request.kinds : transit_kinds;
-    const auto events =
-        FindTransits(request.from, request.from + std::chrono::days{request.days}, RadixOf(radix),
-                     EventSettingsFromOptions(options), rules, kinds);
+    const EventSettings settings = EventSettingsFromOptions(options);
+    const auto to = request.from + std::chrono::days{request.days};
+    if (const auto warning = SpanWarning(request.from, to, settings.ephemeris))
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
+    const auto events = FindTransits(request.from, to, RadixOf(radix), settings, rules, kinds);
     const std::string text =
         command.json ? EventsJson(events, zone_at) : EventsTable(events, zone_at);
     std::fputs(text.c_str(), stdout);

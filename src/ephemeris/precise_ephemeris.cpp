@@ -16,6 +16,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "ephemeris/orbits.h"
+
 namespace orvantis {
 namespace {
 
@@ -25,6 +27,7 @@ constexpr double kArcsec = kRad / 3600.0;
 constexpr double kAuKm = 149597870.7;
 constexpr double kLightAuPerDay = 173.1446326846693;
 constexpr double kJ2000 = 2451545.0;
+constexpr double kGaussSquared = 2.959122082855911e-4;  // k², AU³ per day² (the Sun's GM)
 // ELP terms smaller than this are left out: the Moon moves by less than 0.25" and costs a
 // fiftieth of the whole series.
 constexpr double kLunarPrecision = 1e-7;
@@ -206,15 +209,24 @@ double Reduce(double degrees) {
 struct Observer {
     double jd_tt;
     Vec earth;
-    Vec earth_velocity;  // AU per day
+    Vec earth_velocity;      // AU per day
+    Vec earth_acceleration;  // AU per day²
     Precession precession;
     Nutation nutation;
+    double nutation_rate = 0;  // degrees per day
 };
 Observer ObserverAt(double jd_tt) {
     const Vec earth = HelioAt(0, jd_tt);
     const Vec before = HelioAt(0, jd_tt - kVelocityStep);
-    return {jd_tt, earth, (earth - before) * (1.0 / kVelocityStep), PrecessionAt(jd_tt),
-            NutationAt(jd_tt)};
+    // The Sun's pull, which also takes the backward difference to the moment itself.
+    const Vec acceleration = earth * (-kGaussSquared / std::pow(earth.Norm(), 3));
+    const Vec velocity =
+        (earth - before) * (1.0 / kVelocityStep) + acceleration * (kVelocityStep / 2);
+    // The nutation moves every longitude by up to 0.2" a day (its fortnightly term above all).
+    const double nutation_rate =
+        (NutationAt(jd_tt + 0.05).longitude - NutationAt(jd_tt - 0.05).longitude) / 0.1;
+    return {jd_tt,        earth, velocity, acceleration, PrecessionAt(jd_tt), NutationAt(jd_tt),
+            nutation_rate};
 }
 
 // Apparent longitude and its rate for a geocentric vector already corrected for light time.
@@ -224,20 +236,74 @@ struct Apparent {
     double speed;
 };
 Apparent ApparentOf(const Observer& o, const Vec& geo, const Vec& geo_velocity, bool aberration) {
-    Vec seen = geo;
-    if (aberration) seen = geo + o.earth_velocity * (geo.Norm() / kLightAuPerDay);
+    Vec seen = geo, seen_velocity = geo_velocity;
+    if (aberration) {
+        // The shift changes with the Earth's velocity by up to 0.35" a day: left out of the
+        // speed, it would time an outer planet's station hours away from its longitude's.
+        const double distance = geo.Norm();
+        const double distance_rate =
+            (geo.x * geo_velocity.x + geo.y * geo_velocity.y + geo.z * geo_velocity.z) / distance;
+        seen = geo + o.earth_velocity * (distance / kLightAuPerDay);
+        seen_velocity =
+            geo_velocity + (o.earth_acceleration * distance + o.earth_velocity * distance_rate) *
+                               (1.0 / kLightAuPerDay);
+    }
     const Direction d = OfDate(o.precession, seen);
     return {Reduce(d.longitude + o.nutation.longitude),
-            LongitudeRate(geo, geo_velocity) + kPrecessionRate};
+            LongitudeRate(seen, seen_velocity) + kPrecessionRate + o.nutation_rate};
 }
 
-// A planet: where it was when the light now arriving left it.
+// The built-in series' heliocentric place of a planet, AU, in that series' own frame: a first
+// guess, good to about a thousandth of the distance.
+Vec BuiltinHelio(int body, double jd_tt) {
+    const PlanetResult p = body <= kMars
+                               ? ComputeInnerPlanet(body, (jd_tt - kJ2000) / 36525.0, {})
+                               : ComputeOuterPlanet(body, (jd_tt - 2415020.0) / 36525.0, {});
+    const double l = p.helio.longitude * kRad, b = p.helio.latitude * kRad;
+    const double r = p.helio.radius / kAuKm;
+    return {r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l), r * std::sin(b)};
+}
+
+// The guess's velocity turned about the ecliptic pole by the angle from the guessed place to the
+// precise one, which takes up the difference of frames and most of the guess's own error.
+Vec Aligned(const Vec& velocity, const Vec& guess, const Vec& precise) {
+    const double turn = std::atan2(precise.y, precise.x) - std::atan2(guess.y, guess.x);
+    const double c = std::cos(turn), s = std::sin(turn);
+    return {c * velocity.x - s * velocity.y, s * velocity.x + c * velocity.y, velocity.z};
+}
+
+// Near a station the guessed velocity could give the speed the wrong sign: there the velocity is
+// taken from a second evaluation of the theory. Degrees per day by body, four times the largest
+// speed error of the guess over 1900-2100 (Pluto's guess is the theory itself).
+constexpr double kFallbackStep = 1e-4;
+constexpr double kStationMargin[] = {0, 0, 0.002, 0.002, 0.002, 5e-4, 5e-4, 5e-4, 5e-4, 0};
+
+// A planet: where it was when the light now arriving left it. The light time is taken from the
+// guess, the theory evaluated once at that moment, and the place carried over the few seconds
+// by which the guess missed at the guessed velocity.
 Apparent PlanetAt(const Observer& o, int body) {
-    const Vec now = HelioAt(body, o.jd_tt);
-    const double tau = (now - o.earth).Norm() / kLightAuPerDay;
-    const Vec then = HelioAt(body, o.jd_tt - tau);
-    const Vec helio_velocity = (now - then) * (1.0 / tau);
-    return ApparentOf(o, then - o.earth, helio_velocity - o.earth_velocity, true);
+    const double step = 0.01;
+    const auto guess_at = [body](double t) {
+        return body == kPluto ? HelioAt(body, t)
+                              : BuiltinHelio(body, t);  // Pluto's theory is cheap
+    };
+    const Vec guess = guess_at(o.jd_tt);
+    const Vec guess_velocity = (guess - guess_at(o.jd_tt - step)) * (1.0 / step);
+    const double guessed_tau =
+        (guess - guess_velocity * ((guess - o.earth).Norm() / kLightAuPerDay) - o.earth).Norm() /
+        kLightAuPerDay;
+    const Vec at = HelioAt(body, o.jd_tt - guessed_tau);
+    Vec velocity = Aligned(guess_velocity, guess - guess_velocity * guessed_tau, at);
+    const double tau = (at - o.earth).Norm() / kLightAuPerDay;
+    Vec then = at + velocity * (guessed_tau - tau);
+    Apparent seen = ApparentOf(o, then - o.earth, velocity - o.earth_velocity, true);
+    if (std::fabs(seen.speed) < kStationMargin[body]) {
+        velocity =
+            (at - HelioAt(body, o.jd_tt - guessed_tau - kFallbackStep)) * (1.0 / kFallbackStep);
+        then = at + velocity * (guessed_tau - tau);
+        seen = ApparentOf(o, then - o.earth, velocity - o.earth_velocity, true);
+    }
+    return seen;
 }
 
 // The Sun: fixed at the heliocentric origin, so only aberration moves it.
@@ -326,7 +392,7 @@ PreciseBodies PreciseBodiesAt(double jd_ut) {
 
 PreciseMoon PreciseMoonAt(double jd_ut) {
     const double jd_tt = TerrestrialTime(jd_ut);
-    const Observer o{jd_tt, {}, {}, PrecessionAt(jd_tt), NutationAt(jd_tt)};
+    const Observer o{jd_tt, {}, {}, {}, PrecessionAt(jd_tt), NutationAt(jd_tt)};
     const MoonState moon = MoonStateAt(jd_tt);
     return {MoonApparent(o, moon).longitude, TrueNodeOf(o, moon)};
 }

@@ -433,6 +433,17 @@ SkyMoment SkyMomentAt(std::chrono::sys_seconds at) {
             static_cast<double>(s - day * kDay) / static_cast<double>(kDay)};
 }
 
+std::optional<std::string> SpanWarning(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
+                                       EphemerisChoice ephemeris) {
+    const auto year_of = [](std::chrono::sys_seconds t) {
+        return static_cast<int>(
+            std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(t)}.year());
+    };
+    // The span ends before `to`: one ending on 2100 January 1 stays within 2099.
+    return RangeWarning(ephemeris, year_of(from),
+                        year_of(std::max(from, to - std::chrono::seconds{1})));
+}
+
 EventSettings EventSettingsFromOptions(const OptionValues& options) {
     EventSettings settings;
     settings.true_node = options[kOptionTrueNode] == 1;

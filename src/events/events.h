@@ -5,6 +5,8 @@
 
 #include <bitset>
 #include <chrono>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "events/sky_at.h"
@@ -77,6 +79,11 @@ EventSettings EventSettingsFromOptions(const OptionValues& options);
 // Moments whose longitudes are not finite are passed over (no event is made of them).
 std::vector<Event> FindEvents(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
                               const EventSettings& settings, EventKinds kinds);
+
+// The warning for a span [from, to) that leaves the years the ephemeris holds (RangeWarning);
+// nullopt inside them.
+std::optional<std::string> SpanWarning(std::chrono::sys_seconds from, std::chrono::sys_seconds to,
+                                       EphemerisChoice ephemeris);
 
 // The chart's moment for a UT instant: day number of the UT date and the fraction of that day.
 SkyMoment SkyMomentAt(std::chrono::sys_seconds at);

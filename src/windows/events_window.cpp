@@ -236,6 +236,7 @@ QLayout* EventsWindow::ButtonRow() {
     close_button->setDefault(true);
     connect(close_button, &QPushButton::clicked, this, &QDialog::close);
     note_->setObjectName("noteLabel");
+    note_->setWordWrap(true);  // a range warning may follow the note
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note_, 1);
     buttons->addWidget(help);
@@ -270,6 +271,9 @@ void EventsWindow::Fill(sys_seconds now) {
     moon_box_->setEnabled(feed_.radix.has_value());
     if (feed_.radix)
         note += QString(" Transits to %1 first.").arg(QString::fromStdString(feed_.radix_name));
+    if (const auto warning =
+            SpanWarning(now - kVoidLookBack, now + kEventsAhead, feed_.Settings().ephemeris))
+        note += " " + QString::fromStdString(*warning);
     note_->setText(note);
     UpdateCountdowns(now);
 }

@@ -45,6 +45,8 @@ public:
     const std::vector<Event>& Events() const { return events_; }
     // The events of the shown kinds.
     std::vector<Event> Shown() const;
+    // The settings the events were last computed with.
+    const EventSettings& Settings() const { return computed_for_; }
 
     EventKinds shown_kinds = AllEventKinds();
     // The chart transits are timed to (none: the sky's events alone), and their orbs.

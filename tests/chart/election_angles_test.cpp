@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "chart/chart_driver.h"
+#include "chart/ephemeris_mode.h"
 #include "chart/time_scales.h"
 #include "support/chart_fixture.h"
 
@@ -116,6 +117,20 @@ TEST(Texts, ZodiacPositionAndLocalClockInTwelveHourStyle) {
     EXPECT_EQ(FormatMediumTime(MediumTimeValue(chart)), "11:00 PM");
     // A clock whose minutes are not exact in binary (5.29 as a float) still reads 5:29.
     EXPECT_EQ(FormatMediumTime(MediumTimeValue(ChartAt(1, 6, 2024, 5, 29, 0, 0, 0))), "05:29 AM");
+}
+
+// Precise: fifteen presses of "+" find the RAMC of a chart typed at the clock time shown.
+TEST(ComputeElectionAngles, PreciseChartFindsThePreciseMoment) {
+    const ChartMoment start{5, 3, 2024, 2.3f, true, 5, 74.0f, 40.43f};
+    ChartState chart;
+    chart.ChartEphemeris = EphemerisChoice::kPrecise;
+    chart.ChartLong = start.longitude;
+    SetTimeAndAngles(chart, TimeAndAnglesFor(EphemerisChoice::kPrecise, start));
+    chart.PlanetLong[kMCBody] = chart.MC;
+    ShownAngles shown = ShownAnglesOf(chart);
+    for (int i = 0; i < 15; ++i) ComputeElectionAngles(chart, shown, +1);
+    const ChartMoment typed{5, 3, 2024, 2.31f, true, 5, 74.0f, 40.43f};
+    EXPECT_NEAR(chart.RAMC, TimeAndAnglesFor(EphemerisChoice::kPrecise, typed).RAMC, 1e-7);
 }
 
 }  // namespace

@@ -146,6 +146,15 @@ TEST(Events, SpansJoinWithoutLossOrRepeat) {
     }
 }
 
+// A span warns when it reaches past its ephemeris' years; one ending on 2100 January 1 does not.
+TEST(Events, SpansLeavingTheEphemerisYearsWarn) {
+    const auto builtin = EphemerisChoice::kBuiltin, precise = EphemerisChoice::kPrecise;
+    EXPECT_FALSE(SpanWarning(Utc(2099, 12, 2), Utc(2100, 1, 1), builtin));
+    EXPECT_TRUE(SpanWarning(Utc(2099, 12, 2), Utc(2100, 1, 1, 0, 1), precise));
+    EXPECT_TRUE(SpanWarning(Utc(1899, 12, 31), Utc(1900, 1, 30), builtin));
+    EXPECT_FALSE(SpanWarning(Utc(1899, 12, 31), Utc(1900, 1, 30), precise));
+}
+
 // The longitudes the finder follows are the chart's: ComputeChart gives the same bodies, node and
 // angles for its moment, shifted by the same zodiac offset, in every zodiac with either node.
 TEST(Events, LongitudesAreTheChartsOwn) {
