@@ -121,7 +121,7 @@ TEST(Texts, ZodiacPositionAndLocalClockInTwelveHourStyle) {
 
 // Precise: fifteen presses of "+" find the RAMC of a chart typed at the clock time shown.
 TEST(ComputeElectionAngles, PreciseChartFindsThePreciseMoment) {
-    const ChartMoment start{5, 3, 2024, 2.3f, true, 5, 74.0f, 40.43f};
+    const ChartMoment start{5, 3, 2024, 14, 30, 5, 74.0f, 40.43f};
     ChartState chart;
     chart.ChartEphemeris = EphemerisChoice::kPrecise;
     chart.ChartLong = start.longitude;
@@ -129,7 +129,7 @@ TEST(ComputeElectionAngles, PreciseChartFindsThePreciseMoment) {
     chart.PlanetLong[kMCBody] = chart.MC;
     ShownAngles shown = ShownAnglesOf(chart);
     for (int i = 0; i < 15; ++i) ComputeElectionAngles(chart, shown, +1);
-    const ChartMoment typed{5, 3, 2024, 2.31f, true, 5, 74.0f, 40.43f};
+    const ChartMoment typed{5, 3, 2024, 14, 31, 5, 74.0f, 40.43f};
     EXPECT_NEAR(chart.RAMC, TimeAndAnglesFor(EphemerisChoice::kPrecise, typed).RAMC, 1e-7);
 }
 
