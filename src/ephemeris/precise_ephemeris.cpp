@@ -273,7 +273,7 @@ Vec Aligned(const Vec& velocity, const Vec& guess, const Vec& precise) {
 }
 
 // Near a station the guessed velocity could give the speed the wrong sign: there the velocity is
-// taken from a second evaluation of the theory. Degrees per day by body, four times the largest
+// taken from a second evaluation of the theory. Degrees per day by body, five times the largest
 // speed error of the guess over 1900-2100 (Pluto's guess is the theory itself).
 constexpr double kFallbackStep = 1e-4;
 constexpr double kStationMargin[] = {0, 0, 0.002, 0.002, 0.002, 5e-4, 5e-4, 5e-4, 5e-4, 0};
@@ -283,9 +283,9 @@ constexpr double kStationMargin[] = {0, 0, 0.002, 0.002, 0.002, 5e-4, 5e-4, 5e-4
 // by which the guess missed at the guessed velocity.
 Apparent PlanetAt(const Observer& o, int body) {
     const double step = 0.01;
+    // Pluto's theory is cheap enough to be its own guess.
     const auto guess_at = [body](double t) {
-        return body == kPluto ? HelioAt(body, t)
-                              : BuiltinHelio(body, t);  // Pluto's theory is cheap
+        return body == kPluto ? HelioAt(body, t) : BuiltinHelio(body, t);
     };
     const Vec guess = guess_at(o.jd_tt);
     const Vec guess_velocity = (guess - guess_at(o.jd_tt - step)) * (1.0 / step);
