@@ -19,12 +19,6 @@
 namespace orvantis {
 namespace {
 
-std::string Format(const char* pattern, double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, pattern, value);
-    return buffer;
-}
-
 // A number as plain text: no leading blank, at most four decimals, no trailing zeros.
 std::string PlainNumber(float value) {
     char buffer[64];
@@ -34,6 +28,23 @@ std::string PlainNumber(float value) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     return text == "-0" ? "0" : text;
+}
+
+// Signed degrees from whole degrees and minutes of a place. They pass through single precision
+// as degrees and hundredths (40°30' as 40.30): every chart this program has recorded was computed
+// from that reading, and this keeps their positions to the last digit.
+double PlaceDegrees(int degrees, int minutes, bool negative) {
+    const double magnitude = DmmToDecimal(static_cast<float>(degrees + minutes / 100.0));
+    return negative ? -magnitude : magnitude;
+}
+
+// A place's degrees as the captions show them, unsigned: 40°30' as "40.30".
+std::string DegreesMinutesText(double degrees) {
+    const double magnitude = std::fabs(degrees);
+    long long whole = static_cast<long long>(std::floor(magnitude));
+    long long minutes = std::llround((magnitude - static_cast<double>(whole)) * 60);
+    if (minutes == 60) ++whole, minutes = 0;
+    return std::to_string(whole) + (minutes < 10 ? ".0" : ".") + std::to_string(minutes);
 }
 
 // The three date numbers joined by "/" in the regional order.
@@ -63,10 +74,8 @@ CivilMoment SetMomentFromElection(ChartState& chart, const ElectionData& e,
     chart.ChartTitle = e.ElectEvent + " - election chart";
     chart.ChartZone = e.ElectZone;
     chart.ChartZoneName = e.ElectZoneName;
-    chart.ChartLong = static_cast<float>(e.ElectLongDeg + e.ElectLongMin / 100.0);
-    if (e.ElectWest == 0) chart.ChartLong = -chart.ChartLong;
-    chart.ChartLat = static_cast<float>(e.ElectLatDeg + e.ElectLatMin / 100.0);
-    if (e.ElectSouth == 1) chart.ChartLat = -chart.ChartLat;
+    chart.Longitude = PlaceDegrees(e.ElectLongDeg, e.ElectLongMin, e.ElectWest == 0);
+    chart.Latitude = PlaceDegrees(e.ElectLatDeg, e.ElectLatMin, e.ElectSouth == 1);
     CivilMoment local;
     local.date = {e.ElectYear, e.ElectMonth, e.ElectDay};
     local.hour = e.ElectHour % 12 + (e.ElectPM == 1 ? 12 : 0);
@@ -80,8 +89,8 @@ CivilMoment SetMomentFromNow(ChartState& chart, const OptionValues& options,
     chart.ChartTitle = "Now";
     chart.ChartZone = request.zone_hours;
     chart.ChartZoneName = request.zone_name;
-    chart.ChartLong = home.PackedLongitude();
-    chart.ChartLat = home.PackedLatitude();
+    chart.Longitude = SignedDmmToDecimal(home.PackedLongitude());
+    chart.Latitude = SignedDmmToDecimal(home.PackedLatitude());
     return SetMoment(chart, CivilMomentOf(request.now - ZoneSeconds(chart.ChartZone)),
                      request.date_order);
 }
@@ -216,10 +225,8 @@ void BuildCaptionLines(ChartState& chart) {
     std::snprintf(text, sizeof text, "%d.%02d %s", TwelveHour(local.hour), local.minute,
                   local.hour >= 12 ? "P.M." : "A.M.");
     lines[3] = std::string(text) + " (" + ZoneOffsetText(chart.ChartZone) + ")";
-    lines[4] =
-        Format("%.2f", std::fabs(chart.ChartLong)) + (chart.ChartLong < 0 ? " EAST" : " WEST");
-    lines[5] =
-        Format("%.2f", std::fabs(chart.ChartLat)) + (chart.ChartLat < 0 ? " SOUTH" : " NORTH");
+    lines[4] = DegreesMinutesText(chart.Longitude) + (chart.Longitude < 0 ? " EAST" : " WEST");
+    lines[5] = DegreesMinutesText(chart.Latitude) + (chart.Latitude < 0 ? " SOUTH" : " NORTH");
     lines[6] = FormatSiderealTime(chart.SidHours, chart.SidMinutes, chart.SidSeconds);
     SetHouseSystemCaption(chart);
     const int year = local.date.year;
@@ -281,7 +288,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
     next.ChartEphemeris = EphemerisOf(options);
     const TimeAndAngles t = TimeAndAnglesFor(
         next.ChartEphemeris, {local.date.day, local.date.month, local.date.year, local.hour,
-                              local.minute, next.ChartZone, next.ChartLong, next.ChartLat});
+                              local.minute, next.ChartZone, next.Longitude, next.Latitude});
     if (t.status != ComputeStatus::kOk) return refuse();
     const HouseCusps houses = ComputeHouseCusps(t, request.house_system);
     if (houses.status != ComputeStatus::kOk) return refuse();

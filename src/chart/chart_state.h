@@ -39,8 +39,8 @@ struct ChartState {
     std::chrono::sys_seconds Moment{};
     std::string ChartDateText;  // the local date in the regional order
     float ChartZone = 0;        // hours, west positive
-    float ChartLong = 0;        // D.MM, west positive
-    float ChartLat = 0;         // D.MM, north positive
+    double Longitude = 0;       // degrees, west positive
+    double Latitude = 0;        // degrees, north positive
     std::string ChartZoneName;  // the tz database zone ChartZone was found in; "" when typed
 
     // Time scales and angles.

@@ -13,19 +13,9 @@ namespace {
 // The minutes of clock time the search looks ahead of the current moment.
 constexpr int kSearchMinutes = 70;
 
-double Sign(double x) {
-    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
-}
-
 // The sidereal time and obliquity of the chart's own ephemeris at the UT fraction ut of its day.
 EarthAngles EarthAnglesAt(const ChartState& chart, double ut) {
     return EarthAnglesFor(chart.ChartEphemeris, chart.JulianDayNumber, chart.CenturiesT, ut);
-}
-
-// The chart's longitude in signed decimal degrees, west positive.
-double SignedLongitudeDegrees(const ChartState& chart) {
-    const double dmm = chart.ChartLong;
-    return Sign(dmm) * DmmToDecimal(std::fabs(dmm));
 }
 
 // The Ascendant (degrees) for the right ascension of the MC `ramc`, the latitude and the
@@ -100,7 +90,7 @@ void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step) {
 void FindElectionTime(ChartState& chart, const ShownAngles& shown) {
     const double obliquity = EarthAnglesAt(chart, chart.UTFraction).obliquity;
     const double target = Reduce360(shown.ShownMC - shown.ZodiacShift);
-    const double longitude = SignedLongitudeDegrees(chart);
+    const double longitude = chart.Longitude;
     const auto ramc_at = [&](int k) {
         const double ut = chart.UTFraction + shown.MCStep * k / 1440.0;
         return DegToRad(Reduce360(EarthAnglesAt(chart, ut).sidereal_degrees - longitude));

@@ -44,7 +44,7 @@ double GreenwichSiderealDegrees(double centuries, double ut_fraction);
 
 // One press of "+" (mc_step +1) or "-" (-1): moves ShownMC by one arc minute, recomputes
 // ShownAsc for the chart's latitude and runs FindElectionTime. Reads CenturiesT, LatRadians and
-// ChartLong of the chart; writes ShownMC, ShownAsc, MCStep, and UTFraction and RAMC of the chart.
+// Longitude of the chart; writes ShownMC, ShownAsc, MCStep, and UTFraction and RAMC of the chart.
 void ComputeElectionAngles(ChartState& chart, ShownAngles& shown, int mc_step);
 
 // Searches, in steps of one minute of clock time in the direction of MCStep (0 to 70 minutes from

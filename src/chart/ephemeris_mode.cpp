@@ -16,7 +16,7 @@ TimeAndAngles TimeAndAnglesFor(EphemerisChoice choice, const ChartMoment& moment
     if (choice == EphemerisChoice::kBuiltin || t.status != ComputeStatus::kOk) return t;
     const PreciseEarthAngles earth = PreciseEarthAnglesAt(t.JulianDayNumber + t.UTFraction - 0.5);
     t.SiderealDays = earth.apparent_sidereal_time / 360.0;
-    t.RAMC = RamcRadians(t.SiderealDays, SignedDmmToDecimal(moment.longitude));
+    t.RAMC = RamcRadians(t.SiderealDays, moment.longitude);
     t.Obliquity = DegToRad(earth.true_obliquity);
     t.ObliquityDeg = earth.true_obliquity;
     t.MC = MidheavenDegrees(t.RAMC, t.Obliquity);

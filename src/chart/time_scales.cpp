@@ -75,13 +75,13 @@ double AscendantDegrees(double ramc, double latitude, double obliquity) {
 TimeAndAngles ComputeTimeAndAngles(const ChartMoment& m) {
     TimeAndAngles t;
     t.UTFraction = UniversalTimeFraction(m.hour, m.minute, m.zone);
-    t.LatRadians = DegToRad(SignedDmmToDecimal(m.latitude));
+    t.LatRadians = DegToRad(m.latitude);
 
     t.JulianDayNumber = JulianDayNumberOf(m.day, m.month, m.year);
     t.CenturiesT = CenturiesSince1900(t.JulianDayNumber, t.UTFraction);
 
     t.SiderealDays = SiderealDaysAt(t.CenturiesT, t.UTFraction);
-    t.RAMC = RamcRadians(t.SiderealDays, SignedDmmToDecimal(m.longitude));
+    t.RAMC = RamcRadians(t.SiderealDays, m.longitude);
 
     t.Obliquity = DegToRad(ObliquityDegreesAt(t.CenturiesT));
     t.ObliquityDeg = RadToDeg(t.Obliquity);

@@ -10,8 +10,8 @@ struct ChartMoment {
     int day = 1, month = 1, year = 2000;
     int hour = 0, minute = 0;  // the local clock, 0..23 and 0..59
     float zone = 0;            // hours, west positive, added to the clock to give UT
-    float longitude = 0;       // D.MM, west positive
-    float latitude = 0;        // D.MM, north positive
+    double longitude = 0;      // degrees, west positive
+    double latitude = 0;       // degrees, north positive
 };
 
 // What the time step gives the houses, the ephemeris and the chart record.

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "cli/chart_command.h"
 
@@ -94,13 +96,13 @@ std::optional<std::string> CheckFrameOptions(const ChartCommand& c) {
 }
 
 ElectionData ElectionOfChart(const ChartState& chart) {
-    // D.MM packed as the chart holds it: whole degrees, then minutes as hundredths.
-    const auto degrees = [](float packed) {
-        return static_cast<std::int16_t>(std::trunc(std::fabs(packed)));
-    };
-    const auto minutes = [](float packed) {
-        const double magnitude = std::fabs(packed);
-        return static_cast<std::int16_t>(std::lround((magnitude - std::trunc(magnitude)) * 100));
+    // Whole degrees and minutes of the chart's signed degrees.
+    const auto degrees_minutes = [](double degrees) {
+        const double magnitude = std::fabs(degrees);
+        auto whole = static_cast<std::int16_t>(std::floor(magnitude));
+        auto minutes = static_cast<std::int16_t>(std::lround((magnitude - whole) * 60));
+        if (minutes == 60) ++whole, minutes = 0;
+        return std::pair{whole, minutes};
     };
     constexpr std::string_view kSuffix = " - election chart";
     std::string event = chart.ChartTitle;
@@ -112,12 +114,10 @@ ElectionData ElectionOfChart(const ChartState& chart) {
     e.ElectEvent = event;
     e.ElectZone = chart.ChartZone;
     e.ElectZoneName = chart.ChartZoneName;
-    e.ElectLongDeg = degrees(chart.ChartLong);
-    e.ElectLongMin = minutes(chart.ChartLong);
-    e.ElectWest = chart.ChartLong >= 0 ? 1 : 0;
-    e.ElectLatDeg = degrees(chart.ChartLat);
-    e.ElectLatMin = minutes(chart.ChartLat);
-    e.ElectSouth = chart.ChartLat < 0 ? 1 : 0;
+    std::tie(e.ElectLongDeg, e.ElectLongMin) = degrees_minutes(chart.Longitude);
+    e.ElectWest = chart.Longitude >= 0 ? 1 : 0;
+    std::tie(e.ElectLatDeg, e.ElectLatMin) = degrees_minutes(chart.Latitude);
+    e.ElectSouth = chart.Latitude < 0 ? 1 : 0;
     return ElectionAt(e, chart.Moment, chart.ChartZone);
 }
 

@@ -19,12 +19,13 @@ namespace {
 ChartState ChartAt(int day, int month, int year, int hour, int minute, float zone, float longitude,
                    float latitude) {
     const TimeAndAngles t =
-        ComputeTimeAndAngles({day, month, year, hour, minute, zone, longitude, latitude});
+        ComputeTimeAndAngles({day, month, year, hour, minute, zone, SignedDmmToDecimal(longitude),
+                              SignedDmmToDecimal(latitude)});
     EXPECT_EQ(t.status, ComputeStatus::kOk);
     ChartState chart;
     chart.ChartZone = zone;
-    chart.ChartLong = longitude;
-    chart.ChartLat = latitude;
+    chart.Longitude = SignedDmmToDecimal(longitude);
+    chart.Latitude = SignedDmmToDecimal(latitude);
     SetTimeAndAngles(chart, t);
     chart.PlanetLong[kMCBody] = chart.MC;
     chart.PlanetLong[kAscendantBody] = chart.Ascendant;
@@ -121,15 +122,15 @@ TEST(Texts, ZodiacPositionAndLocalClockInTwelveHourStyle) {
 
 // Precise: fifteen presses of "+" find the RAMC of a chart typed at the clock time shown.
 TEST(ComputeElectionAngles, PreciseChartFindsThePreciseMoment) {
-    const ChartMoment start{5, 3, 2024, 14, 30, 5, 74.0f, 40.43f};
+    const ChartMoment start{5, 3, 2024, 14, 30, 5, 74.0, DmmToDecimal(40.43f)};
     ChartState chart;
     chart.ChartEphemeris = EphemerisChoice::kPrecise;
-    chart.ChartLong = start.longitude;
+    chart.Longitude = start.longitude;
     SetTimeAndAngles(chart, TimeAndAnglesFor(EphemerisChoice::kPrecise, start));
     chart.PlanetLong[kMCBody] = chart.MC;
     ShownAngles shown = ShownAnglesOf(chart);
     for (int i = 0; i < 15; ++i) ComputeElectionAngles(chart, shown, +1);
-    const ChartMoment typed{5, 3, 2024, 14, 31, 5, 74.0f, 40.43f};
+    const ChartMoment typed{5, 3, 2024, 14, 31, 5, 74.0, DmmToDecimal(40.43f)};
     EXPECT_NEAR(chart.RAMC, TimeAndAnglesFor(EphemerisChoice::kPrecise, typed).RAMC, 1e-7);
 }
 

@@ -38,7 +38,8 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
     };
     for (int i = 0; i < kMoments; ++i) {
         ChartMoment m{day(random), month(random), year(random), hour(random), sixty(random)};
-        m.longitude = signed_dmm(180), m.latitude = signed_dmm(66);
+        m.longitude = SignedDmmToDecimal(signed_dmm(180));
+        m.latitude = SignedDmmToDecimal(signed_dmm(66));
         const TimeAndAngles c = ComputeTimeAndAngles(m);
         ASSERT_EQ(c.status, ComputeStatus::kOk);
         const double latitude = RadToDeg(c.LatRadians);
@@ -64,7 +65,7 @@ TEST(SwissEphemeris, HousesSiderealTimeObliquityAndAnglesAgree) {
         const double hours = (c.SiderealDays - std::floor(c.SiderealDays)) * 24;
         const double theirs = swe_sidtime0(jd_ut, nutation[1], 0);
         EXPECT_NEAR(ArcDistance(hours * 15, theirs * 15) * 240, 0, 0.2);  // seconds of time
-        const double east = -(m.longitude < 0 ? -1 : 1) * DmmToDecimal(std::fabs(m.longitude));
+        const double east = -m.longitude;
         swe_houses(jd_ut, latitude, east, 'P', cusps, ascmc);
         EXPECT_LT(ArcDistance(c.MC, ascmc[1]) * 60, 0.5);
         // Nutation moves the Ascendant more the higher the latitude.

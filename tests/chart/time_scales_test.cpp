@@ -40,8 +40,10 @@ TEST(TimeScales, TheZoneMayCarryTheMomentIntoTheNextDay) {
 }
 
 TEST(TimeScales, SouthernCaptionIsTwelveHoursAhead) {
-    const TimeAndAngles north = ComputeTimeAndAngles({5, 3, 2024, 15, 15, 0, 0, 33.52f});
-    const TimeAndAngles south = ComputeTimeAndAngles({5, 3, 2024, 15, 15, 0, 0, -33.52f});
+    const TimeAndAngles north =
+        ComputeTimeAndAngles({5, 3, 2024, 15, 15, 0, 0, DmmToDecimal(33.52f)});
+    const TimeAndAngles south =
+        ComputeTimeAndAngles({5, 3, 2024, 15, 15, 0, 0, -DmmToDecimal(33.52f)});
     EXPECT_EQ(north.RAMC, south.RAMC);
     const double n = north.SidHours * 3600 + north.SidMinutes * 60 + north.SidSeconds;
     const double s = south.SidHours * 3600 + south.SidMinutes * 60 + south.SidSeconds;

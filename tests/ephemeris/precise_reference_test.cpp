@@ -100,13 +100,13 @@ TEST(PreciseEphemeris, HousesAgreeWithSwissEphemerisToAnArcSecond) {
     double worst_angles = 0, worst_cusps = 0;
     for (int i = 0; i < 300; ++i) {
         ChartMoment m{day(random), month(random), year(random), hour(random), sixty(random)};
-        m.longitude = dmm(180), m.latitude = dmm(60);
+        m.longitude = SignedDmmToDecimal(dmm(180)), m.latitude = SignedDmmToDecimal(dmm(60));
         const TimeAndAngles t = TimeAndAnglesFor(EphemerisChoice::kPrecise, m);
         const double jd_ut = t.JulianDayNumber + t.UTFraction - 0.5;
         double x[6];
         char error[AS_MAXCH];
         swe_calc(jd_ut + swe_deltat(jd_ut), SE_ECL_NUT, 0, x, error);
-        const double gast = Reduce360(RadToDeg(t.RAMC) + SignedDmmToDecimal(m.longitude));
+        const double gast = Reduce360(RadToDeg(t.RAMC) + m.longitude);
         worst_angles = std::max({worst_angles, ArcDistance(gast, swe_sidtime(jd_ut) * 15) * 3600,
                                  std::fabs(t.ObliquityDeg - x[0]) * 3600});
         for (const auto& [ours, theirs] : systems) {
