@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "astro/vector_state.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "chart/house_systems.h"
@@ -390,6 +391,7 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     request.date_order = env_.regional.DateOrder;
     request.zone_hours = home_zone_.HoursAt(request.now);
     request.zone_name = home_zone_.Name();
+    ClearVectorUpperState();  // after Qt's own work: see astro/vector_state.h
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
     }

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "astro/vector_state.h"
 #include "events/event_text.h"
 #include "windows/help_window.h"
 
@@ -81,6 +82,7 @@ bool EventsFeed::Update(sys_seconds now) {
         radix == computed_radix_ && transit_rules == computed_rules_)
         return false;
     events_.clear();
+    ClearVectorUpperState();  // after Qt's own work: see astro/vector_state.h
     if (radix)
         events_ =
             FindTransits(now, now + kEventsAhead, *radix, settings, transit_rules, AllEventKinds());
