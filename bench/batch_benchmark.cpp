@@ -35,9 +35,11 @@ void BatchOfTenThousandCharts(benchmark::State& state) {
     std::FILE* sink = std::fopen("/dev/null", "w");
     for (auto _ : state) {
         std::FILE* in = fmemopen(requests.data(), requests.size(), "r");
-        const int status = orvantis::RunBatch(
-            in, sink, sink, common,
-            [](const std::vector<std::string>& args) { return orvantis::RunChartCaptured(args); });
+        orvantis::RunContext context;  // read once a batch, as the command does
+        const int status = orvantis::RunBatch(in, sink, sink, common,
+                                              [&context](const std::vector<std::string>& args) {
+                                                  return orvantis::RunChartCaptured(args, context);
+                                              });
         std::fclose(in);
         if (status != 0) state.SkipWithError("a request was refused");
     }

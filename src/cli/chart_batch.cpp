@@ -5,6 +5,7 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QLocale>
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -59,13 +60,11 @@ std::variant<std::vector<std::string>, std::string> BatchLineOptions(const std::
 std::string OneLineJson(const std::string& json) {
     std::string line;
     line.reserve(json.size());
-    for (std::size_t i = 0; i < json.size(); ++i) {
-        if (json[i] != '\n') {
-            line += json[i];
-            continue;
-        }
-        while (i + 1 < json.size() && json[i + 1] == ' ') ++i;
-        if (i + 1 < json.size()) line += ' ';
+    for (std::size_t from = 0; from < json.size();) {
+        const std::size_t end = std::min(json.find('\n', from), json.size());
+        line.append(json, from, end - from);
+        from = std::min(json.find_first_not_of(' ', end + 1), json.size());
+        if (from < json.size()) line += ' ';
     }
     return line;
 }

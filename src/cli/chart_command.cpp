@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string_view>
 
 #include "chart/house_systems.h"
@@ -297,54 +299,8 @@ std::string Synopsis(const ChartOption& option) {
     return synopsis;
 }
 
-}  // namespace
-
-std::string ChartCommandUsage() {
-    std::string usage =
-        "usage: orvantis-chart [options]\n"
-        "Prints the chart of the present moment at the home place of OPTIONS.OPT, or of the\n"
-        "election moment and place given.\n\n";
-    const auto options = ChartOptions();
-    std::size_t width = 0;
-    for (const auto& option : options) width = std::max(width, Synopsis(option).size());
-    for (const auto& option : options) {
-        const std::string synopsis = Synopsis(option);
-        usage +=
-            "  " + synopsis + std::string(width + 3 - synopsis.size(), ' ') + option.help + "\n";
-    }
-    return usage +
-           "\nExit status: 0 done, 2 refused input or a chart that cannot be computed, 1 other "
-           "failures.\n";
-}
-
-std::string ChartCommandVersion() {
-    return "orvantis-chart " ORVANTIS_VERSION "\n";
-}
-
-std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args) {
-    const auto options = ChartOptions();
-    QCommandLineParser parser;
-    std::vector<QCommandLineOption> declared;
-    for (const auto& option : options) {
-        QStringList names;
-        for (const char* name : option.names) names << QString::fromLatin1(name);
-        declared.emplace_back(names, QString::fromLatin1(option.help),
-                              QString::fromLatin1(option.value));
-        parser.addOption(declared.back());
-    }
-    QStringList arguments{QStringLiteral("orvantis-chart")};
-    for (const auto& arg : args) arguments << Bytes(arg);
-    if (!parser.parse(arguments)) return UsageError{Bytes(parser.errorText())};
-    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return UsageError{"Unexpected argument '" + Bytes(extra.front()) + "'."};
-
-    ChartCommand c;
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (!parser.isSet(declared[i])) continue;
-        // A value given twice: the last one counts, as in most programs.
-        const std::string value = *options[i].value ? Bytes(parser.value(declared[i])) : "";
-        if (auto refusal = options[i].apply(c, value)) return UsageError{std::move(*refusal)};
-    }
+// The options that go together, and those that do not.
+std::variant<ChartCommand, UsageError> CheckedCommand(ChartCommand c) {
     if (c.date.has_value() != c.time.has_value())
         return UsageError{"--date and --time go together"};
     if (!c.date && (c.zone || c.longitude || c.latitude || c.event))
@@ -376,6 +332,87 @@ std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::
             "--batch writes JSON: no --png, --svg, --pdf, --wheel-items, --frames or --events"};
     if (auto refusal = LibraryOptionsRefusal(c)) return UsageError{std::move(*refusal)};
     return c;
+}
+
+}  // namespace
+
+std::string ChartCommandUsage() {
+    std::string usage =
+        "usage: orvantis-chart [options]\n"
+        "Prints the chart of the present moment at the home place of OPTIONS.OPT, or of the\n"
+        "election moment and place given.\n\n";
+    const auto options = ChartOptions();
+    std::size_t width = 0;
+    for (const auto& option : options) width = std::max(width, Synopsis(option).size());
+    for (const auto& option : options) {
+        const std::string synopsis = Synopsis(option);
+        usage +=
+            "  " + synopsis + std::string(width + 3 - synopsis.size(), ' ') + option.help + "\n";
+    }
+    return usage +
+           "\nExit status: 0 done, 2 refused input or a chart that cannot be computed, 1 other "
+           "failures.\n";
+}
+
+std::string ChartCommandVersion() {
+    return "orvantis-chart " ORVANTIS_VERSION "\n";
+}
+
+// The option table and Qt's parser over it, built once: a batch parses a command line a request.
+struct ChartCommandParser::Parts {
+    std::vector<ChartOption> options = ChartOptions();
+    std::unique_ptr<QCommandLineParser> parser;
+    std::map<QString, std::size_t> option_of;  // each name to its option
+
+    void Build() {
+        parser = std::make_unique<QCommandLineParser>();
+        for (std::size_t i = 0; i < options.size(); ++i) {
+            QStringList names;
+            for (const char* name : options[i].names) {
+                names << QString::fromLatin1(name);
+                option_of[names.back()] = i;
+            }
+            parser->addOption(QCommandLineOption(names, QString::fromLatin1(options[i].help),
+                                                 QString::fromLatin1(options[i].value)));
+        }
+    }
+};
+
+ChartCommandParser::ChartCommandParser() : parts_(std::make_unique<Parts>()) {
+    parts_->Build();
+}
+
+ChartCommandParser::~ChartCommandParser() = default;
+
+std::variant<ChartCommand, UsageError> ChartCommandParser::Parse(
+    const std::vector<std::string>& args) {
+    QStringList arguments{QStringLiteral("orvantis-chart")};
+    for (const auto& arg : args) arguments << Bytes(arg);
+    QCommandLineParser& parser = *parts_->parser;
+    if (!parser.parse(arguments)) {
+        UsageError error{Bytes(parser.errorText())};
+        parts_->Build();  // the next parse starts from a parser without this error
+        return error;
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return UsageError{"Unexpected argument '" + Bytes(extra.front()) + "'."};
+    std::vector<bool> given(parts_->options.size());
+    for (const QString& name : parser.optionNames()) given[parts_->option_of.at(name)] = true;
+
+    ChartCommand c;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        if (!given[i]) continue;
+        const ChartOption& option = parts_->options[i];
+        // A value given twice: the last one counts, as in most programs.
+        const std::string value =
+            *option.value ? Bytes(parser.value(QString::fromLatin1(option.names.front()))) : "";
+        if (auto refusal = option.apply(c, value)) return UsageError{std::move(*refusal)};
+    }
+    return CheckedCommand(std::move(c));
+}
+
+std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args) {
+    return ChartCommandParser().Parse(args);
 }
 
 namespace {

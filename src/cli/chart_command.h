@@ -1,6 +1,7 @@
 // The command line of orvantis-chart: its options, and the election entry they describe.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -69,6 +70,18 @@ struct UsageError {
 // "--date=2024-03-05"; an unknown option or a missing value gets Qt's standard message. Needs no
 // application object.
 std::variant<ChartCommand, UsageError> ParseChartCommand(const std::vector<std::string>& args);
+
+// The same parse, with the option table and Qt's parser built once for many command lines.
+class ChartCommandParser {
+public:
+    ChartCommandParser();
+    ~ChartCommandParser();
+    std::variant<ChartCommand, UsageError> Parse(const std::vector<std::string>& args);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
 
 // The text of --help and of --version.
 std::string ChartCommandUsage();

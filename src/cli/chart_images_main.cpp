@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "aspects/orb_file.h"
 #include "chart/chart_driver.h"
@@ -51,6 +53,90 @@ private:
     std::string path_;
 };
 
+// With --natal: the saved chart drawn as the radix, this chart's sky around it as its transits.
+struct BiWheel {
+    std::optional<ChartState> radix;
+    std::optional<TransitSky> transits;
+};
+std::variant<BiWheel, int> BiWheelOf(const ChartCommand& command, const DataFolders& folders,
+                                     const ChartState& chart, const OptionValues& options,
+                                     Notifier& notifier) {
+    BiWheel wheel;
+    if (!command.natal) return wheel;
+    const auto saved = SavedChartElection(*command.natal, folders, notifier);
+    if (const int* status = std::get_if<int>(&saved)) return *status;
+    ChartRequest request;
+    request.house_system = chart.HouseSystem;
+    request.running = false;
+    ChartState natal;
+    if (!ComputeChart(natal, std::get<ElectionData>(saved), options, request, notifier))
+        return kRefused;
+    wheel.radix = BiWheelRadix(natal, *command.natal);
+    OrbValues transit_orbs{};
+    if (const auto problem = LoadOrbFile(StdPath(folders.settings) / "TRANSIT.ORB", transit_orbs))
+        notifier.Notify(*problem);
+    wheel.transits = TransitSkyOf(chart, transit_orbs);
+    return wheel;
+}
+
+// The exit status of one file written, having said why it was not.
+int Written(const std::string& file, const std::optional<std::string>& failure) {
+    if (!failure) return 0;
+    std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", file.c_str(), failure->c_str());
+    return kFailed;
+}
+
+using WheelInputsFor = std::function<WheelInputs(const WheelStyle& style)>;
+
+// The PNG (or only its drawing list), the SVG and the PDF the command asks for, in that order.
+int WriteWheelFiles(const ChartCommand& command, const WheelInputsFor& inputs_for) {
+    if (command.png || command.wheel_items) {
+        // The drawing list describes the PNG's paint; without --png no image is saved.
+        const std::string png = command.png.value_or("");
+        if (const int status =
+                Written(png.empty() ? *command.wheel_items : png,
+                        WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
+                                      command.png_height, command.wheel_items)))
+            return status;
+    }
+    if (command.svg) {
+        if (const int status =
+                Written(*command.svg, WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
+                                                    command.png_width, command.png_height)))
+            return status;
+    }
+    if (!command.pdf) return 0;
+    PdfPage page;
+    page.half = command.page == PrintedPage::kHalf;
+    if (command.paper)
+        page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
+    page.window = QSize(command.png_width, command.png_height);
+    const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
+    return Written(*command.pdf, WriteWheelPdf(*command.pdf, inputs_for(style), page));
+}
+
+// The wheel of the chart (or of the bi-wheel) into the files the command asks for.
+int DrawWheel(const ChartCommand& command, const DataFolders& folders, const ChartState& chart,
+              const OptionValues& options, const DrawingTables& tables, int type_chart,
+              Notifier& notifier) {
+    auto bi_wheel = BiWheelOf(command, folders, chart, options, notifier);
+    if (const int* status = std::get_if<int>(&bi_wheel)) return *status;
+    const BiWheel& wheel = std::get<BiWheel>(bi_wheel);
+    const ChartState& drawn = wheel.radix ? *wheel.radix : chart;
+    OrbValues orbs{};
+    if (command.pdf && options[kOptionPrintGrid] != 0) {
+        const auto path = OrbFilePath(command, StdPath(folders.settings));
+        if (const auto problem = LoadOrbFile(path, orbs)) notifier.Notify(*problem);
+    }
+    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
+    return WriteWheelFiles(command, [&](const WheelStyle& style) {
+        WheelInputs inputs =
+            AssembleWheelInputs(drawn, options, tables, orbs, 304, type_chart, style);
+        if (wheel.transits) inputs.transits = &*wheel.transits;
+        return inputs;
+    });
+}
+
 // Draws the wheel into the files the command asks for. Without a display, Qt paints offscreen.
 int WriteImages(const ChartCommand& command, const DataFolders& folders, const ChartState& chart,
                 const OptionValues& options, Notifier& notifier, int argc, char** argv) {
@@ -65,77 +151,11 @@ int WriteImages(const ChartCommand& command, const DataFolders& folders, const C
 
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(folders.shipped);
     for (const Problem& problem : tables.problems) notifier.Notify(problem);
-    const std::filesystem::path data_dir = StdPath(folders.settings);
-    const auto ini = ReadTextFile(data_dir / kIniFileName).value_or("");
+    const auto ini = ReadTextFile(StdPath(folders.settings) / kIniFileName).value_or("");
     const int type_chart = command.layout.value_or(ReadIniScaleAndChart(ini).TypeChart);
     if (command.frames)
         return WriteFrameImages(command, chart, options, tables.tables, type_chart, notifier);
-
-    // A bi-wheel: the saved chart drawn as the radix, this chart's sky around it.
-    std::optional<ChartState> radix;
-    std::optional<TransitSky> transits;
-    if (command.natal) {
-        const auto saved = SavedChartElection(*command.natal, folders, notifier);
-        if (const int* status = std::get_if<int>(&saved)) return *status;
-        ChartRequest request;
-        request.house_system = chart.HouseSystem;
-        request.running = false;
-        ChartState natal;
-        if (!ComputeChart(natal, std::get<ElectionData>(saved), options, request, notifier))
-            return kRefused;
-        radix = BiWheelRadix(natal, *command.natal);
-        OrbValues transit_orbs{};
-        if (const auto problem = LoadOrbFile(data_dir / "TRANSIT.ORB", transit_orbs))
-            notifier.Notify(*problem);
-        transits = TransitSkyOf(chart, transit_orbs);
-    }
-    const ChartState& drawn = radix ? *radix : chart;
-
-    OrbValues orbs{};
-    if (command.pdf && options[kOptionPrintGrid] != 0) {
-        if (const auto problem = LoadOrbFile(OrbFilePath(command, data_dir), orbs))
-            notifier.Notify(*problem);
-    }
-    // The scale follows the image size (set by the writers); 304 stands for the 4:3 preset.
-    const auto inputs_for = [&](const WheelStyle& style) {
-        WheelInputs inputs =
-            AssembleWheelInputs(drawn, options, tables.tables, orbs, 304, type_chart, style);
-        if (transits) inputs.transits = &*transits;
-        return inputs;
-    };
-    if (command.png || command.wheel_items) {
-        // The drawing list describes the PNG's paint; without --png no image is saved.
-        const std::string png = command.png.value_or("");
-        if (const auto failure =
-                WriteWheelPng(png, inputs_for(WindowWheelStyle()), command.png_width,
-                              command.png_height, command.wheel_items)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n",
-                         (png.empty() ? *command.wheel_items : png).c_str(), failure->c_str());
-            return kFailed;
-        }
-    }
-    if (command.svg) {
-        if (const auto failure = WriteWheelSvg(*command.svg, inputs_for(WindowWheelStyle()),
-                                               command.png_width, command.png_height)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.svg->c_str(),
-                         failure->c_str());
-            return kFailed;
-        }
-    }
-    if (command.pdf) {
-        PdfPage page;
-        page.half = command.page == PrintedPage::kHalf;
-        if (command.paper)
-            page.paper = *command.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4;
-        page.window = QSize(command.png_width, command.png_height);
-        const WheelStyle style = page.half ? WindowWheelStyle(true) : PrinterPageWheelStyle();
-        if (const auto failure = WriteWheelPdf(*command.pdf, inputs_for(style), page)) {
-            std::fprintf(stderr, "orvantis-chart: %s not written: %s\n", command.pdf->c_str(),
-                         failure->c_str());
-            return kFailed;
-        }
-    }
-    return 0;
+    return DrawWheel(command, folders, chart, options, tables.tables, type_chart, notifier);
 }
 
 }  // namespace

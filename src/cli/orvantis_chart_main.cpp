@@ -9,11 +9,14 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "aspects/aspect_list.h"
 #include "aspects/orb_file.h"
+#include "astro/vector_state.h"
 #include "chart/chart_driver.h"
 #include "chart/election_validation.h"
 #include "cli/chart_batch.h"
@@ -108,6 +111,7 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     const auto to = request.from + std::chrono::days{request.days};
     if (const auto warning = SpanWarning(request.from, to, settings.ephemeris))
         std::fprintf(stderr, "orvantis-chart: %s\n", warning->c_str());
+    ClearVectorUpperState();
     const auto events = FindEvents(request.from, to, settings, request.kinds);
     const std::string text =
         command.json ? EventsJson(events, zone_at) : EventsTable(events, zone_at);
@@ -115,11 +119,238 @@ int RunEvents(const ChartCommand& command, const OptionValues& options, const Ho
     return 0;
 }
 
+// The data folders of --data-dir (one folder for every file), else the program's own folder (a
+// build folder) or the user's settings folder, seeded from the installed context.
+const DataFolders& FoldersOf(RunContext& context, const std::string& data_dir) {
+    if (!context.folders) {
+        const QString given = QtPath(data_dir);
+        context.folders = given.isEmpty() ? SystemDataFolders(QtPath(ProgramDirectory()))
+                                          : DataFolders{given, given};
+    }
+    return *context.folders;
+}
+
+// Seeds the settings folder and reads the options file, at the first run that needs them.
+void LoadOptions(RunContext& context) {
+    if (context.loaded) return;
+    context.loaded = true;
+    if (const auto problem = SeedSettings(*context.folders)) StderrNotifier().Notify(*problem);
+    context.options_text = ReadTextFile(StdPath(context.folders->settings) / kOptionsFileName);
+    if (!context.options_text) return;
+    ReadOptionsFile(*context.options_text, context.options);
+    context.home_zone =
+        HomeZone::FromOptions(*context.options_text, context.options[kOptionHomeZone]);
+}
+
+// The orb file's values, read at its first use.
+const RunContext::OrbRead& OrbsOf(RunContext& context, const std::filesystem::path& path) {
+    const auto known = context.orb_files.find(path);
+    if (known != context.orb_files.end()) return known->second;
+    RunContext::OrbRead& read = context.orb_files[path];
+    read.problem = LoadOrbFile(path, read.orbs);
+    return read;
+}
+
+// The run's options: the file's, with the command's overrides.
+std::optional<OptionValues> RunOptions(const ChartCommand& command, RunContext& context) {
+    LoadOptions(context);
+    if (!context.options_text) {
+        std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
+                     StdPath(context.folders->settings).c_str());
+        return std::nullopt;
+    }
+    OptionValues options = context.options;
+    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
+    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
+    if (command.ephemeris) options[kOptionEphemeris] = static_cast<float>(*command.ephemeris);
+    return options;
+}
+
+// The election record of --date and --time (the options filling the fields not given); else
+// the exit status, having said what is wrong.
+std::variant<ElectionData, int> TypedElection(const ChartCommand& command,
+                                              const OptionValues& options, char house_system,
+                                              const HomeZone& home_zone, Notifier& notifier) {
+    const auto entry = BuildElectionEntry(command, options, home_zone.Name());
+    if (const auto* field = std::get_if<FieldError>(&entry)) {
+        std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
+                     kElectionDataError, field->field.c_str(), field->detail.c_str());
+        return kRefused;
+    }
+    const auto& typed = std::get<ElectionEntry>(entry);
+    const auto faults = ValidateElectionData(typed, house_system);
+    for (const auto& fault : faults) {
+        notifier.Notify(ElectionFaultMessage(fault));
+        std::fprintf(stderr, "orvantis-chart: wrong %s: %s\n", fault.field.c_str(),
+                     FaultDetail(fault.group));
+    }
+    if (!faults.empty()) return kRefused;
+    ElectionData election = *StoreElectionData(typed, house_system, notifier);
+    // A local time that occurs twice takes --fold (first by default) and says which.
+    const auto choose = [&](const std::string& question, const AmbiguousTime&) {
+        const int fold = command.fold.value_or(0);
+        std::fprintf(stderr, "orvantis-chart: %s Using the %s (--fold %d).\n", question.c_str(),
+                     fold == 0 ? "first" : "second", fold);
+        return std::optional<int>(fold);
+    };
+    if (!election.ElectZoneName.empty() && !LookUpElectionZone(election, notifier, choose))
+        return kRefused;
+    return election;
+}
+
+// The chart as --json or as the table, with its aspects when asked.
+void PrintChart(const ChartCommand& command, const ChartState& chart,
+                const std::vector<AspectEntry>& aspects) {
+    if (command.json) {
+        std::string extra;
+        if (command.aspects) {
+            extra = "\"aspects\": [";
+            for (std::size_t i = 0; i < aspects.size(); ++i) {
+                const auto& a = aspects[i];
+                extra += std::string(i ? "," : "") +
+                         "\n    {\"first\": " + std::to_string(a.first) +
+                         ", \"second\": " + std::to_string(a.second) +
+                         ", \"kind\": " + std::to_string(a.kind) +
+                         ", \"name\": " + JsonString(std::string(a.name)) + "}";
+            }
+            extra += aspects.empty() ? "]" : "\n  ]";
+        }
+        std::fputs(ChartJson(chart, extra).c_str(), stdout);
+        return;
+    }
+    std::fputs(ChartTable(chart).c_str(), stdout);
+    if (command.aspects) {
+        std::fputs("\nAspects\n", stdout);
+        for (const auto& a : aspects)
+            std::printf("%-16s %-15s %s\n", BodyName(a.first), std::string(a.name).c_str(),
+                        BodyName(a.second));
+    }
+}
+
+// The chart of the command and what it asks of it: transits, aspects, images, the report.
+int RunChartOutputs(const ChartCommand& command, RunContext& context, const OptionValues& options,
+                    const ChartState& chart, const HomeZoneAt& zone_at, ImageWriter write_images,
+                    int argc, char** argv) {
+    const std::filesystem::path data_dir = StdPath(context.folders->settings);
+    if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
+    StderrNotifier notifier;
+    std::vector<AspectEntry> aspects;
+    if (command.aspects) {
+        const RunContext::OrbRead& orbs = OrbsOf(context, OrbFilePath(command, data_dir));
+        if (orbs.problem) {
+            notifier.Notify(*orbs.problem);
+            return kFailed;
+        }
+        aspects = ListAspects(chart.PlanetLong, orbs.orbs);
+    }
+    const bool images = command.png || command.pdf || command.svg || command.wheel_items;
+    if (images) {
+        if (const int status =
+                write_images(command, *context.folders, chart, options, notifier, argc, argv))
+            return status;
+    }
+    PrintChart(command, chart, aspects);
+    return 0;
+}
+
+// --places, --charts, --import, --export: their run's status; --place: sets the command's
+// place (nullopt then, unless it failed).
+std::optional<int> RunPlacesAndLibrary(ChartCommand& command, RunContext& context) {
+    const bool atlas = command.place || command.places;
+    if (atlas && !context.places) context.places = SystemPlaceLookup();
+    const PlaceLookup* places = atlas ? context.places.get() : nullptr;
+    if (const auto status = RunLibraryCommand(command, *context.folders, places)) return status;
+    return ApplyPlace(command, places);
+}
+
+// The home zone: --tz without --date, else line 131 of the options, else option 18; the exit
+// status when --tz names no zone.
+std::variant<HomeZone, int> HomeZoneOf(const ChartCommand& command, const OptionValues& options,
+                                       const RunContext& context, Notifier& notifier) {
+    const bool zone_typed = command.tz && !command.date;
+    const HomeZoneRead home =
+        zone_typed ? HomeZone::FromName(*command.tz, options[kOptionHomeZone]) : context.home_zone;
+    if (home.problem && zone_typed) {
+        std::fprintf(stderr, "orvantis-chart: %s\n", home.problem->text.c_str());
+        return kRefused;
+    }
+    if (home.problem) notifier.Notify(*home.problem);
+    return home.zone;
+}
+
+// One run of a parsed command, with what earlier runs of the process loaded.
+int RunChart(ChartCommand command, RunContext& context, ImageWriter write_images, int argc,
+             char** argv) {
+    const DataFolders& folders = FoldersOf(context, command.data_dir);
+    if (const auto status = RunPlacesAndLibrary(command, context)) return *status;
+    const auto read = RunOptions(command, context);
+    if (!read) return kFailed;
+    const OptionValues& options = *read;
+    StderrNotifier notifier;
+    const auto home = HomeZoneOf(command, options, context, notifier);
+    if (const int* status = std::get_if<int>(&home)) return *status;
+    const HomeZone& home_zone = std::get<HomeZone>(home);
+    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) { return home_zone.HoursAt(at); };
+    if (command.events) return RunEvents(command, options, zone_at, notifier);
+
+    ChartRequest request;
+    request.house_system = command.house
+                               ? *command.house
+                               : HouseLetterForOption(options[kOptionStartHouseSystem], &notifier);
+    request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    request.running = !command.date && !command.chart;
+    request.zone_hours = home_zone.HoursAt(request.now);
+    request.zone_name = home_zone.Name();
+    ElectionData election;
+    if (command.chart || command.date) {
+        auto made = command.date
+                        ? TypedElection(command, options, request.house_system, home_zone, notifier)
+                        : SavedChartElection(*command.chart, folders, notifier);
+        if (const int* status = std::get_if<int>(&made)) return *status;
+        election = std::get<ElectionData>(made);
+    }
+    ClearVectorUpperState();  // after the Qt work of the parse and the zones
+    ChartState chart;
+    if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
+    for (const std::string& warning : chart.Warnings)
+        std::fprintf(stderr, "orvantis-chart: %s\n", warning.c_str());
+    return RunChartOutputs(command, context, options, chart, zone_at, write_images, argc, argv);
+}
+
+// The run of one command line (argv[0] the program), with what earlier runs loaded.
+int RunCommandLine(int argc, char** argv, RunContext& context, ImageWriter write_images) {
+    const auto parsed = context.parser.Parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        std::fprintf(stderr, "orvantis-chart: %s\n(orvantis-chart --help lists the options)\n",
+                     usage->message.c_str());
+        return kRefused;
+    }
+    const ChartCommand& command = std::get<ChartCommand>(parsed);
+    if (command.help || command.version) {
+        std::fputs((command.help ? ChartCommandUsage() : ChartCommandVersion()).c_str(), stdout);
+        return 0;
+    }
+    if (command.batch) {
+        // The folders and the options are the same for every request: read once, before them.
+        FoldersOf(context, command.data_dir);
+        LoadOptions(context);
+        std::vector<std::string> common(argv + 1, argv + argc);
+        std::erase(common, "--batch");
+        return RunBatch(stdin, stdout, stderr, common, [&](const std::vector<std::string>& args) {
+            return RunChartCaptured(args, context, write_images);
+        });
+    }
+    const bool images = command.png || command.pdf || command.svg || command.wheel_items;
+    if (images && !write_images) return RunImagesHelper(argv);
+    return RunChart(command, context, write_images, argc, argv);
+}
+
 }  // namespace
 
 // One request of a batch as a single run, with what it prints captured. glibc's stdout and
 // stderr are variables made to be reassigned, so the run prints exactly as it would alone.
-SingleRun RunChartCaptured(const std::vector<std::string>& args, ImageWriter write_images) {
+SingleRun RunChartCaptured(const std::vector<std::string>& args, RunContext& context,
+                           ImageWriter write_images) {
     std::vector<std::string> words = {"orvantis-chart"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -134,7 +365,8 @@ SingleRun RunChartCaptured(const std::vector<std::string>& args, ImageWriter wri
     stderr = open_memstream(&err_text, &err_size);
     SingleRun run;
     if (stdout && stderr)
-        run.status = RunChartProgram(static_cast<int>(words.size()), argv.data(), write_images);
+        run.status =
+            RunCommandLine(static_cast<int>(words.size()), argv.data(), context, write_images);
     else
         run = {kFailed, "", "no memory for the request's output"};
     for (std::FILE* stream : {stdout, stderr})
@@ -154,162 +386,8 @@ std::filesystem::path OrbFilePath(const ChartCommand& command,
 }
 
 int RunChartProgram(int argc, char** argv, ImageWriter write_images) {
-    const auto parsed = ParseChartCommand(std::vector<std::string>(argv + 1, argv + argc));
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        std::fprintf(stderr, "orvantis-chart: %s\n(orvantis-chart --help lists the options)\n",
-                     usage->message.c_str());
-        return kRefused;
-    }
-    ChartCommand command = std::get<ChartCommand>(parsed);
-    if (command.help) {
-        std::fputs(ChartCommandUsage().c_str(), stdout);
-        return 0;
-    }
-    if (command.version) {
-        std::fputs(ChartCommandVersion().c_str(), stdout);
-        return 0;
-    }
-    if (command.batch) {
-        std::vector<std::string> common(argv + 1, argv + argc);
-        std::erase(common, "--batch");
-        return RunBatch(stdin, stdout, stderr, common, [&](const std::vector<std::string>& args) {
-            return RunChartCaptured(args, write_images);
-        });
-    }
-    const bool images = command.png || command.pdf || command.svg || command.wheel_items;
-    if (images && !write_images) return RunImagesHelper(argv);
-
-    // --data-dir names one folder for every file; else the program's own folder (a build folder)
-    // or the user's settings folder, seeded from the installed files.
-    const QString given = QtPath(command.data_dir);
-    const DataFolders folders =
-        given.isEmpty() ? SystemDataFolders(QtPath(ProgramDirectory())) : DataFolders{given, given};
-    // The atlas and the chart library.
-    const std::unique_ptr<PlaceLookup> places =
-        command.place || command.places ? SystemPlaceLookup() : nullptr;
-    if (const auto status = RunLibraryCommand(command, folders, places.get())) return *status;
-    if (const auto status = ApplyPlace(command, places.get())) return *status;
-    if (const auto problem = SeedSettings(folders)) StderrNotifier().Notify(*problem);
-    const std::filesystem::path data_dir = StdPath(folders.settings);
-    const auto options_text = ReadTextFile(data_dir / kOptionsFileName);
-    if (!options_text) {
-        std::fprintf(stderr, "%s OPTIONS.OPT File Not Found\n(looked in %s)\n", kWarningTitle,
-                     data_dir.c_str());
-        return kFailed;
-    }
-    OptionValues options{};
-    ReadOptionsFile(*options_text, options);
-    if (command.zodiac) options[kOptionZodiac] = static_cast<float>(*command.zodiac);
-    if (command.node) options[kOptionTrueNode] = static_cast<float>(*command.node);
-    if (command.ephemeris) options[kOptionEphemeris] = static_cast<float>(*command.ephemeris);
-
-    StderrNotifier notifier;
-
-    // The home zone: --tz without --date, else line 131 of the options, else option 18.
-    const bool zone_typed = command.tz && !command.date;
-    const HomeZoneRead home = zone_typed
-                                  ? HomeZone::FromName(*command.tz, options[kOptionHomeZone])
-                                  : HomeZone::FromOptions(*options_text, options[kOptionHomeZone]);
-    if (home.problem && zone_typed) {
-        std::fprintf(stderr, "orvantis-chart: %s\n", home.problem->text.c_str());
-        return kRefused;
-    }
-    if (home.problem) notifier.Notify(*home.problem);
-    const HomeZone& home_zone = home.zone;
-    const HomeZoneAt zone_at = [&](std::chrono::sys_seconds at) { return home_zone.HoursAt(at); };
-    if (command.events) return RunEvents(command, options, zone_at, notifier);
-
-    ChartRequest request;
-    request.house_system = command.house
-                               ? *command.house
-                               : HouseLetterForOption(options[kOptionStartHouseSystem], &notifier);
-    request.now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    request.running = !command.date && !command.chart;
-    request.zone_hours = home_zone.HoursAt(request.now);
-    request.zone_name = home_zone.Name();
-
-    ElectionData election;
-    if (command.chart) {
-        auto saved = SavedChartElection(*command.chart, folders, notifier);
-        if (const int* status = std::get_if<int>(&saved)) return *status;
-        election = std::get<ElectionData>(saved);
-    }
-    if (command.date) {
-        const auto entry = BuildElectionEntry(command, options, home_zone.Name());
-        if (const auto* field = std::get_if<FieldError>(&entry)) {
-            std::fprintf(stderr, "%s %s\norvantis-chart: wrong %s: %s\n", kWarningTitle,
-                         kElectionDataError, field->field.c_str(), field->detail.c_str());
-            return kRefused;
-        }
-        const auto& typed = std::get<ElectionEntry>(entry);
-        const auto faults = ValidateElectionData(typed, request.house_system);
-        if (!faults.empty()) {
-            for (const auto& fault : faults) {
-                notifier.Notify(ElectionFaultMessage(fault));
-                std::fprintf(stderr, "orvantis-chart: wrong %s: %s\n", fault.field.c_str(),
-                             FaultDetail(fault.group));
-            }
-            return kRefused;
-        }
-        election = *StoreElectionData(typed, request.house_system, notifier);
-        // A local time that occurs twice takes --fold (first by default) and says which.
-        const auto choose = [&](const std::string& question, const AmbiguousTime& times) {
-            const int fold = command.fold.value_or(0);
-            std::fprintf(stderr, "orvantis-chart: %s Using the %s (--fold %d).\n", question.c_str(),
-                         fold == 0 ? "first" : "second", fold);
-            (void)times;
-            return std::optional<int>(fold);
-        };
-        if (!election.ElectZoneName.empty() && !LookUpElectionZone(election, notifier, choose))
-            return kRefused;
-    }
-
-    ChartState chart;
-    if (!ComputeChart(chart, election, options, request, notifier)) return kRefused;
-    for (const std::string& warning : chart.Warnings)
-        std::fprintf(stderr, "orvantis-chart: %s\n", warning.c_str());
-    if (command.transits) return RunTransits(command, chart, options, zone_at, data_dir);
-
-    std::vector<AspectEntry> aspects;
-    if (command.aspects) {
-        OrbValues orbs{};
-        if (const auto problem = LoadOrbFile(OrbFilePath(command, data_dir), orbs)) {
-            notifier.Notify(*problem);
-            return kFailed;
-        }
-        aspects = ListAspects(chart.PlanetLong, orbs);
-    }
-
-    if (images) {
-        if (const int status = write_images(command, folders, chart, options, notifier, argc, argv))
-            return status;
-    }
-
-    if (command.json) {
-        std::string extra;
-        if (command.aspects) {
-            extra = "\"aspects\": [";
-            for (std::size_t i = 0; i < aspects.size(); ++i) {
-                const auto& a = aspects[i];
-                extra += std::string(i ? "," : "") +
-                         "\n    {\"first\": " + std::to_string(a.first) +
-                         ", \"second\": " + std::to_string(a.second) +
-                         ", \"kind\": " + std::to_string(a.kind) +
-                         ", \"name\": " + JsonString(std::string(a.name)) + "}";
-            }
-            extra += aspects.empty() ? "]" : "\n  ]";
-        }
-        std::fputs(ChartJson(chart, extra).c_str(), stdout);
-        return 0;
-    }
-    std::fputs(ChartTable(chart).c_str(), stdout);
-    if (command.aspects) {
-        std::fputs("\nAspects\n", stdout);
-        for (const auto& a : aspects)
-            std::printf("%-16s %-15s %s\n", BodyName(a.first), std::string(a.name).c_str(),
-                        BodyName(a.second));
-    }
-    return 0;
+    RunContext context;
+    return RunCommandLine(argc, argv, context, write_images);
 }
 
 }  // namespace orvantis

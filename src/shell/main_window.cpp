@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "astro/calendar.h"
+#include "astro/vector_state.h"
 #include "chart/chart_driver.h"
 #include "chart/election_steps.h"
 #include "chart/house_systems.h"
@@ -87,9 +88,27 @@ void MainWindow::startUp() {
     clock_timer_.stop();
     BusyPointer busy;
     font_ = std::make_unique<FontRegistration>(env_.folders.shipped + "/querna.ttf");
-
     LoadingGeometry_ = false;
     const auto ini = ReadFileWhole(DataPath(kIniFileName)).value_or("");
+    ReadStartSettings(ini);
+    BuildClientArea();
+    createActions();
+    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem], env_.notifier);
+    for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
+    running_item_->setChecked(true);
+    ShowFirstChart(ini);
+    if (options_[kOptionKeepGeometry] != 0) {
+        LoadingGeometry_ = true;
+        ApplyIniGeometry(ini);
+        LoadingGeometry_ = false;
+    }
+    FitToScreen();
+    onWheelResized();
+    StartClock();
+}
+
+// The INI file's scale, layout and event kinds, the owner, the screen's preset, the options.
+void MainWindow::ReadStartSettings(const std::string& ini) {
     const IniScaleAndChart scale_and_chart = ReadIniScaleAndChart(ini);
     StartScale_ = scale_and_chart.StartScale;
     TypeChart_ = scale_and_chart.TypeChart;
@@ -105,7 +124,10 @@ void MainWindow::startUp() {
     OrbFilePath_ = DataPath("NATAL.ORB");
     LoadOptions();
     CaptionPrefix_ = BuildCaptionPrefix(OwnerName_, options_);
+}
 
+// The wheel over the time bar, and the status bar's line of the next event.
+void MainWindow::BuildClientArea() {
     wheel_ = new WheelView(this);
     connect(wheel_, &WheelView::Resized, this, &MainWindow::onWheelResized);
     time_bar_ = new TimeBar(options_, this);
@@ -121,11 +143,10 @@ void MainWindow::startUp() {
     next_event_->setObjectName("nextEventLabel");
     statusBar()->addWidget(next_event_, 1);
     statusBar()->hide();
-    createActions();
-    const char letter = HouseLetterForOption(options_[kOptionStartHouseSystem], env_.notifier);
-    for (QAction* item : houses_->actions()) item->setChecked(item->data().toChar() == letter);
-    running_item_->setChecked(true);
+}
 
+// The chart of the present moment, and the transits the INI file names.
+void MainWindow::ShowFirstChart(const std::string& ini) {
     const DrawingTablesLoad tables = LoadDrawingTablesFrom(env_.folders.shipped);
     tables_ = tables.tables;
     for (const Problem& problem : tables.problems) env_.notifier->Notify(problem);
@@ -136,15 +157,9 @@ void MainWindow::startUp() {
         SetTransitsTo(*radix);
     else
         transits_off_item_->setEnabled(false);
+}
 
-    if (options_[kOptionKeepGeometry] != 0) {
-        LoadingGeometry_ = true;
-        ApplyIniGeometry(ini);
-        LoadingGeometry_ = false;
-    }
-    FitToScreen();
-    onWheelResized();
-
+void MainWindow::StartClock() {
     clock_timer_.setObjectName("clockTimer");
     clock_timer_.setSingleShot(true);
     clock_timer_.setTimerType(Qt::PreciseTimer);
@@ -153,12 +168,11 @@ void MainWindow::startUp() {
         ScheduleNextTick();
     });
     onClockTick();
-    if (env_.start_timer) {
-        ScheduleNextTick();
-        // The title window comes up over the shown main window, once the event loop runs.
-        if (options_[kOptionTitleWindow] == 1)
-            QTimer::singleShot(0, this, [this] { TitleWindow::ShowModal(this); });
-    }
+    if (!env_.start_timer) return;
+    ScheduleNextTick();
+    // The title window comes up over the shown main window, once the event loop runs.
+    if (options_[kOptionTitleWindow] == 1)
+        QTimer::singleShot(0, this, [this] { TitleWindow::ShowModal(this); });
 }
 
 void MainWindow::createActions() {
@@ -177,15 +191,24 @@ void MainWindow::createActions() {
             if (command.shortcut != kNoShortcut) action->setShortcut(command.shortcut);
         }
     }
-    const auto item = [this](const char* name) { return findChild<QAction*>(name); };
-    const auto on = [&](const char* name, auto handler) {
-        connect(item(name), &QAction::triggered, this, handler);
-    };
+    ConnectChartActions();
+    ConnectTransitActions();
+    ConnectViewActions();
+}
 
+QAction* MainWindow::MenuItem(const char* name) const {
+    return findChild<QAction*>(name);
+}
+
+// The house systems, the chart's moment and place, the orbs and the chart library.
+void MainWindow::ConnectChartActions() {
+    const auto on = [this](const char* name, auto handler) {
+        connect(MenuItem(name), &QAction::triggered, this, handler);
+    };
     houses_ = new QActionGroup(this);
     for (const HouseSystemEntry& house : kHouseSystems) {
         const std::string name = "mnuHouse" + std::string(house.name);
-        QAction* action = item(name.c_str());
+        QAction* action = MenuItem(name.c_str());
         action->setCheckable(true);
         action->setData(QChar(HouseLetter(house.system)));
         houses_->addAction(action);
@@ -197,15 +220,7 @@ void MainWindow::createActions() {
         });
     }
     on("mnuFileExit", &MainWindow::onFileExit);
-    on("mnuAspects", &MainWindow::onAspects);
-    on("mnuEventsShow", &MainWindow::onEvents);
-    QAction* event_line = item("mnuEventsStatusBar");
-    event_line->setCheckable(true);
-    connect(event_line, &QAction::toggled, this, [this](bool on) {
-        statusBar()->setVisible(on);
-        TickEvents();
-    });
-    running_item_ = item("mnuElectionsRunning");
+    running_item_ = MenuItem("mnuElectionsRunning");
     running_item_->setCheckable(true);
     on("mnuElectionsRunning", [this](bool running) {
         if (running) RecomputeSequence();
@@ -215,28 +230,47 @@ void MainWindow::createActions() {
         on(s.name, [this, s] { StepElection(s.step, s.direction, s.minutes); });
     on("mnuOrbsChange", &MainWindow::onOrbsChange);
     on("mnuOrbsEdit", [this] { OrbsEdit::Open(OrbFilePath_, *env_.notifier, this); });
-    on("mnuPrintChartwheel", &MainWindow::onPrintChartwheel);
-    american_item_ = item("mnuCTAmerican");
-    american_item_->setCheckable(true);
-    on("mnuCTAmerican", [this] { SetTypeChart(0); });
-    european_item_ = item("mnuCTEuropean");
-    european_item_->setCheckable(true);
-    on("mnuCTEuropean", [this] { SetTypeChart(1); });
     on("mnuOptionsOptions", &MainWindow::onOptions);
     on("chartsAction", &MainWindow::onCharts);
-    on("transitsToAction", &MainWindow::onTransitsTo);
-    on("transitsOffAction", [this] { SetTransitsTo(""); });
-    transits_off_item_ = item("transitsOffAction");
-    QAction* radix_aspects_item = item("radixAspectsAction");
+    on("saveChartAction", &MainWindow::onSaveChart);
+    on("homePlaceAction", &MainWindow::onHomePlace);
+}
+
+// The transits to a saved chart: chosen, switched off, with the radix's own aspects or not.
+void MainWindow::ConnectTransitActions() {
+    connect(MenuItem("transitsToAction"), &QAction::triggered, this, &MainWindow::onTransitsTo);
+    transits_off_item_ = MenuItem("transitsOffAction");
+    connect(transits_off_item_, &QAction::triggered, this, [this] { SetTransitsTo(""); });
+    QAction* radix_aspects_item = MenuItem("radixAspectsAction");
     radix_aspects_item->setCheckable(true);
     radix_aspects_item->setChecked(radix_aspects_);
     connect(radix_aspects_item, &QAction::toggled, this, [this](bool on) {
         radix_aspects_ = on;
         ShowWheel();
     });
-    on("saveChartAction", &MainWindow::onSaveChart);
-    on("homePlaceAction", &MainWindow::onHomePlace);
-    QAction* time_bar_item = item("mnuViewTimeBar");
+}
+
+// What shows the chart: the aspects, the events, printing, the layout, the time bar, the help.
+void MainWindow::ConnectViewActions() {
+    const auto on = [this](const char* name, auto handler) {
+        connect(MenuItem(name), &QAction::triggered, this, handler);
+    };
+    on("mnuAspects", &MainWindow::onAspects);
+    on("mnuEventsShow", &MainWindow::onEvents);
+    QAction* event_line = MenuItem("mnuEventsStatusBar");
+    event_line->setCheckable(true);
+    connect(event_line, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        TickEvents();
+    });
+    on("mnuPrintChartwheel", &MainWindow::onPrintChartwheel);
+    american_item_ = MenuItem("mnuCTAmerican");
+    american_item_->setCheckable(true);
+    on("mnuCTAmerican", [this] { SetTypeChart(0); });
+    european_item_ = MenuItem("mnuCTEuropean");
+    european_item_->setCheckable(true);
+    on("mnuCTEuropean", [this] { SetTypeChart(1); });
+    QAction* time_bar_item = MenuItem("mnuViewTimeBar");
     time_bar_item->setCheckable(true);
     connect(time_bar_item, &QAction::toggled, time_bar_, &QWidget::setVisible);
     connect(time_bar_, &TimeBar::Travelled, this, &MainWindow::onTravel);
@@ -356,6 +390,7 @@ void MainWindow::RecomputeInto(Notifier& notifier) {
     request.now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
     request.zone_hours = home_zone_.HoursAt(request.now);
     request.zone_name = home_zone_.Name();
+    ClearVectorUpperState();  // after Qt's own work: see astro/vector_state.h
     if (ComputeChart(chart_, election_, options_, request, notifier)) {
         OrbFilePath_ = DataPath("NATAL.ORB");  // every chart resets the orb file choice
     }

@@ -99,8 +99,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The steps of the start: settings, the window's parts, its menus, the first chart, the clock.
     void startUp();
+    void ReadStartSettings(const std::string& ini);
+    void BuildClientArea();
+    void ShowFirstChart(const std::string& ini);
+    void StartClock();
     void createActions();
+    QAction* MenuItem(const char* name) const;
+    void ConnectChartActions();
+    void ConnectTransitActions();
+    void ConnectViewActions();
     void LoadOptions();
     void LoadHomeZone(std::string_view options_text);
     // The election record of that instant at home, in the home zone.

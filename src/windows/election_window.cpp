@@ -131,6 +131,24 @@ void DrawSunkenBorder(QPainter& painter, const QRect& r) {
     }
 }
 
+// A text box of the entry, watched by the window. The well the window draws around it is its frame.
+QLineEdit* NewBox(QWidget* window, const char* name, int width) {
+    auto* box = new QLineEdit(window);
+    box->setObjectName(QLatin1String(name));
+    box->setFixedWidth(width);
+    box->setFrame(false);
+    box->installEventFilter(window);
+    return box;
+}
+
+// A labelled control with the object name tests find it by.
+template <class Control>
+Control* NewControl(QWidget* parent, const char* name, const char* caption) {
+    auto* control = new Control(QString::fromLatin1(caption), parent);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
 }  // namespace
 
 ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
@@ -154,28 +172,38 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     ShowRecordAngles();
 
     choose_fold_ = [this](const std::string& question, const AmbiguousTime& times) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Time Zone"),
-                        QString::fromStdString(question + " Which is meant?"), QMessageBox::Cancel,
-                        this);
-        QPushButton* first = box.addButton(
-            QString::fromStdString("First (zone " + ZoneHoursText(times.first_hours) + ")"),
-            QMessageBox::AcceptRole);
-        QPushButton* second = box.addButton(
-            QString::fromStdString("Second (zone " + ZoneHoursText(times.second_hours) + ")"),
-            QMessageBox::AcceptRole);
-        // The one the record holds already is the default, so OK again keeps the choice.
-        box.setDefaultButton(election_.ElectZone == times.second_hours ? second : first);
-        box.exec();
-        if (box.clickedButton() == first) return std::optional<int>(0);
-        if (box.clickedButton() == second) return std::optional<int>(1);
-        return std::optional<int>();
+        return AskWhichFold(question, times);
     };
     ShowZoneOffset();
+    ConnectControls();
+    ConnectPlace();
+}
+
+// The question box with the first and the second of a local time that occurs twice as buttons.
+std::optional<int> ElectionWindow::AskWhichFold(const std::string& question,
+                                                const AmbiguousTime& times) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Time Zone"),
+                    QString::fromStdString(question + " Which is meant?"), QMessageBox::Cancel,
+                    this);
+    QPushButton* first = box.addButton(
+        QString::fromStdString("First (zone " + ZoneHoursText(times.first_hours) + ")"),
+        QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(
+        QString::fromStdString("Second (zone " + ZoneHoursText(times.second_hours) + ")"),
+        QMessageBox::AcceptRole);
+    // The one the record holds already is the default, so OK again keeps the choice.
+    box.setDefaultButton(election_.ElectZone == times.second_hours ? second : first);
+    box.exec();
+    if (box.clickedButton() == first) return 0;
+    if (box.clickedButton() == second) return 1;
+    return std::nullopt;
+}
+
+void ElectionWindow::ConnectControls() {
     for (QLineEdit* box :
          {zone_edit_, month_edit_, day_edit_, year_edit_, hour_edit_, minute_edit_})
         connect(box, &QLineEdit::textChanged, this, [this] { ShowZoneOffset(); });
     connect(pm_option_, &QRadioButton::toggled, this, [this] { ShowZoneOffset(); });
-
     // On the finished entry, not on each keystroke: "07" passes through "0" on its way.
     connect(hour_edit_, &QLineEdit::editingFinished, this,
             [this] { checkTypedHour(/*report_empty=*/true); });
@@ -186,7 +214,6 @@ ElectionWindow::ElectionWindow(ElectionData& election, ChartState& chart,
     connect(new_angles_button_, &QPushButton::clicked, this, [this] { onNewAngles(); });
     connect(mc_forward_button_, &QPushButton::clicked, this, [this] { StepMC(+1); });
     connect(mc_back_button_, &QPushButton::clicked, this, [this] { StepMC(-1); });
-    ConnectPlace();
 }
 
 void ElectionWindow::ConnectPlace() {
@@ -221,36 +248,35 @@ void ElectionWindow::SetChartSaving(std::function<void(const ElectionData&)> sav
 }
 
 void ElectionWindow::BuildControls() {
-    const auto edit = [this](const char* name, int width) {
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QLatin1String(name));
-        box->setFixedWidth(width);
-        // The well drawn around it by the paint handler is its frame.
-        box->setFrame(false);
-        box->installEventFilter(this);
-        return box;
-    };
-    const auto label = [this](const char* name, const char* caption) {
-        auto* text = new QLabel(QString::fromLatin1(caption), this);
-        text->setObjectName(QLatin1String(name));
-        return text;
-    };
-    const auto option = [](QGroupBox* frame, const char* name, const char* caption) {
-        auto* button = new QRadioButton(QString::fromLatin1(caption), frame);
-        button->setObjectName(QLatin1String(name));
-        return button;
-    };
-    const auto frame = [this](const char* name, const char* caption) {
-        auto* group = new QGroupBox(QString::fromLatin1(caption), this);
-        group->setObjectName(QLatin1String(name));
-        return group;
-    };
-    const auto button = [this](const char* name, const char* caption) {
-        auto* push = new QPushButton(QString::fromLatin1(caption), this);
-        push->setObjectName(QLatin1String(name));
-        return push;
-    };
+    BuildBoxes();
+    BuildOptionFrames();
+    BuildButtons();
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addLayout(EntryLayout());
+    auto* options = new QVBoxLayout;
+    options->setSpacing(8);
+    for (QGroupBox* group : {am_pm_frame_, east_west_frame_, north_south_frame_})
+        options->addWidget(group);
+    options->addStretch();
+    top->addLayout(options);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save_chart_button_);
+    buttons->addStretch();
+    buttons->addWidget(ok_button_);
+    buttons->addWidget(cancel_button_);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(14, 14, 14, 14);
+    page->setSpacing(14);
+    page->addLayout(top);
+    page->addLayout(AnglesLayout());
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    SetTabOrder();
+}
 
+void ElectionWindow::BuildBoxes() {
+    const auto edit = [this](const char* name, int width) { return NewBox(this, name, width); };
     constexpr int kShort = 48, kLong = 64;
     event_edit_ = edit("eventEdit", 260);
     month_edit_ = edit("monthEdit", kShort);
@@ -276,20 +302,22 @@ void ElectionWindow::BuildControls() {
     }
     place_edit_ = new PlaceField(this);
     place_edit_->setObjectName(QStringLiteral("placeEdit"));
-    save_chart_button_ = button("saveChartButton", "Save chart");
+    save_chart_button_ = NewControl<QPushButton>(this, "saveChartButton", "Save chart");
     save_chart_button_->hide();
-    zone_offset_label_ = label("zoneOffsetLabel", "");
+    zone_offset_label_ = NewControl<QLabel>(this, "zoneOffsetLabel", "");
     zone_offset_label_->setMinimumWidth(110);
+}
 
-    am_pm_frame_ = frame("amPmGroup", "Am/Pm");
-    am_option_ = option(am_pm_frame_, "amOption", "AM");
-    pm_option_ = option(am_pm_frame_, "pmOption", "PM");
-    east_west_frame_ = frame("eastWestGroup", "Ea/We");
-    east_option_ = option(east_west_frame_, "eastOption", "E");
-    west_option_ = option(east_west_frame_, "westOption", "W");
-    north_south_frame_ = frame("northSouthGroup", "No/So");
-    north_option_ = option(north_south_frame_, "northOption", "N");
-    south_option_ = option(north_south_frame_, "southOption", "S");
+void ElectionWindow::BuildOptionFrames() {
+    am_pm_frame_ = NewControl<QGroupBox>(this, "amPmGroup", "Am/Pm");
+    am_option_ = NewControl<QRadioButton>(am_pm_frame_, "amOption", "AM");
+    pm_option_ = NewControl<QRadioButton>(am_pm_frame_, "pmOption", "PM");
+    east_west_frame_ = NewControl<QGroupBox>(this, "eastWestGroup", "Ea/We");
+    east_option_ = NewControl<QRadioButton>(east_west_frame_, "eastOption", "E");
+    west_option_ = NewControl<QRadioButton>(east_west_frame_, "westOption", "W");
+    north_south_frame_ = NewControl<QGroupBox>(this, "northSouthGroup", "No/So");
+    north_option_ = NewControl<QRadioButton>(north_south_frame_, "northOption", "N");
+    south_option_ = NewControl<QRadioButton>(north_south_frame_, "southOption", "S");
     for (auto [group, first, second] :
          {std::tuple{am_pm_frame_, am_option_, pm_option_},
           std::tuple{east_west_frame_, east_option_, west_option_},
@@ -298,107 +326,97 @@ void ElectionWindow::BuildControls() {
         row->addWidget(first);
         row->addWidget(second);
     }
+}
 
-    ok_button_ = button("okButton", "OK");
+void ElectionWindow::BuildButtons() {
+    ok_button_ = NewControl<QPushButton>(this, "okButton", "OK");
     ok_button_->setDefault(true);
-    cancel_button_ = button("cancelButton", "Cancel");
-    new_angles_button_ = button("newAnglesButton", "New Angles");
-    mc_forward_button_ = button("mcForwardButton", "+");
-    mc_back_button_ = button("mcBackButton", "-");
+    cancel_button_ = NewControl<QPushButton>(this, "cancelButton", "Cancel");
+    new_angles_button_ = NewControl<QPushButton>(this, "newAnglesButton", "New Angles");
+    mc_forward_button_ = NewControl<QPushButton>(this, "mcForwardButton", "+");
+    mc_back_button_ = NewControl<QPushButton>(this, "mcBackButton", "-");
     for (QPushButton* small : {mc_forward_button_, mc_back_button_}) small->setFixedWidth(32);
-
-    mc_label_ = label("mcValueLabel", "");
-    ascendant_label_ = label("ascendantValueLabel", "");
-    medium_time_label_ = label("mediumTimeLabel", "");
+    mc_label_ = NewControl<QLabel>(this, "mcValueLabel", "");
+    ascendant_label_ = NewControl<QLabel>(this, "ascendantValueLabel", "");
+    medium_time_label_ = NewControl<QLabel>(this, "mediumTimeLabel", "");
     for (QLabel* value : {mc_label_, ascendant_label_, medium_time_label_}) {
         value->setMinimumWidth(84);
         value->setAlignment(Qt::AlignCenter);
     }
+}
 
-    // Entry: two columns of label and box, the option frames to their right.
+// Entry: two columns of label and box.
+QLayout* ElectionWindow::EntryLayout() {
     auto* entry = new QGridLayout;
     entry->setHorizontalSpacing(10);
     entry->setVerticalSpacing(8);
-    const auto place = [&](int row, int column, QLabel* caption, QLineEdit* box) {
-        caption->setBuddy(box);
-        entry->addWidget(caption, row, column);
+    const auto place = [&](int row, int column, const char* name, const char* caption,
+                           QLineEdit* box) {
+        auto* label = NewControl<QLabel>(this, name, caption);
+        label->setBuddy(box);
+        entry->addWidget(label, row, column);
         entry->addWidget(box, row, column + 1, Qt::AlignLeft);
     };
-    entry->addWidget(label("eventLabel", "Event"), 0, 0);
+    entry->addWidget(NewControl<QLabel>(this, "eventLabel", "Event"), 0, 0);
     entry->addWidget(event_edit_, 0, 1, 1, 3, Qt::AlignLeft);
-    place(1, 0, label("monthLabel", "Birth Month"), month_edit_);
-    place(2, 0, label("dayLabel", "Birth Day"), day_edit_);
-    place(3, 0, label("yearLabel", "Birth Year"), year_edit_);
-    place(1, 2, label("hourLabel", "Birth Hour"), hour_edit_);
-    place(2, 2, label("minuteLabel", "Birth Minute"), minute_edit_);
-    place(3, 2, label("zoneLabel", "Time Zone . . ."), zone_edit_);
+    place(1, 0, "monthLabel", "Birth Month", month_edit_);
+    place(2, 0, "dayLabel", "Birth Day", day_edit_);
+    place(3, 0, "yearLabel", "Birth Year", year_edit_);
+    place(1, 2, "hourLabel", "Birth Hour", hour_edit_);
+    place(2, 2, "minuteLabel", "Birth Minute", minute_edit_);
+    place(3, 2, "zoneLabel", "Time Zone . . .", zone_edit_);
     entry->addWidget(zone_offset_label_, 3, 4);
-    place(4, 0, label("longitudeDegreesLabel", "Long Degrees"), longitude_degrees_edit_);
-    place(4, 2, label("longitudeMinutesLabel", "Long Minutes"), longitude_minutes_edit_);
-    place(5, 0, label("latitudeDegreesLabel", "Lat Degrees"), latitude_degrees_edit_);
-    place(5, 2, label("latitudeMinutesLabel", "Lat Minutes"), latitude_minutes_edit_);
-    entry->addWidget(label("placeLabel", "Place"), 6, 0);
+    place(4, 0, "longitudeDegreesLabel", "Long Degrees", longitude_degrees_edit_);
+    place(4, 2, "longitudeMinutesLabel", "Long Minutes", longitude_minutes_edit_);
+    place(5, 0, "latitudeDegreesLabel", "Lat Degrees", latitude_degrees_edit_);
+    place(5, 2, "latitudeMinutesLabel", "Lat Minutes", latitude_minutes_edit_);
+    entry->addWidget(NewControl<QLabel>(this, "placeLabel", "Place"), 6, 0);
     entry->addWidget(place_edit_, 6, 1, 1, 4);
-    auto* options = new QVBoxLayout;
-    options->setSpacing(8);
-    for (QGroupBox* group : {am_pm_frame_, east_west_frame_, north_south_frame_})
-        options->addWidget(group);
-    options->addStretch();
-    auto* top = new QHBoxLayout;
-    top->setSpacing(18);
-    top->addLayout(entry);
-    top->addLayout(options);
+    return entry;
+}
 
-    // The angle tool: MC and Ascendant with their values, the clock time, the step buttons.
+// The angle tool: MC and Ascendant with their values, the clock time, the step buttons.
+QLayout* ElectionWindow::AnglesLayout() {
     auto* angles = new QHBoxLayout;
     angles->setSpacing(10);
-    angles->addWidget(label("mcCaptionLabel", "MC"));
+    angles->addWidget(NewControl<QLabel>(this, "mcCaptionLabel", "MC"));
     angles->addWidget(mc_label_);
-    angles->addWidget(label("ascendantCaptionLabel", "Asc"));
+    angles->addWidget(NewControl<QLabel>(this, "ascendantCaptionLabel", "Asc"));
     angles->addWidget(ascendant_label_);
     angles->addWidget(medium_time_label_);
     angles->addStretch();
     angles->addWidget(mc_forward_button_);
     angles->addWidget(mc_back_button_);
     angles->addWidget(new_angles_button_);
+    return angles;
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(save_chart_button_);
-    buttons->addStretch();
-    buttons->addWidget(ok_button_);
-    buttons->addWidget(cancel_button_);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(14, 14, 14, 14);
-    page->setSpacing(14);
-    page->addLayout(top);
-    page->addLayout(angles);
-    page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-
-    // Tab order: the boxes in the order of the record, then the options and the buttons.
-    const std::vector<QWidget*> order = {event_edit_,
-                                         month_edit_,
-                                         day_edit_,
-                                         year_edit_,
-                                         hour_edit_,
-                                         minute_edit_,
-                                         zone_edit_,
-                                         longitude_degrees_edit_,
-                                         longitude_minutes_edit_,
-                                         latitude_degrees_edit_,
-                                         latitude_minutes_edit_,
-                                         am_option_,
-                                         pm_option_,
-                                         east_option_,
-                                         west_option_,
-                                         north_option_,
-                                         south_option_,
-                                         ok_button_,
-                                         cancel_button_,
-                                         new_angles_button_,
-                                         mc_forward_button_,
-                                         mc_back_button_};
+// The boxes in the order of the record, then the options and the buttons.
+void ElectionWindow::SetTabOrder() {
+    const std::vector<QWidget*> order = {
+        event_edit_,
+        month_edit_,
+        day_edit_,
+        year_edit_,
+        hour_edit_,
+        minute_edit_,
+        zone_edit_,
+        longitude_degrees_edit_,
+        longitude_minutes_edit_,
+        latitude_degrees_edit_,
+        latitude_minutes_edit_,
+        am_option_,
+        pm_option_,
+        east_option_,
+        west_option_,
+        north_option_,
+        south_option_,
+        ok_button_,
+        cancel_button_,
+        new_angles_button_,
+        mc_forward_button_,
+        mc_back_button_,
+    };
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -18,6 +18,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -61,7 +62,16 @@ protected:
 
 private:
     void BuildControls();
+    // The steps of BuildControls: the controls, then their places on the page and the tab order.
+    void BuildBoxes();
+    void BuildOptionFrames();
+    void BuildButtons();
+    QLayout* EntryLayout();
+    QLayout* AnglesLayout();
+    void SetTabOrder();
+    void ConnectControls();
     void ConnectPlace();
+    std::optional<int> AskWhichFold(const std::string& question, const AmbiguousTime& times);
     void LoadFromRecord();
 
     void onOk();

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "astro/vector_state.h"
 #include "events/event_text.h"
 #include "windows/help_window.h"
 
@@ -81,6 +82,7 @@ bool EventsFeed::Update(sys_seconds now) {
         radix == computed_radix_ && transit_rules == computed_rules_)
         return false;
     events_.clear();
+    ClearVectorUpperState();  // after Qt's own work: see astro/vector_state.h
     if (radix)
         events_ =
             FindTransits(now, now + kEventsAhead, *radix, settings, transit_rules, AllEventKinds());
@@ -157,8 +159,18 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     setObjectName("eventsWindow");
     setWindowTitle("Coming Events");
     setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(KindBoxes());
+    SetUpList();
+    layout->addWidget(list_, 1);
+    layout->addLayout(ButtonRow());
+    const QSize free = screen()->availableGeometry().size();  // a 640 x 480 screen too
+    resize(std::min(780, free.width()), std::min(480, free.height()));
+}
 
-    // Two rows, so that the window still fits a 640 x 480 screen.
+// A box for each kind of event, that shows or hides it, and the Moon's transits; in two rows, so
+// that the window still fits a 640 x 480 screen.
+QLayout* EventsWindow::KindBoxes() {
     auto* kinds = new QGridLayout;
     int placed = 0;
     const auto place = [&](QCheckBox* box) {
@@ -186,7 +198,10 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     });
     place(moon_box_);
     kinds->setColumnStretch(5, 1);
+    return kinds;
+}
 
+void EventsWindow::SetUpList() {
     list_->setObjectName("eventList");
     list_->setHorizontalHeaderLabels({"Home clock", "Event", "In words", "Countdown"});
     list_->verticalHeader()->hide();
@@ -210,7 +225,10 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     // Only the rows in view count down; the others are brought up to date as they come in view.
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { UpdateCountdowns(last_tick_); });
+}
 
+// The note, Help and Close.
+QLayout* EventsWindow::ButtonRow() {
     auto* help = new QPushButton("&Help", this);
     help->setObjectName("helpButton");
     connect(help, &QPushButton::clicked, this,
@@ -225,13 +243,7 @@ EventsWindow::EventsWindow(EventsFeed& feed, int time_format, const QString& app
     buttons->addWidget(note_, 1);
     buttons->addWidget(help);
     buttons->addWidget(close_button);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(kinds);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
-    const QSize free = screen()->availableGeometry().size();  // a 640 x 480 screen too
-    resize(std::min(780, free.width()), std::min(480, free.height()));
+    return buttons;
 }
 
 void EventsWindow::Tick(sys_seconds now, bool recomputed) {

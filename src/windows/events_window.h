@@ -19,6 +19,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QTableWidget;
 
 namespace orvantis {
@@ -95,6 +96,9 @@ public:
 private:
     EventsWindow(EventsFeed& feed, int time_format, const QString& app_path, Notifier& notifier,
                  QWidget* parent);
+    QLayout* KindBoxes();
+    void SetUpList();
+    QLayout* ButtonRow();
     void Fill(std::chrono::sys_seconds now);
     void UpdateCountdowns(std::chrono::sys_seconds now);
 

@@ -53,27 +53,22 @@ QPixmap WheelIcon(int pixels) {
     return pixmap;
 }
 
-TitleWindow::TitleWindow(QWidget* parent)
-    : QDialog(parent), ok_button_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("TITLE"));
-    setWindowTitle(QStringLiteral("Orvantis"));
-    setModal(true);
+namespace {
 
-    auto* icon = new QLabel(this);
+// The wheel icon beside the program's name and version, centred.
+QLayout* TitleHeading(QWidget* window) {
+    auto* icon = new QLabel(window);
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(WheelIcon(kIconPixels));
     icon->setFixedSize(kIconPixels, kIconPixels);
-
-    auto* name = new QLabel(QStringLiteral("ORVANTIS"), this);
+    auto* name = new QLabel(QStringLiteral("ORVANTIS"), window);
     name->setObjectName(QStringLiteral("programNameLabel"));
-    QFont name_font = font();
+    QFont name_font = window->font();
     name_font.setPointSize(24);
     name_font.setBold(true);
     name->setFont(name_font);
-    auto* version = new QLabel(QStringLiteral("Version 2.25"), this);
+    auto* version = new QLabel(QStringLiteral("Version 2.25"), window);
     version->setObjectName(QStringLiteral("versionLabel"));
-
     auto* heading_text = new QVBoxLayout;
     heading_text->addWidget(name);
     heading_text->addWidget(version);
@@ -83,6 +78,17 @@ TitleWindow::TitleWindow(QWidget* parent)
     heading->addSpacing(16);
     heading->addLayout(heading_text);
     heading->addStretch();
+    return heading;
+}
+
+}  // namespace
+
+TitleWindow::TitleWindow(QWidget* parent)
+    : QDialog(parent), ok_button_(new QPushButton(QStringLiteral("CONTINUE"), this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("TITLE"));
+    setWindowTitle(QStringLiteral("Orvantis"));
+    setModal(true);
 
     QFont button_font = font();
     button_font.setPointSize(12);
@@ -98,18 +104,14 @@ TitleWindow::TitleWindow(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
-    layout->addLayout(heading);
+    layout->addLayout(TitleHeading(this));
     layout->addSpacing(16);
-    layout->addWidget(
-        NoticeLabel(QStringLiteral("An astrological clock: the chart of the present "
-                                   "moment at your home place, redrawn every minute."),
-                    this));
-    layout->addWidget(NoticeLabel(QStringLiteral("Free software under the MIT licence; see Help, "
-                                                 "License Agreement."),
-                                  this));
-    layout->addWidget(NoticeLabel(QStringLiteral("Positions come from analytic series of limited "
-                                                 "precision. No warranty."),
-                                  this));
+    for (const char* notice :
+         {"An astrological clock: the chart of the present moment at your home place, redrawn "
+          "every minute.",
+          "Free software under the MIT licence; see Help, License Agreement.",
+          "Positions come from analytic series of limited precision. No warranty."})
+        layout->addWidget(NoticeLabel(QString::fromLatin1(notice), this));
     layout->addStretch();
     layout->addLayout(button_row);
     resize(QSize(kWindowWidth, kWindowHeight).expandedTo(sizeHint()));
