@@ -22,6 +22,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart_driver.h"
 #include "settings/text_lines.h"
 #include "shell/clock.h"
 #include "shell/main_window.h"
@@ -148,11 +149,12 @@ bool ChartIsOfMinute(const ChartState& chart, const LocalTime& t, std::string& w
                   static_cast<int>(t.date.year()));
     std::snprintf(clock, sizeof clock, "%d.%02d %s", hour12,
                   static_cast<int>(t.time.minutes().count()), hour24 >= 12 ? "P.M." : "A.M.");
-    const bool ok = chart.CaptionLines[2] == date &&
-                    std::string_view(chart.CaptionLines[3]).substr(0, std::strlen(clock)) == clock;
+    const CaptionLines caption = CaptionLinesOf(chart);
+    const bool ok =
+        caption[2] == date && std::string_view(caption[3]).substr(0, std::strlen(clock)) == clock;
     if (!ok)
-        why = "chart shows '" + chart.CaptionLines[2] + "' '" + chart.CaptionLines[3] +
-              "', expected '" + date + "' '" + clock + "'";
+        why = "chart shows '" + caption[2] + "' '" + caption[3] + "', expected '" + date + "' '" +
+              clock + "'";
     return ok;
 }
 

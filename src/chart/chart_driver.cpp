@@ -203,8 +203,8 @@ char HouseLetterForOption(float start_house_system, Notifier* notifier) {
     return HouseLetter(system);
 }
 
-void BuildCaptionLines(ChartState& chart) {
-    auto& lines = chart.CaptionLines;
+CaptionLines CaptionLinesOf(const ChartState& chart) {
+    CaptionLines lines;
     const CivilMoment local = LocalMomentOf(chart);
     lines[1] = chart.ChartTitle;
     char text[64];
@@ -217,8 +217,13 @@ void BuildCaptionLines(ChartState& chart) {
     lines[4] = DegreesMinutesText(chart.Longitude) + (chart.Longitude < 0 ? " EAST" : " WEST");
     lines[5] = DegreesMinutesText(chart.Latitude) + (chart.Latitude < 0 ? " SOUTH" : " NORTH");
     lines[6] = FormatSiderealTime(chart.SidHours, chart.SidMinutes, chart.SidSeconds);
-    SetHouseSystemCaption(chart);
-    const int year = local.date.year;
+    lines[7] = std::string(HouseSystemName(chart.HouseSystem));
+    return lines;
+}
+
+// What the chart's accuracy does not cover, from its local year.
+static void SetWarnings(ChartState& chart) {
+    const int year = LocalMomentOf(chart).date.year;
     chart.Warnings = AccuracyWarnings(year);
     // The precise ephemeris has its own range (Pluto's series, 1885-2099).
     if (chart.ChartEphemeris == EphemerisChoice::kPrecise) {
@@ -309,7 +314,7 @@ bool ComputeChart(ChartState& chart, const ElectionData& election, const OptionV
         next.HouseOfPlanet = PlaceBodiesInHouses(next.Cusps, body, next.HouseOfPlanet);
     }
     ApplyZodiac(next, options[kOptionZodiac]);
-    BuildCaptionLines(next);
+    SetWarnings(next);
     next.ChartReady = true;
     chart = std::move(next);
     return true;

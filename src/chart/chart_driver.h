@@ -75,9 +75,10 @@ std::string ZoneOffsetText(float hours);
 // (HouseSystemOfOption), the warning of an unknown number sent to notifier if given.
 char HouseLetterForOption(float start_house_system, Notifier* notifier = nullptr);
 
-// Fills CaptionLines[1..7] from the chart's moment, place, sidereal time and house system, and
-// Warnings from its date.
-void BuildCaptionLines(ChartState& chart);
+// The chart's caption, lines 1..7 (index 0 unused): title, date, clock and zone, longitude,
+// latitude, sidereal time and house system, written from the chart's values when shown.
+using CaptionLines = std::array<std::string, 8>;
+CaptionLines CaptionLinesOf(const ChartState& chart);
 
 // The warnings a chart of that civil year carries: the series hold from 1900 to 2099, so another
 // year is still charted, with kBeforeSeriesYears or kAfterSeriesYears (short enough for a caption

@@ -66,8 +66,6 @@ struct ChartState {
     double SvpOffset = 0, Ayanamsa = 0;
     double TrueNodeLongitude = 0;
 
-    // Captions: lines 1..7 (index 0 unused).
-    std::array<std::string, 8> CaptionLines{};
     // What the chart's accuracy does not cover (a date outside the series' years), one line each:
     // shown under the captions, on standard error and in the JSON of the command line.
     std::vector<std::string> Warnings;

@@ -251,10 +251,6 @@ std::array<int, 16> PlaceBodiesInHouses(const Cusps& cusps,
     return houses;
 }
 
-void SetHouseSystemCaption(ChartState& chart) {
-    chart.CaptionLines[7] = std::string(HouseSystemName(chart.HouseSystem));
-}
-
 std::string FormatSiderealTime(double hours, double minutes, double seconds) {
     return TwoDigits(hours) + "H  " + TwoDigits(minutes) + "M  " + TwoDigits(seconds) + "S ";
 }

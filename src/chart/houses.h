@@ -30,9 +30,6 @@ std::array<int, 16> PlaceBodiesInHouses(const std::array<double, 14>& cusps,
                                         const std::array<double, 16>& longitudes,
                                         std::array<int, 16> houses);
 
-// Writes CaptionLines[7]: the name of HouseSystem, empty for an unknown letter.
-void SetHouseSystemCaption(ChartState& chart);
-
 // Which half of the semi-arcs a Placidus cusp divides: above the horizon (houses 11, 12) or
 // below it (houses 2, 3).
 enum class PlacidusForm { kDiurnal, kNocturnal };

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/angles.h"
+#include "chart/chart_driver.h"
 #include "chart/houses.h"
 #include "events/event_text.h"
 
@@ -73,8 +74,9 @@ std::string ChartJson(const ChartState& chart, const std::string& extra) {
         j += "\": " + value + ",\n";
     };
     member("title", JsonString(chart.ChartTitle));
+    const CaptionLines caption = CaptionLinesOf(chart);
     std::string lines = "[";
-    for (int i = 1; i <= 7; ++i) lines += (i > 1 ? ", " : "") + JsonString(chart.CaptionLines[i]);
+    for (int i = 1; i <= 7; ++i) lines += (i > 1 ? ", " : "") + JsonString(caption[i]);
     member("caption_lines", lines + "]");
     std::string warnings = "[";
     for (const std::string& w : chart.Warnings)
@@ -133,7 +135,8 @@ std::string ChartTable(const ChartState& chart) {
         t += row;
     }
     t += "\n";
-    for (int i = 1; i <= 7; ++i) t += Utf8Text(chart.CaptionLines[i]) + "\n";
+    const CaptionLines caption = CaptionLinesOf(chart);
+    for (int i = 1; i <= 7; ++i) t += Utf8Text(caption[i]) + "\n";
     return t;
 }
 

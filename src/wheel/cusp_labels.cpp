@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "chart/chart_driver.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
 
@@ -123,7 +124,8 @@ void PlaceWheelCaptions(WheelPaint& p) {
         dc.DrawText(at, text, colour);
         at.y += dc.TextHeight(text.empty() ? std::string_view("0") : text);
     };
-    for (int n = 1; n <= 7; ++n) line(p.in.chart.CaptionLines[n]);
+    const CaptionLines lines = CaptionLinesOf(p.in.chart);
+    for (int n = 1; n <= 7; ++n) line(lines[n]);
     if (st.sidereal_caption_line && p.Option(kOptionZodiac) != 0) line("Sidereal");
     for (const std::string& warning : p.in.chart.Warnings) line(warning);
 }

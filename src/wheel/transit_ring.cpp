@@ -8,6 +8,7 @@
 #include "aspects/aspect_kind.h"
 #include "aspects/transit_orbs.h"
 #include "astro/angles.h"
+#include "chart/chart_driver.h"
 #include "wheel/aspect_lines.h"
 #include "wheel/glyph_printers.h"
 #include "wheel/planet_placement.h"
@@ -202,12 +203,13 @@ TransitSky TransitSkyOf(const ChartState& chart, const OrbValues& orbs) {
     for (int body = 1; body <= 11; ++body) sky.longitude[body] = chart.PlanetLong[body];
     sky.retrograde = chart.Retrograde;
     sky.orbs = orbs;
-    sky.moment = chart.CaptionLines[2] + " " + chart.CaptionLines[3];
+    const CaptionLines lines = CaptionLinesOf(chart);
+    sky.moment = lines[2] + " " + lines[3];
     return sky;
 }
 
 ChartState BiWheelRadix(ChartState radix, const std::string& name) {
-    radix.CaptionLines[1] = name + " (radix)";
+    radix.ChartTitle = name + " (radix)";
     return radix;
 }
 

@@ -86,8 +86,9 @@ TEST(NowMode, ChartIsForTheTrueInstantInTheHomeZoneAndPlace) {
         o[kOptionHomeLatSouth] = c.side;
         const ChartState chart = NowChart(o, c.now);
         EXPECT_EQ(chart.Moment, c.now);
-        EXPECT_EQ(chart.CaptionLines[2] + " " + chart.CaptionLines[3], c.clock);
-        EXPECT_EQ(chart.CaptionLines[4].substr(5) + chart.CaptionLines[5].substr(6), c.place);
+        const CaptionLines caption = CaptionLinesOf(chart);
+        EXPECT_EQ(caption[2] + " " + caption[3], c.clock);
+        EXPECT_EQ(caption[4].substr(5) + caption[5].substr(6), c.place);
         EXPECT_EQ(chart.ChartTitle, "Now");
         const bool minus_one = c.side == -1;
         const auto e = LoadElectionDataFromNow(c.now, o, c.zone);
@@ -128,7 +129,7 @@ TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
         if (accepted) continue;
         EXPECT_EQ(chart.PlanetLong, before.PlanetLong);
         EXPECT_EQ(chart.Cusps, before.Cusps);
-        EXPECT_EQ(chart.CaptionLines, before.CaptionLines);
+        EXPECT_EQ(CaptionLinesOf(chart), CaptionLinesOf(before));
     }
 }
 
@@ -136,16 +137,16 @@ TEST(Refusal, EachFailureIsReportedAndThePreviousChartStays) {
 TEST(Captions, FollowThePlaceAndTheZodiac) {
     ChartState chart = ElectionChart(Election(0, 2, 20, 0, 48, 50));
     EXPECT_EQ(chart.ChartTitle, "Opening - election chart");
-    EXPECT_EQ(chart.CaptionLines[4], "2.20 EAST");
+    EXPECT_EQ(CaptionLinesOf(chart)[4], "2.20 EAST");
     // 0°00' south still counts as north.
-    EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 0, 0)).CaptionLines[5], "0.00 NORTH");
-    EXPECT_EQ(ElectionChart(Election(1, 0, 0, 1, 33, 52)).CaptionLines[5], "33.52 SOUTH");
+    EXPECT_EQ(CaptionLinesOf(ElectionChart(Election(1, 0, 0, 1, 0, 0)))[5], "0.00 NORTH");
+    EXPECT_EQ(CaptionLinesOf(ElectionChart(Election(1, 0, 0, 1, 33, 52)))[5], "33.52 SOUTH");
 
     auto e = Election(1, 0, 10, 0, 51, 30);
     chart = ElectionChart(e, 'K');
-    EXPECT_EQ(chart.CaptionLines[2], "05 Mar 2024");
-    EXPECT_EQ(chart.CaptionLines[3], "9.15 A.M. (0)");
-    EXPECT_EQ(chart.CaptionLines[7], "Koch");
+    EXPECT_EQ(CaptionLinesOf(chart)[2], "05 Mar 2024");
+    EXPECT_EQ(CaptionLinesOf(chart)[3], "9.15 A.M. (0)");
+    EXPECT_EQ(CaptionLinesOf(chart)[7], "Koch");
     // A zone reads as typed; a local mean time in hours, minutes and seconds.
     for (const auto& [zone, text] : {std::pair{-3.5f, "(-3.5)"},
                                      {-0.15583333f, "(-0:09:21)"},
@@ -153,7 +154,7 @@ TEST(Captions, FollowThePlaceAndTheZodiac) {
                                      {5.75f, "(5.75)"},
                                      {-0.00001f, "(0)"}}) {
         e.ElectZone = zone;
-        EXPECT_EQ(ElectionChart(e).CaptionLines[3], std::string("9.15 A.M. ") + text);
+        EXPECT_EQ(CaptionLinesOf(ElectionChart(e))[3], std::string("9.15 A.M. ") + text);
     }
     // Outside the series' years a chart is still computed, and says so.
     e.ElectZone = 0;

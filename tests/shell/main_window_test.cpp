@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <chrono>
 
+#include "chart/chart_driver.h"
 #include "shell/menu_table.h"
 #include "shell/wheel_view.h"
 #include "support/main_window_fixture.h"
@@ -47,9 +48,9 @@ TEST_F(MainWindowTest, HomeZoneByNameKeepsTheWallClock) {
     clock_.now = sys_days{year{2024} / 10 / 27} + minutes{30};  // 01:30 BST, the first of two
     auto w = Open();
     EXPECT_TRUE(w->CaptionText().endsWith("1:30:00 AM")) << w->CaptionText().toStdString();
-    EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (-1)");
+    EXPECT_EQ(CaptionLinesOf(w->Chart())[3], "1.30 A.M. (-1)");
     Item(*w, "mnuUpdateAddHour")->trigger();  // an hour of real time: the second 01:30
-    EXPECT_EQ(w->Chart().CaptionLines[3], "1.30 A.M. (0)");
+    EXPECT_EQ(CaptionLinesOf(w->Chart())[3], "1.30 A.M. (0)");
     EXPECT_EQ(w->Election().ElectZoneName, "Europe/London");
     tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
 }
@@ -64,7 +65,7 @@ TEST_F(MainWindowTest, HouseItemsStartFromOption27MoveTheCheckMarkAndRecompute) 
     Item(*w, "mnuHouseCampanus")->trigger();
     Item(*w, "mnuHouseCampanus")->trigger();  // the checked item stays checked
     EXPECT_EQ(w->CheckedHouseSystem(), 'C');
-    EXPECT_EQ(w->Chart().CaptionLines[7], "Campanus");
+    EXPECT_EQ(CaptionLinesOf(w->Chart())[7], "Campanus");
     int checked = 0;
     for (const MenuCommand& house : MenuBarTable()[1].commands)
         checked += Item(*w, house.name)->isChecked();
@@ -216,7 +217,7 @@ TEST_F(MainWindowTest, TheWheelIsHandedEveryChangeOfWhatItPaints) {
     const auto handed = [&](const char* change) {
         SCOPED_TRACE(change);
         const WheelPicture& p = w->Wheel()->Picture();
-        EXPECT_EQ(p.chart.CaptionLines, w->Chart().CaptionLines);
+        EXPECT_EQ(CaptionLinesOf(p.chart), CaptionLinesOf(w->Chart()));
         EXPECT_EQ(p.options, w->Options());
         EXPECT_EQ(p.StartScale, w->StartScale());
         EXPECT_EQ(p.TypeChart, w->TypeChart());

@@ -28,8 +28,10 @@ inline WheelChart OrdinaryChart() {
     c.MC = c.PlanetLong[kMCBody];
     c.Retrograde[kMercury - 1] = c.Retrograde[kSaturn - 1] = true;
     c.HouseOfPlanet = PlaceBodiesInHouses(c.Cusps, c.PlanetLong, {});
-    c.CaptionLines = {"",          "Test chart",  "05 Feb 1962",        "12.00 A.M. (0)",
-                      "0.00 WEST", "51.29 NORTH", "Sid. Time 09:00:00", "Placidus"};
+    c.ChartTitle = "Test chart";
+    c.Moment = std::chrono::sys_days{std::chrono::February / 5 / 1962};
+    c.Latitude = 51 + 29 / 60.0;
+    c.SidHours = 9;
     c.ChartReady = true;
     return w;
 }
