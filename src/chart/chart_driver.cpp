@@ -107,10 +107,8 @@ void ApplyZodiac(ChartState& chart, float zodiac) {
 
 }  // namespace
 
-HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
-    const CivilMoment local = CivilMomentOf(now - ZoneSeconds(zone_hours));
-    return {local.date.year, local.date.month, local.date.day,
-            local.hour,      local.minute,     local.second};
+CivilMoment HomeClockAt(std::chrono::sys_seconds now, float zone_hours) {
+    return CivilMomentOf(now - ZoneSeconds(zone_hours));
 }
 
 bool LatitudeTooHigh(double degrees, double minutes, char house_system) {
@@ -148,7 +146,7 @@ bool CheckHomeData(const OptionValues& options, Notifier& notifier, bool zone_by
 ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionValues& options,
                                      float zone_hours, const std::string& zone_name) {
     const HomeLocation home = HomePlace(options);
-    const HomeClock clock = HomeClockAt(now, zone_hours);
+    const CivilMoment clock = HomeClockAt(now, zone_hours);
     // A hand-edited options file can hold any single (3e38, 99999): values beyond the 16-bit
     // range are held at its ends instead of overflowing; the election checks refuse them.
     const auto whole = [](float option) {
@@ -157,12 +155,12 @@ ElectionData LoadElectionDataFromNow(std::chrono::sys_seconds now, const OptionV
     };
     ElectionData e;
     e.ElectEvent = "Now";
-    e.ElectMonth = static_cast<std::int16_t>(clock.month);
-    e.ElectDay = static_cast<std::int16_t>(clock.day);
-    e.ElectYear = static_cast<std::int16_t>(clock.year);
-    e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour24));
+    e.ElectMonth = static_cast<std::int16_t>(clock.date.month);
+    e.ElectDay = static_cast<std::int16_t>(clock.date.day);
+    e.ElectYear = static_cast<std::int16_t>(clock.date.year);
+    e.ElectHour = static_cast<std::int16_t>(TwelveHour(clock.hour));
     e.ElectMinute = static_cast<std::int16_t>(clock.minute);
-    e.ElectPM = clock.hour24 >= 12 ? 1 : 0;
+    e.ElectPM = clock.hour >= 12 ? 1 : 0;
     e.ElectZone = zone_hours;
     e.ElectZoneName = zone_name;
     e.ElectLongDeg = whole(home.long_degrees);

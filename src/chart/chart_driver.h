@@ -10,6 +10,7 @@
 #include "chart/chart_state.h"
 #include "chart/problem.h"
 #include "chart/time_scales.h"
+#include "chart/time_travel.h"
 #include "settings/option_values.h"
 
 namespace orvantis {
@@ -25,17 +26,13 @@ struct ChartRequest {
     std::string zone_name;
 };
 
-// The home clock: the present instant in the home zone. The chart is always computed for the
-// true instant, so clock + zone = UT holds whatever the computer's own zone or daylight-saving
-// offset is.
-struct HomeClock {
-    int year = 2000, month = 1, day = 1;
-    int hour24 = 0, minute = 0, second = 0;
-};
+// The home clock: the present instant read in the home zone. The chart is always computed for
+// the true instant, so clock + zone = UT holds whatever the computer's own zone or
+// daylight-saving offset is.
 // A zone beyond 16 hours (further than any zone or local mean time of the tz database) comes only
 // from a hand-edited options file: it is held at that end (not a number: 0), so the clock stays
 // on the calendar; the home data checks refuse its chart.
-HomeClock HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
+CivilMoment HomeClockAt(std::chrono::sys_seconds now, float zone_hours);
 
 // Copies the time step's scales, sidereal time and angles into the chart's fields of those names.
 void SetTimeAndAngles(ChartState& chart, const TimeAndAngles& t);

@@ -527,17 +527,17 @@ QString MainWindow::CaptionText() const {
     if (const QString travel = time_bar_->TravelCaption(); !travel.isEmpty())
         return QString::fromLatin1(CaptionPrefix_.c_str()) + travel;
     const auto now = std::chrono::floor<std::chrono::seconds>(env_.clock->Now());
-    const HomeClock clock = HomeClockAt(now, home_zone_.HoursAt(now));
+    const CivilMoment clock = HomeClockAt(now, home_zone_.HoursAt(now));
     char text[64];
     if (env_.regional.TimeFormat == 1) {
-        std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.day,
-                      MonthAbbreviation(clock.month), clock.year, clock.hour24, clock.minute,
-                      clock.second);
+        std::snprintf(text, sizeof text, "%02d %s %04d     %02d:%02d:%02d", clock.date.day,
+                      MonthAbbreviation(clock.date.month), clock.date.year, clock.hour,
+                      clock.minute, clock.second);
     } else {
-        const int hour = clock.hour24 % 12 == 0 ? 12 : clock.hour24 % 12;
-        std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.day,
-                      MonthAbbreviation(clock.month), clock.year, hour, clock.minute, clock.second,
-                      clock.hour24 >= 12 ? "PM" : "AM");
+        const int hour = clock.hour % 12 == 0 ? 12 : clock.hour % 12;
+        std::snprintf(text, sizeof text, "%02d %s %04d     %d:%02d:%02d %s", clock.date.day,
+                      MonthAbbreviation(clock.date.month), clock.date.year, hour, clock.minute,
+                      clock.second, clock.hour >= 12 ? "PM" : "AM");
     }
     return QString::fromLatin1(CaptionPrefix_.c_str()) + QString::fromLatin1(text);
 }

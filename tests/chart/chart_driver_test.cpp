@@ -214,13 +214,13 @@ TEST(ElectionData, LoadedFromNowInTheHomeZoneAndHeldAtTheEnds) {
               std::make_tuple(2024, 12, 30, 11, 59, 1, 74, 60));
 
     const auto fields = [&](float zone) {
-        const HomeClock c = HomeClockAt(now, zone);
-        return std::make_tuple(c.year, c.month, c.day, c.hour24, c.minute, c.second);
+        const CivilMoment c = HomeClockAt(now, zone);
+        return std::make_tuple(c.date.year, c.date.month, c.date.day, c.hour, c.minute, c.second);
     };
     EXPECT_EQ(fields(3e38f), fields(16));
     EXPECT_EQ(fields(-3e38f), fields(-16));
     EXPECT_EQ(fields(NAN), fields(0));
-    EXPECT_EQ(HomeClockAt(now, -14).hour24, 18);  // 04:59 UT and 14 hours: the Line Islands
+    EXPECT_EQ(HomeClockAt(now, -14).hour, 18);  // 04:59 UT and 14 hours: the Line Islands
     o[kOptionHomeZone] = 3e38f, o[kOptionHomeLongDeg] = 99999, o[kOptionHomeLongMin] = 3e38f;
     o[kOptionHomeLatDeg] = -3e38f, o[kOptionHomeLatMin] = -32768.6f;
     e = LoadElectionDataFromNow(now, o, 3e38f);
