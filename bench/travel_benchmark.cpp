@@ -4,50 +4,21 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <chrono>
 
 #include "shell/main_window.h"
 #include "shell/time_bar.h"
 #include "wheel/qpainter_surface.h"
+#include "window_fixture.h"
 
 namespace {
 
 using namespace orvantis;
 using namespace std::chrono;
 
-class FixedClock : public Clock {
-public:
-    system_clock::time_point Now() const override {
-        return sys_days{year{2026} / 12 / 6} + hours{10} + seconds{1};
-    }
-};
-
-class NoMessages : public Notifier {
-public:
-    void Notify(const Problem&) override {}
-};
-
-struct Fixture {
-    Fixture() {
-        for (const char* name :
-             {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "querna.ttf"})
-            QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/" + name, dir.filePath(name));
-        ShellEnvironment env;
-        env.folders = {dir.path(), dir.path()};
-        env.clock = &clock;
-        env.notifier = &notifier;
-        env.start_timer = false;
-        window = std::make_unique<MainWindow>(env);
-    }
-    QTemporaryDir dir;
-    FixedClock clock;
-    NoMessages notifier;
-    std::unique_ptr<MainWindow> window;
-};
+using Fixture = bench::WindowFixture;
 
 Fixture* fixture = nullptr;
 

@@ -3,49 +3,20 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <chrono>
 
 #include "shell/main_window.h"
 #include "wheel/qpainter_surface.h"
+#include "window_fixture.h"
 
 namespace {
 
 using namespace orvantis;
 using namespace std::chrono;
 
-class SteppedClock : public Clock {
-public:
-    system_clock::time_point Now() const override { return now; }
-    system_clock::time_point now = sys_days{year{2026} / 12 / 6} + hours{10} + seconds{1};
-};
-
-class NoMessages : public Notifier {
-public:
-    void Notify(const Problem&) override {}
-};
-
-// One window on a copy of the data files, for the whole run.
-struct Fixture {
-    Fixture() {
-        for (const char* name :
-             {"OPTIONS.OPT", "NATAL.ORB", "HCDATA.DAT", "RADIUS.DAT", "querna.ttf"})
-            QFile::copy(QString(ORVANTIS_BUILD_DIR) + "/" + name, dir.filePath(name));
-        ShellEnvironment env;
-        env.folders = {dir.path(), dir.path()};
-        env.clock = &clock;
-        env.notifier = &notifier;
-        env.start_timer = false;
-        window = std::make_unique<MainWindow>(env);
-    }
-    QTemporaryDir dir;
-    SteppedClock clock;
-    NoMessages notifier;
-    std::unique_ptr<MainWindow> window;
-};
+using Fixture = bench::WindowFixture;
 
 // Made after the application object and gone before it (see main).
 Fixture* fixture = nullptr;
