@@ -3,6 +3,7 @@
 // well under half a second.
 #include <benchmark/benchmark.h>
 
+#include "astro/angles.h"
 #include "events/transits.h"
 
 namespace {
@@ -11,7 +12,8 @@ using namespace orvantis;
 using namespace std::chrono;
 
 void TransitYear(benchmark::State& state) {
-    // The radix: the sky of 1987-07-31 14:20 UT at 50 N, 8 E, houses every 30 degrees.
+    // The radix: the sky of 1987-07-31 14:20 UT at 50 N, 8 E; houses every 30 degrees from the
+    // Ascendant, the first cusp on it.
     const SkyMoment birth = SkyMomentAt(sys_days{year{1987} / 7 / 31} + 14h + 20min);
     const SkyLongitudes sky = LongitudesAt(birth);
     const SkyAngles angles = AnglesAt(birth, {-8, 50});
@@ -19,7 +21,8 @@ void TransitYear(benchmark::State& state) {
     for (int body = kSun; body <= kNode; ++body) radix.longitude[body] = sky.longitude[body];
     radix.longitude[kAscendantBody] = angles.ascendant;
     radix.longitude[kMCBody] = angles.mc;
-    for (int house = 1; house <= 12; ++house) radix.cusp[house] = angles.ascendant + 30 * house;
+    for (int house = 1; house <= 12; ++house)
+        radix.cusp[house] = Reduce360(angles.ascendant + 30 * (house - 1));
     TransitRules rules;
     ReadOrbFile("1\n1\n1\n1\n1\n2\n", rules.orbs);
     rules.moon = state.range(0) == 1;
